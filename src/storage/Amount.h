@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Money: a signed count of hundredths of the currency unit (1234 is 12.34).
+using Amount = std::int64_t;
+
+enum AmountFormatMode {
+    kAmountPlain = 0,        // 12.34, .05, -1234.56, 0
+    kAmountWholeUnits = 1,   // the text cut at the separator: 12, and the empty text for .05
+    kAmountTrimZeros = 2,    // trailing fractional zeros removed: 1.00 -> 1, 1.50 -> 1.5
+};
+
+// Reads an amount typed by a person. An optional sign, then digits, group separators (ignored)
+// and one decimal separator; at most two fractional digits are read, and any other character ends
+// the number. "12" gives 1200, "12.5" 1250, "1,234.56" 123456, "-0.07" -7, "12.345" 1234,
+// "1.2.3" 123. A value beyond the range of Amount saturates at its limit.
+Amount ParseAmount(std::string_view text, char decimalSeparator = '.', char groupSeparator = ',');
+
+// Writes an amount without group separators or currency symbol; see AmountFormatMode. Amounts
+// between -9 and 9 other than 0 have no leading zero (-.05, .05).
+std::string FormatAmount(Amount amount, int mode = kAmountPlain, char decimalSeparator = '.');

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "storage/RecordKey.h"
+
+namespace sys {
+class AtomicFile;
+}
+
+// The object every Serialize receives: it reads a whole stored file from memory, or writes one
+// that replaces the old file atomically on Close. The Transfer helpers move a field in the
+// archive's direction, so one Serialize serves both loading and saving.
+class RecordArchive {
+public:
+    enum Direction { kSave = 0, kLoad = 1 };
+
+    RecordArchive(std::string fileName, int loading);
+    ~RecordArchive();  // a save that was not closed leaves the old file as it was
+    RecordArchive(const RecordArchive&) = delete;
+    RecordArchive& operator=(const RecordArchive&) = delete;
+
+    // Load: reads the whole file into memory. Save: starts the replacement file. 0 or 1.
+    int Open();
+
+    // Copies n bytes out; 1, copying nothing, when fewer than n remain.
+    int ReadBytes(void* destination, std::size_t n);
+
+    // Appends n bytes to the file being saved; nothing while loading or for a null source.
+    // Returns 1 once a write has failed (and for every write after).
+    int WriteBytes(const void* source, std::size_t n);
+
+    // Save: flushes and replaces the file; 1 when any write or the replacement failed, and the old
+    // file is then unchanged. Load: frees the memory. Safe to call twice.
+    int Close();
+
+    bool IsLoading() const { return m_loading; }
+    const std::string& FileName() const { return m_fileName; }
+    std::size_t Remaining() const { return m_remaining; }
+
+    // Moves raw bytes in the archive's direction.
+    int TransferBytes(void* data, std::size_t n);
+
+    // Moves a little-endian integer or double in the archive's direction.
+    int Transfer(std::uint8_t& value);
+    int Transfer(std::uint16_t& value);
+    int Transfer(std::uint32_t& value);
+    int Transfer(std::int64_t& value);
+    int Transfer(std::uint64_t& value);
+    int Transfer(double& value);
+    int Transfer(RecordKey& key);
+
+    // Moves a fixed-size text field; a loaded text is always terminated in its last byte.
+    template <std::size_t N>
+    int TransferText(char (&text)[N]) {
+        const int rc = TransferBytes(text, N);
+        text[N - 1] = '\0';
+        return rc;
+    }
+
+    // Looks at the next two bytes without consuming them; false when fewer remain.
+    bool PeekFixed16(std::uint16_t& value) const;
+
+    // Read position while loading, and a return to an earlier one.
+    std::size_t Tell() const { return m_position; }
+    void Seek(std::size_t position);
+
+private:
+    std::string m_fileName;
+    bool m_loading;
+    std::vector<std::uint8_t> m_data;
+    std::size_t m_position = 0;
+    std::size_t m_remaining = 0;
+    std::unique_ptr<sys::AtomicFile> m_output;
+    bool m_writeFailed = false;
+};
