@@ -1,0 +1,293 @@
+#include "ofx/COfxClient.h"
+
+#include <cctype>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "ofx/OfxParser.h"
+#include "ofx/OfxReply.h"
+#include "ofx/OfxRequest.h"
+#include "ofx/OfxTransport.h"
+#include "ofx/OfxValues.h"
+#include "storage/Stream.h"
+
+using ofx::OfxDocument;
+using ofx::OfxElement;
+using ofx::OfxInstitution;
+using ofx::OfxRequest;
+using ofx::OfxStatus;
+
+namespace {
+
+constexpr std::string_view kSignOnServerTime = "SIGNONMSGSRSV1/SONRS/DTSERVER";
+constexpr std::string_view kProfilePath = "PROFMSGSRSV1/PROFTRNRS";
+constexpr std::string_view kAccountInfoPath = "SIGNUPMSGSRSV1/ACCTINFOTRNRS";
+constexpr std::string_view kBankStatementPath = "BANKMSGSRSV1/STMTTRNRS";
+constexpr std::string_view kCardStatementPath = "CREDITCARDMSGSRSV1/CCSTMTTRNRS";
+constexpr std::string_view kPasswordChangePath = "SIGNONMSGSRSV1/PINCHTRNRS";
+constexpr int kCriteriaCopied = 1;
+
+const char* Text(const char* text) { return text != nullptr ? text : ""; }
+
+OfxStatus Cancelled() { return ofx::Failure(ofx::kErrorCancelled, res::IDS_OFX_CANCELLED); }
+
+// A handler's refusal: its answer is the call's error.
+OfxStatus Refused(int answer) { return OfxStatus{answer, {}}; }
+
+std::string Upper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+struct StatementLine {
+    const OfxElement* element;
+    std::string date;
+    std::string amount;
+};
+
+// Every line checked before the first is handed over, so a reply with a bad line delivers
+// nothing and the download marker stays where it was.
+OfxStatus ReadLines(const OfxElement* list, std::vector<StatementLine>& lines) {
+    if (list == nullptr) return {};
+    for (const OfxElement& line : list->children) {
+        if (line.name != "STMTTRN") continue;
+        const std::string& id = line.TextAt("FITID");
+        std::string date = line.TextAt("DTPOSTED");
+        if (!ofx::ParseDateTime(date)) date = line.TextAt("DTUSER");
+        if (!ofx::ParseDateTime(date)) {
+            return ofx::Failure(ofx::kErrorInvalidData, res::IDS_OFX_BAD_DATE, id.c_str());
+        }
+        std::optional<std::string> amount = ofx::NormalizeAmount(line.TextAt("TRNAMT"));
+        if (!amount) {
+            return ofx::Failure(ofx::kErrorInvalidData, res::IDS_OFX_BAD_AMOUNT, id.c_str());
+        }
+        lines.push_back({&line, std::move(date), std::move(*amount)});
+    }
+    return {};
+}
+
+OfxStatus DeliverStatement(const OfxElement& root, const OfxElement& statement,
+                           COfxClient::MGetStatementEventHandler& handler) {
+    const OfxElement* list = statement.Child("BANKTRANLIST");
+    std::vector<StatementLine> lines;
+    if (OfxStatus status = ReadLines(list, lines); !status.Ok()) return status;
+    std::optional<std::string> balance;
+    if (const std::string& text = statement.TextAt("LEDGERBAL/BALAMT"); !text.empty()) {
+        balance = ofx::NormalizeAmount(text);
+        if (!balance) {
+            return ofx::Failure(ofx::kErrorInvalidData, res::IDS_OFX_BAD_BALANCE, text.c_str());
+        }
+    }
+    // The next statement starts where this one ends, or at the server's time of this reply.
+    std::string marker = list != nullptr ? list->TextAt("DTEND") : std::string();
+    if (!ofx::ParseDateTime(marker)) marker = root.TextAt(kSignOnServerTime);
+    if (!ofx::ParseDateTime(marker)) marker.clear();
+
+    const OfxElement* from = statement.Child("BANKACCTFROM");
+    if (from == nullptr) from = statement.Child("CCACCTFROM");
+    const std::string account = from != nullptr ? from->TextAt("ACCTID") : std::string();
+    if (int answer = handler.OnStatementInfo(statement.TextAt("CURDEF").c_str(), account.c_str())) {
+        return Refused(answer);
+    }
+    std::uint32_t delivered = 0;
+    for (const StatementLine& line : lines) {
+        if (!handler.OnProgress(++delivered)) return Cancelled();
+        const OfxElement& e = *line.element;
+        std::string payee = e.TextAt("NAME");
+        if (payee.empty()) payee = e.TextAt("PAYEE/NAME");
+        const std::string type = Upper(e.TextAt("TRNTYPE"));
+        if (int answer = handler.OnTransaction(line.date.c_str(), line.amount.c_str(), type.c_str(),
+                                               e.TextAt("CHECKNUM").c_str(), payee.c_str(),
+                                               e.TextAt("MEMO").c_str(), e.TextAt("FITID").c_str())) {
+            return Refused(answer);
+        }
+    }
+    if (!marker.empty()) {
+        if (int answer = handler.OnDownloadMarker(marker.c_str())) return Refused(answer);
+    }
+    if (balance) {
+        if (int answer = handler.OnLedgerBalance(balance->c_str())) return Refused(answer);
+    }
+    return {};
+}
+
+OfxStatus DeliverAccounts(const OfxElement& accounts,
+                          COfxClient::MGetAccountInfoEventHandler& handler) {
+    std::uint32_t delivered = 0;
+    for (const OfxElement& info : accounts.children) {
+        if (info.name != "ACCTINFO") continue;
+        for (const OfxElement& kind : info.children) {
+            int answer = 0;
+            if (kind.name == "BANKACCTINFO" && kind.Child("BANKACCTFROM") != nullptr) {
+                if (!handler.OnProgress(++delivered)) return Cancelled();
+                const OfxElement& from = *kind.Child("BANKACCTFROM");
+                answer = handler.OnBankAccount(from.TextAt("BANKID").c_str(),
+                                               from.TextAt("ACCTID").c_str(),
+                                               Upper(from.TextAt("ACCTTYPE")).c_str());
+            } else if (kind.name == "CCACCTINFO" && kind.Child("CCACCTFROM") != nullptr) {
+                if (!handler.OnProgress(++delivered)) return Cancelled();
+                answer = handler.OnCreditCardAccount(kind.TextAt("CCACCTFROM/ACCTID").c_str());
+            }
+            if (answer != 0) return Refused(answer);
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+template <typename Handler>
+OfxStatus COfxClient::Exchange(const OfxInstitution& institution, const std::string& request,
+                               Handler& handler, OfxDocument& reply, std::string& replyText) {
+    if (!handler.OnProgress(0)) return Cancelled();
+    ofx::OfxTransport transport([&handler](std::uint32_t value) { return handler.OnProgress(value); });
+    if (OfxStatus status = transport.Post(institution.url, request, replyText); !status.Ok()) {
+        return status;
+    }
+    if (OfxStatus status = ofx::OfxParser::Parse(replyText, reply); !status.Ok()) return status;
+    return ofx::CheckSignOn(reply.root);
+}
+
+bool COfxClient::Finish(OfxStatus status) {
+    m_error = status.code;
+    m_errorMessage = std::move(status.message);
+    return m_error == ofx::kOk;
+}
+
+bool COfxClient::GetProfile(const char* user, const char* password, const char* p1,
+                            const char* p2, const char* p3, const char* p4, const char* p5,
+                            const char* profile, MGetProfileEventHandler& handler, bool force) {
+    OfxInstitution institution;
+    if (OfxStatus s = OfxInstitution::Read(p1, p2, p3, p4, p5, institution); !s.Ok()) {
+        return Finish(std::move(s));
+    }
+    std::string updated;
+    OfxDocument known;
+    if (!force && ofx::OfxParser::Parse(Text(profile), known).Ok()) {
+        updated = ofx::ProfileUpdated(known.root);
+    }
+    OfxRequest request(institution);
+    request.SignOn(Text(user), Text(password));
+    request.Profile(updated);
+    OfxDocument reply;
+    std::string replyText;
+    OfxStatus status = Exchange(institution, request.Finish(), handler, reply, replyText);
+    const OfxElement* wrapper = nullptr;
+    if (status.Ok()) status = ofx::FindTransaction(reply.root, kProfilePath, wrapper);
+    // Without PROFRS the bank says the profile given is up to date.
+    if (status.Ok() && wrapper->Child("PROFRS") != nullptr) {
+        if (int answer = handler.OnProfile(replyText.c_str())) status = Refused(answer);
+    }
+    return Finish(std::move(status));
+}
+
+bool COfxClient::GetAccountInfo(const char* customerId, const char* password, const char* p1,
+                                const char* p2, const char* p3, const char* p4, const char* p5,
+                                const char* /*profile*/, MGetAccountInfoEventHandler& handler) {
+    OfxInstitution institution;
+    if (OfxStatus s = OfxInstitution::Read(p1, p2, p3, p4, p5, institution); !s.Ok()) {
+        return Finish(std::move(s));
+    }
+    OfxRequest request(institution);
+    request.SignOn(Text(customerId), Text(password));
+    request.AccountInfo();
+    OfxDocument reply;
+    std::string replyText;
+    OfxStatus status = Exchange(institution, request.Finish(), handler, reply, replyText);
+    const OfxElement* wrapper = nullptr;
+    if (status.Ok()) status = ofx::FindTransaction(reply.root, kAccountInfoPath, wrapper);
+    if (status.Ok()) {
+        const OfxElement* accounts = wrapper->Child("ACCTINFORS");
+        status = accounts != nullptr ? DeliverAccounts(*accounts, handler)
+                                     : ofx::MissingElement("ACCTINFORS");
+    }
+    return Finish(std::move(status));
+}
+
+bool COfxClient::GetStatement(const char* customerId, const char* password, const char* p1,
+                              const char* p2, const char* p3, const char* p4, const char* p5,
+                              const char* /*profile*/, const char* routingNumber,
+                              const char* accountNumber, const char* accountType,
+                              const char* downloadMarker, MGetStatementEventHandler& handler) {
+    OfxInstitution institution;
+    if (OfxStatus s = OfxInstitution::Read(p1, p2, p3, p4, p5, institution); !s.Ok()) {
+        return Finish(std::move(s));
+    }
+    const std::string_view routing = Text(routingNumber);
+    const std::string_view account = Text(accountNumber);
+    const std::string_view type = Text(accountType);
+    const bool card = routing.empty();
+    if (account.empty() || (!card && type.empty())) {
+        return Finish(ofx::Failure(ofx::kErrorAccountNotFound, res::IDS_OFX_BAD_ACCOUNT));
+    }
+    // A marker that is not a date (damaged, or from elsewhere) asks for everything again; the
+    // lines already taken are recognised by their transaction ids.
+    const std::string_view marker = Text(downloadMarker);
+    const std::string_view start = ofx::ParseDateTime(marker) ? marker : std::string_view{};
+    OfxRequest request(institution);
+    request.SignOn(Text(customerId), Text(password));
+    if (card) {
+        request.CardStatement(account, start);
+    } else {
+        request.BankStatement(routing, account, type, start);
+    }
+    OfxDocument reply;
+    std::string replyText;
+    OfxStatus status = Exchange(institution, request.Finish(), handler, reply, replyText);
+    const OfxElement* wrapper = nullptr;
+    if (status.Ok()) {
+        status = ofx::FindTransaction(reply.root, card ? kCardStatementPath : kBankStatementPath,
+                                      wrapper);
+    }
+    if (status.Ok()) {
+        const std::string_view name = card ? "CCSTMTRS" : "STMTRS";
+        const OfxElement* statement = wrapper->Child(name);
+        status = statement != nullptr ? DeliverStatement(reply.root, *statement, handler)
+                                      : ofx::MissingElement(name);
+    }
+    return Finish(std::move(status));
+}
+
+bool COfxClient::ChangePassword(const char* customerId, const char* oldPassword,
+                                const char* newPassword, const char* p1, const char* p2,
+                                const char* p3, const char* p4, const char* p5,
+                                const char* /*profile*/, MChangePasswordEventHandler& handler) {
+    OfxInstitution institution;
+    if (OfxStatus s = OfxInstitution::Read(p1, p2, p3, p4, p5, institution); !s.Ok()) {
+        return Finish(std::move(s));
+    }
+    OfxRequest request(institution);
+    request.SignOn(Text(customerId), Text(oldPassword), std::string_view(Text(newPassword)));
+    OfxDocument reply;
+    std::string replyText;
+    OfxStatus status = Exchange(institution, request.Finish(), handler, reply, replyText);
+    const OfxElement* wrapper = nullptr;
+    if (status.Ok()) status = ofx::FindTransaction(reply.root, kPasswordChangePath, wrapper);
+    return Finish(std::move(status));
+}
+
+bool COfxClient::GetPasswordCriteria(Stream& profile, MGetPasswordCriteriaEventHandler& handler) {
+    if (!handler.OnProgress(0)) return Finish(Cancelled());
+    const std::uint8_t* bytes = nullptr;
+    std::uint32_t count = 0;
+    profile.Seek(0);
+    profile.ReadBuffer(bytes, count);
+    const std::string_view text =
+        count > 0 ? std::string_view(reinterpret_cast<const char*>(bytes), count)
+                  : std::string_view{};
+    OfxDocument document;
+    OfxStatus status = ofx::OfxParser::Parse(text, document);
+    ofx::PasswordCriteria criteria{};
+    if (status.Ok()) status = ofx::ReadPasswordCriteria(document.root, criteria);
+    if (status.Ok()) {
+        const int answer = handler.OnPasswordCriteria(criteria.data());
+        if (answer != 0 && answer != kCriteriaCopied) status = Refused(answer);
+    }
+    return Finish(std::move(status));
+}
+
+DateTime COfxClient::OfxDateTimeToPalmDateTime(const char* text) {
+    const std::optional<sys::SystemTime> time = ofx::ParseDateTime(Text(text));
+    return time ? SystemTimeToDate(*time) : 0;
+}
