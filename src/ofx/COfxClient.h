@@ -27,6 +27,9 @@ struct OfxInstitution;
 // that ends the call and becomes its error.
 class COfxClient {
 public:
+    // The user and password OFX defines for the anonymous profile request.
+    static constexpr const char* kAnonymous = "anonymous00000000000000000000000";
+
     class MGetProfileEventHandler {
     public:
         virtual bool OnProgress(std::uint32_t value) = 0;

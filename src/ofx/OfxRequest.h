@@ -38,8 +38,6 @@ struct OfxInstitution {
 //   transport.Post(institution.url, request.Finish(), ...);
 class OfxRequest {
 public:
-    // The anonymous user and password OFX defines for profile requests.
-    static constexpr std::string_view kAnonymous = "anonymous00000000000000000000000";
     // DTPROFUP and DTACCTUP asking for everything.
     static constexpr std::string_view kLongAgo = "19900101";
 

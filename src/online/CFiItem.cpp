@@ -1,0 +1,133 @@
+#include "online/CFiItem.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "ofx/OfxStatus.h"
+#include "online/CCVProgress.h"
+#include "online/CFiAccountsList.h"
+#include "storage/ReadOnlyMemoryStream.h"
+#include "storage/RecordArchive.h"
+#include "storage/Text.h"
+
+namespace {
+
+enum Parameter { kUrl = 0, kOrg = 1, kFid = 2, kVersion = 3, kApplication = 4 };
+
+}  // namespace
+
+CFiItem::CFiItem(std::uint32_t fiId, const char* name) : m_fiId(fiId) {
+    SetOwnedText(m_name, name);
+}
+
+int CFiItem::Serialize(RecordArchive& ar) {
+    if (ar.IsLoading()) {
+        std::uint32_t fiId = 0;
+        std::uint8_t length = 0;
+        if (ar.Transfer(fiId) != 0 || ar.Transfer(length) != 0) return 1;
+        std::string name(length, '\0');
+        if (ar.ReadBytes(name.data(), length) != 0) return 1;
+        m_fiId = fiId;
+        m_name = name.c_str();  // a stored zero ends the name
+        return 0;
+    }
+    // A longer name keeps its first 255 characters; the length byte always tells the bytes that
+    // follow.
+    auto length = static_cast<std::uint8_t>(std::min(m_name.size(), kMaxStoredName));
+    int rc = ar.Transfer(m_fiId);
+    if (rc == 0) rc = ar.Transfer(length);
+    if (rc == 0) rc = ar.WriteBytes(m_name.data(), length);
+    return rc;
+}
+
+template <typename Client>
+int CFiItem::Failed(const Client& client) {
+    m_errorCode = client.Error();
+    SetOwnedText(m_errorMessage, client.ErrorMessage());
+    return kFailed;
+}
+
+bool CFiItem::IsRecent(DateTime last, DateTime now, bool force) const {
+    return !force && last != 0 && now >= kRefreshInterval && last >= now - kRefreshInterval;
+}
+
+int CFiItem::Refresh(bool force) {
+    const DateTime now = Now();
+    if (!IsRecent(m_lastDirectoryRefresh, now, force)) {
+        CFidbClient directory;
+        if (!directory.UpdateFiItem(m_fiId, m_parametersVersion, *this)) return Failed(directory);
+        m_lastDirectoryRefresh = now;
+    }
+    if (!IsRecent(m_lastProfileRefresh, now, force)) {
+        COfxClient client;
+        if (!client.GetProfile(COfxClient::kAnonymous, COfxClient::kAnonymous,
+                               m_parameters[kUrl].c_str(), m_parameters[kOrg].c_str(),
+                               m_parameters[kFid].c_str(), m_parameters[kVersion].c_str(),
+                               m_parameters[kApplication].c_str(), m_profile.c_str(), *this,
+                               force)) {
+            return Failed(client);
+        }
+        m_lastProfileRefresh = now;
+    }
+    return 0;
+}
+
+int CFiItem::GetAccountInfo(const char* customerId, const char* password,
+                            CFiAccountsList& accounts) {
+    COfxClient client;
+    if (client.GetAccountInfo(customerId, password, m_parameters[kUrl].c_str(),
+                              m_parameters[kOrg].c_str(), m_parameters[kFid].c_str(),
+                              m_parameters[kVersion].c_str(), m_parameters[kApplication].c_str(),
+                              m_profile.c_str(), accounts)) {
+        return 0;
+    }
+    // The error is kept, so that a wrong password can be told from a bank without accounts.
+    Failed(client);
+    return client.Error() == kCancelled ? kCancelled : kFailed;
+}
+
+int CFiItem::ChangePassword(const char* customerId, const char* oldPassword,
+                            const char* newPassword) {
+    COfxClient client;
+    if (!client.ChangePassword(customerId, oldPassword, newPassword, m_parameters[kUrl].c_str(),
+                               m_parameters[kOrg].c_str(), m_parameters[kFid].c_str(),
+                               m_parameters[kVersion].c_str(),
+                               m_parameters[kApplication].c_str(), m_profile.c_str(), *this)) {
+        return Failed(client);
+    }
+    return 0;
+}
+
+int CFiItem::GetPasswordCriteria(std::uint8_t* target) {
+    if (Refresh(true) != 0) return kFailed;
+    ReadOnlyMemoryStream profile(m_profile.data(), static_cast<std::uint32_t>(m_profile.size()));
+    COfxClient client;
+    m_criteriaTarget = target;
+    const bool done = client.GetPasswordCriteria(profile, *this);
+    m_criteriaTarget = nullptr;  // the target belongs to the caller and may go away
+    return done ? 0 : Failed(client);
+}
+
+bool CFiItem::OnProgress(std::uint32_t value) { return ContinueAfterStep(m_progress, value); }
+
+int CFiItem::OnFiItem(std::uint32_t id, std::uint32_t version, const char* p1, const char* p2,
+                      const char* p3, const char* p4, const char* p5) {
+    if (id != m_fiId) return ofx::kErrorInvalidData;
+    if (version <= m_parametersVersion) return 0;
+    if (p1 == nullptr || *p1 == '\0') return ofx::kErrorUnreadable;
+    const char* given[kParameterCount] = {p1, p2, p3, p4, p5};
+    for (std::size_t i = 0; i < kParameterCount; ++i) SetOwnedText(m_parameters[i], given[i]);
+    m_parametersVersion = version;
+    return 0;
+}
+
+int CFiItem::OnProfile(const char* profile) {
+    SetOwnedText(m_profile, profile);
+    return 0;
+}
+
+int CFiItem::OnPasswordCriteria(const std::uint8_t* criteria) {
+    if (m_criteriaTarget == nullptr || criteria == nullptr) return 0;
+    std::memcpy(m_criteriaTarget, criteria, kCriteriaSize);
+    return 1;
+}

@@ -1,0 +1,227 @@
+// A bank: its stored bytes, the directory's parameters, and its calls against the fake bank.
+#include "online/CFiItem.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ofx/OfxTransport.h"
+#include "online/CCVProgress.h"
+#include "online/CFiAccountsList.h"
+#include "platform/sys/Clock.h"
+#include "storage/RecordArchive.h"
+#include "support/FakeBank.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using testing_support::FakeBank;
+using testing_support::TempFolder;
+
+Bytes Saved(CFiItem& item, const TempFolder& temp) {
+    RecordArchive ar(temp.File("item"), RecordArchive::kSave);
+    EXPECT_EQ(ar.Open(), 0);
+    EXPECT_EQ(item.Serialize(ar), 0);
+    EXPECT_EQ(ar.Close(), 0);
+    return testing_support::ReadBytes(temp.File("item"));
+}
+
+int Loaded(CFiItem& item, const Bytes& bytes, const TempFolder& temp) {
+    testing_support::WriteBytes(temp.File("load"), bytes);
+    RecordArchive ar(temp.File("load"), RecordArchive::kLoad);
+    EXPECT_EQ(ar.Open(), 0);
+    return item.Serialize(ar);
+}
+
+TEST(CFiItem, StoredBytes) {
+    TempFolder temp;
+    CFiItem first(0x01020304, "First");
+    EXPECT_EQ(Saved(first, temp), (Bytes{0x04, 0x03, 0x02, 0x01, 0x05, 'F', 'i', 'r', 's', 't'}));
+
+    CFiItem loaded;
+    ASSERT_EQ(Loaded(loaded, Saved(first, temp), temp), 0);
+    EXPECT_EQ(loaded.FiId(), 0x01020304u);
+    EXPECT_STREQ(loaded.GetName(), "First");
+    EXPECT_EQ(loaded.ParametersVersion(), 0u);
+    EXPECT_TRUE(loaded.Profile().empty());
+
+    // A name of 256 characters keeps 255 instead of becoming empty.
+    CFiItem longName(9, std::string(256, 'x').c_str());
+    const Bytes bytes = Saved(longName, temp);
+    ASSERT_EQ(bytes.size(), 4u + 1u + 255u);
+    EXPECT_EQ(bytes[4], 255);
+}
+
+TEST(CFiItem, CutRecordLeavesTheItemUnchanged) {
+    TempFolder temp;
+    const Bytes whole = {7, 0, 0, 0, 3, 'A', 'B', 'C'};
+    for (std::size_t length = 0; length < whole.size(); ++length) {
+        CFiItem item(1, "Old");
+        EXPECT_EQ(Loaded(item, Bytes(whole.begin(), whole.begin() + length), temp), 1);
+        EXPECT_EQ(item.FiId(), 1u);
+        EXPECT_STREQ(item.GetName(), "Old");
+    }
+}
+
+TEST(CFiItem, DirectoryParametersByVersion) {
+    CFiItem item(7, "Seven");
+    EXPECT_EQ(item.OnFiItem(8, 1, "https://a", "O", "F", "102", "A:1"), 54);
+    EXPECT_EQ(item.OnFiItem(7, 1, nullptr, "O", "F", "102", "A:1"), 53);
+    EXPECT_EQ(item.OnFiItem(7, 1, "", "O", "F", "102", "A:1"), 53);
+    EXPECT_EQ(item.ParametersVersion(), 0u);
+    EXPECT_EQ(item.OnFiItem(7, 2, "https://a", "O", "F", "102", "A:1"), 0);
+    EXPECT_EQ(item.ParametersVersion(), 2u);
+    // The same version again changes nothing.
+    EXPECT_EQ(item.OnFiItem(7, 2, "https://b", "P", "G", "211", "B:2"), 0);
+    EXPECT_EQ(item.Parameter(0), "https://a");
+    // A greater version without P3 stores it empty.
+    EXPECT_EQ(item.OnFiItem(7, 3, "https://c", "Q", nullptr, "211", "C:3"), 0);
+    EXPECT_EQ(item.ParametersVersion(), 3u);
+    EXPECT_EQ(item.Parameter(0), "https://c");
+    EXPECT_EQ(item.Parameter(2), "");
+    EXPECT_EQ(item.Parameter(4), "C:3");
+
+    EXPECT_EQ(item.OnProfile("profile text"), 0);
+    EXPECT_EQ(item.Profile(), "profile text");
+    const std::uint8_t criteria[6] = {1, 2, 3, 4, 5, 6};
+    EXPECT_EQ(item.OnPasswordCriteria(criteria), 0);  // nobody waits for them
+}
+
+sys::SystemTime Time(std::uint16_t day, std::uint16_t hour, std::uint16_t minute,
+                     std::uint16_t second) {
+    sys::SystemTime time;
+    time.year = 2024, time.month = 3, time.day = day;
+    time.hour = hour, time.minute = minute, time.second = second;
+    return time;
+}
+
+class Progress : public CCVProgress {
+public:
+    void Step(std::uint32_t) override { ++steps; }
+    bool TakeCancel() override { return cancelAfter >= 0 && steps > cancelAfter; }
+    int steps = 0;
+    int cancelAfter = -1;
+};
+
+// A bank listed in a directory file, at the fake bank.
+class FiItemBankTest : public ::testing::Test {
+protected:
+    static constexpr std::uint32_t kId = 7;
+
+    void SetUp() override {
+        ofx::OfxTransportSettings settings;
+        settings.connectTimeoutMs = 1000;
+        settings.timeoutMs = 2000;
+        ofx::OfxTransport::SetSettings(settings);
+        WriteDirectory(m_bank.OfxUrl(), 1);
+        CFidbClient::SetDirectoryLocation(m_temp.File("directory.txt"));
+        m_bank.AddCustomer("alice", "secret1");
+        m_bank.AddBankAccount("123456789", "1001", "CHECKING");
+        m_bank.AddBankAccount("123456789", "1002", "CD");
+        m_bank.AddCardAccount("4111");
+        sys::SetTestTime(Time(5, 12, 0, 0));
+    }
+    void TearDown() override {
+        sys::ClearTestTime();
+        CFidbClient::SetDirectoryLocation("");
+        ofx::OfxTransport::SetSettings({});
+    }
+
+    void WriteDirectory(const std::string& url, int parametersVersion) {
+        const std::string text = "COINVALE FI DIRECTORY 1\nVERSION\t3\nFI\t7\t1\t1\t" +
+                                 std::to_string(parametersVersion) + "\tSeven\t" + url +
+                                 "\tFAKE\t1234\t211\t\n";
+        testing_support::WriteBytes(m_temp.File("directory.txt"), Bytes(text.begin(), text.end()));
+    }
+
+    TempFolder m_temp;
+    FakeBank m_bank;
+    CFiItem m_item{kId, "Seven"};
+};
+
+TEST_F(FiItemBankTest, RefreshFetchesParametersThenProfile) {
+    ASSERT_EQ(m_item.Refresh(true), 0) << m_item.GetErrorMessage();
+    EXPECT_EQ(m_item.Parameter(0), m_bank.OfxUrl());
+    EXPECT_EQ(m_item.Parameter(3), "211");
+    EXPECT_NE(m_item.Profile().find("SIGNONINFO"), std::string::npos);
+    ASSERT_EQ(m_bank.Requests().size(), 1u);
+    EXPECT_NE(m_bank.Requests()[0].find("<USERID>anonymous00000000000000000000000</USERID>"),
+              std::string::npos);
+    EXPECT_EQ(m_item.LastProfileRefresh(), m_item.LastDirectoryRefresh());
+
+    // Within a day nothing is fetched again unless forced.
+    sys::SetTestTime(Time(6, 12, 0, 0));
+    ASSERT_EQ(m_item.Refresh(false), 0);
+    EXPECT_EQ(m_bank.Requests().size(), 1u);
+    sys::SetTestTime(Time(6, 12, 0, 1));
+    ASSERT_EQ(m_item.Refresh(false), 0);
+    EXPECT_EQ(m_bank.Requests().size(), 2u);
+    ASSERT_EQ(m_item.Refresh(true), 0);
+    EXPECT_EQ(m_bank.Requests().size(), 3u);
+}
+
+TEST_F(FiItemBankTest, RefreshFailuresAreRecorded) {
+    CFiItem unknown(99, "Gone");
+    EXPECT_EQ(unknown.Refresh(true), -1);
+    EXPECT_EQ(unknown.GetErrorCode(), 1168);
+    EXPECT_STRNE(unknown.GetErrorMessage(), "");
+
+    m_bank.SetFailure(FakeBank::Failure::kServerError);
+    EXPECT_EQ(m_item.Refresh(true), -1);
+    EXPECT_EQ(m_item.GetErrorCode(), 12152);
+    EXPECT_EQ(m_item.LastProfileRefresh(), 0u);  // only the directory step succeeded
+    EXPECT_NE(m_item.LastDirectoryRefresh(), 0u);
+
+    Progress progress;
+    progress.cancelAfter = 0;
+    m_item.SetProgress(&progress);
+    EXPECT_EQ(m_item.Refresh(true), -1);
+    EXPECT_EQ(m_item.GetErrorCode(), 1223);
+}
+
+TEST_F(FiItemBankTest, AccountInfo) {
+    ASSERT_EQ(m_item.Refresh(true), 0);
+    Progress progress;
+    m_item.SetProgress(&progress);
+    CFiAccountsList accounts;
+    accounts.SetProgress(&progress);
+    // The bank's "CD" account is refused with 54; the accounts before it stay.
+    EXPECT_EQ(m_item.GetAccountInfo("alice", "secret1", accounts), -1);
+    EXPECT_EQ(m_item.GetErrorCode(), 54);
+    ASSERT_EQ(accounts.Count(), 1u);
+    EXPECT_STREQ(accounts.At(0)->AccountNumber(), "1001");
+    EXPECT_GT(progress.steps, 0);
+
+    CFiAccountsList refused;
+    EXPECT_EQ(m_item.GetAccountInfo("alice", "wrong", refused), -1);
+    EXPECT_EQ(m_item.GetErrorCode(), 15500);
+    EXPECT_EQ(refused.Count(), 0u);
+
+    CFiAccountsList cancelled;
+    progress.cancelAfter = 0;
+    cancelled.SetProgress(&progress);
+    EXPECT_EQ(m_item.GetAccountInfo("alice", "secret1", cancelled), 1223);
+}
+
+TEST_F(FiItemBankTest, PasswordCriteriaAndChange) {
+    std::uint8_t criteria[CFiItem::kCriteriaSize] = {};
+    ASSERT_EQ(m_item.GetPasswordCriteria(criteria), 0) << m_item.GetErrorMessage();
+    EXPECT_EQ(Bytes(criteria, criteria + 6), (Bytes{6, 12, 3, 1, 0, 0}));
+    const std::uint8_t later[6] = {9, 9, 9, 9, 9, 9};
+    EXPECT_EQ(m_item.OnPasswordCriteria(later), 0);  // the target is not kept after the call
+    EXPECT_EQ(criteria[0], 6);
+
+    EXPECT_EQ(m_item.ChangePassword("alice", "secret1", "secret2"), 0);
+    EXPECT_EQ(m_bank.PasswordOf("alice"), "secret2");
+    EXPECT_EQ(m_item.ChangePassword("alice", "secret1", "secret3"), -1);
+    EXPECT_EQ(m_item.GetErrorCode(), 15500);
+
+    // A directory that cannot be read: the criteria call fails in its refresh.
+    CFidbClient::SetDirectoryLocation(m_temp.File("missing.txt"));
+    EXPECT_EQ(m_item.GetPasswordCriteria(criteria), -1);
+    EXPECT_EQ(m_item.GetErrorCode(), 2);
+}
+
+}  // namespace
