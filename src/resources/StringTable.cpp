@@ -67,7 +67,8 @@ constexpr Entry kStrings[] = {
     {IDS_TYPE_EFT, L"EFT"},
     {IDS_INVALID_NAME, L"Invalid Name!"},
     {IDS_ITEM_NAME_EXISTS, L"An Item with this name already exists."},
-    {IDS_PAYEE_NAME_EXISTS, L"A Payee with this name already exists. Please choose another Payee name."},
+    {IDS_PAYEE_NAME_EXISTS,
+     L"A Payee with this name already exists. Please choose another Payee name."},
     {IDS_CLASS_NAME_EXISTS, L"A Class with this name exists. Please choose another Class name."},
     {IDS_CURRENCY_SYMBOL_EXISTS,
      L"A Currency with this symbol already exists. Please choose another currency symbol."},
@@ -86,8 +87,7 @@ constexpr Entry kStrings[] = {
     {IDS_CATEGORY_OWN_PARENT, L"A category cannot be a sub-category of itself."},
     {IDS_CATEGORY_PARENT_IS_SUB,
      L"A sub-category cannot have sub-categories. Please choose a top-level category."},
-    {IDS_CATEGORY_HAS_SUBS,
-     L"A category that has sub-categories cannot become a sub-category."},
+    {IDS_CATEGORY_HAS_SUBS, L"A category that has sub-categories cannot become a sub-category."},
     // ---- end of the data model ----
 };
 
