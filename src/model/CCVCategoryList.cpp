@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/BuiltInKey.h"
+#include "model/ListEditing.h"
 #include "model/ModelText.h"
 #include "storage/Coding.h"
 #include "storage/RecordArchive.h"

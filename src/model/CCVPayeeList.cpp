@@ -1,5 +1,6 @@
 #include "model/CCVPayeeList.h"
 
+#include "model/ListEditing.h"
 #include "model/ModelText.h"
 
 int CCVPayeeList::DeletePayeeAt(std::int64_t index) {
@@ -24,37 +25,13 @@ int CCVPayeeList::SetBudgetByName(const char* name, Amount amount) {
 }
 
 EditOutcome CCVPayeeList::NewPayee(const char* name) {
-    if (const EditOutcome check = CheckName(*this, nullptr, name, res::IDS_PAYEE_NAME_EXISTS);
-        !check.IsDone()) {
-        return check;
-    }
-    auto* payee = new CCVPayeeItem(name);
-    payee->MarkModified();
-    AddPayee(payee);
-    return EditOutcome::Done();
+    return NewInNameOrder<CCVPayeeItem>(*this, name, res::IDS_PAYEE_NAME_EXISTS);
 }
 
 EditOutcome CCVPayeeList::RenamePayee(std::int64_t index, const char* name) {
-    if (const EditOutcome selection = CheckSelection(*this, index); !selection.IsDone()) {
-        return selection;
-    }
-    CCVPayeeItem* payee = At(index);
-    if (const EditOutcome check =
-            CheckName(*this, payee->GetName(), name, res::IDS_PAYEE_NAME_EXISTS);
-        !check.IsDone()) {
-        return check;
-    }
-    // Keep the list in name order: a renamed payee moves to its new place.
-    Remove(payee);
-    payee->SetName(name);
-    AddPayee(payee);
-    return EditOutcome::Done();
+    return RenameInNameOrder<CCVPayeeItem>(*this, index, name, res::IDS_PAYEE_NAME_EXISTS);
 }
 
 EditOutcome CCVPayeeList::DeletePayee(std::int64_t index) {
-    if (const EditOutcome selection = CheckSelection(*this, index); !selection.IsDone()) {
-        return selection;
-    }
-    DeletePayeeAt(index);
-    return EditOutcome::Done();
+    return DeleteSelected(*this, index);
 }

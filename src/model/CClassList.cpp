@@ -1,6 +1,7 @@
 #include "model/CClassList.h"
 
 #include "model/BuiltInKey.h"
+#include "model/ListEditing.h"
 #include "model/ModelText.h"
 
 namespace {
@@ -57,37 +58,13 @@ void CClassList::SetBudget(const RecordKey& key, Amount amount) {
 }
 
 EditOutcome CClassList::NewClass(const char* name) {
-    if (const EditOutcome check = CheckName(*this, nullptr, name, res::IDS_CLASS_NAME_EXISTS);
-        !check.IsDone()) {
-        return check;
-    }
-    auto* added = new CClassItem(name);
-    added->MarkModified();
-    InsertSorted(added);
-    return EditOutcome::Done();
+    return NewInNameOrder<CClassItem>(*this, name, res::IDS_CLASS_NAME_EXISTS);
 }
 
 EditOutcome CClassList::RenameClass(std::int64_t index, const char* name) {
-    if (const EditOutcome selection = CheckSelection(*this, index); !selection.IsDone()) {
-        return selection;
-    }
-    CClassItem* renamed = At(index);
-    if (const EditOutcome check =
-            CheckName(*this, renamed->GetName(), name, res::IDS_CLASS_NAME_EXISTS);
-        !check.IsDone()) {
-        return check;
-    }
-    // Keep the list in name order: a renamed class moves to its new place.
-    Remove(renamed);
-    renamed->SetName(name);
-    InsertSorted(renamed);
-    return EditOutcome::Done();
+    return RenameInNameOrder<CClassItem>(*this, index, name, res::IDS_CLASS_NAME_EXISTS);
 }
 
 EditOutcome CClassList::DeleteClass(std::int64_t index) {
-    if (const EditOutcome selection = CheckSelection(*this, index); !selection.IsDone()) {
-        return selection;
-    }
-    MarkDeleted(At(index));
-    return EditOutcome::Done();
+    return DeleteSelected(*this, index);
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "model/ListEditing.h"
 #include "model/ModelText.h"
 #include "storage/RecordArchive.h"
 

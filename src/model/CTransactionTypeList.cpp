@@ -3,6 +3,7 @@
 #include <set>
 
 #include "model/BuiltInKey.h"
+#include "model/ListEditing.h"
 #include "model/ModelText.h"
 
 namespace {

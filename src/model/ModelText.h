@@ -18,3 +18,8 @@ std::string LoadNarrowString(res::StringId id);
 // The name as a name field would store it: at most 32 characters; null gives the empty text.
 // Look-ups compare this form, so that a longer text finds the record made from it.
 std::string StoredName(const char* name);
+
+// True for a missing or empty text.
+inline bool IsEmptyText(const char* text) {
+    return text == nullptr || text[0] == '\0';
+}

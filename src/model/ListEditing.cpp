@@ -1,4 +1,4 @@
-#include "model/EditOutcome.h"
+#include "model/ListEditing.h"
 
 #include "model/ModelText.h"
 #include "storage/CCVItemList.h"
@@ -22,5 +22,13 @@ EditOutcome CheckName(const CCVItemList& list, const char* oldName, const char* 
     if (tested && list.FindByName(StoredName(name).c_str()) != nullptr) {
         return EditOutcome::Refused(existsMessage);
     }
+    return EditOutcome::Done();
+}
+
+EditOutcome DeleteSelected(CCVItemList& list, std::int64_t index) {
+    if (const EditOutcome selection = CheckSelection(list, index); !selection.IsDone()) {
+        return selection;
+    }
+    list.MarkDeleted(list.GetAt(index));
     return EditOutcome::Done();
 }
