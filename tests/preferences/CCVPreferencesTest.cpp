@@ -25,6 +25,15 @@ std::string RegistryText(const testing_support::PreferencesHome& home) {
     return {bytes.begin(), bytes.end()};
 }
 
+// Zero bytes except the (offset, byte) pairs given.
+template <std::size_t N>
+std::array<std::uint8_t, N> Record(
+    std::initializer_list<std::pair<std::size_t, std::uint8_t>> bytes) {
+    std::array<std::uint8_t, N> record{};
+    for (const auto& [offset, byte] : bytes) record.at(offset) = byte;
+    return record;
+}
+
 class CCVPreferencesTest : public ::testing::Test {
   protected:
     testing_support::PreferencesHome m_home;
@@ -61,21 +70,13 @@ TEST_F(CCVPreferencesTest, FirstStartOnACleanRegistry) {
     EXPECT_EQ(font, CCVPreferences::FontRecord{});
     CCVPreferences::ReportData report{};
     ASSERT_TRUE(m_preferences.GetReportData(report));
-    CCVPreferences::ReportData expectedReport{};
-    expectedReport[120] = expectedReport[121] = expectedReport[122] = 0xAB;
-    EXPECT_EQ(report, expectedReport);
+    EXPECT_EQ(report, (Record<132>({{120, 0xAB}, {121, 0xAB}, {122, 0xAB}})));
     CCVPreferences::BudgetSetting budget{};
     ASSERT_TRUE(m_preferences.GetBudgetSetting(budget));
-    CCVPreferences::BudgetSetting expectedBudget{};
-    expectedBudget[9] = expectedBudget[10] = 1;
-    expectedBudget[84] = expectedBudget[85] = expectedBudget[86] = 0xAB;
-    EXPECT_EQ(budget, expectedBudget);
+    EXPECT_EQ(budget, (Record<92>({{9, 1}, {10, 1}, {84, 0xAB}, {85, 0xAB}, {86, 0xAB}})));
     CCVPreferences::ReportSetting setting{};
     ASSERT_TRUE(m_preferences.GetReportSetting(setting));
-    CCVPreferences::ReportSetting expectedSetting{};
-    expectedSetting[10] = expectedSetting[11] = 1;
-    expectedSetting[84] = expectedSetting[85] = expectedSetting[86] = 0xAB;
-    EXPECT_EQ(setting, expectedSetting);
+    EXPECT_EQ(setting, (Record<92>({{10, 1}, {11, 1}, {84, 0xAB}, {85, 0xAB}, {86, 0xAB}})));
 
     // The general settings key starts empty; the user key holds exactly the first values.
     const std::string text = RegistryText(m_home);
