@@ -35,6 +35,7 @@ constexpr std::wstring_view kBudgetSetting = L"Budget Setting";
 constexpr std::wstring_view kReportSetting = L"Report Setting";
 constexpr std::wstring_view kLastReportType = L"Last Report Type";
 constexpr std::wstring_view kUpcomingThroughMode = L"Upcoming Through Mode";
+constexpr std::wstring_view kInstitutionDirectory = L"Institution Directory";
 
 // Values of a settings key.
 constexpr std::wstring_view kFont = L"Font";
@@ -242,6 +243,14 @@ std::wstring CCVPreferences::GetImportPath() const {
 
 bool CCVPreferences::SetImportPath(std::wstring_view path) const {
     return CCVRegistry::WriteString(kRoot, UserKey(), kImportPath, path);
+}
+
+std::wstring CCVPreferences::GetInstitutionDirectory() const {
+    return CCVRegistry::ReadString(kRoot, UserKey(), kInstitutionDirectory, L"");
+}
+
+bool CCVPreferences::SetInstitutionDirectory(std::wstring_view location) const {
+    return CCVRegistry::WriteString(kRoot, UserKey(), kInstitutionDirectory, location);
 }
 
 bool CCVPreferences::GetShowYear() const {

@@ -110,6 +110,11 @@ class CCVPreferences {
     bool SetLastReportType(std::uint16_t type) const;
     std::uint32_t GetUpcomingThroughMode() const;
     bool SetUpcomingThroughMode(std::uint32_t mode) const;
+    // Where the institution directory is read from: a file path or an https:// URL; empty (the
+    // default) for the directory that ships with the program. The online-banking library takes
+    // it through CFidbClient::SetDirectoryLocation.
+    std::wstring GetInstitutionDirectory() const;
+    bool SetInstitutionDirectory(std::wstring_view location) const;
 
     // Values of the current settings key.
     bool GetColumnShown(Column column) const;

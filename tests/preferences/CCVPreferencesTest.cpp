@@ -189,6 +189,15 @@ TEST_F(CCVPreferencesTest, RowColourZeroMeansTheCallersDefault) {
     EXPECT_EQ(m_preferences.GetRowColor(kOwnDefault), 0x000000FFu);
 }
 
+// The institution directory's location: the built-in directory until one is set.
+TEST_F(CCVPreferencesTest, InstitutionDirectory) {
+    ASSERT_EQ(m_preferences.SelectUser(), 0);
+    EXPECT_EQ(m_preferences.GetInstitutionDirectory(), L"");
+    EXPECT_TRUE(m_preferences.SetInstitutionDirectory(L"https://directory.example/fi.txt"));
+    EXPECT_EQ(m_preferences.GetInstitutionDirectory(), L"https://directory.example/fi.txt");
+    EXPECT_NE(RegistryText(m_home).find("\"Institution Directory\"="), std::string::npos);
+}
+
 // Before the keys exist nothing is written anywhere; getters give their defaults.
 TEST_F(CCVPreferencesTest, WritesBeforeSelectUserAreDropped) {
     EXPECT_FALSE(m_preferences.SetShowYear(true));
