@@ -24,10 +24,6 @@ bool IsUrl(const std::string& location) {
     return false;
 }
 
-OfxStatus Cancelled() { return ofx::Failure(ofx::kErrorCancelled, res::IDS_OFX_CANCELLED); }
-
-OfxStatus Refused(int answer) { return OfxStatus{answer, {}}; }
-
 }  // namespace
 
 void CFidbClient::SetDirectoryLocation(const std::string& location) {
@@ -42,7 +38,7 @@ std::string CFidbClient::DirectoryLocation() {
 
 template <typename Handler>
 OfxStatus CFidbClient::Load(Handler& handler, FiDirectory& directory) {
-    if (!handler.OnProgress(0)) return Cancelled();
+    if (!handler.OnProgress(0)) return ofx::Cancelled();
     const std::string location = DirectoryLocation();
     if (location.empty()) return directory.Parse(FiDirectory::BuiltIn());
     std::string text;
@@ -75,20 +71,21 @@ bool CFidbClient::UpdateFiList(std::uint32_t listVersion, MUpdateFiListEventHand
     std::uint32_t step = 0;
     for (const FiDirectory::Institution& fi : directory.Institutions()) {
         if (!whole && fi.changed <= listVersion) continue;
-        if (!handler.OnProgress(++step)) return Finish(Cancelled());
+        if (!handler.OnProgress(++step)) return Finish(ofx::Cancelled());
         const bool added = whole || fi.added > listVersion;
         const int answer = added ? handler.OnFiAdded(fi.id, fi.name.c_str())
                                  : handler.OnFiChanged(fi.id, fi.name.c_str());
-        if (answer != 0) return Finish(Refused(answer));
+        if (answer != 0) return Finish(ofx::Refused(answer));
     }
     if (!whole) {
         for (const FiDirectory::Removal& removal : directory.Removals()) {
             if (removal.removed <= listVersion) continue;
-            if (!handler.OnProgress(++step)) return Finish(Cancelled());
-            if (int answer = handler.OnFiRemoved(removal.id)) return Finish(Refused(answer));
+            if (!handler.OnProgress(++step)) return Finish(ofx::Cancelled());
+            if (int answer = handler.OnFiRemoved(removal.id)) return Finish(ofx::Refused(answer));
         }
     }
-    if (int answer = handler.OnFiListVersion(directory.Version())) return Finish(Refused(answer));
+    if (int answer = handler.OnFiListVersion(directory.Version()))
+        return Finish(ofx::Refused(answer));
     return Finish({});
 }
 
@@ -102,9 +99,9 @@ bool CFidbClient::UpdateFiItem(std::uint32_t id, std::uint32_t version,
     }
     if (fi->parametersVersion > version) {
         if (int answer = handler.OnFiItem(id, fi->parametersVersion, fi->url.c_str(),
-                                          fi->org.c_str(), fi->fid.c_str(),
-                                          fi->ofxVersion.c_str(), fi->application.c_str())) {
-            return Finish(Refused(answer));
+                                          fi->org.c_str(), fi->fid.c_str(), fi->ofxVersion.c_str(),
+                                          fi->application.c_str())) {
+            return Finish(ofx::Refused(answer));
         }
     }
     return Finish({});

@@ -16,28 +16,28 @@ class FiDirectory;
 // Every handler begins with OnProgress: true to go on, false to cancel. The other callbacks
 // answer 0, or an error code that ends the call and becomes its error.
 class CFidbClient {
-public:
+  public:
     class MUpdateFiListEventHandler {
-    public:
+      public:
         virtual bool OnProgress(std::uint32_t value) = 0;
         virtual int OnFiAdded(std::uint32_t id, const char* name) = 0;
         virtual int OnFiChanged(std::uint32_t id, const char* name) = 0;
         virtual int OnFiRemoved(std::uint32_t id) = 0;
         virtual int OnFiListVersion(std::uint32_t version) = 0;
 
-    protected:
+      protected:
         ~MUpdateFiListEventHandler() = default;
     };
 
     class MUpdateFiItemEventHandler {
-    public:
+      public:
         virtual bool OnProgress(std::uint32_t value) = 0;
         // The institution's five connection parameters: server URL, ORG, FID, OFX version and
         // application ("APPID:APPVER"), with their version.
         virtual int OnFiItem(std::uint32_t id, std::uint32_t version, const char* p1,
                              const char* p2, const char* p3, const char* p4, const char* p5) = 0;
 
-    protected:
+      protected:
         ~MUpdateFiItemEventHandler() = default;
     };
 
@@ -58,7 +58,7 @@ public:
     int Error() const { return m_error; }
     const char* ErrorMessage() const { return m_errorMessage.c_str(); }
 
-private:
+  private:
     template <typename Handler>
     ofx::OfxStatus Load(Handler& handler, ofx::FiDirectory& directory);
     bool Finish(ofx::OfxStatus status);

@@ -28,16 +28,8 @@ constexpr std::string_view kCardStatementPath = "CREDITCARDMSGSRSV1/CCSTMTTRNRS"
 constexpr std::string_view kPasswordChangePath = "SIGNONMSGSRSV1/PINCHTRNRS";
 constexpr int kCriteriaCopied = 1;
 
-const char* Text(const char* text) { return text != nullptr ? text : ""; }
-
-OfxStatus Cancelled() { return ofx::Failure(ofx::kErrorCancelled, res::IDS_OFX_CANCELLED); }
-
-// A handler's refusal: its answer is the call's error.
-OfxStatus Refused(int answer) { return OfxStatus{answer, {}}; }
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
+const char* Text(const char* text) {
+    return text != nullptr ? text : "";
 }
 
 struct StatementLine {
@@ -88,26 +80,26 @@ OfxStatus DeliverStatement(const OfxElement& root, const OfxElement& statement,
     if (from == nullptr) from = statement.Child("CCACCTFROM");
     const std::string account = from != nullptr ? from->TextAt("ACCTID") : std::string();
     if (int answer = handler.OnStatementInfo(statement.TextAt("CURDEF").c_str(), account.c_str())) {
-        return Refused(answer);
+        return ofx::Refused(answer);
     }
     std::uint32_t delivered = 0;
     for (const StatementLine& line : lines) {
-        if (!handler.OnProgress(++delivered)) return Cancelled();
+        if (!handler.OnProgress(++delivered)) return ofx::Cancelled();
         const OfxElement& e = *line.element;
         std::string payee = e.TextAt("NAME");
         if (payee.empty()) payee = e.TextAt("PAYEE/NAME");
-        const std::string type = Upper(e.TextAt("TRNTYPE"));
-        if (int answer = handler.OnTransaction(line.date.c_str(), line.amount.c_str(), type.c_str(),
-                                               e.TextAt("CHECKNUM").c_str(), payee.c_str(),
-                                               e.TextAt("MEMO").c_str(), e.TextAt("FITID").c_str())) {
-            return Refused(answer);
+        const std::string type = ofx::Upper(e.TextAt("TRNTYPE"));
+        if (int answer = handler.OnTransaction(
+                line.date.c_str(), line.amount.c_str(), type.c_str(), e.TextAt("CHECKNUM").c_str(),
+                payee.c_str(), e.TextAt("MEMO").c_str(), e.TextAt("FITID").c_str())) {
+            return ofx::Refused(answer);
         }
     }
     if (!marker.empty()) {
-        if (int answer = handler.OnDownloadMarker(marker.c_str())) return Refused(answer);
+        if (int answer = handler.OnDownloadMarker(marker.c_str())) return ofx::Refused(answer);
     }
     if (balance) {
-        if (int answer = handler.OnLedgerBalance(balance->c_str())) return Refused(answer);
+        if (int answer = handler.OnLedgerBalance(balance->c_str())) return ofx::Refused(answer);
     }
     return {};
 }
@@ -120,16 +112,16 @@ OfxStatus DeliverAccounts(const OfxElement& accounts,
         for (const OfxElement& kind : info.children) {
             int answer = 0;
             if (kind.name == "BANKACCTINFO" && kind.Child("BANKACCTFROM") != nullptr) {
-                if (!handler.OnProgress(++delivered)) return Cancelled();
+                if (!handler.OnProgress(++delivered)) return ofx::Cancelled();
                 const OfxElement& from = *kind.Child("BANKACCTFROM");
                 answer = handler.OnBankAccount(from.TextAt("BANKID").c_str(),
                                                from.TextAt("ACCTID").c_str(),
-                                               Upper(from.TextAt("ACCTTYPE")).c_str());
+                                               ofx::Upper(from.TextAt("ACCTTYPE")).c_str());
             } else if (kind.name == "CCACCTINFO" && kind.Child("CCACCTFROM") != nullptr) {
-                if (!handler.OnProgress(++delivered)) return Cancelled();
+                if (!handler.OnProgress(++delivered)) return ofx::Cancelled();
                 answer = handler.OnCreditCardAccount(kind.TextAt("CCACCTFROM/ACCTID").c_str());
             }
-            if (answer != 0) return Refused(answer);
+            if (answer != 0) return ofx::Refused(answer);
         }
     }
     return {};
@@ -140,8 +132,9 @@ OfxStatus DeliverAccounts(const OfxElement& accounts,
 template <typename Handler>
 OfxStatus COfxClient::Exchange(const OfxInstitution& institution, const std::string& request,
                                Handler& handler, OfxDocument& reply, std::string& replyText) {
-    if (!handler.OnProgress(0)) return Cancelled();
-    ofx::OfxTransport transport([&handler](std::uint32_t value) { return handler.OnProgress(value); });
+    if (!handler.OnProgress(0)) return ofx::Cancelled();
+    ofx::OfxTransport transport(
+        [&handler](std::uint32_t value) { return handler.OnProgress(value); });
     if (OfxStatus status = transport.Post(institution.url, request, replyText); !status.Ok()) {
         return status;
     }
@@ -155,9 +148,9 @@ bool COfxClient::Finish(OfxStatus status) {
     return m_error == ofx::kOk;
 }
 
-bool COfxClient::GetProfile(const char* user, const char* password, const char* p1,
-                            const char* p2, const char* p3, const char* p4, const char* p5,
-                            const char* profile, MGetProfileEventHandler& handler, bool force) {
+bool COfxClient::GetProfile(const char* user, const char* password, const char* p1, const char* p2,
+                            const char* p3, const char* p4, const char* p5, const char* profile,
+                            MGetProfileEventHandler& handler, bool force) {
     OfxInstitution institution;
     if (OfxStatus s = OfxInstitution::Read(p1, p2, p3, p4, p5, institution); !s.Ok()) {
         return Finish(std::move(s));
@@ -177,7 +170,7 @@ bool COfxClient::GetProfile(const char* user, const char* password, const char* 
     if (status.Ok()) status = ofx::FindTransaction(reply.root, kProfilePath, wrapper);
     // Without PROFRS the bank says the profile given is up to date.
     if (status.Ok() && wrapper->Child("PROFRS") != nullptr) {
-        if (int answer = handler.OnProfile(replyText.c_str())) status = Refused(answer);
+        if (int answer = handler.OnProfile(replyText.c_str())) status = ofx::Refused(answer);
     }
     return Finish(std::move(status));
 }
@@ -268,7 +261,7 @@ bool COfxClient::ChangePassword(const char* customerId, const char* oldPassword,
 }
 
 bool COfxClient::GetPasswordCriteria(Stream& profile, MGetPasswordCriteriaEventHandler& handler) {
-    if (!handler.OnProgress(0)) return Finish(Cancelled());
+    if (!handler.OnProgress(0)) return Finish(ofx::Cancelled());
     const std::uint8_t* bytes = nullptr;
     std::uint32_t count = 0;
     profile.Seek(0);
@@ -282,7 +275,7 @@ bool COfxClient::GetPasswordCriteria(Stream& profile, MGetPasswordCriteriaEventH
     if (status.Ok()) status = ofx::ReadPasswordCriteria(document.root, criteria);
     if (status.Ok()) {
         const int answer = handler.OnPasswordCriteria(criteria.data());
-        if (answer != 0 && answer != kCriteriaCopied) status = Refused(answer);
+        if (answer != 0 && answer != kCriteriaCopied) status = ofx::Refused(answer);
     }
     return Finish(std::move(status));
 }

@@ -26,32 +26,32 @@ struct OfxInstitution;
 // the delivery: true to go on, false to cancel. The other callbacks answer 0, or an error code
 // that ends the call and becomes its error.
 class COfxClient {
-public:
+  public:
     // The user and password OFX defines for the anonymous profile request.
     static constexpr const char* kAnonymous = "anonymous00000000000000000000000";
 
     class MGetProfileEventHandler {
-    public:
+      public:
         virtual bool OnProgress(std::uint32_t value) = 0;
         virtual int OnProfile(const char* profile) = 0;
 
-    protected:
+      protected:
         ~MGetProfileEventHandler() = default;
     };
 
     class MGetAccountInfoEventHandler {
-    public:
+      public:
         virtual bool OnProgress(std::uint32_t value) = 0;
         virtual int OnBankAccount(const char* routingNumber, const char* accountNumber,
                                   const char* accountType) = 0;
         virtual int OnCreditCardAccount(const char* accountNumber) = 0;
 
-    protected:
+      protected:
         ~MGetAccountInfoEventHandler() = default;
     };
 
     class MGetStatementEventHandler {
-    public:
+      public:
         virtual bool OnProgress(std::uint32_t value) = 0;
         // The statement's currency and account number, before its lines.
         virtual int OnStatementInfo(const char* currency, const char* accountNumber) = 0;
@@ -66,26 +66,26 @@ public:
         // The ledger balance, when the bank gave one.
         virtual int OnLedgerBalance(const char* amount) = 0;
 
-    protected:
+      protected:
         ~MGetStatementEventHandler() = default;
     };
 
     class MChangePasswordEventHandler {
-    public:
+      public:
         virtual bool OnProgress(std::uint32_t value) = 0;
 
-    protected:
+      protected:
         ~MChangePasswordEventHandler() = default;
     };
 
     class MGetPasswordCriteriaEventHandler {
-    public:
+      public:
         virtual bool OnProgress(std::uint32_t value) = 0;
         // The 6-byte password rules (ofx::PasswordCriteria); answers 1 once it has copied them,
         // 0 when it did not want them, anything else as an error.
         virtual int OnPasswordCriteria(const std::uint8_t* criteria) = 0;
 
-    protected:
+      protected:
         ~MGetPasswordCriteriaEventHandler() = default;
     };
 
@@ -104,11 +104,10 @@ public:
     // the marker is empty). A bank account needs its routing number and account type text
     // ("CHECKING", "SAVINGS", "MONEYMRKT", "CREDITLINE"); an empty routing number asks for a
     // credit-card statement.
-    bool GetStatement(const char* customerId, const char* password, const char* p1,
-                      const char* p2, const char* p3, const char* p4, const char* p5,
-                      const char* profile, const char* routingNumber, const char* accountNumber,
-                      const char* accountType, const char* downloadMarker,
-                      MGetStatementEventHandler& handler);
+    bool GetStatement(const char* customerId, const char* password, const char* p1, const char* p2,
+                      const char* p3, const char* p4, const char* p5, const char* profile,
+                      const char* routingNumber, const char* accountNumber, const char* accountType,
+                      const char* downloadMarker, MGetStatementEventHandler& handler);
 
     bool ChangePassword(const char* customerId, const char* oldPassword, const char* newPassword,
                         const char* p1, const char* p2, const char* p3, const char* p4,
@@ -124,7 +123,7 @@ public:
     int Error() const { return m_error; }
     const char* ErrorMessage() const { return m_errorMessage.c_str(); }
 
-private:
+  private:
     template <typename Handler>
     ofx::OfxStatus Exchange(const ofx::OfxInstitution& institution, const std::string& request,
                             Handler& handler, ofx::OfxDocument& reply, std::string& replyText);

@@ -35,9 +35,8 @@ bool ReadNumber(std::string_view text, std::uint32_t& value) {
 }  // namespace
 
 bool FiDirectory::HasId(std::uint32_t id) const {
-    return Find(id) != nullptr ||
-           std::any_of(m_removals.begin(), m_removals.end(),
-                       [id](const Removal& r) { return r.id == id; });
+    return Find(id) != nullptr || std::any_of(m_removals.begin(), m_removals.end(),
+                                              [id](const Removal& r) { return r.id == id; });
 }
 
 const FiDirectory::Institution* FiDirectory::Find(std::uint32_t id) const {
@@ -55,8 +54,8 @@ bool FiDirectory::ParseLine(std::string_view line, bool& sawVersion) {
     }
     if (f[0] == "REMOVED") {
         Removal r;
-        if (f.size() != kRemovalFields || !ReadNumber(f[1], r.id) ||
-            !ReadNumber(f[2], r.removed) || r.id == 0 || HasId(r.id)) {
+        if (f.size() != kRemovalFields || !ReadNumber(f[1], r.id) || !ReadNumber(f[2], r.removed) ||
+            r.id == 0 || HasId(r.id)) {
             return false;
         }
         m_removals.push_back(r);
@@ -66,8 +65,7 @@ bool FiDirectory::ParseLine(std::string_view line, bool& sawVersion) {
     Institution i;
     if (!ReadNumber(f[1], i.id) || !ReadNumber(f[2], i.added) || !ReadNumber(f[3], i.changed) ||
         !ReadNumber(f[4], i.parametersVersion) || i.id == 0 || i.parametersVersion == 0 ||
-        i.changed < i.added ||
-        f[5].empty() || HasId(i.id)) {
+        i.changed < i.added || f[5].empty() || HasId(i.id)) {
         return false;
     }
     i.name = sys::Utf8ToAnsi(f[5]);

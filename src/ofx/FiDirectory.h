@@ -20,10 +20,10 @@ namespace ofx {
 //   REMOVED  <id> <removed>
 // Numbers are unsigned 32-bit decimals. <added> is the directory version that brought the
 // institution, <changed> the version of its last change of name (neither above <v>), <params>
-// the version of its five connection parameters (1 or more). A REMOVED line tells in which version an
-// institution left the directory. An id appears on one line only; ids and names are not empty.
+// the version of its five connection parameters (1 or more). A REMOVED line tells in which version
+// an institution left the directory. An id appears on one line only; ids and names are not empty.
 class FiDirectory {
-public:
+  public:
     static constexpr std::string_view kMagic = "COINVALE FI DIRECTORY 1";
 
     struct Institution {
@@ -55,7 +55,7 @@ public:
     // The directory that ships with the program.
     static std::string_view BuiltIn();
 
-private:
+  private:
     bool ParseLine(std::string_view line, bool& sawVersion);
     bool HasId(std::uint32_t id) const;
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <iterator>
 
+#include "ofx/OfxValues.h"
 #include "platform/sys/CodePage.h"
 
 namespace ofx {
@@ -18,18 +19,8 @@ constexpr std::string_view kCDataEnd = "]]>";
 constexpr std::string_view kRootName = "OFX";
 constexpr unsigned char kNoBreakSpace = 0xA0;
 
-bool IsSpace(char c) { return kWhiteSpace.find(c) != std::string_view::npos; }
-
-std::string_view Trim(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kWhiteSpace);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kWhiteSpace) - first + 1);
-}
-
-std::string Upper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper;
+bool IsSpace(char c) {
+    return kWhiteSpace.find(c) != std::string_view::npos;
 }
 
 bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix) {

@@ -33,14 +33,14 @@ struct OfxDocument {
 // is incomplete and refused, so a cut reply never passes for a shorter one. Bad bytes never crash
 // the reader; nesting deeper than kMaxDepth is refused.
 class OfxParser {
-public:
+  public:
     static constexpr std::size_t kMaxDepth = 40;
 
     // Reads a reply. 0, or 53 with a message when it holds no OFX element, is cut short or is
     // nested too deeply.
     static OfxStatus Parse(std::string_view bytes, OfxDocument& document);
 
-private:
+  private:
     OfxParser(std::string_view body, bool utf8, OfxElement& root)
         : m_body(body), m_utf8(utf8), m_root(root) {}
 

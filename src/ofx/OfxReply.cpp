@@ -23,7 +23,14 @@ constexpr std::uint8_t kLettersOrDigits = 2;
 constexpr std::uint8_t kLettersAndDigits = 3;
 constexpr std::uint8_t kMaxLength = UINT8_MAX;
 
-enum CriteriaByte { kMinimum = 0, kMaximum = 1, kCharacters = 2, kCase = 3, kSpecial = 4, kSpaces = 5 };
+enum CriteriaByte {
+    kMinimum = 0,
+    kMaximum = 1,
+    kCharacters = 2,
+    kCase = 3,
+    kSpecial = 4,
+    kSpaces = 5
+};
 
 bool IsNumber(const std::string& text) {
     return !text.empty() && text.size() <= kMaxStatusDigits &&

@@ -13,16 +13,26 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kLanguage = "ENG";
 constexpr std::size_t kUidBytes = 16;
+constexpr unsigned kByteMask = 0xFF;
 
 std::string Escape(std::string_view text, bool xml) {
     std::string out;
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += xml ? "&quot;" : "\""; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += xml ? "&quot;" : "\"";
+                break;
+            default:
+                out += c;
         }
     }
     return xml ? sys::AnsiToUtf8(out) : out;
@@ -34,7 +44,7 @@ std::string NewUid() {
     std::string uid;
     for (std::size_t i = 0; i < kUidBytes; ++i) {
         char digits[3];
-        std::snprintf(digits, sizeof digits, "%02X", static_cast<unsigned>(random() & 0xFF));
+        std::snprintf(digits, sizeof digits, "%02X", static_cast<unsigned>(random() & kByteMask));
         uid += digits;
     }
     return uid;
@@ -47,15 +57,14 @@ const char* Or(const char* text, std::string_view fallback) {
 }  // namespace
 
 OfxStatus OfxInstitution::Read(const char* url, const char* org, const char* fid,
-                               const char* version, const char* application,
-                               OfxInstitution& out) {
+                               const char* version, const char* application, OfxInstitution& out) {
     out = OfxInstitution{};
     out.url = Or(url, "");
     if (out.url.empty()) return Failure(kErrorInvalidUrl, res::IDS_OFX_NO_SERVER);
     out.org = Or(org, "");
     out.fid = Or(fid, "");
     out.version = Or(version, kDefaultVersion);
-    const bool digits = out.version.size() == 3 &&
+    const bool digits = out.version.size() == kDefaultVersion.size() &&
                         out.version.find_first_not_of("0123456789") == std::string::npos;
     if (!digits || (out.version[0] != '1' && out.version[0] != '2')) {
         return Failure(kErrorInvalidData, res::IDS_OFX_UNSUPPORTED_VERSION, out.version.c_str());
@@ -97,7 +106,9 @@ void OfxRequest::Leaf(std::string_view tag, std::string_view value) {
     m_body += kLineEnd;
 }
 
-void OfxRequest::TransactionId() { Leaf("TRNUID", NewUid()); }
+void OfxRequest::TransactionId() {
+    Leaf("TRNUID", NewUid());
+}
 
 void OfxRequest::SignOn(std::string_view user, std::string_view password,
                         std::optional<std::string_view> newPassword) {
@@ -193,9 +204,10 @@ std::string OfxRequest::Finish() {
     std::string header;
     const std::string& version = m_institution.version;
     if (m_institution.xml) {
-        header = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\r\n"
-                 "<?OFX OFXHEADER=\"200\" VERSION=\"" + version +
-                 "\" SECURITY=\"NONE\" OLDFILEUID=\"NONE\" NEWFILEUID=\"NONE\"?>\r\n";
+        header =
+            "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\r\n"
+            "<?OFX OFXHEADER=\"200\" VERSION=\"" +
+            version + "\" SECURITY=\"NONE\" OLDFILEUID=\"NONE\" NEWFILEUID=\"NONE\"?>\r\n";
     } else {
         header = "OFXHEADER:100\r\nDATA:OFXSGML\r\nVERSION:" + version +
                  "\r\nSECURITY:NONE\r\nENCODING:USASCII\r\nCHARSET:1252\r\nCOMPRESSION:NONE\r\n"

@@ -37,7 +37,7 @@ struct OfxInstitution {
 //   request.BankStatement(routing, account, "CHECKING", marker);
 //   transport.Post(institution.url, request.Finish(), ...);
 class OfxRequest {
-public:
+  public:
     // DTPROFUP and DTACCTUP asking for everything.
     static constexpr std::string_view kLongAgo = "19900101";
 
@@ -56,7 +56,7 @@ public:
     // The whole request with its header.
     std::string Finish();
 
-private:
+  private:
     void Open(std::string_view tag);
     void Close(std::string_view tag);
     void Leaf(std::string_view tag, std::string_view value);

@@ -5,6 +5,8 @@
 
 namespace ofx {
 
-std::string LoadNarrow(res::StringId id) { return sys::WideToAnsi(res::LoadString(id)); }
+std::string LoadNarrow(res::StringId id) {
+    return sys::WideToAnsi(res::LoadString(id));
+}
 
 }  // namespace ofx

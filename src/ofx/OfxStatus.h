@@ -70,4 +70,14 @@ OfxStatus Failure(int code, res::StringId id, Args... args) {
     return OfxStatus{code, FormatNarrow(id, args...)};
 }
 
+// The call was cancelled through OnProgress.
+inline OfxStatus Cancelled() {
+    return Failure(kErrorCancelled, res::IDS_OFX_CANCELLED);
+}
+
+// A handler refused what it was given: its answer becomes the call's error.
+inline OfxStatus Refused(int answer) {
+    return OfxStatus{answer, {}};
+}
+
 }  // namespace ofx

@@ -26,7 +26,7 @@ struct OfxTransportSettings {
 // followed. The progress function is called during the transfer with the bytes received so far;
 // its false answer stops the transfer with 1223. Failures are mapped to the codes of OfxStatus.h.
 class OfxTransport {
-public:
+  public:
     using Progress = std::function<bool(std::uint32_t)>;
 
     static void SetSettings(const OfxTransportSettings& settings);
@@ -43,7 +43,7 @@ public:
     // True when the URL names this machine; false also for a URL that cannot be read.
     static bool IsLoopback(const std::string& url);
 
-private:
+  private:
     OfxStatus Perform(const std::string& url, const std::string* body, std::string& reply);
 
     Progress m_progress;

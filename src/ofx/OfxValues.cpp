@@ -12,21 +12,20 @@ constexpr std::string_view kWhiteSpace = " \t\r\n";
 constexpr std::size_t kDateDigits = 8;
 constexpr std::size_t kMinuteDigits = 12;
 constexpr std::size_t kSecondDigits = 14;
+constexpr std::size_t kYearAt = 0, kYearWidth = 4;
+constexpr std::size_t kMonthAt = 4, kDayAt = 6, kHourAt = 8, kMinuteAt = 10, kSecondAt = 12;
+constexpr std::size_t kFieldWidth = 2;
 constexpr int kFirstYear = 1904;
 constexpr std::size_t kGroupDigits = 3;
 
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 int Number(std::string_view digits) {
     int value = 0;
     for (char c : digits) value = value * 10 + (c - '0');
     return value;
-}
-
-std::string_view Trim(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kWhiteSpace);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kWhiteSpace) - first + 1);
 }
 
 // True when the rest after the digits is empty, fractional seconds, a bracketed zone, or both.
@@ -45,21 +44,37 @@ bool IsDateTail(std::string_view rest, bool withSeconds) {
 
 }  // namespace
 
+std::string_view Trim(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kWhiteSpace);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kWhiteSpace) - first + 1);
+}
+
+std::string Upper(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper;
+}
+
 std::optional<sys::SystemTime> ParseDateTime(std::string_view text) {
     text = Trim(text);
     std::size_t digits = 0;
     while (digits < text.size() && IsDigit(text[digits])) ++digits;
     if (digits != kDateDigits && digits != kMinuteDigits && digits != kSecondDigits) return {};
     if (!IsDateTail(text.substr(digits), digits == kSecondDigits)) return {};
+    // YYYYMMDDHHMMSS: each field's offset and width.
+    const auto field = [text](std::size_t offset, std::size_t width) {
+        return static_cast<std::uint16_t>(Number(text.substr(offset, width)));
+    };
     sys::SystemTime time;
-    time.year = static_cast<std::uint16_t>(Number(text.substr(0, 4)));
-    time.month = static_cast<std::uint16_t>(Number(text.substr(4, 2)));
-    time.day = static_cast<std::uint16_t>(Number(text.substr(6, 2)));
+    time.year = field(kYearAt, kYearWidth);
+    time.month = field(kMonthAt, kFieldWidth);
+    time.day = field(kDayAt, kFieldWidth);
     if (digits >= kMinuteDigits) {
-        time.hour = static_cast<std::uint16_t>(Number(text.substr(8, 2)));
-        time.minute = static_cast<std::uint16_t>(Number(text.substr(10, 2)));
+        time.hour = field(kHourAt, kFieldWidth);
+        time.minute = field(kMinuteAt, kFieldWidth);
     }
-    if (digits == kSecondDigits) time.second = static_cast<std::uint16_t>(Number(text.substr(12, 2)));
+    if (digits == kSecondDigits) time.second = field(kSecondAt, kFieldWidth);
     sys::FileTime unused = 0;
     if (time.year < kFirstYear || !sys::SystemTimeToFileTime(time, unused)) return {};
     return time;
@@ -80,9 +95,8 @@ std::optional<std::string> NormalizeAmount(std::string_view text) {
         negative = text[0] == '-';
         text.remove_prefix(1);
     }
-    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) {
-            return IsDigit(c) || c == '.' || c == ',';
-        })) {
+    if (text.empty() || !std::all_of(text.begin(), text.end(),
+                                     [](char c) { return IsDigit(c) || c == '.' || c == ','; })) {
         return {};
     }
     if (std::none_of(text.begin(), text.end(), IsDigit)) return {};

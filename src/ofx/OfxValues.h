@@ -6,8 +6,14 @@
 
 #include "platform/sys/Clock.h"
 
-// The values of OFX texts: date-times and amounts.
+// The values of OFX texts: date-times and amounts, and the text helpers the reader shares.
 namespace ofx {
+
+// The text without white space (blank, tab, CR, LF) at either end.
+std::string_view Trim(std::string_view text);
+
+// The text with ASCII letters in upper case: element names and keywords.
+std::string Upper(std::string_view text);
 
 // Reads an OFX date-time: YYYYMMDD, YYYYMMDDHHMM or YYYYMMDDHHMMSS, optionally followed by
 // fractional seconds (".XXX", also written ":XXX") and a zone in brackets ("[-5:EST]", "[0]").

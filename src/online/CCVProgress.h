@@ -6,13 +6,13 @@
 // operation: the download progress window implements it. It lives on the user-interface thread's
 // side; the window's own thread only sets the cancel request that TakeCancel reads.
 class CCVProgress {
-public:
+  public:
     // Something happened: advance the animation. The value is not interpreted.
     virtual void Step(std::uint32_t value) = 0;
     // True when the user asked to cancel since the last call; clears the request.
     virtual bool TakeCancel() = 0;
 
-protected:
+  protected:
     ~CCVProgress() = default;
 };
 

@@ -8,7 +8,7 @@
 // One account a bank reports for a customer while an account is set up for online access.
 // Kept only in a CFiAccountsList; never stored.
 class CFiAccountInfo : public CCVItem {
-public:
+  public:
     // The account types of the data model that a bank can report.
     static constexpr std::uint8_t kChecking = 0;
     static constexpr std::uint8_t kSavings = 1;
@@ -34,7 +34,7 @@ public:
     static int TypeFromText(const char* text);
     static const char* TextFromType(std::uint8_t accountType);
 
-private:
+  private:
     std::uint8_t m_accountType = kChecking;
     std::string m_accountNumber;
     std::string m_routingNumber;

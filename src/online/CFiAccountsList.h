@@ -13,7 +13,7 @@ class CCVProgress;
 // library's account-information call while an account is set up for online access. Short-lived
 // and never stored.
 class CFiAccountsList : public CCVItemList, public COfxClient::MGetAccountInfoEventHandler {
-public:
+  public:
     static constexpr int kOutOfMemory = 8;
 
     CFiAccountsList();
@@ -32,12 +32,12 @@ public:
                       const char* accountType) override;
     int OnCreditCardAccount(const char* accountNumber) override;
 
-protected:
+  protected:
     std::unique_ptr<CCVItem> NewRecord() const override {
         return std::make_unique<CFiAccountInfo>();
     }
 
-private:
+  private:
     int Add(std::uint8_t accountType, const char* accountNumber, const char* routingNumber);
 
     CCVProgress* m_progress = nullptr;

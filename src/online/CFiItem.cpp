@@ -91,8 +91,8 @@ int CFiItem::ChangePassword(const char* customerId, const char* oldPassword,
     COfxClient client;
     if (!client.ChangePassword(customerId, oldPassword, newPassword, m_parameters[kUrl].c_str(),
                                m_parameters[kOrg].c_str(), m_parameters[kFid].c_str(),
-                               m_parameters[kVersion].c_str(),
-                               m_parameters[kApplication].c_str(), m_profile.c_str(), *this)) {
+                               m_parameters[kVersion].c_str(), m_parameters[kApplication].c_str(),
+                               m_profile.c_str(), *this)) {
         return Failed(client);
     }
     return 0;
@@ -108,7 +108,9 @@ int CFiItem::GetPasswordCriteria(std::uint8_t* target) {
     return done ? 0 : Failed(client);
 }
 
-bool CFiItem::OnProgress(std::uint32_t value) { return ContinueAfterStep(m_progress, value); }
+bool CFiItem::OnProgress(std::uint32_t value) {
+    return ContinueAfterStep(m_progress, value);
+}
 
 int CFiItem::OnFiItem(std::uint32_t id, std::uint32_t version, const char* p1, const char* p2,
                       const char* p3, const char* p4, const char* p5) {

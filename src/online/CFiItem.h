@@ -25,7 +25,7 @@ class CFiItem : public CCVItem,
                 public COfxClient::MGetProfileEventHandler,
                 public COfxClient::MChangePasswordEventHandler,
                 public COfxClient::MGetPasswordCriteriaEventHandler {
-public:
+  public:
     static constexpr std::size_t kParameterCount = 5;
     static constexpr std::size_t kMaxStoredName = 255;
     static constexpr std::size_t kCriteriaSize = 6;
@@ -85,7 +85,7 @@ public:
     DateTime LastDirectoryRefresh() const { return m_lastDirectoryRefresh; }
     DateTime LastProfileRefresh() const { return m_lastProfileRefresh; }
 
-private:
+  private:
     template <typename Client>
     int Failed(const Client& client);
     bool IsRecent(DateTime last, DateTime now, bool force) const;

@@ -73,7 +73,9 @@ void CFiList::ResetVersion() {
     m_reserved2 = 0;
 }
 
-bool CFiList::OnProgress(std::uint32_t value) { return ContinueAfterStep(m_progress, value); }
+bool CFiList::OnProgress(std::uint32_t value) {
+    return ContinueAfterStep(m_progress, value);
+}
 
 int CFiList::Replace(std::uint32_t id, const char* name) {
     MarkDeleted(FindById(id));  // nothing for an unknown id
@@ -83,9 +85,13 @@ int CFiList::Replace(std::uint32_t id, const char* name) {
     return 0;
 }
 
-int CFiList::OnFiAdded(std::uint32_t id, const char* name) { return Replace(id, name); }
+int CFiList::OnFiAdded(std::uint32_t id, const char* name) {
+    return Replace(id, name);
+}
 
-int CFiList::OnFiChanged(std::uint32_t id, const char* name) { return Replace(id, name); }
+int CFiList::OnFiChanged(std::uint32_t id, const char* name) {
+    return Replace(id, name);
+}
 
 int CFiList::OnFiRemoved(std::uint32_t id) {
     MarkDeleted(FindById(id));

@@ -22,7 +22,7 @@ class CCVProgress;
 // removed or replaced does not come back as a live one after a reload. A file that still holds
 // such a replaced copy (a later record with the id of an earlier one) loads without it.
 class CFiList : public CCVItemList, public CFidbClient::MUpdateFiListEventHandler {
-public:
+  public:
     static constexpr const char* kFileName = "FiList.lst";
     static constexpr std::size_t kTrailerSize = 10;
 
@@ -50,10 +50,10 @@ public:
     int OnFiRemoved(std::uint32_t id) override;
     int OnFiListVersion(std::uint32_t version) override;
 
-protected:
+  protected:
     std::unique_ptr<CCVItem> NewRecord() const override { return std::make_unique<CFiItem>(); }
 
-private:
+  private:
     int Replace(std::uint32_t id, const char* name);
     void DropReplacedCopies();
 

@@ -12,7 +12,7 @@
 //   ReadOnlyMemoryStream stream(profile.data(), static_cast<std::uint32_t>(profile.size()));
 //   client.GetPasswordCriteria(stream, handler);
 class ReadOnlyMemoryStream : public SmallStream {
-public:
+  public:
     ReadOnlyMemoryStream(const void* data, std::uint32_t count);
 
     bool Write(const void* source, std::uint32_t count) override;

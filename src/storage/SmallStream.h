@@ -9,7 +9,7 @@
 // The block belongs to the derived class (a read-only stream borrows it from its caller); how a
 // writable stream grows its block is the derived class's Grow.
 class SmallStream : public Stream {
-public:
+  public:
     std::uint32_t Size() const override { return m_length; }
     bool Seek(std::uint32_t offset) override;
     bool ReadBuffer(const std::uint8_t*& data, std::uint32_t& count) override;
@@ -24,7 +24,7 @@ public:
     // asks for the stream's own growth step. True when the block can now hold the write.
     virtual bool Grow(std::uint64_t requestedEnd, std::uint32_t count) = 0;
 
-protected:
+  protected:
     SmallStream() = default;
 
     std::uint8_t* m_buffer = nullptr;

@@ -10,7 +10,7 @@
 //   ExtraOperation, CopyString.
 // Every operation answers false rather than reading or writing outside the stream's bytes.
 class Stream {
-public:
+  public:
     Stream() = default;
     virtual ~Stream();
     Stream(const Stream&) = delete;

@@ -30,7 +30,7 @@ const std::string kDirectory =
 
 class Recorder : public CFidbClient::MUpdateFiListEventHandler,
                  public CFidbClient::MUpdateFiItemEventHandler {
-public:
+  public:
     bool OnProgress(std::uint32_t) override { return events.size() < stopAfterEvents; }
     int OnFiAdded(std::uint32_t id, const char* name) override {
         return Event("added " + std::to_string(id) + " " + name);
@@ -61,10 +61,11 @@ public:
 using V = std::vector<std::string>;
 
 class FidbClientTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        testing_support::WriteBytes(m_temp.File("directory.txt"),
-                                    std::vector<std::uint8_t>(kDirectory.begin(), kDirectory.end()));
+        testing_support::WriteBytes(
+            m_temp.File("directory.txt"),
+            std::vector<std::uint8_t>(kDirectory.begin(), kDirectory.end()));
         CFidbClient::SetDirectoryLocation(m_temp.File("directory.txt"));
     }
     void TearDown() override { CFidbClient::SetDirectoryLocation(""); }
@@ -80,8 +81,7 @@ protected:
 };
 
 TEST_F(FidbClientTest, CatchesAListUpFromItsVersion) {
-    const V whole = {"added 1 First", "added 2 Second Bank", "added 4 Caf\xE9 Credit",
-                     "version 5"};
+    const V whole = {"added 1 First", "added 2 Second Bank", "added 4 Caf\xE9 Credit", "version 5"};
     EXPECT_EQ(List(0), whole);
     EXPECT_EQ(List(1), (V{"changed 2 Second Bank", "added 4 Caf\xE9 Credit", "removed 3",
                           "removed 5", "version 5"}));
@@ -127,17 +127,17 @@ TEST_F(FidbClientTest, DamagedOrMissingDirectories) {
     const std::vector<std::pair<std::string, int>> damaged = {
         {"", 0},
         {"VERSION\t3\n", 1},
-        {head + "FI\t1\t1\t1\t1\tA\thttps://a\n", 3},          // fields missing
+        {head + "FI\t1\t1\t1\t1\tA\thttps://a\n", 3},               // fields missing
         {head + "FI\t0\t1\t1\t1\tA\thttps://a\tA\t1\t102\t\n", 3},  // id 0
         {head + "FI\t1\t1\t1\t0\tA\thttps://a\tA\t1\t102\t\n", 3},  // parameter version 0
         {head + "FI\t1\t2\t1\t1\tA\thttps://a\tA\t1\t102\t\n", 3},  // changed before added
         {head + "FI\t1\t1\t1\t1\t\thttps://a\tA\t1\t102\t\n", 3},   // no name
         {head + "FI\t1\tx\t1\t1\tA\thttps://a\tA\t1\t102\t\n", 3},
-        {head + fi + fi, 4},                                         // the same id twice
+        {head + fi + fi, 4},  // the same id twice
         {head + fi + "REMOVED\t1\t2\n", 4},
         {head + "VERSION\t4\n", 3},
         {head + "FI\t1\t1\t7\t1\tA\thttps://a\tA\t1\t102\t\n", 3},  // beyond the version
-        {"COINVALE FI DIRECTORY 1\n" + fi, 2},                       // no version
+        {"COINVALE FI DIRECTORY 1\n" + fi, 2},                      // no version
         {head + "BANK\t1\n", 3},
     };
     for (const auto& [text, line] : damaged) {

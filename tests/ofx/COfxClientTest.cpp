@@ -32,7 +32,7 @@ class Recorder : public COfxClient::MGetProfileEventHandler,
                  public COfxClient::MGetStatementEventHandler,
                  public COfxClient::MChangePasswordEventHandler,
                  public COfxClient::MGetPasswordCriteriaEventHandler {
-public:
+  public:
     bool OnProgress(std::uint32_t) override {
         ++progressCalls;
         return (goOnFor < 0 || progressCalls <= goOnFor) && events.size() < stopAfterEvents;
@@ -77,9 +77,9 @@ public:
     std::string marker;
     std::vector<std::uint8_t> criteria;
     int progressCalls = 0;
-    int goOnFor = -1;        // OnProgress answers false after this many calls
+    int goOnFor = -1;                        // OnProgress answers false after this many calls
     std::size_t stopAfterEvents = SIZE_MAX;  // ... or once this many callbacks came
-    std::size_t refuseAt = 0;  // the callback with this number answers `refusal`
+    std::size_t refuseAt = 0;                // the callback with this number answers `refusal`
     int refusal = 54;
 };
 
@@ -88,7 +88,7 @@ bool Has(const std::string& text, const std::string& part) {
 }
 
 class OfxClientTest : public ::testing::TestWithParam<const char*> {
-protected:
+  protected:
     void SetUp() override {
         ofx::OfxTransportSettings settings;
         settings.connectTimeoutMs = 1000;
@@ -99,8 +99,8 @@ protected:
         m_bank.AddBankAccount("123456789", "1002", "SAVINGS");
         m_bank.AddCardAccount("4111");
         m_bank.AddLine({"1001", "20240215", "-1,234.56", "DEBIT", "Landlord", "Rent", "T1", ""});
-        m_bank.AddLine({"1001", "20240220120000.000[-5:EST]", "+5", "credit", "Interest", "",
-                        "T2", ""});
+        m_bank.AddLine(
+            {"1001", "20240220120000.000[-5:EST]", "+5", "credit", "Interest", "", "T2", ""});
         m_bank.AddLine({"1001", "20240225", "-42.50", "CHECK", "", "", "T3", "0123"});
         m_bank.AddLine({"4111", "20240226", "-9.99", "DEBIT", "Books", "", "C1", ""});
         m_bank.SetLedgerBalance("1001", "2,000.00");
@@ -123,8 +123,8 @@ INSTANTIATE_TEST_SUITE_P(BothForms, OfxClientTest, ::testing::Values("102", "211
 TEST_P(OfxClientTest, ProfileAndPasswordCriteria) {
     COfxClient client;
     Recorder r;
-    ASSERT_TRUE(client.GetProfile(kAnonymous, kAnonymous, m_url.c_str(), "FAKE", "1234",
-                                  GetParam(), kApp, "", r, true))
+    ASSERT_TRUE(client.GetProfile(kAnonymous, kAnonymous, m_url.c_str(), "FAKE", "1234", GetParam(),
+                                  kApp, "", r, true))
         << client.ErrorMessage();
     EXPECT_EQ(r.events, std::vector<std::string>{"profile"});
     EXPECT_GT(r.progressCalls, 0);
@@ -143,8 +143,8 @@ TEST_P(OfxClientTest, ProfileAndPasswordCriteria) {
 TEST_P(OfxClientTest, AccountsInTheOrderOfTheReply) {
     COfxClient client;
     Recorder r;
-    ASSERT_TRUE(client.GetAccountInfo("alice", "secret1", m_url.c_str(), "FAKE", "1234",
-                                      GetParam(), kApp, "", r))
+    ASSERT_TRUE(client.GetAccountInfo("alice", "secret1", m_url.c_str(), "FAKE", "1234", GetParam(),
+                                      kApp, "", r))
         << client.ErrorMessage();
     EXPECT_EQ(r.events, (std::vector<std::string>{"bank 123456789 1001 CHECKING",
                                                   "bank 123456789 1002 SAVINGS", "card 4111"}));
@@ -162,12 +162,11 @@ TEST_P(OfxClientTest, StatementFromTheMarkerOn) {
     Recorder first;
     ASSERT_TRUE(Statement(client, first, "123456789", "1001", "CHECKING", ""))
         << client.ErrorMessage();
-    EXPECT_EQ(first.events,
-              (std::vector<std::string>{
-                  "info USD 1001", "line 20240215|-1234.56|DEBIT||Landlord|Rent|T1",
-                  "line 20240220120000.000[-5:EST]|5|CREDIT||Interest||T2",
-                  "line 20240225|-42.50|CHECK|0123|||T3", "marker 20240301120000",
-                  "balance 2000.00"}));
+    EXPECT_EQ(first.events, (std::vector<std::string>{
+                                "info USD 1001", "line 20240215|-1234.56|DEBIT||Landlord|Rent|T1",
+                                "line 20240220120000.000[-5:EST]|5|CREDIT||Interest||T2",
+                                "line 20240225|-42.50|CHECK|0123|||T3", "marker 20240301120000",
+                                "balance 2000.00"}));
     EXPECT_FALSE(Has(m_bank.Requests().back(), "<DTSTART>"));
 
     // Only the lines after the marker come the next time.
@@ -175,8 +174,9 @@ TEST_P(OfxClientTest, StatementFromTheMarkerOn) {
     m_bank.SetServerTime("20240310080000");
     Recorder next;
     ASSERT_TRUE(Statement(client, next, "123456789", "1001", "CHECKING", first.marker.c_str()));
-    EXPECT_EQ(next.events, (std::vector<std::string>{"info USD 1001", "line 20240305|-7|ATM||Cash||T4",
-                                                     "marker 20240310080000", "balance 2000.00"}));
+    EXPECT_EQ(next.events,
+              (std::vector<std::string>{"info USD 1001", "line 20240305|-7|ATM||Cash||T4",
+                                        "marker 20240310080000", "balance 2000.00"}));
     EXPECT_TRUE(Has(m_bank.Requests().back(), "<DTSTART>20240301120000"));
 
     // A marker that is no date asks for everything again.
@@ -191,8 +191,9 @@ TEST_P(OfxClientTest, CreditCardStatementWithoutRoutingNumber) {
     Recorder r;
     ASSERT_TRUE(Statement(client, r, "", "4111", "", "")) << client.ErrorMessage();
     EXPECT_TRUE(Has(m_bank.Requests().back(), "<CCSTMTRQ>"));
-    EXPECT_EQ(r.events, (std::vector<std::string>{"info USD 4111", "line 20240226|-9.99|DEBIT||Books||C1",
-                                                  "marker 20240301120000"}));
+    EXPECT_EQ(r.events,
+              (std::vector<std::string>{"info USD 4111", "line 20240226|-9.99|DEBIT||Books||C1",
+                                        "marker 20240301120000"}));
 }
 
 TEST_P(OfxClientTest, PasswordChange) {
@@ -322,15 +323,17 @@ TEST(OfxClient, AddressesAndConnections) {
     ofx::OfxTransport::SetSettings({});
 
     // A statement needs an account number, and a bank account its type.
-    EXPECT_FALSE(client.GetStatement("a", "p", "https://x", "", "", "", "", "", "1", "", "T", "", r));
+    EXPECT_FALSE(
+        client.GetStatement("a", "p", "https://x", "", "", "", "", "", "1", "", "T", "", r));
     EXPECT_EQ(client.Error(), 2003);
-    EXPECT_FALSE(client.GetStatement("a", "p", "https://x", "", "", "", "", "", "1", "2", "", "", r));
+    EXPECT_FALSE(
+        client.GetStatement("a", "p", "https://x", "", "", "", "", "", "1", "2", "", "", r));
     EXPECT_EQ(client.Error(), 2003);
 }
 
 // The real banks' replies, handed to the statement call.
 class RecordedReplyTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ofx::OfxTransportSettings settings;
         settings.timeoutMs = 2000;
@@ -371,10 +374,9 @@ TEST_F(RecordedReplyTest, StatementsOfRealBanks) {
 
     // A mixed-case type, empty ids and an empty balance: no balance is handed over.
     ASSERT_TRUE(Statement("ofx-v102-empty-tags.ofx")) << m_client.ErrorMessage();
-    EXPECT_EQ(m_recorder.events,
-              (std::vector<std::string>{"info  12345678",
-                                        "line 20180507|12.34|CREDIT|||CBA:Transfer|",
-                                        "marker 20180804"}));
+    EXPECT_EQ(m_recorder.events, (std::vector<std::string>{
+                                     "info  12345678", "line 20180507|12.34|CREDIT|||CBA:Transfer|",
+                                     "marker 20180804"}));
     ASSERT_TRUE(Statement("failnice_empty_balance.ofx")) << m_client.ErrorMessage();
     EXPECT_EQ(m_recorder.events.back(), "marker 20110614");
 }
@@ -408,15 +410,17 @@ TEST(OfxClient, CriteriaFromProfilesWithoutRules) {
     ReadOnlyMemoryStream empty(nullptr, 0);
     EXPECT_FALSE(client.GetPasswordCriteria(empty, r));
     EXPECT_EQ(client.Error(), 53);
-    const std::string noRules = "<OFX><PROFMSGSRSV1><PROFTRNRS><PROFRS></PROFRS></PROFTRNRS>"
-                                "</PROFMSGSRSV1></OFX>";
+    const std::string noRules =
+        "<OFX><PROFMSGSRSV1><PROFTRNRS><PROFRS></PROFRS></PROFTRNRS>"
+        "</PROFMSGSRSV1></OFX>";
     ReadOnlyMemoryStream stream(noRules.data(), static_cast<std::uint32_t>(noRules.size()));
     EXPECT_FALSE(client.GetPasswordCriteria(stream, r));
     EXPECT_EQ(client.Error(), 53);
     // Rules the bank leaves out impose nothing.
-    const std::string loose = "<OFX><PROFMSGSRSV1><PROFTRNRS><PROFRS><SIGNONINFOLIST><SIGNONINFO>"
-                              "<MAX>999<CHARTYPE>ALPHAORNUMERIC</SIGNONINFO></SIGNONINFOLIST>"
-                              "</PROFRS></PROFTRNRS></PROFMSGSRSV1></OFX>";
+    const std::string loose =
+        "<OFX><PROFMSGSRSV1><PROFTRNRS><PROFRS><SIGNONINFOLIST><SIGNONINFO>"
+        "<MAX>999<CHARTYPE>ALPHAORNUMERIC</SIGNONINFO></SIGNONINFOLIST>"
+        "</PROFRS></PROFTRNRS></PROFMSGSRSV1></OFX>";
     ReadOnlyMemoryStream looseStream(loose.data(), static_cast<std::uint32_t>(loose.size()));
     ASSERT_TRUE(client.GetPasswordCriteria(looseStream, r));
     EXPECT_EQ(r.criteria, (std::vector<std::uint8_t>{1, 255, 2, 0, 1, 1}));

@@ -69,15 +69,18 @@ TEST(OfxParser, XmlWithEntitiesCDataAndUtf8) {
     EXPECT_TRUE(doc.utf8);
     const OfxElement* line = doc.root.Find("BANKMSGSRSV1/STMTTRNRS/STMTRS/BANKTRANLIST/STMTTRN");
     ASSERT_NE(line, nullptr);
-    EXPECT_EQ(line->TextAt("NAME"), "Caf\xE9 \x80" "5 <ok>");  // UTF-8 and &#8364; to 1252
-    EXPECT_EQ(line->TextAt("MEMO"), "a <b> &amp; c");          // CDATA is not decoded
+    EXPECT_EQ(line->TextAt("NAME"),
+              "Caf\xE9 \x80"
+              "5 <ok>");                               // UTF-8 and &#8364; to 1252
+    EXPECT_EQ(line->TextAt("MEMO"), "a <b> &amp; c");  // CDATA is not decoded
     EXPECT_EQ(line->TextAt("FITID"), "");
     EXPECT_EQ(line->TextAt("TRNAMT"), "12.50");
 }
 
 TEST(OfxParser, TextThatIsNotUtf8IsTakenAsWindows1252) {
-    const std::string reply = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-                              "<OFX><NAME>Caf\xE9</NAME></OFX>";
+    const std::string reply =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<OFX><NAME>Caf\xE9</NAME></OFX>";
     OfxDocument doc;
     ASSERT_TRUE(OfxParser::Parse(reply, doc).Ok());
     EXPECT_FALSE(doc.utf8);
@@ -101,8 +104,7 @@ TEST(OfxParser, RefusesWhatIsNotAWholeReply) {
 }
 
 TEST(OfxParser, StrayTagsAndTextDoNotBreakTheTree) {
-    const std::string reply =
-        "<ofx><A>stray<B>1</B>more text</X></a>< lone <C>3</OFX>trailing<D>";
+    const std::string reply = "<ofx><A>stray<B>1</B>more text</X></a>< lone <C>3</OFX>trailing<D>";
     OfxDocument doc;
     ASSERT_TRUE(OfxParser::Parse(reply, doc).Ok());
     EXPECT_EQ(doc.root.TextAt("A"), "stray");

@@ -50,13 +50,15 @@ TEST(OfxRequest, SgmlStatementRequest) {
     const std::string text = request.Finish();
     EXPECT_TRUE(text.starts_with("OFXHEADER:100\r\nDATA:OFXSGML\r\nVERSION:102\r\n"));
     EXPECT_TRUE(Has(text, "\r\n\r\n<OFX>\r\n<SIGNONMSGSRQV1>\r\n<SONRQ>\r\n<DTCLIENT>"));
-    EXPECT_TRUE(Has(text, "<USERID>cust\r\n<USERPASS>p&amp;ss&lt;1&gt;\r\n<LANGUAGE>ENG\r\n"
-                          "<FI>\r\n<ORG>ORGX\r\n<FID>1234\r\n</FI>\r\n<APPID>QWIN\r\n"
-                          "<APPVER>2700\r\n</SONRQ>"));
+    EXPECT_TRUE(Has(text,
+                    "<USERID>cust\r\n<USERPASS>p&amp;ss&lt;1&gt;\r\n<LANGUAGE>ENG\r\n"
+                    "<FI>\r\n<ORG>ORGX\r\n<FID>1234\r\n</FI>\r\n<APPID>QWIN\r\n"
+                    "<APPVER>2700\r\n</SONRQ>"));
     EXPECT_TRUE(Has(text, "<BANKMSGSRQV1>\r\n<STMTTRNRQ>\r\n<TRNUID>"));
-    EXPECT_TRUE(Has(text, "<STMTRQ>\r\n<BANKACCTFROM>\r\n<BANKID>123456789\r\n<ACCTID>0001\r\n"
-                          "<ACCTTYPE>CHECKING\r\n</BANKACCTFROM>\r\n<INCTRAN>\r\n"
-                          "<DTSTART>20240301120000\r\n<INCLUDE>Y\r\n</INCTRAN>\r\n</STMTRQ>"));
+    EXPECT_TRUE(Has(text,
+                    "<STMTRQ>\r\n<BANKACCTFROM>\r\n<BANKID>123456789\r\n<ACCTID>0001\r\n"
+                    "<ACCTTYPE>CHECKING\r\n</BANKACCTFROM>\r\n<INCTRAN>\r\n"
+                    "<DTSTART>20240301120000\r\n<INCLUDE>Y\r\n</INCTRAN>\r\n</STMTRQ>"));
     EXPECT_TRUE(text.ends_with("</BANKMSGSRQV1>\r\n</OFX>\r\n"));
     EXPECT_FALSE(Has(text, "</USERPASS>"));
 }
@@ -73,14 +75,17 @@ TEST(OfxRequest, XmlRequestsCloseEveryElement) {
     EXPECT_TRUE(Has(text, "<?OFX OFXHEADER=\"200\" VERSION=\"220\" SECURITY=\"NONE\""));
     EXPECT_TRUE(Has(text, "<USERPASS>old\xC3\xA9</USERPASS>"));  // UTF-8
     EXPECT_TRUE(Has(text, "</SONRQ>\r\n<PINCHTRNRQ>\r\n<TRNUID>"));
-    EXPECT_TRUE(Has(text, "<PINCHRQ>\r\n<USERID>cust</USERID>\r\n<NEWUSERPASS>new</NEWUSERPASS>"
-                          "\r\n</PINCHRQ>\r\n</PINCHTRNRQ>\r\n</SIGNONMSGSRQV1>"));
-    EXPECT_TRUE(Has(text, "<CCSTMTRQ>\r\n<CCACCTFROM>\r\n<ACCTID>4111</ACCTID>\r\n</CCACCTFROM>"
-                          "\r\n<INCTRAN>\r\n<INCLUDE>Y</INCLUDE>"));
+    EXPECT_TRUE(Has(text,
+                    "<PINCHRQ>\r\n<USERID>cust</USERID>\r\n<NEWUSERPASS>new</NEWUSERPASS>"
+                    "\r\n</PINCHRQ>\r\n</PINCHTRNRQ>\r\n</SIGNONMSGSRQV1>"));
+    EXPECT_TRUE(Has(text,
+                    "<CCSTMTRQ>\r\n<CCACCTFROM>\r\n<ACCTID>4111</ACCTID>\r\n</CCACCTFROM>"
+                    "\r\n<INCTRAN>\r\n<INCLUDE>Y</INCLUDE>"));
     EXPECT_FALSE(Has(text, "<DTSTART>"));
     EXPECT_TRUE(Has(text, "<ACCTINFORQ>\r\n<DTACCTUP>19900101</DTACCTUP>"));
-    EXPECT_TRUE(Has(text, "<PROFRQ>\r\n<CLIENTROUTING>NONE</CLIENTROUTING>\r\n"
-                          "<DTPROFUP>19900101</DTPROFUP>"));
+    EXPECT_TRUE(Has(text,
+                    "<PROFRQ>\r\n<CLIENTROUTING>NONE</CLIENTROUTING>\r\n"
+                    "<DTPROFUP>19900101</DTPROFUP>"));
 }
 
 TEST(OfxRequest, EachRequestHasItsOwnTransactionId) {

@@ -52,8 +52,8 @@ TEST(OfxValues, AmountsInTheFormsBanksWrite) {
     EXPECT_EQ(NormalizeAmount("1,234,567"), "1234567");
     EXPECT_EQ(NormalizeAmount("-.07"), "-0.07");
     EXPECT_EQ(NormalizeAmount("0"), "0");
-    for (const char* bad : {"", " ", "-", "$120", "12 34", "1.2.3,4", "1,2,3.4.5", ".", "--5",
-                            "5-", "1e3"}) {
+    for (const char* bad :
+         {"", " ", "-", "$120", "12 34", "1.2.3,4", "1,2,3.4.5", ".", "--5", "5-", "1e3"}) {
         EXPECT_FALSE(NormalizeAmount(bad)) << bad;
     }
 }

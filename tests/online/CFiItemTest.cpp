@@ -98,7 +98,7 @@ sys::SystemTime Time(std::uint16_t day, std::uint16_t hour, std::uint16_t minute
 }
 
 class Progress : public CCVProgress {
-public:
+  public:
     void Step(std::uint32_t) override { ++steps; }
     bool TakeCancel() override { return cancelAfter >= 0 && steps > cancelAfter; }
     int steps = 0;
@@ -107,7 +107,7 @@ public:
 
 // A bank listed in a directory file, at the fake bank.
 class FiItemBankTest : public ::testing::Test {
-protected:
+  protected:
     static constexpr std::uint32_t kId = 7;
 
     void SetUp() override {

@@ -34,9 +34,16 @@ Bytes Record(std::uint8_t id, const std::string& name) {
 }
 
 Bytes Trailer(std::uint32_t version) {
-    return {0, 0, static_cast<std::uint8_t>(version), static_cast<std::uint8_t>(version >> 8),
-            static_cast<std::uint8_t>(version >> 16), static_cast<std::uint8_t>(version >> 24),
-            0, 0, 0, 0};
+    return {0,
+            0,
+            static_cast<std::uint8_t>(version),
+            static_cast<std::uint8_t>(version >> 8),
+            static_cast<std::uint8_t>(version >> 16),
+            static_cast<std::uint8_t>(version >> 24),
+            0,
+            0,
+            0,
+            0};
 }
 
 const Bytes kSeparator = {0x01, 0x80};
@@ -158,8 +165,8 @@ TEST(CFiList, AFileWithAReplacedCopyLoadsWithoutIt) {
 TEST(CFiList, DamagedFilesKeepWhatCameBefore) {
     TempFolder temp;
     const std::string file = temp.File(CFiList::kFileName);
-    const Bytes whole = Concat({Header(2), Record(1, "First"), kSeparator, Record(2, "Second"),
-                                Trailer(4)});
+    const Bytes whole =
+        Concat({Header(2), Record(1, "First"), kSeparator, Record(2, "Second"), Trailer(4)});
     // Cut in the second record: the first bank stays, no empty bank appears.
     WriteBytes(file, Bytes(whole.begin(), whole.end() - 10 - 3));
     CFiList cut;

@@ -14,7 +14,7 @@ namespace {
 
 // A writable memory stream growing its block by a fixed step, and counting its Grow calls.
 class GrowingStream : public SmallStream {
-public:
+  public:
     static constexpr std::uint32_t kStep = 8;
     explicit GrowingStream(std::uint32_t limit) : m_limit(limit) {}
 
@@ -31,7 +31,7 @@ public:
     std::string Text() const { return std::string(m_block.begin(), m_block.begin() + m_length); }
     int Grows() const { return m_grows; }
 
-private:
+  private:
     std::vector<std::uint8_t> m_block;
     std::uint64_t m_limit;
     int m_grows = 0;

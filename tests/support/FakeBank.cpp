@@ -71,7 +71,8 @@ std::string Document(bool xml, const std::string& body) {
     if (xml) {
         return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                "<?OFX OFXHEADER=\"200\" VERSION=\"211\" SECURITY=\"NONE\" OLDFILEUID=\"NONE\" "
-               "NEWFILEUID=\"NONE\"?>\n<OFX>\n" + body + "</OFX>\n";
+               "NEWFILEUID=\"NONE\"?>\n<OFX>\n" +
+               body + "</OFX>\n";
     }
     return "OFXHEADER:100\r\nDATA:OFXSGML\r\nVERSION:102\r\nSECURITY:NONE\r\nENCODING:USASCII\r\n"
            "CHARSET:1252\r\nCOMPRESSION:NONE\r\nOLDFILEUID:NONE\r\nNEWFILEUID:NONE\r\n\r\n<OFX>\n" +
@@ -202,8 +203,7 @@ void FakeBank::HandleOfx(const httplib::Request& request, httplib::Response& res
         case Failure::kDroppedConnection: {
             const std::string reply = Reply(request.body);
             response.set_content_provider(
-                reply.size(), kOfxType,
-                [reply](std::size_t, std::size_t, httplib::DataSink& sink) {
+                reply.size(), kOfxType, [reply](std::size_t, std::size_t, httplib::DataSink& sink) {
                     sink.write(reply.data(), kDroppedAfterBytes);
                     return false;  // the connection closes here
                 });

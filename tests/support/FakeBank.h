@@ -24,15 +24,15 @@ namespace testing_support {
 // a reply cut short, a slow reply, a dropped connection, an HTTP error. It never prints what it
 // receives.
 class FakeBank {
-public:
+  public:
     enum class Failure {
         kNone,
-        kWrongPassword,     // every sign-on is refused with 15500
-        kUnknownAccount,    // every statement request is answered with 2003
-        kMalformedReply,    // the reply stops in the middle
-        kSlowReply,         // the reply comes after SetSlowReplyMs
-        kDroppedConnection, // the connection closes in the middle of the reply
-        kServerError,       // HTTP status 500
+        kWrongPassword,      // every sign-on is refused with 15500
+        kUnknownAccount,     // every statement request is answered with 2003
+        kMalformedReply,     // the reply stops in the middle
+        kSlowReply,          // the reply comes after SetSlowReplyMs
+        kDroppedConnection,  // the connection closes in the middle of the reply
+        kServerError,        // HTTP status 500
     };
 
     struct Line {
@@ -81,7 +81,7 @@ public:
     std::vector<std::string> Requests() const;
     std::string PasswordOf(const std::string& customer) const;
 
-private:
+  private:
     struct Account {
         std::string routing;  // empty for a credit card
         std::string account;
