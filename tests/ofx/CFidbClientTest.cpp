@@ -132,13 +132,9 @@ TEST_F(FidbClientTest, DamagedOrMissingDirectories) {
         {head + "FI\t1\t1\t1\t0\tA\thttps://a\tA\t1\t102\t\n", 3},  // parameter version 0
         {head + "FI\t1\t2\t1\t1\tA\thttps://a\tA\t1\t102\t\n", 3},  // changed before added
         {head + "FI\t1\t1\t1\t1\t\thttps://a\tA\t1\t102\t\n", 3},   // no name
-        {head + "FI\t1\tx\t1\t1\tA\thttps://a\tA\t1\t102\t\n", 3},
         {head + fi + fi, 4},  // the same id twice
-        {head + fi + "REMOVED\t1\t2\n", 4},
-        {head + "VERSION\t4\n", 3},
         {head + "FI\t1\t1\t7\t1\tA\thttps://a\tA\t1\t102\t\n", 3},  // beyond the version
         {"COINVALE FI DIRECTORY 1\n" + fi, 2},                      // no version
-        {head + "BANK\t1\n", 3},
     };
     for (const auto& [text, line] : damaged) {
         FiDirectory directory;

@@ -88,14 +88,4 @@ TEST(OfxRequest, XmlRequestsCloseEveryElement) {
                     "<DTPROFUP>19900101</DTPROFUP>"));
 }
 
-TEST(OfxRequest, EachRequestHasItsOwnTransactionId) {
-    const OfxInstitution institution = Institution("102");
-    OfxRequest a(institution), b(institution);
-    a.AccountInfo();
-    b.AccountInfo();
-    const std::string ta = a.Finish(), tb = b.Finish();
-    const auto uid = [](const std::string& t) { return t.substr(t.find("<TRNUID>"), 42); };
-    EXPECT_NE(uid(ta), uid(tb));
-}
-
 }  // namespace

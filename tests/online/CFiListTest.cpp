@@ -74,6 +74,8 @@ TEST(CFiList, EmptyListIsItsCountAndTrailer) {
     ASSERT_EQ(loaded.LoadFile(file), 0);
     EXPECT_EQ(loaded.Count(true), 0u);
     EXPECT_EQ(loaded.GetDirectoryVersion(), 0x01020304u);
+    loaded.ResetVersion();
+    EXPECT_EQ(loaded.GetDirectoryVersion(), 0u);
 }
 
 TEST(CFiList, MissingFileIsWrittenEmpty) {
@@ -179,14 +181,6 @@ TEST(CFiList, DamagedFilesKeepWhatCameBefore) {
     EXPECT_EQ(noTrailer.LoadFile(file), 1);
     EXPECT_EQ(Names(noTrailer), (V{"First", "Second"}));
     EXPECT_EQ(noTrailer.GetDirectoryVersion(), 0u);
-}
-
-TEST(CFiList, ResetVersion) {
-    CFiList list;
-    list.OnFiListVersion(12);
-    EXPECT_EQ(list.GetDirectoryVersion(), 12u);
-    list.ResetVersion();
-    EXPECT_EQ(list.GetDirectoryVersion(), 0u);
 }
 
 }  // namespace
