@@ -1,6 +1,5 @@
 #include "ofx/COfxClient.h"
 
-#include <cctype>
 #include <optional>
 #include <string_view>
 #include <vector>

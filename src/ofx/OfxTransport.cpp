@@ -17,6 +17,7 @@ constexpr const char* kAccept = "Accept: application/x-ofx, application/ofx, */*
 constexpr const char* kNoExpect = "Expect:";  // no "100-continue" round trip
 constexpr const char* kLoopbackNames[] = {"localhost", "[::1]", "::1"};
 constexpr std::string_view kLoopbackPrefix = "127.";
+constexpr const char* kNoProxyHosts = "localhost,127.0.0.1,::1";  // this machine is reached directly
 
 std::mutex g_settingsMutex;
 OfxTransportSettings g_settings;
@@ -173,6 +174,7 @@ OfxStatus OfxTransport::Perform(const std::string& url, const std::string* body,
     curl_easy_setopt(c, CURLOPT_URL, url.c_str());
     curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, scheme.c_str());
     curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(c, CURLOPT_NOPROXY, kNoProxyHosts);
     curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
     curl_easy_setopt(c, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_TLSv1_2));
