@@ -35,6 +35,7 @@ bool CHeadlessScreen::TakeHeldInput(InputEvent& event) {
     if (m_held.empty()) return false;
     event = m_held.front();
     m_held.pop_front();
+    m_screenAtInput = m_screen;
     return true;
 }
 
@@ -88,6 +89,13 @@ bool CHeadlessScreen::HasHeldInput() const {
 std::vector<std::wstring> CHeadlessScreen::Lines() const {
     std::lock_guard lock(m_mutex);
     return m_screen.Lines();
+}
+
+std::wstring CHeadlessScreen::TextBeforeLastInput() const {
+    std::lock_guard lock(m_mutex);
+    std::wstring text;
+    for (const std::wstring& line : m_screenAtInput.Lines()) text += line + L"\n";
+    return text;
 }
 
 std::wstring CHeadlessScreen::Line(int y) const {

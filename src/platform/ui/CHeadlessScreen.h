@@ -42,6 +42,8 @@ public:
     bool HasHeldInput() const;
 
     std::vector<std::wstring> Lines() const;
+    // The screen as it was when the last typed key was taken: what a modal box looked like.
+    std::wstring TextBeforeLastInput() const;
     std::wstring Line(int y) const;
     std::wstring Text() const;  // all lines, each followed by '\n'
     Cell CellAt(int x, int y) const;
@@ -60,6 +62,7 @@ private:
     std::condition_variable m_presented;
     SIZE m_size;
     CCellSurface m_screen;
+    CCellSurface m_screenAtInput;
     std::deque<InputEvent> m_held;
     int m_presentCount = 0;
 };

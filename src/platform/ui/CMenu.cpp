@@ -117,6 +117,17 @@ bool CMenu::SetItemText(UINT item, UINT how, const std::wstring& text) {
 }
 
 bool CMenu::CheckRadioItem(UINT first, UINT last, UINT check, UINT how) {
+    if ((how & MF_BYPOSITION) == 0) {
+        // By command, the items may sit in a pop-up: the pop-up that holds `check` is meant.
+        bool here = false;
+        for (const Item& item : m_items) here = here || (!item.popup && item.id == check);
+        if (!here) {
+            for (Item& item : m_items) {
+                if (item.popup && item.popup->CheckRadioItem(first, last, check, how)) return true;
+            }
+            return false;
+        }
+    }
     bool checked = false;
     for (int position = 0; position < GetItemCount(); ++position) {
         Item& item = m_items[static_cast<std::size_t>(position)];

@@ -61,7 +61,7 @@ public:
     bool SetItemText(UINT item, UINT how, const std::wstring& text);
 
     // Checks `check` as a radio item and clears the marks of the other items from `first` to
-    // `last` (commands or positions of this menu).
+    // `last` (commands or positions of this menu; by command, of the pop-up that holds `check`).
     bool CheckRadioItem(UINT first, UINT last, UINT check, UINT how);
 
     // The item with a command id, in this menu or its pop-ups; null when absent.

@@ -210,17 +210,18 @@ bool CWindowManager::Get(MSG& msg, HWND filter, UINT first, UINT last, bool remo
             if (remove) queue.quit = false;
             return true;
         }
-        InputEvent event;
-        if (m_backend != nullptr && InputThreadLocked() == me && m_backend->TakeHeldInput(event)) {
-            RouteInputLocked(event);
-            continue;
-        }
         const HWND invalid = FindInvalid(me);
         if (invalid != nullptr && Matches(MSG{invalid, WM_PAINT, 0, 0, 0, POINT{}}, filter, first, last)) {
             msg = MSG{invalid, WM_PAINT, 0, 0, sys::GetTickCount(), POINT{}};
             return true;
         }
         if (m_screenDirty && invalid == nullptr) Compose();
+        // Held input is taken once the screen is up to date, as a person types at what they see.
+        InputEvent event;
+        if (m_backend != nullptr && InputThreadLocked() == me && m_backend->TakeHeldInput(event)) {
+            RouteInputLocked(event);
+            continue;
+        }
         if (!wait) return false;
         queue.wake.wait(lock);
     }

@@ -1,5 +1,6 @@
 #include "platform/ui/WindowApi.h"
 
+#include <cwctype>
 #include <utility>
 
 #include "platform/ui/CControl.h"
@@ -356,5 +357,20 @@ void ShowWaitIndicator(bool shown) {
 }
 
 bool IsWaitIndicatorShown() { return Manager().WaitIndicatorShown(); }
+
+}  // namespace ui
+
+namespace ui {
+
+bool MoveArrowKeyToParent(MSG& msg) {
+    if (msg.message != WM_KEYDOWN || (msg.wParam != VK_UP && msg.wParam != VK_DOWN)) return false;
+    const HWND parent = GetParent(msg.hwnd);
+    if (parent == nullptr) return false;
+    std::wstring name = GetClassName(msg.hwnd);
+    for (wchar_t& ch : name) ch = static_cast<wchar_t>(std::towlower(ch));
+    if (name == L"syslistview32") return false;
+    msg.hwnd = parent;
+    return true;
+}
 
 }  // namespace ui

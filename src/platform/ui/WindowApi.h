@@ -125,3 +125,12 @@ namespace ui {
 bool SetWindowProc(HWND hwnd, WNDPROC proc);
 
 }  // namespace ui
+
+namespace ui {
+
+// The main loop's rule for the arrow keys: WM_KEYDOWN of up or down aimed at a child window that
+// is not a list view ("SysListView32") is moved to the child's parent, which moves the focus
+// between its fields. Returns whether the message was moved.
+bool MoveArrowKeyToParent(MSG& msg);
+
+}  // namespace ui
