@@ -63,6 +63,8 @@ ui::LRESULT CGalleryScreen::Notify(const ui::NMHDR&) { return 0; }
 
 void CGalleryScreen::DrawItem(const ui::DRAWITEMSTRUCT&) {}
 
+void CGalleryScreen::Resized(int, int) {}
+
 ui::LRESULT CGalleryScreen::WindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam,
                                        ui::LPARAM lParam) {
     switch (message) {
@@ -98,6 +100,9 @@ ui::LRESULT CGalleryScreen::WindowProc(ui::HWND hwnd, ui::UINT message, ui::WPAR
             }
             return 0;
         case ui::WM_NOTIFY: return Notify(*reinterpret_cast<const ui::NMHDR*>(lParam));
+        case ui::WM_SIZE:
+            Resized(static_cast<int>(ui::LOWORD(lParam)), static_cast<int>(ui::HIWORD(lParam)));
+            return 0;
         case ui::WM_DRAWITEM:
             DrawItem(*reinterpret_cast<const ui::DRAWITEMSTRUCT*>(lParam));
             return 1;

@@ -26,6 +26,8 @@ protected:
     virtual void Paint(ui::CDeviceContext& dc, const ui::RECT& client);
     virtual ui::LRESULT Notify(const ui::NMHDR& header);
     virtual void DrawItem(const ui::DRAWITEMSTRUCT& item);
+    // The screen took a new size (the terminal was resized).
+    virtual void Resized(int width, int height);
 
     // Adds a control that takes part in the focus ring.
     ui::HWND AddField(const wchar_t* className, ui::DWORD style, int x, int y, int width,

@@ -68,6 +68,15 @@ void CListScreen::SortBy(int column) {
     Fill();
 }
 
+void CListScreen::Resized(int width, int height) {
+    ui::MoveWindow(m_list, 0, 0, width, height - 1);
+    ui::MoveWindow(m_status, 0, height - 1, width, 1);
+    if (auto* list = ui::GetControl<ui::CListView>(m_list)) {
+        list->SetColumnWidth(kNameColumn, width - kAmountWidth);
+        list->EnsureVisible(list->GetSelection());
+    }
+}
+
 bool CListScreen::Command(int id) {
     auto* list = ui::GetControl<ui::CListView>(m_list);
     switch (id) {

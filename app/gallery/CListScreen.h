@@ -25,6 +25,7 @@ private:
     void Fill();
     void SortBy(int column);
     void DrawItem(const ui::DRAWITEMSTRUCT& item) override;
+    void Resized(int width, int height) override;
 
     ui::HWND m_list = nullptr;
     ui::HWND m_status = nullptr;

@@ -9,7 +9,7 @@ namespace {
 constexpr wchar_t kIcons[] = {
     L'$', L'¤', L'£', L'€', L'¥', L'♦', L'♣', L'♠', L'♥', L'★', L'☆', L'●', L'○', L'■',
     L'□', L'▲', L'△', L'▼', L'◆', L'◇', L'♪', L'☼', L'☂', L'☎', L'✉', L'✈', L'⌂', L'♨',
-    L'☕', L'✂', L'✎', L'⚑', L'⚙', L'⚡', L'☺', L'♀', L'♂', L'✚', L'∑', L'%',
+    L'♫', L'✂', L'✎', L'⚑', L'⚙', L'⚒', L'☺', L'♀', L'♂', L'✚', L'∑', L'%',
 };
 
 // By state number: 1 uncleared, 2 cleared, 4 reconciled, 5 void, 6 awaiting review.
