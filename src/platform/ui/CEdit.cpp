@@ -37,24 +37,14 @@ bool CEdit::Insert(wchar_t ch) {
     return true;
 }
 
-bool CEdit::EraseBefore() {
+bool CEdit::EraseAt(int index) {
     if ((Style() & ES_READONLY) != 0) return false;
     std::wstring text = GetWindowText(Handle());
-    m_caret = std::clamp(m_caret, 0, static_cast<int>(text.size()));
-    if (m_caret == 0) return false;
-    text.erase(static_cast<std::size_t>(m_caret - 1), 1);
-    const int caret = m_caret - 1;
+    if (index < 0 || index >= static_cast<int>(text.size())) return false;
+    text.erase(static_cast<std::size_t>(index), 1);
+    const int caret = index < m_caret ? m_caret - 1 : m_caret;
     DefWindowProc(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     m_caret = caret;
-    return true;
-}
-
-bool CEdit::EraseAt() {
-    if ((Style() & ES_READONLY) != 0) return false;
-    std::wstring text = GetWindowText(Handle());
-    if (m_caret >= static_cast<int>(text.size())) return false;
-    text.erase(static_cast<std::size_t>(m_caret), 1);
-    DefWindowProc(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     return true;
 }
 
@@ -72,10 +62,10 @@ LRESULT CEdit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handl
             switch (wParam) {
                 case VK_BACK:
                 case VK_TBACK:
-                    if (EraseBefore()) Changed();
+                    if (EraseAt(m_caret - 1)) Changed();
                     return 0;
                 case VK_DELETE:
-                    if (EraseAt()) Changed();
+                    if (EraseAt(m_caret)) Changed();
                     return 0;
                 case VK_LEFT: m_caret = std::max(0, m_caret - 1); break;
                 case VK_RIGHT: m_caret = std::min(length, m_caret + 1); break;

@@ -28,8 +28,7 @@ protected:
 
 private:
     bool Insert(wchar_t ch);
-    bool EraseBefore();
-    bool EraseAt();
+    bool EraseAt(int index);  // and moves the caret with the text
     void Changed();
 
     int m_limit = kDefaultLimit;
