@@ -18,14 +18,7 @@ DateParts Parts(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
 class TestNow {
 public:
     explicit TestNow(int y, int mo, int d, int h, int mi, int s) {
-        sys::SystemTime t;
-        t.year = static_cast<std::uint16_t>(y);
-        t.month = static_cast<std::uint16_t>(mo);
-        t.day = static_cast<std::uint16_t>(d);
-        t.hour = static_cast<std::uint16_t>(h);
-        t.minute = static_cast<std::uint16_t>(mi);
-        t.second = static_cast<std::uint16_t>(s);
-        sys::SetTestTime(t);
+        sys::SetTestTime(sys::MakeSystemTime(y, mo, d, h, mi, s));
     }
     ~TestNow() { sys::ClearTestTime(); }
 };

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/sys/RuntimeFolder.h"
+#include "platform/sys/KnownFolders.h"
 
 namespace sys {
 namespace {

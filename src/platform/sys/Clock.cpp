@@ -47,6 +47,17 @@ bool ParseDigits(std::string_view text, std::size_t at, std::size_t count, int& 
 
 }  // namespace
 
+SystemTime MakeSystemTime(int year, int month, int day, int hour, int minute, int second) {
+    SystemTime t;
+    t.year = static_cast<std::uint16_t>(year);
+    t.month = static_cast<std::uint16_t>(month);
+    t.day = static_cast<std::uint16_t>(day);
+    t.hour = static_cast<std::uint16_t>(hour);
+    t.minute = static_cast<std::uint16_t>(minute);
+    t.second = static_cast<std::uint16_t>(second);
+    return t;
+}
+
 int DaysInMonth(int month, int year) {
     switch (month) {
         case 2:
@@ -156,13 +167,7 @@ std::optional<SystemTime> ParseTestTime(std::string_view text) {
             return std::nullopt;
         }
     }
-    SystemTime t;
-    t.year = static_cast<std::uint16_t>(year);
-    t.month = static_cast<std::uint16_t>(month);
-    t.day = static_cast<std::uint16_t>(day);
-    t.hour = static_cast<std::uint16_t>(hour);
-    t.minute = static_cast<std::uint16_t>(minute);
-    t.second = static_cast<std::uint16_t>(second);
+    const SystemTime t = MakeSystemTime(year, month, day, hour, minute, second);
     FileTime ft = 0;
     if (!SystemTimeToFileTime(t, ft)) return std::nullopt;
     return FileTimeToSystemTime(ft);

@@ -25,6 +25,10 @@ struct SystemTime {
     std::uint16_t milliseconds = 0;
 };
 
+// Calendar fields from numbers; no range check (see SystemTimeToFileTime).
+SystemTime MakeSystemTime(int year, int month, int day, int hour = 0, int minute = 0,
+                          int second = 0);
+
 // 100-nanosecond intervals since 1601-01-01 00:00:00.
 using FileTime = std::uint64_t;
 

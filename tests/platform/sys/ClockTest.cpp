@@ -6,23 +6,12 @@
 
 namespace {
 
-sys::SystemTime Make(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-    sys::SystemTime t;
-    t.year = static_cast<std::uint16_t>(y);
-    t.month = static_cast<std::uint16_t>(mo);
-    t.day = static_cast<std::uint16_t>(d);
-    t.hour = static_cast<std::uint16_t>(h);
-    t.minute = static_cast<std::uint16_t>(mi);
-    t.second = static_cast<std::uint16_t>(s);
-    return t;
-}
-
 TEST(Clock, FileTimeArithmetic) {
     sys::FileTime ft = 1;
-    ASSERT_TRUE(sys::SystemTimeToFileTime(Make(1601, 1, 1), ft));
+    ASSERT_TRUE(sys::SystemTimeToFileTime(sys::MakeSystemTime(1601, 1, 1), ft));
     EXPECT_EQ(ft, 0u);
     // The Unix epoch is 11644473600 seconds after 1601.
-    ASSERT_TRUE(sys::SystemTimeToFileTime(Make(1970, 1, 1), ft));
+    ASSERT_TRUE(sys::SystemTimeToFileTime(sys::MakeSystemTime(1970, 1, 1), ft));
     EXPECT_EQ(ft, 11644473600ull * sys::kFileTicksPerSecond);
 
     const sys::SystemTime back = sys::FileTimeToSystemTime(ft + 61 * sys::kFileTicksPerSecond);
@@ -36,16 +25,16 @@ TEST(Clock, FileTimeArithmetic) {
 
 TEST(Clock, RejectsFieldsOutOfRange) {
     sys::FileTime ft = 42;
-    EXPECT_FALSE(sys::SystemTimeToFileTime(Make(2023, 2, 29), ft));
-    EXPECT_FALSE(sys::SystemTimeToFileTime(Make(2024, 13, 1), ft));
-    EXPECT_FALSE(sys::SystemTimeToFileTime(Make(2024, 1, 1, 24), ft));
-    EXPECT_FALSE(sys::SystemTimeToFileTime(Make(1600, 12, 31), ft));
+    EXPECT_FALSE(sys::SystemTimeToFileTime(sys::MakeSystemTime(2023, 2, 29), ft));
+    EXPECT_FALSE(sys::SystemTimeToFileTime(sys::MakeSystemTime(2024, 13, 1), ft));
+    EXPECT_FALSE(sys::SystemTimeToFileTime(sys::MakeSystemTime(2024, 1, 1, 24), ft));
+    EXPECT_FALSE(sys::SystemTimeToFileTime(sys::MakeSystemTime(1600, 12, 31), ft));
     EXPECT_EQ(ft, 42u);
-    EXPECT_TRUE(sys::SystemTimeToFileTime(Make(2024, 2, 29, 23, 59, 59), ft));
+    EXPECT_TRUE(sys::SystemTimeToFileTime(sys::MakeSystemTime(2024, 2, 29, 23, 59, 59), ft));
 }
 
 TEST(Clock, TestTimeStandsInForTheSystemClock) {
-    sys::SetTestTime(Make(2026, 12, 6, 9, 30, 15));
+    sys::SetTestTime(sys::MakeSystemTime(2026, 12, 6, 9, 30, 15));
     const sys::SystemTime now = sys::GetLocalTime();
     EXPECT_EQ(now.year, 2026);
     EXPECT_EQ(now.day, 6);
