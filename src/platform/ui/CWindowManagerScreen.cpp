@@ -106,7 +106,11 @@ void CWindowManager::RouteTapLocked(POINT point) {
         PostLocked(m_focus, WM_CANCELMODE, 0, 0);
     }
     const WindowRecord* record = Find(hit);
-    if (record == nullptr || !record->enabled) return;
+    // A window under a modal box (its owner disabled) takes no taps.
+    for (const WindowRecord* r = record; r != nullptr; r = Find(r->parent)) {
+        if (!r->enabled) return;
+    }
+    if (record == nullptr) return;
     // Client coordinates of the tap.
     for (const WindowRecord* r = record; r != nullptr; r = Find(r->parent)) {
         originX += r->rect.left;

@@ -124,8 +124,10 @@ TEST_F(MessageBoxTest, AnswersFromWithinTheModalLoop) {
     const HWND edit = CreateChild(L"EDIT", view, 5, 0, RECT{0, 0, 10, 1});
     SetFocus(edit);
 
+    m_screen.Tap(0, 9);  // on the screen under the box: ignored while the box is up
     m_screen.TypeKey(VK_TSOFT1);
     EXPECT_EQ(MessageBox(view, L"Keep it?", L"Coinvale", MB_YESNO | MB_ICONQUESTION), IDYES);
+    EXPECT_TRUE(Messages(WM_LBUTTONDOWN).empty());
     m_screen.TypeKey(VK_TSOFT2);
     EXPECT_EQ(MessageBox(view, L"Keep it?", L"Coinvale", MB_YESNO), IDNO);
     m_screen.TypeKey(VK_RETURN);  // the default button
