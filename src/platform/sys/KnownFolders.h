@@ -15,4 +15,9 @@ std::string DocumentsFolder();
 // $XDG_CONFIG_HOME/coinvale/ when that is an absolute path, else ~/.config/coinvale/.
 std::string ConfigFolder();
 
+// The folder for the user's live objects shared between programs (broadcast sockets, lock
+// files): $XDG_RUNTIME_DIR/coinvale/, else /tmp/coinvale-<uid>/, created with mode 0700 when
+// missing. The empty text when it cannot be created or is not the user's own.
+std::string RuntimeFolder();
+
 }  // namespace sys
