@@ -13,7 +13,7 @@ namespace ofx {
 // application ("APPID:APPVER"; empty means kDefaultApplication).
 struct OfxInstitution {
     static constexpr std::string_view kDefaultVersion = "102";
-    static constexpr std::string_view kDefaultApplication = "QWIN:2700";
+    static constexpr std::string_view kDefaultApplication = "CVAL:0100";
 
     std::string url;
     std::string org;

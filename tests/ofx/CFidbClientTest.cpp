@@ -22,7 +22,7 @@ const std::string kDirectory =
     "\r\n# a directory\r\n"
     "COINVALE FI DIRECTORY 1\r\n"
     "VERSION\t5\r\n"
-    "FI\t1\t1\t1\t1\tFirst\thttps://first.example/ofx\tFIRST\t101\t102\tQWIN:2700\r\n"
+    "FI\t1\t1\t1\t1\tFirst\thttps://first.example/ofx\tFIRST\t101\t102\tCVAL:0100\r\n"
     "FI\t2\t1\t4\t3\tSecond Bank\thttps://second.example/ofx\tSEC\t\t211\t\r\n"
     "REMOVED\t3\t2\r\n"
     "FI\t4\t5\t5\t1\tCaf\xC3\xA9 Credit\thttps://cafe.example\tCAFE\t4\t\t\r\n"

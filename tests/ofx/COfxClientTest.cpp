@@ -19,7 +19,7 @@ namespace {
 using testing_support::FakeBank;
 
 constexpr const char* kAnonymous = "anonymous00000000000000000000000";
-constexpr const char* kApp = "QWIN:2700";
+constexpr const char* kApp = "CVAL:0100";
 
 std::string Sample(const std::string& name) {
     const auto bytes = testing_support::ReadBytes(std::string(COINVALE_OFX_SAMPLES) + name);
