@@ -25,8 +25,8 @@ TEST(OfxRequest, InstitutionParameters) {
     const OfxInstitution sgml = Institution("");
     EXPECT_EQ(sgml.version, "102");
     EXPECT_FALSE(sgml.xml);
-    EXPECT_EQ(sgml.appId, "QWIN");
-    EXPECT_EQ(sgml.appVersion, "2700");
+    EXPECT_EQ(sgml.appId, "CVAL");
+    EXPECT_EQ(sgml.appVersion, "0100");
     const OfxInstitution xml = Institution("211", "MYAPP:0100");
     EXPECT_TRUE(xml.xml);
     EXPECT_EQ(xml.appId, "MYAPP");
@@ -52,8 +52,8 @@ TEST(OfxRequest, SgmlStatementRequest) {
     EXPECT_TRUE(Has(text, "\r\n\r\n<OFX>\r\n<SIGNONMSGSRQV1>\r\n<SONRQ>\r\n<DTCLIENT>"));
     EXPECT_TRUE(Has(text,
                     "<USERID>cust\r\n<USERPASS>p&amp;ss&lt;1&gt;\r\n<LANGUAGE>ENG\r\n"
-                    "<FI>\r\n<ORG>ORGX\r\n<FID>1234\r\n</FI>\r\n<APPID>QWIN\r\n"
-                    "<APPVER>2700\r\n</SONRQ>"));
+                    "<FI>\r\n<ORG>ORGX\r\n<FID>1234\r\n</FI>\r\n<APPID>CVAL\r\n"
+                    "<APPVER>0100\r\n</SONRQ>"));
     EXPECT_TRUE(Has(text, "<BANKMSGSRQV1>\r\n<STMTTRNRQ>\r\n<TRNUID>"));
     EXPECT_TRUE(Has(text,
                     "<STMTRQ>\r\n<BANKACCTFROM>\r\n<BANKID>123456789\r\n<ACCTID>0001\r\n"
