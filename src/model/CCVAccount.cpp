@@ -1,8 +1,10 @@
 #include "model/CCVAccount.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdio>
+#include <charconv>
 #include <cstring>
+#include <string_view>
 
 #include "model/AmountMath.h"
 #include "model/BuiltInKey.h"
@@ -35,6 +37,36 @@ constexpr std::uint16_t kIconOfUnknownType = 14;
 constexpr Type kTypeOfUnknownType = Type::kTypeWithdrawal;
 
 bool ValidType(int type) { return type >= 0 && type < CCVAccount::kAccountTypeCount; }
+
+// Text search with ASCII letters compared without regard to case.
+unsigned char FoldCase(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
+}
+struct FoldedEqual {
+    bool operator()(char a, char b) const { return FoldCase(a) == FoldCase(b); }
+};
+
+// The amount as find sees it: whole units, ".", and two digits of hundredths (1050 is "10.50",
+// 1005 is "10.05"); a stored amount is a magnitude, so no sign.
+constexpr std::size_t kAmountTextSize = 32;
+
+// A find reads the first bytes of each transaction (state, split lines, payee, memo).
+constexpr std::int64_t kPrefetchDistance = 8;
+constexpr std::size_t kCacheLine = 64;
+constexpr std::size_t kPrefetchBytes = 4 * kCacheLine;
+constexpr std::uint64_t kHundredths = 100;
+
+std::string_view AmountSearchText(Amount amount, char (&buffer)[kAmountTextSize]) {
+    const std::uint64_t magnitude =
+        amount < 0 ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
+    const std::uint64_t cents = magnitude % kHundredths;
+    char* end = std::to_chars(buffer, buffer + kAmountTextSize, magnitude / kHundredths).ptr;
+    *end++ = '.';
+    *end++ = static_cast<char>('0' + cents / 10);
+    *end++ = static_cast<char>('0' + cents % 10);
+    return std::string_view(buffer, static_cast<std::size_t>(end - buffer));
+}
 
 }  // namespace
 
@@ -265,23 +297,27 @@ void CCVAccount::Resort() { m_transactions.Resort(SortOrder()); }
 std::uint32_t CCVAccount::Find(int filter, const char* searchText) {
     m_searchText.Set(searchText);
     m_findResults.Clear(true, false);
-    const char* wanted = m_searchText.c_str();
+    const std::string_view wanted = m_searchText.c_str();
+    const auto contains = [wanted](std::string_view text) {
+        return std::search(text.begin(), text.end(), wanted.begin(), wanted.end(),
+                           FoldedEqual{}) != text.end();
+    };
     const auto count = static_cast<std::int64_t>(m_transactions.Count());
     for (std::int64_t i = 0; i < count; ++i) {
+        // The transactions lie anywhere in memory: ask for the ones ahead early.
+        if (const CTransaction* ahead = m_transactions.At(i + kPrefetchDistance)) {
+            for (std::size_t line = 0; line < kPrefetchBytes; line += kCacheLine) {
+                __builtin_prefetch(reinterpret_cast<const char*>(ahead) + line);
+            }
+        }
         CTransaction* t = m_transactions.At(i);
         if (!t->MatchesFilter(filter)) continue;
-        // The amount as whole units and two digits of hundredths: 1050 is "10.50", 1005 "10.05".
-        const Amount amount = t->GetAmount();
-        const std::uint64_t magnitude =
-            amount < 0 ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
-        char amountText[32];
-        std::snprintf(amountText, sizeof amountText, "%llu.%02llu",
-                      static_cast<unsigned long long>(magnitude / 100),
-                      static_cast<unsigned long long>(magnitude % 100));
-        bool found = ContainsNoCase(t->GetPayeeName(), wanted) ||
-                     ContainsNoCase(amountText, wanted) || ContainsNoCase(t->GetMemo(), wanted);
+        char amountText[kAmountTextSize];
+        bool found = contains(t->GetPayeeName()) ||
+                     contains(AmountSearchText(t->GetAmount(), amountText)) ||
+                     contains(t->GetMemo());
         for (int line = 0; line < CTransaction::kSplitLines && !found; ++line) {
-            found = ContainsNoCase(t->GetSplit(line).GetMemo(), wanted);
+            found = contains(t->GetSplit(line).GetMemo());
         }
         if (found) m_findResults.Append(t);
     }
@@ -448,7 +484,7 @@ void CCVAccount::AcceptDownloaded() {
 }
 
 void CCVAccount::MatchCandidates(CCVTxnList& candidates) const {
-    candidates.Clear(true, false);
+    candidates.Clear(true, true);
     candidates.SetBorrowing();
     const auto count = static_cast<std::int64_t>(m_transactions.Count());
     for (std::int64_t i = 0; i < count; ++i) {

@@ -199,8 +199,8 @@ class CCVAccount : public CCVItem {
     int AcceptTransaction(CTransaction* transaction);
     // Accepts every transaction awaiting review that passes the review filter, in register order.
     void AcceptDownloaded();
-    // Fills the list (made borrowing) with the transactions a downloaded one can be matched
-    // with, by date ascending.
+    // Empties the list and fills it, as a borrowing list, with the transactions a downloaded one
+    // can be matched with, by date ascending.
     void MatchCandidates(CCVTxnList& candidates) const;
     // The user's choice of partner: transactions of the review filter matched with the candidate
     // lose that match, and the transaction is matched with it.

@@ -24,11 +24,11 @@ void CCVTxnList::Resort(const CTxnSortOrder& order) {
     const auto all = static_cast<std::int64_t>(Count(true));
     std::vector<CTransaction*> records;
     records.reserve(static_cast<std::size_t>(all));
-    for (std::int64_t i = 0; i < all; ++i) records.push_back(static_cast<CTransaction*>(GetAtAny(i)));
-    std::stable_sort(records.begin(), records.begin() + live,
-                     [&order](const CTransaction* a, const CTransaction* b) {
-                         return order.Before(*a, *b);
-                     });
+    for (std::int64_t i = 0; i < live; ++i) records.push_back(At(i));
+    order.StableSort(records);
+    for (std::int64_t i = live; i < all; ++i) {
+        records.push_back(static_cast<CTransaction*>(GetAtAny(i)));  // the deleted tail
+    }
     Clear(true, false);
     for (std::size_t i = 0; i < records.size(); ++i) {
         InsertAt(static_cast<std::int64_t>(i), records[i]);

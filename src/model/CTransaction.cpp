@@ -1,5 +1,7 @@
 #include "model/CTransaction.h"
 
+#include <algorithm>
+
 #include "model/AmountMath.h"
 #include "model/BuiltInKey.h"
 #include "model/CountedText.h"
@@ -67,9 +69,12 @@ int CTransaction::Serialize(RecordArchive& ar) {
     if (rc == 0) rc = TransferCountedText(ar, f.payeeName);
     if (rc == 0) rc = TransferCountedText(ar, f.memo);
     if (rc == 0) rc = TransferCountedText(ar, f.onlineId);
-    for (CSplitLine& line : f.splits) {
-        if (rc == 0) rc = line.Serialize(ar);
+    SplitLines lines;
+    for (int i = 0; i < kSplitLines; ++i) {
+        if (!ar.IsLoading()) lines[static_cast<std::size_t>(i)] = GetSplit(i);
+        if (rc == 0) rc = lines[static_cast<std::size_t>(i)].Serialize(ar);
     }
+    if (ar.IsLoading() && rc == 0) SetSplitLines(lines);
     std::uint8_t reserved[kReservedSize] = {};
     if (rc == 0) rc = ar.TransferBytes(reserved, sizeof reserved);
     return rc;
@@ -165,23 +170,39 @@ void CTransaction::SetOnlineId(const char* onlineId) {
 // ---- split lines ----
 
 const CSplitLine& CTransaction::GetSplit(int line) const {
-    return ValidLine(line) ? m_fields.splits[static_cast<std::size_t>(line)] : kEmptyLine;
+    if (!ValidLine(line) || m_fields.splits.empty()) return kEmptyLine;
+    return m_fields.splits[static_cast<std::size_t>(line)];
+}
+
+CSplitLine& CTransaction::SplitToChange(int line) {
+    if (m_fields.splits.empty()) m_fields.splits.resize(kSplitLines);
+    return m_fields.splits[static_cast<std::size_t>(line)];
+}
+
+void CTransaction::SetSplitLines(const SplitLines& lines) {
+    const bool anySet = std::any_of(lines.begin(), lines.end(),
+                                    [](const CSplitLine& line) { return !(line == kEmptyLine); });
+    if (anySet) {
+        m_fields.splits.assign(lines.begin(), lines.end());
+    } else {
+        m_fields.splits.clear();
+    }
 }
 
 void CTransaction::SetSplits(const SplitLines& lines) {
-    m_fields.splits = lines;
+    SetSplitLines(lines);
     MarkChanged();
 }
 
 void CTransaction::SetSplit(int line, const CSplitLine& value) {
     if (!ValidLine(line)) return;
-    m_fields.splits[static_cast<std::size_t>(line)] = value;
+    if (!(m_fields.splits.empty() && value == kEmptyLine)) SplitToChange(line) = value;
     MarkChanged();
 }
 
 void CTransaction::SetSplitLinkedTransactionId(int line, const RecordKey& key) {
     if (!ValidLine(line)) return;
-    m_fields.splits[static_cast<std::size_t>(line)].SetLinkedTransactionId(key);
+    if (!(m_fields.splits.empty() && key.IsNull())) SplitToChange(line).SetLinkedTransactionId(key);
     MarkChanged();
 }
 

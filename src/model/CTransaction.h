@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "model/CSplitLine.h"
 #include "model/PayeeMemoryFields.h"
@@ -135,10 +136,9 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
     void SetOnlineId(const char* onlineId);
 
     // ---- split lines (0 to kSplitLines - 1; other indexes read as an empty line and change
-    // nothing) ----
+    // nothing). Most transactions are not split: their lines take no memory until one is set.
     using SplitLines = std::array<CSplitLine, kSplitLines>;
     const CSplitLine& GetSplit(int line) const;
-    const SplitLines& GetSplits() const { return m_fields.splits; }
     // Replaces all ten lines (memos duplicated, an empty memo left absent).
     void SetSplits(const SplitLines& lines);
     void SetSplit(int line, const CSplitLine& value);
@@ -195,13 +195,18 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
         std::uint8_t onlineOrigin = kEntered;
         RecordKey matchedTransactionId;
         RecordKey payeeId;
+        // What a find reads stands together: the state above, the lines, payee and memo.
+        std::vector<CSplitLine> splits;  // empty, or all kSplitLines lines
         FixedText<kPayeeCapacity + 1> payeeName;
         FixedText<kMemoCapacity + 1> memo;
         FixedText<kOnlineIdCapacity + 1> onlineId;
-        SplitLines splits;
     };
 
     static bool ValidLine(int line) { return line >= 0 && line < kSplitLines; }
+    // The line to change, its ten lines made first when there are none.
+    CSplitLine& SplitToChange(int line);
+    // Keeps the lines, or no memory at all when every line is empty.
+    void SetSplitLines(const SplitLines& lines);
     void MarkChanged() { m_flags |= kModified | kChanged; }
 
     Fields m_fields;

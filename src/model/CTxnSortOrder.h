@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "resources/StringIds.h"
 #include "storage/RecordKey.h"
@@ -58,10 +59,20 @@ class CTxnSortOrder {
     int Compare(const CTransaction& a, const CTransaction& b) const;
     bool Before(const CTransaction& a, const CTransaction& b) const { return Compare(a, b) < 0; }
 
+    // Puts the transactions in this order; equal ones keep their order, as inserting each in turn
+    // after its equals would. The same comparison as Compare, on keys read once per transaction.
+    void StableSort(std::vector<CTransaction*>& transactions) const;
+
   private:
     enum Key : std::uint8_t { kState, kDate, kType, kPayee, kAmount, kCategory, kClass, kMemo };
+    static constexpr std::size_t kKeyCount = 8;
+    struct SortValues;
 
+    static const std::vector<Key>& KeysOf(int column);
     int CompareKey(Key key, const CTransaction& a, const CTransaction& b) const;
+    int CompareValues(const SortValues& a, const SortValues& b) const;
+    // For each transaction, its key as a number that orders as the key does.
+    std::vector<std::int64_t> Project(Key key, const std::vector<CTransaction*>& transactions) const;
     int CompareCategory(const RecordKey& a, const RecordKey& b) const;
     int CompareClass(const RecordKey& a, const RecordKey& b) const;
     const std::string& CategoryText(const RecordKey& key) const;
