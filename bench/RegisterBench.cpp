@@ -13,8 +13,8 @@
 #include "model/CCVAccount.h"
 #include "model/CCVCategoryList.h"
 #include "model/CCVCategoryText.h"
-#include "model/CClassList.h"
 #include "model/CCVPayeeLookUpList.h"
+#include "model/CClassList.h"
 #include "model/CTransactionTypeList.h"
 
 namespace {
@@ -60,8 +60,8 @@ std::vector<std::unique_ptr<CTransaction>> MakeTransactions(bool dateOrder) {
     using Type = CTransactionTypeList::BuiltInType;
     const Type types[] = {Type::kTypeCheck, Type::kTypeWithdrawal, Type::kTypeDeposit,
                           Type::kTypeAtm, Type::kTypeCharge};
-    const char* payees[] = {"Corner Shop", "Landlord", "Employer", "Gas Station", "Pharmacy",
-                            "Bakery", "Utility Co", "Bookshop", "Cinema", "Insurance"};
+    const char* payees[] = {"Corner Shop", "Landlord",   "Employer", "Gas Station", "Pharmacy",
+                            "Bakery",      "Utility Co", "Bookshop", "Cinema",      "Insurance"};
     std::mt19937 random(42);
     std::vector<std::unique_ptr<CTransaction>> transactions;
     for (int i = 0; i < kTransactions; ++i) {

@@ -19,4 +19,6 @@ inline Amount SubtractAmounts(Amount a, Amount b) {
     return b < 0 ? std::numeric_limits<Amount>::max() : std::numeric_limits<Amount>::min();
 }
 
-inline Amount NegateAmount(Amount a) { return SubtractAmounts(0, a); }
+inline Amount NegateAmount(Amount a) {
+    return SubtractAmounts(0, a);
+}

@@ -1,16 +1,14 @@
 #include "model/CCVAccount.h"
 
-#include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstring>
-#include <string_view>
 
 #include "model/AmountMath.h"
 #include "model/BuiltInKey.h"
-#include "model/CDownloadedLine.h"
 #include "model/CCVPayeeLookUpList.h"
+#include "model/CDownloadedLine.h"
 #include "model/CTransactionTypeList.h"
+#include "model/CTxnSearch.h"
 #include "model/ModelText.h"
 #include "storage/Text.h"
 
@@ -36,37 +34,14 @@ constexpr std::array<AccountTypeDefaults, CCVAccount::kAccountTypeCount> kTypeDe
 constexpr std::uint16_t kIconOfUnknownType = 14;
 constexpr Type kTypeOfUnknownType = Type::kTypeWithdrawal;
 
-bool ValidType(int type) { return type >= 0 && type < CCVAccount::kAccountTypeCount; }
-
-// Text search with ASCII letters compared without regard to case.
-unsigned char FoldCase(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
+bool ValidType(int type) {
+    return type >= 0 && type < CCVAccount::kAccountTypeCount;
 }
-struct FoldedEqual {
-    bool operator()(char a, char b) const { return FoldCase(a) == FoldCase(b); }
-};
-
-// The amount as find sees it: whole units, ".", and two digits of hundredths (1050 is "10.50",
-// 1005 is "10.05"); a stored amount is a magnitude, so no sign.
-constexpr std::size_t kAmountTextSize = 32;
 
 // A find reads the first bytes of each transaction (state, split lines, payee, memo).
 constexpr std::int64_t kPrefetchDistance = 8;
 constexpr std::size_t kCacheLine = 64;
 constexpr std::size_t kPrefetchBytes = 4 * kCacheLine;
-constexpr std::uint64_t kHundredths = 100;
-
-std::string_view AmountSearchText(Amount amount, char (&buffer)[kAmountTextSize]) {
-    const std::uint64_t magnitude =
-        amount < 0 ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
-    const std::uint64_t cents = magnitude % kHundredths;
-    char* end = std::to_chars(buffer, buffer + kAmountTextSize, magnitude / kHundredths).ptr;
-    *end++ = '.';
-    *end++ = static_cast<char>('0' + cents / 10);
-    *end++ = static_cast<char>('0' + cents % 10);
-    return std::string_view(buffer, static_cast<std::size_t>(end - buffer));
-}
 
 }  // namespace
 
@@ -81,8 +56,9 @@ std::uint16_t CCVAccount::DefaultIconOfType(int type) {
 }
 
 RecordKey CCVAccount::DefaultTypeIdOfType(int type) {
-    return BuiltInKey(ValidType(type) ? kTypeDefaults[static_cast<std::size_t>(type)].transactionType
-                                      : kTypeOfUnknownType);
+    return BuiltInKey(ValidType(type)
+                          ? kTypeDefaults[static_cast<std::size_t>(type)].transactionType
+                          : kTypeOfUnknownType);
 }
 
 CCVAccount::CCVAccount() {
@@ -290,18 +266,16 @@ bool CCVAccount::HasOnlineId(const char* onlineId) const {
     return false;
 }
 
-void CCVAccount::Resort() { m_transactions.Resort(SortOrder()); }
+void CCVAccount::Resort() {
+    m_transactions.Resort(SortOrder());
+}
 
 // ---- find ----
 
 std::uint32_t CCVAccount::Find(int filter, const char* searchText) {
     m_searchText.Set(searchText);
     m_findResults.Clear(true, false);
-    const std::string_view wanted = m_searchText.c_str();
-    const auto contains = [wanted](std::string_view text) {
-        return std::search(text.begin(), text.end(), wanted.begin(), wanted.end(),
-                           FoldedEqual{}) != text.end();
-    };
+    const CTxnSearch search(m_searchText.c_str());
     const auto count = static_cast<std::int64_t>(m_transactions.Count());
     for (std::int64_t i = 0; i < count; ++i) {
         // The transactions lie anywhere in memory: ask for the ones ahead early.
@@ -311,15 +285,7 @@ std::uint32_t CCVAccount::Find(int filter, const char* searchText) {
             }
         }
         CTransaction* t = m_transactions.At(i);
-        if (!t->MatchesFilter(filter)) continue;
-        char amountText[kAmountTextSize];
-        bool found = contains(t->GetPayeeName()) ||
-                     contains(AmountSearchText(t->GetAmount(), amountText)) ||
-                     contains(t->GetMemo());
-        for (int line = 0; line < CTransaction::kSplitLines && !found; ++line) {
-            found = contains(t->GetSplit(line).GetMemo());
-        }
-        if (found) m_findResults.Append(t);
+        if (t->MatchesFilter(filter) && search.Matches(*t)) m_findResults.Append(t);
     }
     return m_findResults.Count();
 }
@@ -412,8 +378,7 @@ int CCVAccount::AddDownloadedLine(DateTime date, const char* amountText, const c
 
 bool CCVAccount::CanMatch(const CTransaction& entered, const CTransaction& added) {
     if (entered.GetOnlineOrigin() == CTransaction::kAwaitingReview ||
-        !entered.GetMatchedTransactionId().IsNull() || entered.IsReconciled() ||
-        entered.IsVoid()) {
+        !entered.GetMatchedTransactionId().IsNull() || entered.IsReconciled() || entered.IsVoid()) {
         return false;
     }
     // Seven days either way, both ends included; computed wide so that no date wraps around.
@@ -510,10 +475,7 @@ void CCVAccount::MatchManually(CTransaction& transaction, const CTransaction& ca
 }
 
 int CCVAccount::SetClearedBalanceFromBank(const char* balanceText) {
-    if (!m_newForDownload) return 0;
-    constexpr char kDecimalPoint = '.';
-    constexpr char kGrouping = ',';
-    SetBalanceTo(kBalanceCleared,
-                 ParseAmount(balanceText != nullptr ? balanceText : "", kDecimalPoint, kGrouping));
+    if (m_newForDownload)
+        SetBalanceTo(kBalanceCleared, CDownloadedLine::ParseBankAmount(balanceText));
     return 0;
 }

@@ -9,7 +9,6 @@
 #include "model/CTransaction.h"
 #include "model/CTransactionTypeList.h"
 #include "model/ModelText.h"
-#include "storage/Amount.h"
 
 namespace {
 
@@ -19,9 +18,13 @@ constexpr const char* kBankTypeDebit = "DEBIT";
 constexpr char kDecimalPoint = '.';
 constexpr char kGrouping = ',';
 
-const char* OrEmpty(const char* text) { return text != nullptr ? text : ""; }
+const char* OrEmpty(const char* text) {
+    return text != nullptr ? text : "";
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The value of the leading digits; false when there are none or they do not fit 32 bits.
 bool LeadingNumber(const char* text, std::uint32_t& value, const char** end) {
@@ -51,6 +54,10 @@ bool DebitCheckNumber(const char* text, std::uint32_t& value) {
 
 }  // namespace
 
+Amount CDownloadedLine::ParseBankAmount(const char* text) {
+    return ParseAmount(OrEmpty(text), kDecimalPoint, kGrouping);
+}
+
 CDownloadedLine::CDownloadedLine(DateTime date, const char* amountText, const char* typeText,
                                  const char* checkNumberText, const char* payeeText,
                                  const char* memoText, const char* transactionIdText)
@@ -79,7 +86,7 @@ std::unique_ptr<CTransaction> CDownloadedLine::MakeTransaction(std::uint8_t curr
 
 void CDownloadedLine::SetTypeAndAmount(CTransaction& transaction) const {
     using Type = CTransactionTypeList::BuiltInType;
-    const Amount amount = ParseAmount(m_amountText, kDecimalPoint, kGrouping);
+    const Amount amount = ParseBankAmount(m_amountText);
     if (amount >= 0) {
         transaction.SetAmount(amount);
         transaction.SetTypeId(BuiltInKey(Type::kTypeDeposit));

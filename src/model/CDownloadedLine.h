@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "storage/Amount.h"
 #include "storage/DateTime.h"
 
 class CCVPayeeLookUpList;
@@ -23,6 +24,9 @@ class CTransaction;
 // records the look-up's key.
 class CDownloadedLine {
   public:
+    // An amount the bank wrote: "." decimal point, "," grouping; null reads as 0.
+    static Amount ParseBankAmount(const char* text);
+
     // Null texts count as empty.
     CDownloadedLine(DateTime date, const char* amountText, const char* typeText,
                     const char* checkNumberText, const char* payeeText, const char* memoText,

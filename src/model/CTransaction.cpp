@@ -15,7 +15,9 @@ const CSplitLine kEmptyLine{};
 
 }  // namespace
 
-RecordKey CTransaction::SplitCategoryId() { return BuiltInKey(kSplitCategoryNumber); }
+RecordKey CTransaction::SplitCategoryId() {
+    return BuiltInKey(kSplitCategoryNumber);
+}
 
 bool CTransaction::IsDebitType(const RecordKey& typeId) {
     return (typeId.bytes[kTypeFlagByte] & kDebitFlag) != 0;
@@ -30,7 +32,9 @@ res::StringId CTransaction::FilterNameId(int filter) {
     return static_cast<res::StringId>(res::IDS_FILTER_ALL + filter);
 }
 
-CTransaction::CTransaction() { m_fields.transactionId = NewRecordKey(); }
+CTransaction::CTransaction() {
+    m_fields.transactionId = NewRecordKey();
+}
 
 CTransaction::CTransaction(const CTransaction& source, DateTime date) : m_fields(source.m_fields) {
     m_fields.transactionId = NewRecordKey();
@@ -206,7 +210,9 @@ void CTransaction::SetSplitLinkedTransactionId(int line, const RecordKey& key) {
     MarkChanged();
 }
 
-bool CTransaction::SplitLineInUse(int line) const { return GetSplit(line).InUse(); }
+bool CTransaction::SplitLineInUse(int line) const {
+    return GetSplit(line).InUse();
+}
 
 PayeeMemoryFields::SplitLine CTransaction::GetSplitLine(int line) const {
     const CSplitLine& split = GetSplit(line);

@@ -19,8 +19,8 @@
 //
 // The amount is a magnitude; the type gives the direction. Byte 6 of a type key is its flag byte:
 // bit 7 set = money leaves the account (a debit type), bit 6 set = the type carries a check number.
-// The category key is all-zero for none, the split value (00 .. 00 01) for a split whose lines carry
-// the categories, an account's identifier for a transfer, or a category's key.
+// The category key is all-zero for none, the split value (00 .. 00 01) for a split whose lines
+// carry the categories, an account's identifier for a transfer, or a category's key.
 //
 // Stored form, after the CCVItem part, little-endian (offsets from the end of that part):
 //   offset  size  field

@@ -245,12 +245,13 @@ std::vector<std::int64_t> CTxnSortOrder::Project(
             values = textRanks([](const CTransaction& t) { return Folded(t.GetMemo()); });
             break;
         case kCategory:
-            values = KeyRanks(transactions, &CTransaction::GetCategoryId, [this](const RecordKey& id) {
-                const int rank = CategoryRankOf(id);
-                // Named ones by their folded text; then none, then split.
-                return rank == kNamed ? RankedText{Folded(CategoryText(id).c_str()), 0}
-                                      : RankedText{std::string(), kAfterTexts + rank};
-            });
+            values =
+                KeyRanks(transactions, &CTransaction::GetCategoryId, [this](const RecordKey& id) {
+                    const int rank = CategoryRankOf(id);
+                    // Named ones by their folded text; then none, then split.
+                    return rank == kNamed ? RankedText{Folded(CategoryText(id).c_str()), 0}
+                                          : RankedText{std::string(), kAfterTexts + rank};
+                });
             break;
         case kClass:
             values = KeyRanks(transactions, &CTransaction::GetClassId, [this](const RecordKey& id) {
@@ -293,8 +294,8 @@ void CTxnSortOrder::StableSort(std::vector<CTransaction*>& transactions) const {
         const std::vector<std::int64_t> values = Project(key, transactions);
         for (std::size_t i = 0; i < sorted.size(); ++i) sorted[i].values[key] = values[i];
     }
-    std::stable_sort(sorted.begin(), sorted.end(), [this](const SortValues& a, const SortValues& b) {
-        return CompareValues(a, b) < 0;
-    });
+    std::stable_sort(
+        sorted.begin(), sorted.end(),
+        [this](const SortValues& a, const SortValues& b) { return CompareValues(a, b) < 0; });
     for (std::size_t i = 0; i < sorted.size(); ++i) transactions[i] = sorted[i].transaction;
 }

@@ -72,7 +72,8 @@ class CTxnSortOrder {
     int CompareKey(Key key, const CTransaction& a, const CTransaction& b) const;
     int CompareValues(const SortValues& a, const SortValues& b) const;
     // For each transaction, its key as a number that orders as the key does.
-    std::vector<std::int64_t> Project(Key key, const std::vector<CTransaction*>& transactions) const;
+    std::vector<std::int64_t> Project(Key key,
+                                      const std::vector<CTransaction*>& transactions) const;
     int CompareCategory(const RecordKey& a, const RecordKey& b) const;
     int CompareClass(const RecordKey& a, const RecordKey& b) const;
     const std::string& CategoryText(const RecordKey& key) const;

@@ -65,13 +65,34 @@ TEST(AccountRecord, FieldsAtTheirOffsetsWithTheirChangeBits) {
 
     TempFolder folder;
     ASSERT_EQ(SaveRecord(r, folder.File("record")), 0);
-    const Bytes expected = Concat({Le32(9), Text("Master Card", 26), {3, 0}, Le64(-5000), Zeros(16),
-                                   {0}, Text("1234-5678", 21), Text("First Bank", 34), Le32(77),
-                                   Zeros(4), Bytes(id.bytes.begin(), id.bytes.end()), Zeros(2),
-                                   Le16(5), {0, 3}, Zeros(22), Le32(bits), Zeros(12), {1, 0},
-                                   Text("customer", 33), Text("secret", 41), Le32(0x01020304),
-                                   Text("123456789", 10), Text("marker", 66), Le64(3), Le32(4),
-                                   Le64(static_cast<std::uint64_t>(-1)), Le64(2), Le32(0x0A0B0C0D)});
+    const Bytes expected = Concat({Le32(9),
+                                   Text("Master Card", 26),
+                                   {3, 0},
+                                   Le64(-5000),
+                                   Zeros(16),
+                                   {0},
+                                   Text("1234-5678", 21),
+                                   Text("First Bank", 34),
+                                   Le32(77),
+                                   Zeros(4),
+                                   Bytes(id.bytes.begin(), id.bytes.end()),
+                                   Zeros(2),
+                                   Le16(5),
+                                   {0, 3},
+                                   Zeros(22),
+                                   Le32(bits),
+                                   Zeros(12),
+                                   {1, 0},
+                                   Text("customer", 33),
+                                   Text("secret", 41),
+                                   Le32(0x01020304),
+                                   Text("123456789", 10),
+                                   Text("marker", 66),
+                                   Le64(3),
+                                   Le32(4),
+                                   Le64(static_cast<std::uint64_t>(-1)),
+                                   Le64(2),
+                                   Le32(0x0A0B0C0D)});
     ASSERT_EQ(expected.size(), CCVAccountRecord::kSize);
     EXPECT_EQ(ReadBytes(folder.File("record")), expected);
 }
@@ -215,7 +236,8 @@ TEST(Account, RunningBalancesForEveryFilterInBothDirections) {
             const auto rows = account.GetRegisterRows(filter);
             ASSERT_EQ(rows.size(), account.CountFiltered(filter));
             for (std::size_t n = 0; n < rows.size(); ++n) {
-                EXPECT_EQ(rows[n].transaction, account.GetFiltered(filter, static_cast<std::int64_t>(n)));
+                EXPECT_EQ(rows[n].transaction,
+                          account.GetFiltered(filter, static_cast<std::int64_t>(n)));
                 EXPECT_EQ(rows[n].runningBalance,
                           account.GetRunningBalance(filter, static_cast<std::int64_t>(n)))
                     << "filter " << filter << " row " << n << " ascending " << ascending;
@@ -255,7 +277,8 @@ TEST(Account, FindByPayeeAmountMemoAndSplitMemo) {
 
     // A deleted transaction leaves the find results.
     account.Find(0, "Bakery");
-    account.DeleteTransactionAt(account.IndexOfId(0, account.FindResults().At(0)->GetTransactionId()));
+    account.DeleteTransactionAt(
+        account.IndexOfId(0, account.FindResults().At(0)->GetTransactionId()));
     EXPECT_EQ(account.FindResults().Count(), 0u);
 }
 

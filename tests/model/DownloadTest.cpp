@@ -23,13 +23,14 @@ class Download : public ::testing::Test {
     CTransaction* Line(const char* amount, const char* type, const char* check = "",
                        const char* payee = "Shop", const char* id = nullptr, DateTime date = kDay) {
         const std::string fitId = id != nullptr ? id : "FIT-" + std::to_string(++m_lines);
-        EXPECT_EQ(account.AddDownloadedLine(date, amount, type, check, payee, "bank memo",
-                                            fitId.c_str()),
-                  0);
+        EXPECT_EQ(
+            account.AddDownloadedLine(date, amount, type, check, payee, "bank memo", fitId.c_str()),
+            0);
         return Find(fitId.c_str());
     }
     CTransaction* Find(const char* fitId) {
-        for (std::int64_t i = 0; i < static_cast<std::int64_t>(account.Transactions().Count()); ++i) {
+        for (std::int64_t i = 0; i < static_cast<std::int64_t>(account.Transactions().Count());
+             ++i) {
             if (std::string(account.Transactions().At(i)->GetOnlineId()) == fitId) {
                 return account.Transactions().At(i);
             }
@@ -74,7 +75,8 @@ TEST_F(Download, TypesCheckNumbersAndAmounts) {
     account.Record().SetCurrency(4);
     for (const Case& c : cases) {
         const CTransaction* t = Line(c.amount, c.type, c.check);
-        EXPECT_EQ(t->GetTypeId(), BuiltInKey(c.expectedType)) << c.amount << " " << c.type << " " << c.check;
+        EXPECT_EQ(t->GetTypeId(), BuiltInKey(c.expectedType))
+            << c.amount << " " << c.type << " " << c.check;
         EXPECT_EQ(t->GetAmount(), c.expectedAmount) << c.amount;
         EXPECT_EQ(t->GetCheckNumber(), c.expectedCheck) << c.check;
         EXPECT_EQ(t->GetDownloadedAmount(), c.expectedAmount);

@@ -44,7 +44,8 @@ class TestAccountList : public CCVAccount::MOwner, public CCVCategoryText::MAcco
 
 // A transaction with the fields a register test usually sets.
 std::unique_ptr<CTransaction> Txn(DateTime date, Amount amount, Type type = Type::kTypeDeposit,
-                                  const char* payee = "", std::uint8_t state = CTransaction::kUncleared);
+                                  const char* payee = "",
+                                  std::uint8_t state = CTransaction::kUncleared);
 
 // The register's transactions in order, by payee name.
 std::vector<std::string> Payees(const CCVAccount& account);

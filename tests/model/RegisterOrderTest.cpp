@@ -178,9 +178,9 @@ TEST(RegisterOrder, InsertionAfterEqualsAndResort) {
 TEST(RegisterOrder, ResortGivesTheOrderOfInsertingEachInTurn) {
     TestAccountList list;
     CCVAccount& savings = list.AddAccount("savings");
-    const RecordKey categories[] = {RecordKey{}, CTransaction::SplitCategoryId(), BuiltInKey(108),
-                                    BuiltInKey(109), BuiltInKey(115), savings.GetAccountId(),
-                                    BuiltInKey(9999)};
+    const RecordKey categories[] = {
+        RecordKey{},     CTransaction::SplitCategoryId(), BuiltInKey(108), BuiltInKey(109),
+        BuiltInKey(115), savings.GetAccountId(),          BuiltInKey(9999)};
     const RecordKey classes[] = {RecordKey{}, BuiltInKey(101), BuiltInKey(102), BuiltInKey(7777)};
     const Type types[] = {Type::kTypeCheck, Type::kTypeWithdrawal, Type::kTypeDeposit,
                           Type::kTypeAtm};
@@ -215,7 +215,8 @@ TEST(RegisterOrder, ResortGivesTheOrderOfInsertingEachInTurn) {
             resorted.Resort();
             const auto identities = [](const CCVAccount& account) {
                 std::vector<std::string> ids;
-                for (std::int64_t i = 0; i < static_cast<std::int64_t>(account.Transactions().Count()); ++i) {
+                for (std::int64_t i = 0;
+                     i < static_cast<std::int64_t>(account.Transactions().Count()); ++i) {
                     ids.emplace_back(account.Transactions().At(i)->GetOnlineId());
                 }
                 return ids;
@@ -243,7 +244,8 @@ TEST(CategoryText, BothDirections) {
     EXPECT_EQ(text.GetCategoryText(savings.GetAccountId(), shown, icon), 0);
     EXPECT_EQ(shown, "[Savings]");
     EXPECT_EQ(icon, 12);
-    EXPECT_EQ(text.GetCategoryText(savings.GetAccountId(), shown, icon, CCVCategoryText::kShortForm), 0);
+    EXPECT_EQ(
+        text.GetCategoryText(savings.GetAccountId(), shown, icon, CCVCategoryText::kShortForm), 0);
     EXPECT_EQ(shown, "Savings");
     EXPECT_EQ(text.GetCategoryText(BuiltInKey(109)), "Auto:Fuel");
     EXPECT_EQ(text.GetCategoryText(BuiltInKey(9999), shown, icon), 1);

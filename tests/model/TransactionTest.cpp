@@ -61,7 +61,8 @@ Bytes SampleBytes() {
     Bytes lines;
     lines = Concat({Key(0, 119), Zeros(8), Le64(700), Zeros(8), Counted("groceries")});
     for (int i = 1; i < 9; ++i) lines = Concat({lines, Zeros(32), {0}});
-    lines = Concat({lines, Key(0, 120), Zeros(8), Le64(350), Zeros(8), Counted(std::string(255, 'x'))});
+    lines =
+        Concat({lines, Key(0, 120), Zeros(8), Le64(350), Zeros(8), Counted(std::string(255, 'x'))});
     return Concat({ItemPart(CCVItem::kModified | CCVItem::kChanged),
                    Bytes(8, 0x11),
                    Le32(0x01020304),
@@ -146,7 +147,8 @@ TEST(Transaction, StatesFiltersAndOrigins) {
     CTransaction t;
     const auto passing = [&t] {
         std::string filters;
-        for (int f = 0; f <= CTransaction::kFilterCount; ++f) filters += t.MatchesFilter(f) ? '1' : '0';
+        for (int f = 0; f <= CTransaction::kFilterCount; ++f)
+            filters += t.MatchesFilter(f) ? '1' : '0';
         return filters;
     };
     // filters: All, Reconciled, Unreconciled, Cleared, Uncleared, Downloaded, Imported, (none)
