@@ -1,0 +1,215 @@
+#include "shell/CCVUIUtility.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/sys/CodePage.h"
+#include "platform/ui/CSoftKeyBar.h"
+#include "platform/ui/SysColors.h"
+#include "platform/ui/WindowApi.h"
+#include "resources/IconGlyphs.h"
+#include "resources/StringTable.h"
+
+namespace {
+
+constexpr int kHeadingHeight = 16;
+constexpr int kHeadingWidth = 8;
+constexpr wchar_t kHeadingFace[] = L"Times New Roman";
+constexpr int kDotsPerInch = 96;
+
+constexpr char kDecimalSeparator = '.';
+constexpr char kGroupSeparator = ',';
+
+std::wstring Cut(std::wstring_view text, std::size_t limit) {
+    return std::wstring(text.substr(0, std::min(text.size(), limit)));
+}
+
+}  // namespace
+
+CCVUIUtility& CCVUIUtility::Instance() {
+    static CCVUIUtility utility;
+    return utility;
+}
+
+int CCVUIUtility::Initialise() {
+    m_currentFont = ui::CFont::Default();
+    m_headingColor = 0;
+    ui::ShowWaitIndicator(false);
+    return 0;
+}
+
+ui::HWND CCVUIUtility::CreateSoftKeyBar(int menuId, ui::HWND window, unsigned flags) {
+    const ui::HWND bar = (flags & kMenuBarEmpty) != 0
+                             ? ui::CSoftKeyBar::CreateFromMenu(window, std::make_unique<ui::CMenu>())
+                             : ui::CreateSoftKeyBar(window, menuId);
+    if (bar != nullptr) ui::OverrideBackKey(bar, true);
+    return bar;
+}
+
+void CCVUIUtility::ShowWaitCursor() {
+    if (!ui::IsWaitIndicatorShown()) ui::ShowWaitIndicator(true);
+}
+
+bool CCVUIUtility::HideWaitCursor() {
+    if (!ui::IsWaitIndicatorShown()) return false;
+    ui::ShowWaitIndicator(false);
+    return true;
+}
+
+bool CCVUIUtility::MessageBox(ui::HWND owner, res::StringId textId, ui::UINT style,
+                              res::StringId captionId, std::wstring_view text) {
+    const std::wstring shown = Cut(text.empty() ? res::LoadString(textId) : text, kMaxMessageText);
+    if (shown.empty()) return false;
+    const std::wstring caption = Cut(res::LoadString(captionId), kMaxCaption);
+    const bool waitWasShown = HideWaitCursor();
+    const int answer = ui::MessageBox(owner, shown, caption, style);
+    if (waitWasShown) ShowWaitCursor();
+    return answer == ui::IDOK || answer == ui::IDYES;
+}
+
+ui::HWND CCVUIUtility::StaticLabel(res::StringId textId, std::wstring_view text,
+                                   const ui::RECT& rect, ui::HWND parent) {
+    const std::wstring label(text.empty() ? res::LoadString(textId) : text);
+    return ui::CreateWindow(L"STATIC", label, ui::WS_CHILD | ui::WS_VISIBLE, rect.left, rect.top,
+                            rect.Width(), rect.Height(), parent);
+}
+
+ui::HFONT CCVUIUtility::HeadingFont(ui::HWND window) {
+    const ui::HFONT font = ui::CFont::Create(
+        ui::LOGFONT{kHeadingHeight, kHeadingWidth, ui::FW_SEMIBOLD, false, false, kHeadingFace});
+    ui::SendFont(window, font);
+    return font;
+}
+
+ui::HFONT CCVUIUtility::SetFont(const ui::LOGFONT& description, ui::HWND window) {
+    m_currentFont = ui::CFont::Create(description);
+    ui::SendFont(window, m_currentFont);
+    return m_currentFont;
+}
+
+ui::SIZE CCVUIUtility::ScreenResolution(ui::HWND) const {
+    return ui::SIZE{kDotsPerInch, kDotsPerInch};
+}
+
+void CCVUIUtility::DrawHeading(ui::CDeviceContext& dc, res::StringId textId) {
+    DrawHeadingAt(dc, res::LoadString(textId), 0);
+}
+
+void CCVUIUtility::DrawHeading(ui::CDeviceContext& dc, std::wstring_view text) {
+    DrawHeadingAt(dc, text, 1);
+}
+
+void CCVUIUtility::DrawHeadingAt(ui::CDeviceContext& dc, std::wstring_view text, int row) {
+    ui::LOGFONT bold = m_currentFont->Description();
+    bold.lfWeight = ui::FW_SEMIBOLD;
+    const ui::HFONT previous = dc.SelectFont(ui::CFont::Create(bold));
+    const ui::COLORREF color = m_headingColor != 0 ? m_headingColor
+                                                   : ui::GetSysColor(ui::COLOR_ACTIVECAPTION);
+    const ui::COLORREF previousColor = dc.SetTextColor(color);
+    const int previousMode = dc.SetBkMode(ui::TRANSPARENT);
+    dc.TextOut(0, row, text);
+    dc.SetBkMode(previousMode);
+    dc.SetTextColor(previousColor);
+    dc.SelectFont(previous);
+}
+
+void CCVUIUtility::DrawIcon(int set, int n, ui::CDeviceContext& dc, int x, int y) {
+    const int previousMode = dc.SetBkMode(ui::TRANSPARENT);
+    dc.TextOut(x, y, std::wstring(1, res::IconGlyph(set, n)));
+    dc.SetBkMode(previousMode);
+}
+
+void CCVUIUtility::DrawStateGlyph(int n, ui::CDeviceContext& dc, const ui::RECT& rect) {
+    const int previousMode = dc.SetBkMode(ui::TRANSPARENT);
+    ui::RECT area = rect;
+    dc.DrawText(std::wstring(1, res::StateGlyph(n)), area,
+                ui::DT_CENTER | ui::DT_VCENTER | ui::DT_SINGLELINE);
+    dc.SetBkMode(previousMode);
+}
+
+std::wstring CCVUIUtility::AmountText(Amount amount, bool showDecimals,
+                                      std::wstring_view currencyName) {
+    const std::string number = FormatAmount(
+        amount, showDecimals ? kAmountPlain : kAmountWholeUnits, kDecimalSeparator);
+    // Whole units of an amount under one unit would be empty (or a lone "-"): they are 0.
+    const bool noUnits = number.empty() || number == "-";
+    std::wstring text;
+    if (!currencyName.empty()) {
+        text += currencyName;
+        text += L' ';
+    }
+    text += noUnits ? std::wstring(1, L'0') : sys::AnsiToWide(number);
+    text += L' ';
+    return text;
+}
+
+std::wstring CCVUIUtility::DateText(int month, int day, int year, bool withYear) {
+    std::wstring text = std::to_wstring(month);
+    text += L'/';
+    text += std::to_wstring(day);
+    if (withYear) {
+        const int lastTwo = std::abs(year) % 100;
+        text += L'/';
+        text += static_cast<wchar_t>(L'0' + lastTwo / 10);
+        text += static_cast<wchar_t>(L'0' + lastTwo % 10);
+    }
+    return text;
+}
+
+std::wstring CCVUIUtility::FitText(ui::CDeviceContext& dc, std::wstring_view text, int width) {
+    (void)dc;  // every character is one cell wide on the terminal
+    return ui::FitTextToWidth(text, width);
+}
+
+bool CCVUIUtility::IsValidAmountText(std::wstring_view text, bool required) {
+    if (text.empty()) return !required;
+    if (text == L"-" || text == L"." || text == L"-.") return false;
+    // Only a number: a sign in front, digits, group separators and one decimal point. Anything
+    // else would quietly read as a part of the text or as 0.
+    std::size_t digits = 0;
+    std::size_t points = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const wchar_t ch = text[i];
+        if (ch >= L'0' && ch <= L'9') ++digits;
+        else if (ch == L'.') ++points;
+        else if (ch == L',') continue;
+        else if ((ch == L'-' || ch == L'+') && i == 0) continue;
+        else return false;
+    }
+    if (digits == 0 || points > 1) return false;
+    std::size_t length = text.size();
+    if (text.front() == L'-') --length;
+    if (points == 1) --length;
+    if (length >= kMaxAmountDigits) return false;
+    const Amount value = ParseAmount(NarrowCopy(text), kDecimalSeparator, kGroupSeparator);
+    return value >= -kMaxAmount && value <= kMaxAmount;
+}
+
+bool CCVUIUtility::AmountCheck(std::wstring_view text, bool required) {
+    if (IsValidAmountText(text, required)) return true;
+    if (required) {
+        MessageBox(ui::GetActiveWindow(), res::IDS_ENTER_VALID_AMOUNT, ui::MB_OK | ui::MB_ICONWARNING);
+    }
+    return false;
+}
+
+std::wstring CCVUIUtility::WideCopy(std::string_view narrow) { return sys::AnsiToWide(narrow); }
+std::string CCVUIUtility::NarrowCopy(std::wstring_view wide) { return sys::WideToAnsi(wide); }
+
+bool CCVUIUtility::RouteKey(ui::HWND focused, const ui::MSG& msg) {
+    if (focused == nullptr || ui::GetParent(focused) == nullptr) return false;
+    if ((ui::SendMessage(focused, ui::WM_GETDLGCODE, 0, 0) & ui::DLGC_WANTARROWS) == 0) {
+        return false;
+    }
+    ui::SendMessage(focused, msg.message, msg.wParam, msg.lParam);
+    return true;
+}
+
+bool CCVUIUtility::BringUpExistingWindow(const std::wstring& className, const std::wstring& title) {
+    const ui::HWND window = ui::FindWindow(className, title);
+    if (window == nullptr) return false;
+    return ui::SetForegroundWindow(window);
+}
+
+void CCVUIUtility::Release() { m_currentFont = ui::CFont::Default(); }
