@@ -31,8 +31,7 @@ class Lists : public CCVAccount::MOwner, public CCVCategoryText::MAccounts {
     const CCVCategoryText* GetCategoryText() const override { return &m_categoryText; }
     const CClassList* GetClassList() const override { return &m_classes; }
     CCVPayeeLookUpList* GetPayeeLookUpList() override { return &m_lookUps; }
-    bool ReadRowColor(const CCVAccount&, std::uint32_t&) const override { return false; }
-    void WriteRowColor(const CCVAccount&, std::uint32_t) override {}
+    const CCVPreferences* GetPreferences() const override { return nullptr; }
     const CCVAccount* FindAccountById(const RecordKey&) const override { return nullptr; }
     const CCVAccount* FindAccountByName(const char*) const override { return nullptr; }
 

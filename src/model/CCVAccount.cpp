@@ -10,6 +10,7 @@
 #include "model/CTransactionTypeList.h"
 #include "model/CTxnSearch.h"
 #include "model/ModelText.h"
+#include "preferences/CCVPreferences.h"
 #include "storage/Text.h"
 
 namespace {
@@ -293,14 +294,15 @@ std::uint32_t CCVAccount::Find(int filter, const char* searchText) {
 // ---- view settings and fields of the account file ----
 
 std::uint32_t CCVAccount::GetRowColor() {
-    std::uint32_t color = 0;
-    if (m_owner != nullptr && m_owner->ReadRowColor(*this, color)) m_rowColor = color;
+    const CCVPreferences* preferences = m_owner ? m_owner->GetPreferences() : nullptr;
+    if (preferences != nullptr) m_rowColor = preferences->GetRowColor(m_rowColor);
     return m_rowColor;
 }
 
 void CCVAccount::SetRowColor(std::uint32_t color) {
     m_rowColor = color;
-    if (m_owner != nullptr) m_owner->WriteRowColor(*this, color);
+    const CCVPreferences* preferences = m_owner ? m_owner->GetPreferences() : nullptr;
+    if (preferences != nullptr) preferences->SetRowColor(color);
 }
 
 std::uint16_t CCVAccount::GetReservedWord(int index) const {

@@ -20,6 +20,7 @@
 
 class CCVCategoryText;
 class CClassList;
+class CCVPreferences;
 class CCVPayeeLookUpList;
 
 // One account: its 360-byte record, its register (kept sorted by the sort column and direction),
@@ -41,9 +42,8 @@ class CCVAccount : public CCVItem {
         virtual const CClassList* GetClassList() const = 0;
         // The payee look-ups of downloaded lines, or null.
         virtual CCVPayeeLookUpList* GetPayeeLookUpList() = 0;
-        // The "Row Color" preference of the account: true with the colour when one is set.
-        virtual bool ReadRowColor(const CCVAccount& account, std::uint32_t& color) const = 0;
-        virtual void WriteRowColor(const CCVAccount& account, std::uint32_t color) = 0;
+        // The preferences, whose current settings are those of the account shown, or null.
+        virtual const CCVPreferences* GetPreferences() const = 0;
 
       protected:
         ~MOwner() = default;
@@ -159,7 +159,8 @@ class CCVAccount : public CCVItem {
     std::int32_t GetFilter() const { return m_filter; }
     void SetFilter(std::int32_t filter) { m_filter = filter; }
     RecordKey GetDefaultTypeId() const { return DefaultTypeIdOfType(m_record.GetAccountType()); }
-    // The "Row Color" preference when set (remembered in the account), else the account's own.
+    // The "Row Color" preference when set (remembered in the account), else the account's own;
+    // setting it sets both.
     std::uint32_t GetRowColor();
     void SetRowColor(std::uint32_t color);
 

@@ -8,6 +8,8 @@
 #include "ModelBytes.h"
 #include "RegisterFixture.h"
 #include "model/BuiltInKey.h"
+#include "preferences/CCVPreferences.h"
+#include "preferences/PreferencesHome.h"
 #include "storage/RecordArchive.h"
 #include "support/TempFolder.h"
 
@@ -283,14 +285,20 @@ TEST(Account, FindByPayeeAmountMemoAndSplitMemo) {
 }
 
 TEST(Account, ViewSettingsRowColourAndBalanceRules) {
+    testing_support::PreferencesHome home;
+    CCVPreferences preferences;
+    ASSERT_EQ(preferences.SelectUser(), 0);
+    ASSERT_EQ(preferences.SelectAccount(L"Visa"), 0);
     TestAccountList list;
+    list.preferences = &preferences;
     CCVAccount& account = list.AddAccount("Visa");
-    EXPECT_EQ(account.GetRowColor(), CCVAccount::kNewRowColor);  // no preference yet
+    account.SetOwnRowColor(0x00D2FFFF);
+    EXPECT_EQ(account.GetRowColor(), 0x00D2FFFFu);  // no preference yet: the account's own
     account.SetRowColor(0x123456);
-    EXPECT_EQ(list.rowColor, 0x123456u);
-    list.rowColor = 0x654321;
+    EXPECT_EQ(preferences.GetRowColor(0), 0x123456u);
+    preferences.SetRowColor(0x654321);
     EXPECT_EQ(account.GetRowColor(), 0x654321u);
-    EXPECT_EQ(account.GetOwnRowColor(), 0x654321u);
+    EXPECT_EQ(account.GetOwnRowColor(), 0x654321u);  // remembered for the account file
 
     EXPECT_EQ(CCVAccount::DefaultTypeIdOfType(CCVAccount::kCredit), BuiltInKey(Type::kTypeCharge));
     EXPECT_EQ(account.GetDefaultTypeId(), BuiltInKey(Type::kTypeCheck));

@@ -19,16 +19,6 @@ CCVAccount& TestAccountList::AddAccount(const char* name) {
     return account;
 }
 
-bool TestAccountList::ReadRowColor(const CCVAccount&, std::uint32_t& color) const {
-    if (rowColorSet) color = rowColor;
-    return rowColorSet;
-}
-
-void TestAccountList::WriteRowColor(const CCVAccount&, std::uint32_t color) {
-    rowColorSet = true;
-    rowColor = color;
-}
-
 const CCVAccount* TestAccountList::FindAccountById(const RecordKey& accountId) const {
     for (const auto& account : accounts) {
         if (account->GetAccountId() == accountId) return account.get();

@@ -1,7 +1,7 @@
 #pragma once
 
 // A stand-in for the account list in tests: the reference lists a register needs, accounts that
-// transfers can name, the category texts, and the "Row Color" preference.
+// transfers can name, the category texts, and the preferences when a test sets them.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,8 +28,7 @@ class TestAccountList : public CCVAccount::MOwner, public CCVCategoryText::MAcco
     const CCVCategoryText* GetCategoryText() const override { return &categoryText; }
     const CClassList* GetClassList() const override { return &classes; }
     CCVPayeeLookUpList* GetPayeeLookUpList() override { return &lookUps; }
-    bool ReadRowColor(const CCVAccount&, std::uint32_t& color) const override;
-    void WriteRowColor(const CCVAccount&, std::uint32_t color) override;
+    const CCVPreferences* GetPreferences() const override { return preferences; }
     const CCVAccount* FindAccountById(const RecordKey& accountId) const override;
     const CCVAccount* FindAccountByName(const char* name) const override;
 
@@ -38,8 +37,7 @@ class TestAccountList : public CCVAccount::MOwner, public CCVCategoryText::MAcco
     CCVPayeeLookUpList lookUps;
     std::vector<std::unique_ptr<CCVAccount>> accounts;
     CCVCategoryText categoryText{categories, *this};
-    bool rowColorSet = false;
-    std::uint32_t rowColor = 0;
+    const CCVPreferences* preferences = nullptr;
 };
 
 // A transaction with the fields a register test usually sets.
