@@ -85,11 +85,13 @@ void AddAll(CCVAccount& account, std::vector<std::unique_ptr<CTransaction>> tran
     for (auto& t : transactions) account.AddTransaction(std::move(t));
 }
 
-// Entering transactions as they happen: each one goes in at its sorted place.
-void BM_InsertAllInDateOrder(benchmark::State& state) {
+// Each transaction goes in at its sorted place. Argument 1: they come in date order, as they are
+// entered; 0: in random date order (each insert then moves half the register on average).
+void BM_InsertAll(benchmark::State& state) {
+    const bool dateOrder = state.range(0) != 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto transactions = MakeTransactions(true);
+        auto transactions = MakeTransactions(dateOrder);
         auto account = std::make_unique<CCVAccount>();
         account->SetOwner(&SharedLists());
         state.ResumeTiming();
@@ -99,24 +101,7 @@ void BM_InsertAllInDateOrder(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_InsertAllInDateOrder)->Unit(benchmark::kMillisecond);
-
-// The same with the transactions coming in random date order (each insert moves half the
-// register on average).
-void BM_InsertAllInRandomOrder(benchmark::State& state) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto transactions = MakeTransactions(false);
-        auto account = std::make_unique<CCVAccount>();
-        account->SetOwner(&SharedLists());
-        state.ResumeTiming();
-        AddAll(*account, std::move(transactions));
-        state.PauseTiming();
-        account.reset();
-        state.ResumeTiming();
-    }
-}
-BENCHMARK(BM_InsertAllInRandomOrder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertAll)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 CCVAccount& FullAccount() {
     static std::unique_ptr<CCVAccount> account = [] {
