@@ -97,6 +97,14 @@ TEST(AccountRecord, FieldsAtTheirOffsetsWithTheirChangeBits) {
                                    Le32(0x0A0B0C0D)});
     ASSERT_EQ(expected.size(), CCVAccountRecord::kSize);
     EXPECT_EQ(ReadBytes(folder.File("record")), expected);
+
+    CCVAccountRecord loaded;
+    ASSERT_EQ(LoadRecord(loaded, folder.File("record")), 0);
+    EXPECT_TRUE(loaded == r);
+    EXPECT_EQ(loaded.GetName(), "Master Card");
+    EXPECT_EQ(loaded.GetOnlinePassword(), "secret");
+    EXPECT_EQ(loaded.GetAccountId(), id);
+    EXPECT_EQ(loaded.GetStatementBeginningBalance(), -1);
 }
 
 TEST(AccountRecord, NewAccountDefaultsAndReservedBytesSurvive) {
@@ -129,7 +137,7 @@ TEST(AccountRecord, NewAccountDefaultsAndReservedBytesSurvive) {
     EXPECT_EQ(Bytes(bytes.begin() + 4, bytes.begin() + 30), Text("Cash", 26));
 
     // A record cut short is not read at all.
-    for (std::size_t cut = 0; cut < CCVAccountRecord::kSize; cut += 7) {
+    for (std::size_t cut = 0; cut < CCVAccountRecord::kSize; ++cut) {
         WriteBytes(folder.File("cut"), Bytes(cut, 0x55));
         CCVAccountRecord record = loaded;
         EXPECT_EQ(LoadRecord(record, folder.File("cut")), 1);

@@ -218,6 +218,15 @@ TEST_F(Download, PartnerThatIsGoneAcceptsAsNew) {
     EXPECT_EQ(account.CountFiltered(CTransaction::kFilterDownloaded), 0u);
 }
 
+TEST_F(Download, MatchedCountOfTheLastDownloadNeverGoesBelowZero) {
+    Enter(kDay, 100, Type::kTypeWithdrawal);
+    CTransaction* earlier = Line("-1", "DEBIT");  // matched in an earlier download
+    account.BeginDownload(&downloaded);
+    ASSERT_EQ(account.GetMatchedCount(), 0);
+    account.AcceptTransaction(earlier);
+    EXPECT_EQ(account.GetMatchedCount(), 0);
+}
+
 TEST_F(Download, AcceptDownloadedFollowsTheReviewFilter) {
     Line("-1", "DEBIT");
     auto imported = Txn(kDay, 200, Type::kTypeWithdrawal, "imported", CTransaction::kCleared);
