@@ -310,7 +310,6 @@ TEST(Account, ViewSettingsRowColourAndBalanceRules) {
 
     EXPECT_EQ(CCVAccount::DefaultTypeIdOfType(CCVAccount::kCredit), BuiltInKey(Type::kTypeCharge));
     EXPECT_EQ(account.GetDefaultTypeId(), BuiltInKey(Type::kTypeCheck));
-    EXPECT_EQ(CCVAccount::DefaultIconOfType(CCVAccount::kMoneyMarket), 12);
     EXPECT_EQ(CCVAccount::DefaultIconOfType(8), 14);
 
     account.Record().SetAccountType(CCVAccount::kLineOfCredit);

@@ -224,17 +224,4 @@ TEST(Transaction, CopiesAndSetterFlags) {
     EXPECT_EQ(entered.GetSplit(0).GetAmount(), 700);
 }
 
-TEST(Transaction, TextsAreCutToTheirFields) {
-    CTransaction t;
-    t.SetPayeeName(std::string(50, 'p').c_str());
-    t.SetMemo(std::string(300, 'm').c_str());
-    t.SetOnlineId(std::string(400, 'o').c_str());
-    EXPECT_EQ(std::string(t.GetPayeeName()).size(), CTransaction::kPayeeCapacity);
-    EXPECT_EQ(std::string(t.GetMemo()).size(), CTransaction::kMemoCapacity);
-    EXPECT_EQ(std::string(t.GetOnlineId()).size(), CTransaction::kOnlineIdCapacity);
-    CSplitLine line;
-    line.SetMemo(std::string(300, 's').c_str());
-    EXPECT_EQ(std::string(line.GetMemo()).size(), CSplitLine::kMemoCapacity);
-}
-
 }  // namespace
