@@ -82,6 +82,33 @@ enum StringId : int {
     IDS_CATEGORY_OWN_PARENT = 215,
     IDS_CATEGORY_PARENT_IS_SUB = 216,
     IDS_CATEGORY_HAS_SUBS = 217,
+    // Transactions and accounts (500-599).
+    IDS_ACCOUNT_TYPE_CHECKING = 500,  // account types 0-7, in order
+    IDS_ACCOUNT_TYPE_SAVINGS = 501,
+    IDS_ACCOUNT_TYPE_CASH = 502,
+    IDS_ACCOUNT_TYPE_CREDIT = 503,
+    IDS_ACCOUNT_TYPE_ASSET = 504,
+    IDS_ACCOUNT_TYPE_LIABILITY = 505,
+    IDS_ACCOUNT_TYPE_MONEY_MARKET = 506,
+    IDS_ACCOUNT_TYPE_LINE_OF_CREDIT = 507,
+    IDS_FILTER_ALL = 510,  // register filters 0-6, in order
+    IDS_FILTER_RECONCILED = 511,
+    IDS_FILTER_UNRECONCILED = 512,
+    IDS_FILTER_CLEARED = 513,
+    IDS_FILTER_UNCLEARED = 514,
+    IDS_FILTER_DOWNLOADED = 515,
+    IDS_FILTER_IMPORTED = 516,
+    IDS_SORT_CHECK = 520,  // register sort columns 0-8, in order
+    IDS_SORT_ICON = 521,
+    IDS_SORT_DATE = 522,
+    IDS_SORT_TYPE = 523,
+    IDS_SORT_PAYEE = 524,
+    IDS_SORT_CATEGORY = 525,
+    IDS_SORT_CLASS = 526,
+    IDS_SORT_MEMO = 527,
+    IDS_SORT_AMOUNT = 528,
+    IDS_CATEGORY_SPLIT = 530,  // the category text of a split transaction
+    IDS_BEGINNING_BALANCE_POSITIVE = 531,
     // ---- end of the data model ----
 
     // The window system, controls and the shell (1000-2999).

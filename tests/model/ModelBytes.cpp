@@ -20,6 +20,12 @@ Bytes Le16(std::uint16_t value) {
     return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)};
 }
 
+Bytes Le32(std::uint32_t value) {
+    Bytes b;
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    return b;
+}
+
 Bytes Le64(std::uint64_t value) {
     Bytes b;
     for (int i = 0; i < 8; ++i) b.push_back(static_cast<std::uint8_t>(value >> (8 * i)));

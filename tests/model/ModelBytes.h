@@ -25,6 +25,7 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes Concat(std::initializer_list<Bytes> parts);
 Bytes Zeros(std::size_t n);
 Bytes Le16(std::uint16_t value);
+Bytes Le32(std::uint32_t value);
 Bytes Le64(std::uint64_t value);
 // A zero-filled text field of `size` bytes.
 Bytes Text(const std::string& text, std::size_t size);

@@ -1,0 +1,23 @@
+#include "model/CSplitLine.h"
+
+#include <cstring>
+
+#include "model/CountedText.h"
+#include "storage/RecordArchive.h"
+
+void CSplitLine::SetMemo(const char* memo) {
+    if (memo == nullptr) {
+        m_memo.clear();
+        return;
+    }
+    m_memo.assign(memo, ::strnlen(memo, kMemoCapacity));
+}
+
+int CSplitLine::Serialize(RecordArchive& ar) {
+    int rc = ar.Transfer(m_categoryId);
+    if (rc == 0) rc = ar.Transfer(m_classId);
+    if (rc == 0) rc = ar.Transfer(m_amount);
+    if (rc == 0) rc = ar.Transfer(m_linkedTransactionId);
+    if (rc == 0) rc = TransferCountedText(ar, m_memo, kMemoCapacity);
+    return rc;
+}

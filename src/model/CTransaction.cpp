@@ -1,0 +1,289 @@
+#include "model/CTransaction.h"
+
+#include <algorithm>
+
+#include "model/AmountMath.h"
+#include "model/BuiltInKey.h"
+#include "model/CountedText.h"
+#include "storage/RecordArchive.h"
+
+namespace {
+
+constexpr std::uint16_t kSplitCategoryNumber = 1;
+
+const CSplitLine kEmptyLine{};
+
+}  // namespace
+
+RecordKey CTransaction::SplitCategoryId() {
+    return BuiltInKey(kSplitCategoryNumber);
+}
+
+bool CTransaction::IsDebitType(const RecordKey& typeId) {
+    return (typeId.bytes[kTypeFlagByte] & kDebitFlag) != 0;
+}
+
+bool CTransaction::TypeCarriesCheckNumber(const RecordKey& typeId) {
+    return (typeId.bytes[kTypeFlagByte] & kCheckNumberFlag) != 0;
+}
+
+res::StringId CTransaction::FilterNameId(int filter) {
+    if (filter < 0 || filter >= kFilterCount) return res::IDS_NONE;
+    return static_cast<res::StringId>(res::IDS_FILTER_ALL + filter);
+}
+
+CTransaction::CTransaction() {
+    m_fields.transactionId = NewRecordKey();
+}
+
+CTransaction::CTransaction(const CTransaction& source, DateTime date) : m_fields(source.m_fields) {
+    m_fields.transactionId = NewRecordKey();
+    m_fields.date = WithCurrentTime(date);
+}
+
+CTransaction::~CTransaction() = default;
+
+void CTransaction::CopyFrom(const CTransaction& other) {
+    m_fields = other.m_fields;
+    MarkChanged();
+}
+
+int CTransaction::Serialize(RecordArchive& ar) {
+    if (ar.IsLoading()) m_fields = Fields{};
+    Fields& f = m_fields;
+    int rc = CCVItem::Serialize(ar);
+    const auto move = [&](auto& field) {
+        if (rc == 0) rc = ar.Transfer(field);
+    };
+    move(f.transactionId);
+    move(f.date);
+    move(f.amount);
+    move(f.checkNumber);
+    move(f.categoryId);
+    move(f.classId);
+    move(f.linkedTransactionId);
+    move(f.typeId);
+    move(f.downloadedAmount);
+    move(f.stateFlags);
+    move(f.sourceSplitIndex);
+    move(f.currencyCode);
+    move(f.onlineOrigin);
+    move(f.matchedTransactionId);
+    move(f.payeeId);
+    if (rc == 0) rc = TransferCountedText(ar, f.payeeName);
+    if (rc == 0) rc = TransferCountedText(ar, f.memo);
+    if (rc == 0) rc = TransferCountedText(ar, f.onlineId);
+    SplitLines lines;
+    for (int i = 0; i < kSplitLines; ++i) {
+        if (!ar.IsLoading()) lines[static_cast<std::size_t>(i)] = GetSplit(i);
+        if (rc == 0) rc = lines[static_cast<std::size_t>(i)].Serialize(ar);
+    }
+    if (ar.IsLoading() && rc == 0) SetSplitLines(lines);
+    std::uint8_t reserved[kReservedSize] = {};
+    if (rc == 0) rc = ar.TransferBytes(reserved, sizeof reserved);
+    return rc;
+}
+
+// ---- setters ----
+
+void CTransaction::SetTransactionId(const RecordKey& key) {
+    m_fields.transactionId = key;
+    MarkChanged();
+}
+
+void CTransaction::SetDate(DateTime date) {
+    m_fields.date = date;
+    MarkChanged();
+}
+
+void CTransaction::SetAmount(Amount amount) {
+    m_fields.amount = amount;
+    MarkChanged();
+}
+
+void CTransaction::SetCheckNumber(std::uint32_t number) {
+    m_fields.checkNumber = number;
+    MarkChanged();
+}
+
+void CTransaction::SetCategoryId(const RecordKey& key) {
+    m_fields.categoryId = key;
+    MarkChanged();
+}
+
+void CTransaction::SetClassId(const RecordKey& key) {
+    m_fields.classId = key;
+    MarkChanged();
+}
+
+void CTransaction::SetLinkedTransactionId(const RecordKey& key) {
+    m_fields.linkedTransactionId = key;
+    MarkChanged();
+}
+
+void CTransaction::SetTypeId(const RecordKey& key) {
+    m_fields.typeId = key;
+    MarkChanged();
+}
+
+void CTransaction::SetDownloadedAmount(Amount amount) {
+    m_fields.downloadedAmount = amount;
+    MarkChanged();
+}
+
+void CTransaction::SetSourceSplitIndex(std::uint8_t index) {
+    m_fields.sourceSplitIndex = index;
+    MarkChanged();
+}
+
+void CTransaction::SetCurrencyCode(std::uint8_t code) {
+    m_fields.currencyCode = code;
+    MarkChanged();
+}
+
+void CTransaction::SetOnlineOrigin(std::uint8_t origin) {
+    m_fields.onlineOrigin = origin;
+    MarkChanged();
+}
+
+void CTransaction::SetMatchedTransactionId(const RecordKey& key) {
+    m_fields.matchedTransactionId = key;
+    MarkChanged();
+}
+
+void CTransaction::SetPayeeId(const RecordKey& key) {
+    m_fields.payeeId = key;
+    MarkChanged();
+}
+
+void CTransaction::SetPayeeName(const char* name) {
+    m_fields.payeeName.Set(name);
+    MarkChanged();
+}
+
+void CTransaction::SetMemo(const char* memo) {
+    m_fields.memo.Set(memo);
+    MarkChanged();
+}
+
+void CTransaction::SetOnlineId(const char* onlineId) {
+    m_fields.onlineId.Set(onlineId);
+    MarkChanged();
+}
+
+// ---- split lines ----
+
+const CSplitLine& CTransaction::GetSplit(int line) const {
+    if (!ValidLine(line) || m_fields.splits.empty()) return kEmptyLine;
+    return m_fields.splits[static_cast<std::size_t>(line)];
+}
+
+CSplitLine& CTransaction::SplitToChange(int line) {
+    if (m_fields.splits.empty()) m_fields.splits.resize(kSplitLines);
+    return m_fields.splits[static_cast<std::size_t>(line)];
+}
+
+void CTransaction::SetSplitLines(const SplitLines& lines) {
+    const bool anySet = std::any_of(lines.begin(), lines.end(),
+                                    [](const CSplitLine& line) { return !(line == kEmptyLine); });
+    if (anySet) {
+        m_fields.splits.assign(lines.begin(), lines.end());
+    } else {
+        m_fields.splits.clear();
+    }
+}
+
+void CTransaction::SetSplits(const SplitLines& lines) {
+    SetSplitLines(lines);
+    MarkChanged();
+}
+
+void CTransaction::SetSplit(int line, const CSplitLine& value) {
+    if (!ValidLine(line)) return;
+    if (!(m_fields.splits.empty() && value == kEmptyLine)) SplitToChange(line) = value;
+    MarkChanged();
+}
+
+void CTransaction::SetSplitLinkedTransactionId(int line, const RecordKey& key) {
+    if (!ValidLine(line)) return;
+    if (!(m_fields.splits.empty() && key.IsNull())) SplitToChange(line).SetLinkedTransactionId(key);
+    MarkChanged();
+}
+
+bool CTransaction::SplitLineInUse(int line) const {
+    return GetSplit(line).InUse();
+}
+
+PayeeMemoryFields::SplitLine CTransaction::GetSplitLine(int line) const {
+    const CSplitLine& split = GetSplit(line);
+    return {split.GetCategoryId(), split.GetClassId(), split.GetAmount()};
+}
+
+void CTransaction::SetSplitLine(int line, const SplitLine& value) {
+    CSplitLine split;
+    split.SetCategoryId(value.categoryKey);
+    split.SetClassId(value.classKey);
+    split.SetAmount(value.amount);
+    SetSplit(line, split);
+}
+
+// ---- state and predicates ----
+
+void CTransaction::SetState(std::uint8_t state) {
+    const auto stateBits = static_cast<std::uint8_t>((state << kStateShift) & kStateMask);
+    const auto otherBits = static_cast<std::uint8_t>(m_fields.stateFlags & ~kStateMask);
+    m_fields.stateFlags = static_cast<std::uint8_t>(stateBits | (otherBits & ~kReconcileMark));
+    MarkChanged();
+}
+
+void CTransaction::SetReconcileMark(bool marked) {
+    if (marked) {
+        m_fields.stateFlags |= kReconcileMark;
+    } else {
+        m_fields.stateFlags &= static_cast<std::uint8_t>(~kReconcileMark);
+    }
+    MarkChanged();
+}
+
+bool CTransaction::IsDownloaded() const {
+    return m_fields.onlineOrigin == kAwaitingReview && !m_fields.onlineId.empty();
+}
+
+bool CTransaction::IsImported() const {
+    return m_fields.onlineOrigin == kAwaitingReview && m_fields.onlineId.empty();
+}
+
+bool CTransaction::IsSplitTransferTwin() const {
+    return !m_fields.linkedTransactionId.IsNull() && m_fields.sourceSplitIndex != kNoSourceSplit;
+}
+
+Amount CTransaction::GetSignedAmount() const {
+    return IsDebit() ? NegateAmount(m_fields.amount) : m_fields.amount;
+}
+
+Amount CTransaction::GetSplitSignedAmount(int line) const {
+    const Amount amount = GetSplit(line).GetAmount();
+    return IsDebit() ? NegateAmount(amount) : amount;
+}
+
+bool CTransaction::MatchesFilter(int filter) const {
+    const State state = GetState();
+    switch (filter) {
+        case kFilterAll:
+            return true;
+        case kFilterReconciled:
+            return state == kReconciled;
+        case kFilterUnreconciled:
+            return state == kUncleared || state == kCleared;
+        case kFilterCleared:
+            return state == kCleared || state == kReconciled;
+        case kFilterUncleared:
+            return state == kUncleared || state == kVoid;
+        case kFilterDownloaded:
+            return IsDownloaded();
+        case kFilterImported:
+            return IsImported();
+        default:
+            return false;
+    }
+}
