@@ -13,11 +13,16 @@ void CSplitLine::SetMemo(const char* memo) {
     m_memo.assign(memo, ::strnlen(memo, kMemoCapacity));
 }
 
-int CSplitLine::Serialize(RecordArchive& ar) {
+int CSplitLine::SerializeFixedFields(RecordArchive& ar) {
     int rc = ar.Transfer(m_categoryId);
     if (rc == 0) rc = ar.Transfer(m_classId);
     if (rc == 0) rc = ar.Transfer(m_amount);
     if (rc == 0) rc = ar.Transfer(m_linkedTransactionId);
+    return rc;
+}
+
+int CSplitLine::Serialize(RecordArchive& ar) {
+    int rc = SerializeFixedFields(ar);
     if (rc == 0) rc = TransferCountedText(ar, m_memo, kMemoCapacity);
     return rc;
 }

@@ -42,6 +42,8 @@ class CSplitLine {
 
     // Moves the stored form in the archive's direction; 0, or 1 when the archive runs out.
     int Serialize(RecordArchive& ar);
+    // Moves the kFixedSize bytes before the memo (offsets 0-31 above).
+    int SerializeFixedFields(RecordArchive& ar);
 
     bool operator==(const CSplitLine&) const = default;
 

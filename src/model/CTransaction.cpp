@@ -52,6 +52,24 @@ int CTransaction::Serialize(RecordArchive& ar) {
     if (ar.IsLoading()) m_fields = Fields{};
     Fields& f = m_fields;
     int rc = CCVItem::Serialize(ar);
+    if (rc == 0) rc = SerializeFixedFields(ar);
+    if (rc == 0) rc = TransferCountedText(ar, f.payeeName);
+    if (rc == 0) rc = TransferCountedText(ar, f.memo);
+    if (rc == 0) rc = TransferCountedText(ar, f.onlineId);
+    SplitLines lines;
+    for (int i = 0; i < kSplitLines; ++i) {
+        if (!ar.IsLoading()) lines[static_cast<std::size_t>(i)] = GetSplit(i);
+        if (rc == 0) rc = lines[static_cast<std::size_t>(i)].Serialize(ar);
+    }
+    if (ar.IsLoading() && rc == 0) SetSplitLines(lines);
+    std::uint8_t reserved[kReservedSize] = {};
+    if (rc == 0) rc = ar.TransferBytes(reserved, sizeof reserved);
+    return rc;
+}
+
+int CTransaction::SerializeFixedFields(RecordArchive& ar) {
+    Fields& f = m_fields;
+    int rc = 0;
     const auto move = [&](auto& field) {
         if (rc == 0) rc = ar.Transfer(field);
     };
@@ -70,17 +88,6 @@ int CTransaction::Serialize(RecordArchive& ar) {
     move(f.onlineOrigin);
     move(f.matchedTransactionId);
     move(f.payeeId);
-    if (rc == 0) rc = TransferCountedText(ar, f.payeeName);
-    if (rc == 0) rc = TransferCountedText(ar, f.memo);
-    if (rc == 0) rc = TransferCountedText(ar, f.onlineId);
-    SplitLines lines;
-    for (int i = 0; i < kSplitLines; ++i) {
-        if (!ar.IsLoading()) lines[static_cast<std::size_t>(i)] = GetSplit(i);
-        if (rc == 0) rc = lines[static_cast<std::size_t>(i)].Serialize(ar);
-    }
-    if (ar.IsLoading() && rc == 0) SetSplitLines(lines);
-    std::uint8_t reserved[kReservedSize] = {};
-    if (rc == 0) rc = ar.TransferBytes(reserved, sizeof reserved);
     return rc;
 }
 

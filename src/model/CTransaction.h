@@ -93,6 +93,10 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
     const char* GetName() const override { return m_fields.payeeName.c_str(); }
     const RecordKey* GetKey() const override { return &m_fields.transactionId; }
     int Serialize(RecordArchive& ar) override;
+    // Moves the kFixedSize bytes from transactionId to payeeId (offsets 0-83 above) in the
+    // archive's direction; a scheduled transaction's block starts with them. 0, or 1 when the
+    // archive runs out.
+    int SerializeFixedFields(RecordArchive& ar);
 
     // Takes every field of `other`, its identifier included; split memos are duplicated. Marks
     // this record modified and changed.
