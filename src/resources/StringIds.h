@@ -109,6 +109,33 @@ enum StringId : int {
     IDS_SORT_AMOUNT = 528,
     IDS_CATEGORY_SPLIT = 530,  // the category text of a split transaction
     IDS_BEGINNING_BALANCE_POSITIVE = 531,
+    // Scheduled and upcoming transactions (800-899).
+    IDS_FREQUENCY_ONCE = 800,  // frequencies 0-9, in order
+    IDS_FREQUENCY_WEEKLY = 801,
+    IDS_FREQUENCY_TWO_WEEKS = 802,
+    IDS_FREQUENCY_TWICE_A_MONTH = 803,
+    IDS_FREQUENCY_FOUR_WEEKS = 804,
+    IDS_FREQUENCY_MONTHLY = 805,
+    IDS_FREQUENCY_TWO_MONTHS = 806,
+    IDS_FREQUENCY_QUARTERLY = 807,
+    IDS_FREQUENCY_TWICE_A_YEAR = 808,
+    IDS_FREQUENCY_ANNUALLY = 809,
+    IDS_THROUGH_DUE = 810,  // the upcoming list's periods 0-8, in order
+    IDS_THROUGH_ONE_WEEK = 811,
+    IDS_THROUGH_TWO_WEEKS = 812,
+    IDS_THROUGH_THREE_WEEKS = 813,
+    IDS_THROUGH_ONE_MONTH = 814,
+    IDS_THROUGH_TWO_MONTHS = 815,
+    IDS_THROUGH_THREE_MONTHS = 816,
+    IDS_THROUGH_SIX_MONTHS = 817,
+    IDS_THROUGH_ONE_YEAR = 818,
+    IDS_ENTER_MANUALLY = 820,  // enter modes 0-2, in order
+    IDS_ENTER_AUTOMATICALLY = 821,
+    IDS_ENTER_REMIND_ME = 822,
+    IDS_REPEAT_INDEFINITELY = 823,
+    IDS_REPEAT_TIMES = 824,
+    IDS_SCHEDULE_OUT_OF_ORDER = 830,
+    IDS_SCHEDULE_GONE = 831,
     // ---- end of the data model ----
 
     // The window system, controls and the shell (1000-2999).
