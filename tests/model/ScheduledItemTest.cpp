@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "ModelBytes.h"
+#include "ScheduleDay.h"
 #include "model/BuiltInKey.h"
 #include "model/CCVPayeeItem.h"
 #include "model/CScheduledList.h"
@@ -222,8 +223,8 @@ TEST(ScheduledItem, ReminderTimeStateAndPayeeMemory) {
     CScheduledItem item;
     item.SetEnterMode(CScheduledItem::kRemindMe);
     item.SetDaysInAdvance(3);
-    item.SetNextDate(PartsToDate({0, 0, 9, 10, 3, 2027}));
-    EXPECT_EQ(item.GetReminderTime(), PartsToDate({0, 0, 9, 7, 3, 2027}));
+    item.SetNextDate(Day(2027, 3, 10, 9));
+    EXPECT_EQ(item.GetReminderTime(), Day(2027, 3, 7, 9));
     item.SetNextDate(2 * kSecondsPerDay);  // would fall before 1904: the first moment instead
     EXPECT_EQ(item.GetReminderTime(), 1u);
 

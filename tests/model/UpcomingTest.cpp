@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "RegisterFixture.h"
+#include "ScheduleDay.h"
 #include "model/BuiltInKey.h"
 #include "model/CScheduledList.h"
 #include "model/CUpcomingTxnList.h"
@@ -16,11 +17,6 @@
 namespace {
 
 using register_fixture::Type;
-
-DateTime Date(int year, int month, int day, int hour = 0) {
-    return PartsToDate({0, 0, static_cast<std::uint16_t>(hour), static_cast<std::uint16_t>(day),
-                        static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year)});
-}
 
 // The account list's part: accounts by identifier, adding (which can be made to fail before or
 // after the transaction is in the register), and the reminder value.
@@ -90,10 +86,10 @@ class Upcoming : public ::testing::Test {
 };
 
 TEST_F(Upcoming, WeeklyTwiceListedRecordedAndRemoved) {
-    Add(Date(2027, 3, 10, 8), kFrequencyWeekly, 2);
+    Add(Day(2027, 3, 10, 8), kFrequencyWeekly, 2);
     EXPECT_EQ(Build(kThroughDue), std::vector<DateTime>{});
-    EXPECT_EQ(Build(kThroughOneWeek), (std::vector<DateTime>{Date(2027, 3, 10, 8)}));
-    const std::vector<DateTime> both{Date(2027, 3, 10, 8), Date(2027, 3, 17, 8)};
+    EXPECT_EQ(Build(kThroughOneWeek), (std::vector<DateTime>{Day(2027, 3, 10, 8)}));
+    const std::vector<DateTime> both{Day(2027, 3, 10, 8), Day(2027, 3, 17, 8)};
     EXPECT_EQ(Build(kThroughTwoWeeks), both);
     EXPECT_EQ(Build(kThroughOneYear), both);
     EXPECT_TRUE(scheduled.AnyDue());
@@ -114,31 +110,31 @@ TEST_F(Upcoming, WeeklyTwiceListedRecordedAndRemoved) {
     EXPECT_EQ(scheduled.SkipOccurrence(*upcoming.At(1), host), 1);
     // Entered on the occurrences' days at the current time.
     ASSERT_EQ(checking.Transactions().Count(), 2u);
-    EXPECT_EQ(checking.Transactions().At(0)->GetDate(), Date(2027, 3, 10) + 14 * 3600 + 30 * 60);
-    EXPECT_EQ(checking.Transactions().At(1)->GetDate(), Date(2027, 3, 17) + 14 * 3600 + 30 * 60);
+    EXPECT_EQ(checking.Transactions().At(0)->GetDate(), Day(2027, 3, 10) + 14 * 3600 + 30 * 60);
+    EXPECT_EQ(checking.Transactions().At(1)->GetDate(), Day(2027, 3, 17) + 14 * 3600 + 30 * 60);
     EXPECT_NE(checking.Transactions().At(0)->GetTransactionId(),
               checking.Transactions().At(1)->GetTransactionId());
     EXPECT_EQ(checking.GetBalance(CCVAccount::kBalanceCurrent), -10000);
 }
 
 TEST_F(Upcoming, OnceDueMonthEndsAndSameMoments) {
-    Add(Date(2027, 2, 1), kFrequencyOnce, 1, "Once");
-    EXPECT_EQ(Build(kThroughDue), std::vector<DateTime>{Date(2027, 2, 1)});
+    Add(Day(2027, 2, 1), kFrequencyOnce, 1, "Once");
+    EXPECT_EQ(Build(kThroughDue), std::vector<DateTime>{Day(2027, 2, 1)});
     EXPECT_EQ(scheduled.RecordOccurrence(*upcoming.At(0), host), 0);
     EXPECT_EQ(scheduled.Count(), 0u);
     EXPECT_FALSE(scheduled.AnyDue());
 
     // Anchored on the 31st, listed through three months from January 31.
     sys::SetTestTime(sys::MakeSystemTime(2028, 1, 31, 10, 0, 0));
-    Add(Date(2028, 1, 31), kFrequencyMonthly, CScheduledItem::kIndefinitely);
+    Add(Day(2028, 1, 31), kFrequencyMonthly, CScheduledItem::kIndefinitely);
     EXPECT_EQ(Build(kThroughThreeMonths),
-              (std::vector<DateTime>{Date(2028, 1, 31), Date(2028, 2, 29), Date(2028, 3, 31),
-                                     Date(2028, 4, 30)}));
+              (std::vector<DateTime>{Day(2028, 1, 31), Day(2028, 2, 29), Day(2028, 3, 31),
+                                     Day(2028, 4, 30)}));
 
     // Two occurrences at the same moment: the one inserted later stands first.
     scheduled.Clear();
-    CScheduledItem& first = Add(Date(2028, 2, 1, 9), kFrequencyOnce, 1, "First");
-    CScheduledItem& second = Add(Date(2028, 2, 1, 9), kFrequencyOnce, 1, "Second");
+    CScheduledItem& first = Add(Day(2028, 2, 1, 9), kFrequencyOnce, 1, "First");
+    CScheduledItem& second = Add(Day(2028, 2, 1, 9), kFrequencyOnce, 1, "Second");
     ASSERT_EQ(Build(kThroughOneWeek).size(), 2u);
     EXPECT_EQ(upcoming.At(0)->GetScheduledItem(), &second);
     EXPECT_EQ(upcoming.At(1)->GetScheduledItem(), &first);
@@ -153,12 +149,12 @@ TEST_F(Upcoming, RecordAllMovesTheAnchorAndSkipRunsToTheEnd) {
     // Listed on the 30th; entering moves the anchor to February's last day, and Record All
     // still enters every listed occurrence once.
     sys::SetTestTime(sys::MakeSystemTime(2027, 1, 30, 12, 0, 0));
-    CScheduledItem& rent = Add(Date(2027, 1, 30), kFrequencyMonthly, 4);
+    CScheduledItem& rent = Add(Day(2027, 1, 30), kFrequencyMonthly, 4);
     EXPECT_EQ(Build(kThroughTwoMonths),
-              (std::vector<DateTime>{Date(2027, 1, 30), Date(2027, 2, 28), Date(2027, 3, 30)}));
+              (std::vector<DateTime>{Day(2027, 1, 30), Day(2027, 2, 28), Day(2027, 3, 30)}));
     EXPECT_EQ(scheduled.RecordAll(upcoming, host), 0);
     EXPECT_EQ(checking.Transactions().Count(), 3u);
-    EXPECT_EQ(rent.GetNextDate(), Date(2027, 4, 30));
+    EXPECT_EQ(rent.GetNextDate(), Day(2027, 4, 30));
     EXPECT_EQ(rent.GetRemainingCount(), 1);
 
     // Skipping enters nothing and runs the series out.
@@ -171,7 +167,7 @@ TEST_F(Upcoming, RecordAllMovesTheAnchorAndSkipRunsToTheEnd) {
 
 TEST_F(Upcoming, CheckNumbersAndFailures) {
     checking.Record().SetLastCheckNumber(100);
-    CScheduledItem& check = Add(Date(2027, 3, 1), kFrequencyWeekly, 5, "Check", Type::kTypeCheck);
+    CScheduledItem& check = Add(Day(2027, 3, 1), kFrequencyWeekly, 5, "Check", Type::kTypeCheck);
     Build(kThroughDue);
     ASSERT_EQ(upcoming.Count(), 2u);
 
@@ -179,14 +175,14 @@ TEST_F(Upcoming, CheckNumbersAndFailures) {
     host.failure = Host::kRefuse;
     EXPECT_EQ(scheduled.RecordOccurrence(*upcoming.At(0), host), 1);
     EXPECT_EQ(checking.Record().GetLastCheckNumber(), 100u);
-    EXPECT_EQ(check.GetNextDate(), Date(2027, 3, 1));
+    EXPECT_EQ(check.GetNextDate(), Day(2027, 3, 1));
     EXPECT_EQ(check.GetRemainingCount(), 5);
 
     // Entered but a twin failed: the number is used, the series stays.
     host.failure = Host::kTwinFails;
     EXPECT_EQ(scheduled.RecordOccurrence(*upcoming.At(0), host), 1);
     EXPECT_EQ(checking.Record().GetLastCheckNumber(), 101u);
-    EXPECT_EQ(check.GetNextDate(), Date(2027, 3, 1));
+    EXPECT_EQ(check.GetNextDate(), Day(2027, 3, 1));
 
     host.failure = Host::kNone;
     EXPECT_EQ(scheduled.RecordOccurrence(*upcoming.At(0), host), 0);
@@ -196,22 +192,22 @@ TEST_F(Upcoming, CheckNumbersAndFailures) {
                   checking.Transactions().At(1)->GetCheckNumber(),
               101u + 102u);
     EXPECT_EQ(check.Template().GetCheckNumber(), 0u);
-    EXPECT_EQ(check.GetNextDate(), Date(2027, 3, 8));
+    EXPECT_EQ(check.GetNextDate(), Day(2027, 3, 8));
 
     // Its account gone: nothing happens.
     check.SetAccountId(RecordKey{});
     EXPECT_EQ(scheduled.RecordOccurrence(*upcoming.At(1), host), 1);
-    EXPECT_EQ(check.GetNextDate(), Date(2027, 3, 8));
+    EXPECT_EQ(check.GetNextDate(), Day(2027, 3, 8));
     EXPECT_EQ(checking.Transactions().Count(), 2u);
 }
 
 TEST_F(Upcoming, ReminderTimeWrittenAfterChangesAndAtStartUp) {
-    CScheduledItem& remind = Add(Date(2027, 3, 10, 9), kFrequencyWeekly, 3);
+    CScheduledItem& remind = Add(Day(2027, 3, 10, 9), kFrequencyWeekly, 3);
     remind.SetEnterMode(CScheduledItem::kRemindMe);
     remind.SetDaysInAdvance(3);
-    CScheduledItem& later = Add(Date(2027, 3, 20, 9), kFrequencyWeekly, 3);
+    CScheduledItem& later = Add(Day(2027, 3, 20, 9), kFrequencyWeekly, 3);
     later.SetEnterMode(CScheduledItem::kRemindMe);
-    Add(Date(2027, 1, 1), kFrequencyOnce, 1);  // "Manually": no reminder
+    Add(Day(2027, 1, 1), kFrequencyOnce, 1);  // "Manually": no reminder
 
     // At start-up a stored time stays; a stored 0 is computed.
     host.nearest = 42;
@@ -219,7 +215,7 @@ TEST_F(Upcoming, ReminderTimeWrittenAfterChangesAndAtStartUp) {
     EXPECT_EQ(host.writes, 0);
     host.nearest = 0;
     scheduled.RefreshReminderTimeIfUnset(host);
-    EXPECT_EQ(host.nearest, Date(2027, 3, 7, 9));
+    EXPECT_EQ(host.nearest, Day(2027, 3, 7, 9));
 
     Build(kThroughDue);
     ASSERT_EQ(upcoming.Count(), 1u);
@@ -228,7 +224,7 @@ TEST_F(Upcoming, ReminderTimeWrittenAfterChangesAndAtStartUp) {
     Build(kThroughOneWeek);
     ASSERT_EQ(upcoming.Count(), 1u);
     EXPECT_EQ(scheduled.SkipOccurrence(*upcoming.At(0), host), 0);
-    EXPECT_EQ(host.nearest, Date(2027, 3, 14, 9));
+    EXPECT_EQ(host.nearest, Day(2027, 3, 14, 9));
     remind.SetNextDate(kScheduleEnded);
     later.SetEnterMode(CScheduledItem::kManually);
     EXPECT_EQ(scheduled.UpdateReminderTime(host), 0u);
