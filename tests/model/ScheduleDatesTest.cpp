@@ -81,10 +81,8 @@ TEST(ScheduleDates, TwiceAMonthAroundFebruary) {
     EXPECT_EQ(Listed(Day(2027, 1, 30), kFrequencyTwiceAMonth, 3)[2], Day(2027, 2, 28));
 }
 
-TEST(ScheduleDates, FixedStepsAndTheEndOfASeries) {
+TEST(ScheduleDates, FourWeeksOnceAndTheEndOfASeries) {
     const DateTime start = Day(2027, 3, 10, 9);
-    EXPECT_EQ(GetNextOccurrence(start, kFrequencyWeekly, start), Day(2027, 3, 17, 9));
-    EXPECT_EQ(GetNextOccurrence(start, kFrequencyTwoWeeks, start), Day(2027, 3, 24, 9));
     EXPECT_EQ(GetNextOccurrence(start, kFrequencyFourWeeks, start), Day(2027, 4, 7, 9));
     EXPECT_EQ(GetNextOccurrence(start, kFrequencyOnce, start), kScheduleEnded);
     EXPECT_EQ(GetNextOccurrence(start, kFrequencyCount, start), kScheduleEnded);
@@ -100,11 +98,9 @@ TEST_F(ScheduleDatesToday, ThroughDatesFromTheStartOfToday) {
     SetToday(2028, 1, 31);
     EXPECT_EQ(GetThroughDate(kThroughDue), Day(2028, 1, 31));
     EXPECT_EQ(GetThroughDate(kThroughOneWeek), Day(2028, 2, 7));
-    EXPECT_EQ(GetThroughDate(kThroughThreeWeeks), Day(2028, 2, 21));
     EXPECT_EQ(GetThroughDate(kThroughOneMonth), Day(2028, 2, 29));
     EXPECT_EQ(GetThroughDate(kThroughThreeMonths), Day(2028, 4, 30));
     EXPECT_EQ(GetThroughDate(kThroughOneYear), Day(2029, 1, 30));  // 365 days in a leap year
-    EXPECT_EQ(GetThroughDate(-1), Day(2028, 1, 31));
     EXPECT_EQ(GetThroughDate(kThroughCount), Day(2028, 1, 31));
     SetToday(2027, 12, 31);
     EXPECT_EQ(GetThroughDate(kThroughOneMonth), Day(2028, 1, 31));

