@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "model/CCVAccount.h"
 #include "ofx/OfxStatus.h"
 #include "online/CCVProgress.h"
+#include "online/CFiAccountInfo.h"
 #include "online/CFiAccountsList.h"
 #include "storage/ReadOnlyMemoryStream.h"
 #include "storage/RecordArchive.h"
@@ -86,6 +88,44 @@ int CFiItem::GetAccountInfo(const char* customerId, const char* password,
     return client.Error() == kCancelled ? kCancelled : kFailed;
 }
 
+int CFiItem::GetStatement(CCVProgress* progress, CCVAccount& account, const char* password,
+                          CCVTxnList* downloadList) {
+    m_currentAccount = &account;
+    m_progress = progress;
+    m_statement.Clear();
+    const int rc = DownloadStatement(account, password, downloadList);
+    // Nothing of this download stays with the bank, which outlives the call.
+    m_currentAccount = nullptr;
+    m_statement.Clear();
+    return rc;
+}
+
+int CFiItem::DownloadStatement(CCVAccount& account, const char* password,
+                               CCVTxnList* downloadList) {
+    if (Refresh(true) != 0) return kFailed;
+    const CCVAccountRecord& record = account.Record();
+    const std::uint8_t type = record.GetAccountType();
+    // A credit card is asked for by its account number alone.
+    const std::string routingNumber =
+        type == CCVAccount::kCredit ? std::string() : record.GetRoutingNumber();
+    const char* typeText = CFiAccountInfo::TextFromType(type);
+    COfxClient client;
+    if (!client.GetStatement(record.GetCustomerId().c_str(), password, m_parameters[kUrl].c_str(),
+                             m_parameters[kOrg].c_str(), m_parameters[kFid].c_str(),
+                             m_parameters[kVersion].c_str(), m_parameters[kApplication].c_str(),
+                             m_profile.c_str(), routingNumber.c_str(),
+                             record.GetAccountNumber().c_str(), typeText != nullptr ? typeText : "",
+                             record.GetDownloadMarker().c_str(), *this)) {
+        return Failed(client);
+    }
+    if (const int rc = m_statement.ApplyTo(account, downloadList); rc != 0) {
+        m_errorCode = rc;
+        m_errorMessage.clear();
+        return kFailed;
+    }
+    return 0;
+}
+
 int CFiItem::ChangePassword(const char* customerId, const char* oldPassword,
                             const char* newPassword) {
     COfxClient client;
@@ -125,6 +165,31 @@ int CFiItem::OnFiItem(std::uint32_t id, std::uint32_t version, const char* p1, c
 
 int CFiItem::OnProfile(const char* profile) {
     SetOwnedText(m_profile, profile);
+    return 0;
+}
+
+int CFiItem::OnStatementInfo(const char* /*currency*/, const char* /*accountNumber*/) {
+    return 0;
+}
+
+int CFiItem::OnTransaction(const char* datePosted, const char* amount, const char* type,
+                           const char* checkNumber, const char* payee, const char* memo,
+                           const char* transactionId) {
+    if (m_currentAccount == nullptr) return kFailed;
+    m_statement.AddLine(COfxClient::OfxDateTimeToPalmDateTime(datePosted), amount, type,
+                        checkNumber, payee, memo, transactionId);
+    return 0;
+}
+
+int CFiItem::OnDownloadMarker(const char* marker) {
+    if (m_currentAccount == nullptr) return kFailed;
+    m_statement.SetDownloadMarker(marker);
+    return 0;
+}
+
+int CFiItem::OnLedgerBalance(const char* amount) {
+    if (m_currentAccount == nullptr) return kFailed;
+    m_statement.SetLedgerBalance(amount);
     return 0;
 }
 

@@ -6,10 +6,13 @@
 
 #include "ofx/CFidbClient.h"
 #include "ofx/COfxClient.h"
+#include "online/CDownloadedStatement.h"
 #include "storage/CCVItem.h"
 #include "storage/DateTime.h"
 
+class CCVAccount;
 class CCVProgress;
+class CCVTxnList;
 class CFiAccountsList;
 
 // One bank that offers online access: its institution id and name (stored), and, fetched on
@@ -23,6 +26,7 @@ class CFiAccountsList;
 class CFiItem : public CCVItem,
                 public CFidbClient::MUpdateFiItemEventHandler,
                 public COfxClient::MGetProfileEventHandler,
+                public COfxClient::MGetStatementEventHandler,
                 public COfxClient::MChangePasswordEventHandler,
                 public COfxClient::MGetPasswordCriteriaEventHandler {
   public:
@@ -61,6 +65,17 @@ class CFiItem : public CCVItem,
     // bank first.
     int GetAccountInfo(const char* customerId, const char* password, CFiAccountsList& accounts);
 
+    // Downloads the account's new statement lines, from its download marker on, with the online
+    // fields of its record (customer id, routing number, account number at the bank, type) and
+    // the password given. The bank is refreshed first. The statement enters the account only
+    // when the whole call succeeded: its lines are added (matched against the transactions
+    // entered, and appended to `downloadList` when not null), the marker moves, and an account
+    // that held nothing takes the bank's ledger balance as its cleared balance. 0; or -1 with the
+    // error recorded (1223 when cancelled) and the account as it was. `progress` becomes the
+    // bank's progress indicator.
+    int GetStatement(CCVProgress* progress, CCVAccount& account, const char* password,
+                     CCVTxnList* downloadList);
+
     // Changes the customer's password at the bank, without refreshing first. 0 or -1.
     int ChangePassword(const char* customerId, const char* oldPassword, const char* newPassword);
 
@@ -74,6 +89,15 @@ class CFiItem : public CCVItem,
     int OnFiItem(std::uint32_t id, std::uint32_t version, const char* p1, const char* p2,
                  const char* p3, const char* p4, const char* p5) override;
     int OnProfile(const char* profile) override;
+    // Answers 0: the statement is the account's that was asked for.
+    int OnStatementInfo(const char* currency, const char* accountNumber) override;
+    // These three answer -1 outside GetStatement; during it they keep what the bank sent for the
+    // account being downloaded, which takes it once the call has succeeded.
+    int OnTransaction(const char* datePosted, const char* amount, const char* type,
+                      const char* checkNumber, const char* payee, const char* memo,
+                      const char* transactionId) override;
+    int OnDownloadMarker(const char* marker) override;
+    int OnLedgerBalance(const char* amount) override;
     // 1 once copied; 0 when no target waits for them.
     int OnPasswordCriteria(const std::uint8_t* criteria) override;
 
@@ -89,6 +113,8 @@ class CFiItem : public CCVItem,
     template <typename Client>
     int Failed(const Client& client);
     bool IsRecent(DateTime last, DateTime now, bool force) const;
+    // GetStatement once the account and progress are set.
+    int DownloadStatement(CCVAccount& account, const char* password, CCVTxnList* downloadList);
 
     int m_errorCode = 0;
     std::string m_errorMessage;
@@ -99,6 +125,8 @@ class CFiItem : public CCVItem,
     std::uint32_t m_parametersVersion = 0;
     std::array<std::string, kParameterCount> m_parameters;
     std::string m_profile;
+    CCVAccount* m_currentAccount = nullptr;  // set during GetStatement only
+    CDownloadedStatement m_statement;        // what the bank sent during GetStatement
     CCVProgress* m_progress = nullptr;
     std::uint8_t* m_criteriaTarget = nullptr;
 };

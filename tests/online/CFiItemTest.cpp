@@ -1,4 +1,5 @@
-// A bank: its stored bytes, the directory's parameters, and its calls against the fake bank.
+// A bank: its stored bytes, the directory's parameters, its calls against the fake bank, and
+// statements downloaded into an account.
 #include "online/CFiItem.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/BuiltInKey.h"
+#include "model/RegisterFixture.h"
 #include "ofx/OfxTransport.h"
 #include "online/CCVProgress.h"
 #include "online/CFiAccountsList.h"
@@ -222,6 +225,170 @@ TEST_F(FiItemBankTest, PasswordCriteriaAndChange) {
     CFidbClient::SetDirectoryLocation(m_temp.File("missing.txt"));
     EXPECT_EQ(m_item.GetPasswordCriteria(criteria), -1);
     EXPECT_EQ(m_item.GetErrorCode(), 2);
+}
+
+// Cancels while the statement's second line is delivered: the line before it has reached the
+// bank object, the marker and the balance have not.
+class CancelAtSecondLine : public CCVProgress {
+  public:
+    explicit CancelAtSecondLine(const FakeBank& bank) : m_bank(bank) {}
+    void Step(std::uint32_t value) override {
+        if (value != 2) return;
+        const std::vector<std::string> requests = m_bank.Requests();
+        m_cancel = !requests.empty() && requests.back().find("STMTRQ>") != std::string::npos;
+    }
+    bool TakeCancel() override { return m_cancel; }
+
+  private:
+    const FakeBank& m_bank;
+    bool m_cancel = false;
+};
+
+// Statements of the fake bank downloaded into accounts of the data model.
+class FiItemStatementTest : public FiItemBankTest {
+  protected:
+    void SetUp() override {
+        FiItemBankTest::SetUp();
+        m_bank.AddBankAccount("123456789", "2002", "SAVINGS");
+        for (const char* account : {"1001", "2002"}) {
+            m_bank.AddLine({account, "20240228", "-42.50", "DEBIT", "Grocer", "", "F1", ""});
+            m_bank.AddLine({account, "20240229", "-120", "CHECK", "Landlord", "", "F2", "101"});
+            m_bank.AddLine({account, "20240229120000", "1500", "CREDIT", "Payroll", "", "F3", ""});
+            m_bank.SetLedgerBalance(account, "2,000.00");
+        }
+    }
+
+    CCVAccount& OnlineAccount(const char* number, std::uint8_t type = CCVAccount::kChecking) {
+        CCVAccount& account = m_accounts.AddAccount(number);
+        CCVAccountRecord& record = account.Record();
+        record.SetAccountType(type);
+        record.SetOnlineEnabled(true);
+        record.SetFiId(kId);
+        record.SetCustomerId("alice");
+        record.SetRoutingNumber("123456789");
+        record.SetAccountNumber(number);
+        return account;
+    }
+    int Download(CCVAccount& account, CCVTxnList* list, CCVProgress* progress = nullptr,
+                 const char* password = "secret1") {
+        return m_item.GetStatement(progress, account, password, list);
+    }
+    bool LastRequestHas(const char* text) const {
+        return m_bank.Requests().back().find(text) != std::string::npos;
+    }
+    static DateTime Day(const char* date) { return COfxClient::OfxDateTimeToPalmDateTime(date); }
+
+    register_fixture::TestAccountList m_accounts;
+    CCVTxnList m_downloaded;
+};
+
+TEST_F(FiItemStatementTest, NewAccountTakesTheStatementThenOnlyLinesAfterTheMarker) {
+    CCVAccount& account = OnlineAccount("1001");
+    ASSERT_EQ(Download(account, &m_downloaded), 0) << m_item.GetErrorMessage();
+    EXPECT_TRUE(LastRequestHas("<BANKID>123456789") && LastRequestHas("<ACCTTYPE>CHECKING"));
+    EXPECT_FALSE(LastRequestHas("<DTSTART>"));  // the first download asks for everything
+    ASSERT_EQ(m_downloaded.Count(), 3u);
+    const CTransaction* check = m_downloaded.At(1);
+    EXPECT_EQ(check->GetCheckNumber(), 101u);
+    EXPECT_EQ(check->GetDate(), Day("20240229"));
+    EXPECT_EQ(check->GetOnlineOrigin(), CTransaction::kAwaitingReview);
+    // The bank's ledger balance becomes the cleared balance of an account that held nothing.
+    EXPECT_EQ(account.GetBalance(CCVAccount::kBalanceCleared), 200000);
+    EXPECT_EQ(account.Record().GetBeginningBalance(), 200000 - 133750);
+    EXPECT_EQ(account.Record().GetDownloadMarker(), "20240301120000");
+    EXPECT_NE(account.Record().GetChangeBits() & (1u << CCVAccountRecord::kChangeDownloadMarker),
+              0u);
+
+    // Again at once: the bank is asked from the marker on and nothing comes in twice.
+    CCVTxnList again;
+    ASSERT_EQ(Download(account, &again), 0);
+    EXPECT_TRUE(LastRequestHas("<DTSTART>20240301120000"));
+    EXPECT_EQ(again.Count(), 0u);
+    EXPECT_EQ(account.Transactions().Count(), 3u);
+
+    // A later line comes alone; the account is no longer new, so the bank's balance is not taken.
+    m_bank.AddLine({"1001", "20240302", "-10", "ATM", "Cash", "", "F4", ""});
+    m_bank.SetServerTime("20240303120000");
+    m_bank.SetLedgerBalance("1001", "5.00");
+    ASSERT_EQ(Download(account, &again), 0);
+    ASSERT_EQ(again.Count(), 1u);
+    EXPECT_EQ(account.GetBalance(CCVAccount::kBalanceCleared), 199000);
+    EXPECT_EQ(account.Record().GetDownloadMarker(), "20240303120000");
+
+    // Between downloads the callbacks have no account, and the account keeps no reference to the
+    // run's list.
+    EXPECT_EQ(m_item.OnTransaction("20240304", "-1", "DEBIT", "", "X", "", "F5"), -1);
+    EXPECT_EQ(m_item.OnDownloadMarker("20240304"), -1);
+    EXPECT_EQ(m_item.OnLedgerBalance("1.00"), -1);
+    EXPECT_EQ(account.AddDownloadedLine(Day("20240304"), "-1", "DEBIT", "", "X", "", "F5"), 0);
+    EXPECT_EQ(again.Count(), 1u);
+}
+
+TEST_F(FiItemStatementTest, LinesAreMatchedWithEnteredTransactionsAndCardsHaveNoRouting) {
+    using register_fixture::Txn;
+    using register_fixture::Type;
+    CCVAccount& account = OnlineAccount("2002", CCVAccount::kSavings);
+    auto groceries = Txn(Day("20240227"), 4250, Type::kTypeWithdrawal, "groceries");
+    auto otherCheck = Txn(Day("20240229"), 12000, Type::kTypeCheck, "rent");
+    otherCheck->SetCheckNumber(102);
+    const CTransaction* entered = groceries.get();
+    const CTransaction* entered102 = otherCheck.get();
+    account.AddTransaction(std::move(groceries));
+    account.AddTransaction(std::move(otherCheck));
+
+    ASSERT_EQ(Download(account, &m_downloaded), 0) << m_item.GetErrorMessage();
+    EXPECT_TRUE(LastRequestHas("<ACCTTYPE>SAVINGS"));
+    const CTransaction* debit = m_downloaded.At(0);
+    EXPECT_EQ(debit->GetMatchedTransactionId(), entered->GetTransactionId());
+    EXPECT_EQ(entered->GetMatchedTransactionId(), debit->GetTransactionId());
+    EXPECT_TRUE(entered102->GetMatchedTransactionId().IsNull());  // another check number
+    EXPECT_EQ(account.GetMatchedCount(), 1);
+    // The account held transactions: the bank's balance is not taken.
+    EXPECT_EQ(account.GetBalance(CCVAccount::kBalanceCleared), 133750);
+
+    // A credit card is asked for by its number alone, whatever routing number the record holds.
+    m_bank.AddLine({"4111", "20240229", "-25.00", "DEBIT", "Diner", "", "C1", ""});
+    m_bank.SetLedgerBalance("4111", "-25.00");
+    CCVAccount& card = OnlineAccount("4111", CCVAccount::kCredit);
+    ASSERT_EQ(Download(card, nullptr), 0) << m_item.GetErrorMessage();
+    EXPECT_TRUE(LastRequestHas("<CCSTMTRQ>"));
+    EXPECT_FALSE(LastRequestHas("<BANKID>"));
+    EXPECT_EQ(card.GetBalance(CCVAccount::kBalanceCleared), -2500);
+}
+
+TEST_F(FiItemStatementTest, FailuresLeaveTheAccountAsItWas) {
+    CCVAccount& account = OnlineAccount("1001");
+    const CCVAccountRecord before = account.Record();
+    Progress cancelAtOnce;
+    cancelAtOnce.cancelAfter = 0;
+    CancelAtSecondLine cancelAtSecondLine(m_bank);
+    struct Case {
+        FakeBank::Failure failure;
+        const char* password;
+        CCVProgress* progress;
+        int code;
+    };
+    const std::vector<Case> cases = {
+        {FakeBank::Failure::kNone, "wrong", nullptr, 15500},
+        {FakeBank::Failure::kUnknownAccount, "secret1", nullptr, 2003},
+        {FakeBank::Failure::kMalformedReply, "secret1", nullptr, 53},
+        {FakeBank::Failure::kDroppedConnection, "secret1", nullptr, 12031},
+        {FakeBank::Failure::kNone, "secret1", &cancelAtOnce, 1223},
+        {FakeBank::Failure::kNone, "secret1", &cancelAtSecondLine, 1223},
+    };
+    for (const Case& c : cases) {
+        m_bank.SetFailure(c.failure, "STMTRQ>");
+        EXPECT_EQ(Download(account, &m_downloaded, c.progress, c.password), -1);
+        EXPECT_EQ(m_item.GetErrorCode(), c.code);
+        EXPECT_EQ(account.Transactions().Count() + m_downloaded.Count(), 0u) << c.code;
+        EXPECT_EQ(m_accounts.lookUps.Count(), 0u) << c.code;
+        EXPECT_TRUE(account.Record() == before) << c.code;
+    }
+    // Still new for the download that then succeeds, the account takes the bank's balance.
+    m_bank.SetFailure(FakeBank::Failure::kNone);
+    ASSERT_EQ(Download(account, &m_downloaded), 0);
+    EXPECT_EQ(account.Transactions().Count(), 3u);
+    EXPECT_EQ(account.GetBalance(CCVAccount::kBalanceCleared), 200000);
 }
 
 }  // namespace

@@ -162,9 +162,16 @@ void FakeBank::SetDirectory(const std::string& text) {
     m_directory = text;
 }
 
-void FakeBank::SetFailure(Failure failure) {
+void FakeBank::SetFailure(Failure failure, const std::string& onlyFor) {
     std::lock_guard lock(m_mutex);
     m_failure = failure;
+    m_failureOnlyFor = onlyFor;
+}
+
+FakeBank::Failure FakeBank::FailureFor(const std::string& request) const {
+    const bool applies =
+        m_failureOnlyFor.empty() || request.find(m_failureOnlyFor) != std::string::npos;
+    return applies ? m_failure : Failure::kNone;
 }
 
 void FakeBank::SetSlowReplyMs(int milliseconds) {
@@ -191,7 +198,8 @@ std::string FakeBank::PasswordOf(const std::string& customer) const {
 void FakeBank::HandleOfx(const httplib::Request& request, httplib::Response& response) {
     std::unique_lock lock(m_mutex);
     m_requests.push_back(request.body);
-    switch (m_failure) {
+    const Failure failure = FailureFor(request.body);
+    switch (failure) {
         case Failure::kServerError:
             response.status = kHttpServerError;
             return;
@@ -213,7 +221,7 @@ void FakeBank::HandleOfx(const httplib::Request& request, httplib::Response& res
             break;
     }
     std::string reply = Reply(request.body);
-    if (m_failure == Failure::kMalformedReply) reply.resize(reply.size() / 2);
+    if (failure == Failure::kMalformedReply) reply.resize(reply.size() / 2);
     response.set_content(reply, kOfxType);
 }
 
@@ -223,7 +231,7 @@ std::string FakeBank::Reply(const std::string& request) {
     const std::string user = Value(request, "USERID");
     const bool anonymous = request.find("<PROFRQ>") != std::string::npos;
     const auto customer = m_customers.find(user);
-    const bool signedOn = m_failure != Failure::kWrongPassword &&
+    const bool signedOn = FailureFor(request) != Failure::kWrongPassword &&
                           (anonymous || (customer != m_customers.end() &&
                                          customer->second == Value(request, "USERPASS")));
     if (!signedOn) return Document(xml, SignOn(xml, kWrongPasswordCode));
@@ -309,7 +317,7 @@ std::string FakeBank::Statement(bool xml, const std::string& request) const {
     const std::string set = card ? "CREDITCARDMSGSRSV1" : "BANKMSGSRSV1";
     const std::string wrapper = card ? "CCSTMTTRNRS" : "STMTTRNRS";
     w.Open(set).Open(wrapper).Leaf("TRNUID", Value(request, "TRNUID"));
-    if (!known || m_failure == Failure::kUnknownAccount) {
+    if (!known || FailureFor(request) == Failure::kUnknownAccount) {
         w.Status(kUnknownAccountCode, "Account not found");
         w.Close(wrapper).Close(set);
         return w.text;

@@ -72,7 +72,9 @@ class FakeBank {
     void SetServerTime(const std::string& time);  // DTSERVER and the statements' DTEND
     void SetPasswordRules(const PasswordRules& rules);
     void SetDirectory(const std::string& text);
-    void SetFailure(Failure failure);
+    // With `onlyFor`, only the requests containing that text fail (say "STMTRQ>": the statement
+    // requests, not the profile request before them).
+    void SetFailure(Failure failure, const std::string& onlyFor = "");
     void SetSlowReplyMs(int milliseconds);
     // Every OFX request gets this reply (a bank's recorded reply); empty: the bank answers.
     void SetCannedReply(const std::string& reply);
@@ -89,6 +91,7 @@ class FakeBank {
     };
 
     void HandleOfx(const httplib::Request& request, httplib::Response& response);
+    Failure FailureFor(const std::string& request) const;
     std::string Reply(const std::string& request);
     std::string SignOn(bool xml, int code) const;
     std::string Profile(bool xml) const;
@@ -110,6 +113,7 @@ class FakeBank {
     PasswordRules m_rules;
     std::string m_directory;
     Failure m_failure = Failure::kNone;
+    std::string m_failureOnlyFor;
     int m_slowReplyMs = 1000;
     std::string m_cannedReply;
     std::vector<std::string> m_requests;

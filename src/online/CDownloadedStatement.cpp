@@ -1,0 +1,50 @@
+#include "online/CDownloadedStatement.h"
+
+#include "model/CCVAccount.h"
+#include "storage/Text.h"
+
+namespace {
+
+std::string Copy(const char* text) {
+    std::string copy;
+    SetOwnedText(copy, text);
+    return copy;
+}
+
+}  // namespace
+
+void CDownloadedStatement::AddLine(DateTime date, const char* amount, const char* type,
+                                   const char* checkNumber, const char* payee, const char* memo,
+                                   const char* transactionId) {
+    m_lines.push_back({date, Copy(amount), Copy(type), Copy(checkNumber), Copy(payee), Copy(memo),
+                       Copy(transactionId)});
+}
+
+void CDownloadedStatement::SetDownloadMarker(const char* marker) {
+    m_downloadMarker = Copy(marker);
+}
+
+void CDownloadedStatement::SetLedgerBalance(const char* amount) {
+    m_ledgerBalance = Copy(amount);
+}
+
+void CDownloadedStatement::Clear() {
+    m_lines.clear();
+    m_downloadMarker.reset();
+    m_ledgerBalance.reset();
+}
+
+int CDownloadedStatement::ApplyTo(CCVAccount& account, CCVTxnList* downloadList) const {
+    account.BeginDownload(downloadList);
+    int rc = 0;
+    for (const Line& line : m_lines) {
+        rc = account.AddDownloadedLine(line.date, line.amount.c_str(), line.type.c_str(),
+                                       line.checkNumber.c_str(), line.payee.c_str(),
+                                       line.memo.c_str(), line.transactionId.c_str());
+        if (rc != 0) break;
+    }
+    if (rc == 0 && m_downloadMarker) account.Record().SetDownloadMarker(m_downloadMarker->c_str());
+    if (rc == 0 && m_ledgerBalance) account.SetClearedBalanceFromBank(m_ledgerBalance->c_str());
+    account.EndDownload();
+    return rc;
+}
