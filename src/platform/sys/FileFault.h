@@ -14,6 +14,7 @@ enum class FileStep {
     Rename,      // renaming it over the target
     SyncFolder,  // fsync of the folder after the rename
     Read,        // reading a whole file
+    Move,        // moving a file to a new name (MoveFileNoReplace)
 };
 
 class ScopedFileFault {
