@@ -119,6 +119,7 @@ int ListFolder(const std::string& folder, std::vector<std::string>& names) {
 long MoveFileNoReplace(const std::string& from, const std::string& to) {
     if (from.empty() || to.empty()) return ERROR_INVALID_NAME;
     if (IsFaultInjected(FileStep::Move)) return ERROR_GEN_FAILURE;
+    if (IsFaultInjected(FileStep::MoveTarget)) return ERROR_ALREADY_EXISTS;
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0) {
         // File systems without the no-replace rename: a new link fails when the name is taken.
         if (errno != EINVAL && errno != ENOSYS) return ErrorFromErrno(errno);
