@@ -74,7 +74,9 @@ int ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
         ::close(fd);
         return 1;
     }
-    out.resize(static_cast<std::size_t>(st.st_size));
+    // One byte more than the size, so that the read which finds the end needs no larger buffer
+    // (growing it would copy the whole file once more).
+    out.resize(static_cast<std::size_t>(st.st_size) + 1);
     std::size_t done = 0;
     int result = 0;
     // The size is a hint: read until the end, growing when the file grew meanwhile.
