@@ -71,13 +71,13 @@ void PrintAccounts(CVModel& model) {
     const bool decimals = model.GetPreferences().GetShowDecimal();
     for (std::uint32_t i = 0; i < accounts->Count(); ++i) {
         const CCVAccount& account = *accounts->At(i);
-        PrintRow(sys::AnsiToUtf8(account.GetName()),
-                 CCVUIUtility::AmountText(account.GetBalance(CCVAccount::kBalanceCurrent),
-                                          decimals));
+        PrintRow(
+            sys::AnsiToUtf8(account.GetName()),
+            CCVUIUtility::AmountText(account.GetBalance(CCVAccount::kBalanceCurrent), decimals));
     }
-    PrintRow(sys::WideToUtf8(res::LoadString(res::IDS_ACCOUNTS_TOTAL)),
-             CCVUIUtility::AmountText(accounts->GetTotalBalance(CCVAccount::kBalanceCurrent),
-                                      decimals));
+    PrintRow(
+        sys::WideToUtf8(res::LoadString(res::IDS_ACCOUNTS_TOTAL)),
+        CCVUIUtility::AmountText(accounts->GetTotalBalance(CCVAccount::kBalanceCurrent), decimals));
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ std::uint32_t ColorRef(std::uint8_t red, std::uint8_t green, std::uint8_t blue) 
     return red | (std::uint32_t{green} << 8) | (std::uint32_t{blue} << 16);
 }
 
-// The text after the last '.', or none.
+// Whether the text after the last '.' is exactly the account extension (letter case counts).
 bool HasAccountExtension(const std::string& fileName) {
     const std::size_t dot = fileName.rfind(kExtensionDot);
     return dot != std::string::npos &&
@@ -86,8 +86,8 @@ bool CCVAccountList::IsDeletedAccountFileName(const std::string& fileName) {
         if (!std::isxdigit(static_cast<unsigned char>(fileName[i]))) return false;
     }
     const std::size_t dot = kDeletedMarkLength + kDeletedDigits;
-    return fileName[dot] == kExtensionDot && fileName.compare(dot + 1, std::string::npos,
-                                                              kAccountExtension) == 0;
+    return fileName[dot] == kExtensionDot &&
+           fileName.compare(dot + 1, std::string::npos, kAccountExtension) == 0;
 }
 
 CCVAccountList::CCVAccountList(const ListMakers& makers) : CCVItemList(kListName, kListVersion) {
@@ -109,15 +109,24 @@ const CBlowfish* CCVAccountList::Cipher() const {
 
 CCVItemList* CCVAccountList::ListOf(ListFile file) {
     switch (file) {
-        case kPayeesFile: return &m_payees;
-        case kCategoriesFile: return &m_categories;
-        case kClassesFile: return &m_classes;
-        case kCurrenciesFile: return &m_currencies;
-        case kTransactionTypesFile: return &m_transactionTypes;
-        case kScheduledFile: return m_scheduled.get();
-        case kInstitutionsFile: return m_institutions.get();
-        case kPayeeLookUpsFile: return &m_payeeLookUps;
-        default: return nullptr;
+        case kPayeesFile:
+            return &m_payees;
+        case kCategoriesFile:
+            return &m_categories;
+        case kClassesFile:
+            return &m_classes;
+        case kCurrenciesFile:
+            return &m_currencies;
+        case kTransactionTypesFile:
+            return &m_transactionTypes;
+        case kScheduledFile:
+            return m_scheduled.get();
+        case kInstitutionsFile:
+            return m_institutions.get();
+        case kPayeeLookUpsFile:
+            return &m_payeeLookUps;
+        default:
+            return nullptr;
     }
 }
 
@@ -139,8 +148,8 @@ int CCVAccountList::KeepDamagedFile(const std::string& path) {
     std::vector<std::uint8_t> bytes;
     if (sys::ReadWholeFile(path, bytes) != 0) return 1;
     DamagedFile damaged{path, {}};
-    if (sys::KeepDamagedCopy(path, bytes.data(), bytes.size(), kDataFileMode,
-                             &damaged.copyPath) != 0) {
+    if (sys::KeepDamagedCopy(path, bytes.data(), bytes.size(), kDataFileMode, &damaged.copyPath) !=
+        0) {
         return 1;
     }
     m_damagedFiles.push_back(std::move(damaged));
@@ -173,14 +182,14 @@ int CCVAccountList::SaveListFile(ListFile file) {
 
 int CCVAccountList::LoadAccountFile(CCVAccount& account, const std::string& path) {
     return CCVAccountFile::Load(account, path, Cipher()) == CCVAccountFile::LoadResult::kWhole ? 0
-                                                                                                : 1;
+                                                                                               : 1;
 }
 
 int CCVAccountList::SaveAccountFile(CCVAccount& account, const std::string& path) {
     if (path.empty() && m_folder.empty()) return 1;
     try {
-        return CCVAccountFile::Save(account, path.empty() ? AccountFilePath(account.GetName()) : path,
-                                    Cipher());
+        return CCVAccountFile::Save(
+            account, path.empty() ? AccountFilePath(account.GetName()) : path, Cipher());
     } catch (const std::bad_alloc&) {
         return 2;
     }
@@ -207,9 +216,8 @@ int CCVAccountList::LoadAccountFiles(bool skipDeleted, bool stopAtFailure) {
         account->SetName(name.c_str());
         const CCVAccountFile::LoadResult result = CCVAccountFile::Load(*account, path, Cipher());
         if (result != CCVAccountFile::LoadResult::kWhole) {
-            const bool usable =
-                stopAtFailure && result == CCVAccountFile::LoadResult::kDamaged &&
-                KeepDamagedFile(path) == 0;
+            const bool usable = stopAtFailure && result == CCVAccountFile::LoadResult::kDamaged &&
+                                KeepDamagedFile(path) == 0;
             if (!usable && stopAtFailure) return 1;
             if (!usable) continue;
         }
@@ -277,8 +285,8 @@ int CCVAccountList::RemoveImport(std::int64_t index) {
 EditOutcome CCVAccountList::CheckAccountName(const char* name, const CCVAccount* edited) const {
     // A name that the load would take for a deleted account's file would vanish at the next
     // start.
-    if (IsEmptyText(name) || IsDeletedAccountFileName(std::string(name) + kExtensionDot +
-                                                      kAccountExtension)) {
+    if (IsEmptyText(name) ||
+        IsDeletedAccountFileName(std::string(name) + kExtensionDot + kAccountExtension)) {
         return EditOutcome::Refused(res::IDS_ACCOUNT_NAME_EMPTY);
     }
     if (std::strpbrk(name, kForbiddenNameCharacters) != nullptr) {
@@ -407,9 +415,10 @@ void CCVAccountList::SortAccounts(int mode) {
     while (CCVAccount* account = At(0)) {
         Remove(account);
         // Bisection: after every account that compares equal.
-        const auto place = std::upper_bound(
-            sorted.begin(), sorted.end(), account,
-            [this](const CCVAccount* a, const CCVAccount* b) { return CompareForSort(*a, *b) < 0; });
+        const auto place = std::upper_bound(sorted.begin(), sorted.end(), account,
+                                            [this](const CCVAccount* a, const CCVAccount* b) {
+                                                return CompareForSort(*a, *b) < 0;
+                                            });
         sorted.insert(place, account);
     }
     for (CCVAccount* account : sorted) Append(account);

@@ -157,7 +157,9 @@ class CCVAccountList : public CCVItemList,
     Amount ConvertToHome(Amount amount, std::uint8_t currency) const;
     // Every account in that currency moves to the home currency.
     void ResetCurrency(std::uint8_t currency);
-    void ResetCurrency(const CCurrencyItem& deleted) override { ResetCurrency(deleted.GetNumber()); }
+    void ResetCurrency(const CCurrencyItem& deleted) override {
+        ResetCurrency(deleted.GetNumber());
+    }
 
     // ---- category texts ----
     int GetCategoryText(const RecordKey& categoryId, std::string& text, std::uint16_t& icon,

@@ -103,8 +103,9 @@ TEST(AccountList, FirstStartOnAnEmptyFolder) {
         // The file holds the account as it is.
         const Bytes file = ReadBytes(folder.File(std::string(expected[i].name) + ".cvl"));
         ASSERT_EQ(file.size(), kFixedPartSize + 2 + 2);
-        EXPECT_EQ(Bytes(file.begin() + 2, file.begin() + 2 + CCVAccountRecord::kSize),
-                  Bytes(account.Record().Data(), account.Record().Data() + CCVAccountRecord::kSize));
+        EXPECT_EQ(
+            Bytes(file.begin() + 2, file.begin() + 2 + CCVAccountRecord::kSize),
+            Bytes(account.Record().Data(), account.Record().Data() + CCVAccountRecord::kSize));
     }
 
     // A second start finds the accounts and makes no new ones.
@@ -128,9 +129,16 @@ TEST(AccountList, AccountFileBytesInBothFormsOfTheDeletedTransactions) {
     account.SetSortAscending(false);
     const auto fixed = [&account] {
         const std::uint8_t* record = account.Record().Data();
-        return Concat({Le16(0x1101), Bytes(record, record + CCVAccountRecord::kSize),
-                       Le16(0x2202), Le16(0x3303), Le32(0x44332211), Le32(0x44332211),
-                       Le32(0x44332211), Le32(0x00C0B0A0), Le16(4), {0}});
+        return Concat({Le16(0x1101),
+                       Bytes(record, record + CCVAccountRecord::kSize),
+                       Le16(0x2202),
+                       Le16(0x3303),
+                       Le32(0x44332211),
+                       Le32(0x44332211),
+                       Le32(0x44332211),
+                       Le32(0x00C0B0A0),
+                       Le16(4),
+                       {0}});
     };
     ASSERT_EQ(fixed().size(), kFixedPartSize);
 
@@ -147,9 +155,10 @@ TEST(AccountList, AccountFileBytesInBothFormsOfTheDeletedTransactions) {
     account.AddTransaction(Txn(700, "Kept"));
     const Bytes keptBytes = RecordBytes(*account.Transactions().At(0), temp);
     ASSERT_EQ(list.SaveAccountFile(account, temp.File("full.cvl")), 0);
-    EXPECT_EQ(ReadBytes(temp.File("full.cvl")),
-              Concat({fixed(), ListFile(0, "CTransaction", {keptBytes}), Le16(1), {0x01, 0x80},
-                      goneBytes}));
+    EXPECT_EQ(
+        ReadBytes(temp.File("full.cvl")),
+        Concat(
+            {fixed(), ListFile(0, "CTransaction", {keptBytes}), Le16(1), {0x01, 0x80}, goneBytes}));
 
     CCVAccount loaded;
     ASSERT_EQ(list.LoadAccountFile(loaded, temp.File("full.cvl")), 0);
@@ -169,8 +178,15 @@ TEST(AccountList, AccountFileBytesInBothFormsOfTheDeletedTransactions) {
 TEST(AccountList, ProtectedBytesAreEncipheredOnDiskOnly) {
     TempFolder temp;
     CCVPassword::Crib stored{};
-    CCVPassword password([&](CCVPassword::Crib& crib) { crib = stored; return true; },
-                         [&](const CCVPassword::Crib& crib) { stored = crib; return 0; });
+    CCVPassword password(
+        [&](CCVPassword::Crib& crib) {
+            crib = stored;
+            return true;
+        },
+        [&](const CCVPassword::Crib& crib) {
+            stored = crib;
+            return 0;
+        });
     ASSERT_EQ(password.ChangePassword("secret", ""), CCVPassword::kRight);
     CCVAccountList list;
     list.SetPasswordHolder(&password);
@@ -235,8 +251,7 @@ TEST(AccountList, DeletedAccountsTakeTheFirstFreeNumbers) {
     const Bytes savings = ReadBytes(folder.File("Savings.cvl"));
     ASSERT_EQ(list->DeleteAccount(1), 0);  // Checking
     ASSERT_EQ(list->DeleteAccount(2), 0);  // Savings, now at 2
-    EXPECT_EQ(Names(*list),
-              std::vector<std::string>({"American Express", "Master Card", "Visa"}));
+    EXPECT_EQ(Names(*list), std::vector<std::string>({"American Express", "Master Card", "Visa"}));
     EXPECT_EQ(ReadBytes(folder.File(kDeletedMark + "0000.cvl")), checking);
     EXPECT_EQ(ReadBytes(folder.File(kDeletedMark + "0001.cvl")), savings);
     EXPECT_FALSE(sys::PathExists(folder.File("Checking.cvl")));
@@ -354,8 +369,8 @@ TEST(AccountList, SortingTwiceByTheSameModeReverses) {
     EXPECT_EQ(Names(*list), std::vector<std::string>({"Savings", "American Express", "Visa",
                                                       "Master Card", "Checking"}));
     list->SortAccounts(CCVAccountList::kSortByName);
-    EXPECT_EQ(Names(*list), std::vector<std::string>({"American Express", "Checking",
-                                                      "Master Card", "Savings", "Visa"}));
+    EXPECT_EQ(Names(*list), std::vector<std::string>({"American Express", "Checking", "Master Card",
+                                                      "Savings", "Visa"}));
 }
 
 TEST(AccountList, TotalsInTheHomeCurrency) {
@@ -364,12 +379,12 @@ TEST(AccountList, TotalsInTheHomeCurrency) {
     CCurrencyItem& pound = *list->GetCurrencies().FindByNumber(2);
     pound.SetRate(1.5);
     list->At(0)->SetBalanceTo(CCVAccount::kBalanceCurrent, 1001);
-    list->At(0)->Record().SetCurrency(2);                           // 10.01 pounds: 15.01
-    list->At(1)->SetBalanceTo(CCVAccount::kBalanceCurrent, 2000);   // 20.00
+    list->At(0)->Record().SetCurrency(2);                          // 10.01 pounds: 15.01
+    list->At(1)->SetBalanceTo(CCVAccount::kBalanceCurrent, 2000);  // 20.00
     list->At(2)->SetBalanceTo(CCVAccount::kBalanceCurrent, 5000);
-    list->At(2)->Record().SetIncludeInTotal(false);                 // not counted
+    list->At(2)->Record().SetIncludeInTotal(false);  // not counted
     list->At(3)->SetBalanceTo(CCVAccount::kBalanceCurrent, -333);
-    list->At(3)->Record().SetCurrency(200);                         // unknown currency: as is
+    list->At(3)->Record().SetCurrency(200);  // unknown currency: as is
     EXPECT_EQ(list->GetTotalBalance(CCVAccount::kBalanceCurrent), 1501 + 2000 - 333);
 
     EXPECT_EQ(list->ConvertToHome(-1001, 2), -1501);  // truncated toward zero
