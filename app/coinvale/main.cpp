@@ -1,15 +1,122 @@
+// coinvale: with no arguments, loads the data folder of the preferences (creating it, with its
+// first accounts, on a fresh start), lists every account with its balance and the total, and
+// saves on the way out. The terminal screens take over this entry point once they exist.
+#include <termios.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <iostream>
+#include <memory>
+#include <string>
 
 #include "Version.h"
+#include "model/CVModel.h"
+#include "online/CFiList.h"
 #include "platform/sys/Clock.h"
+#include "platform/sys/CodePage.h"
+#include "platform/sys/Registry.h"
+#include "resources/StringTable.h"
+#include "shell/CCVUIUtility.h"
+#include "storage/CCVPassword.h"
+
+namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+constexpr int kNameColumn = 30;
+
+// A string-table text with printf arguments, as UTF-8 for the terminal.
+template <typename... Args>
+void PrintMessage(std::FILE* out, res::StringId id, Args... args) {
+    const std::string format = sys::WideToUtf8(res::LoadString(id));
+    std::fprintf(out, format.c_str(), args...);
+    std::fputc('\n', out);
+}
+
+// Reads a line from standard input without echoing it when that is a terminal.
+std::string ReadHiddenLine() {
+    termios saved{};
+    const bool terminal = ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (terminal) {
+        termios hidden = saved;
+        hidden.c_lflag &= static_cast<tcflag_t>(~ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+    }
+    std::string line;
+    std::getline(std::cin, line);
+    if (terminal) {
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        std::fputc('\n', stderr);
+    }
+    return line;
+}
+
+// With a lock password set, nothing is shown before the right password.
+bool Unlock(CVModel& model) {
+    if (model.PasswordState() != CCVPassword::kPasswordSet) return true;
+    std::fprintf(stderr, "%s ", sys::WideToUtf8(res::LoadString(res::IDS_ENTER_PASSWORD)).c_str());
+    const std::string password = sys::WideToAnsi(sys::Utf8ToWide(ReadHiddenLine()));
+    if (model.CheckPassword(password) == CCVPassword::kRight) return true;
+    PrintMessage(stderr, res::IDS_PASSWORD_INCORRECT);
+    return false;
+}
+
+void PrintRow(const std::string& name, const std::wstring& amount) {
+    std::printf("%-*s %14s\n", kNameColumn, name.c_str(), sys::WideToUtf8(amount).c_str());
+}
+
+void PrintAccounts(CVModel& model) {
+    CCVAccountList* accounts = model.GetAccountList();
+    if (accounts == nullptr) return;
+    const bool decimals = model.GetPreferences().GetShowDecimal();
+    for (std::uint32_t i = 0; i < accounts->Count(); ++i) {
+        const CCVAccount& account = *accounts->At(i);
+        PrintRow(
+            sys::AnsiToUtf8(account.GetName()),
+            CCVUIUtility::AmountText(account.GetBalance(CCVAccount::kBalanceCurrent), decimals));
+    }
+    PrintRow(
+        sys::WideToUtf8(res::LoadString(res::IDS_ACCOUNTS_TOTAL)),
+        CCVUIUtility::AmountText(accounts->GetTotalBalance(CCVAccount::kBalanceCurrent), decimals));
+}
+
+}  // namespace
 
 int main() {
     if (sys::LoadTestTimeFromEnvironment() != 0) {
         std::fprintf(stderr,
                      "coinvale: COINVALE_NOW must be a date and time such as 2026-12-06 or "
                      "2026-12-06T09:30:00.\n");
-        return 2;
+        return kExitUsage;
     }
     std::printf("Coinvale %s\n", COINVALE_VERSION);
-    return 0;
+
+    CVModel& model = *CVModel::GetModel();
+    model.SetListMakers({.scheduled = {}, .institutions = [] {
+                             return std::unique_ptr<CCVItemList>(std::make_unique<CFiList>());
+                         }});
+    if (model.PreparePreferences() != 0) {
+        PrintMessage(stderr, res::IDS_SETTINGS_NOT_WRITTEN, sys::RegistryFilePath().c_str());
+        return kExitFailure;
+    }
+    if (!Unlock(model)) return kExitFailure;
+
+    const int loaded = model.Init();
+    if (const CCVAccountList* accounts = model.GetAccountList()) {
+        for (const CCVAccountList::DamagedFile& damaged : accounts->DamagedFiles()) {
+            PrintMessage(stderr, res::IDS_FILE_DAMAGED, damaged.path.c_str(),
+                         damaged.copyPath.c_str());
+        }
+    }
+    if (loaded != 0) {
+        PrintMessage(stderr, res::IDS_DATA_NOT_LOADED, model.GetDataFolder().c_str(), loaded);
+    }
+    PrintAccounts(model);
+
+    const std::string folder = model.GetDataFolder();
+    if (const int saved = model.SaveAndRelease(); saved != 0) {
+        PrintMessage(stderr, res::IDS_DATA_NOT_SAVED, folder.c_str(), saved);
+        return kExitFailure;
+    }
+    return loaded == 0 ? 0 : kExitFailure;
 }

@@ -22,3 +22,13 @@ inline Amount SubtractAmounts(Amount a, Amount b) {
 inline Amount NegateAmount(Amount a) {
     return SubtractAmounts(0, a);
 }
+
+// A product computed in double precision back to an Amount, truncated toward zero; beyond the
+// range of Amount it stops at the limit, and a result that is not a number gives 0.
+inline Amount TruncateToAmount(double value) {
+    constexpr double kLimit = 9223372036854775807.0;  // 2^63, the first double past the range
+    if (value != value) return 0;
+    if (value >= kLimit) return std::numeric_limits<Amount>::max();
+    if (value <= -kLimit) return std::numeric_limits<Amount>::min();
+    return static_cast<Amount>(value);
+}

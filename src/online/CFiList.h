@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "model/MDirectoryVersion.h"
 #include "ofx/CFidbClient.h"
 #include "online/CFiItem.h"
 #include "storage/CCVItemList.h"
@@ -21,7 +22,9 @@ class CCVProgress;
 // The records carry no deleted flag, so only the live banks are written: a bank the directory
 // removed or replaced does not come back as a live one after a reload. A file that still holds
 // such a replaced copy (a later record with the id of an earlier one) loads without it.
-class CFiList : public CCVItemList, public CFidbClient::MUpdateFiListEventHandler {
+class CFiList : public CCVItemList,
+                public CFidbClient::MUpdateFiListEventHandler,
+                public MDirectoryVersion {
   public:
     static constexpr const char* kFileName = "FiList.lst";
     static constexpr std::size_t kTrailerSize = 10;
@@ -38,7 +41,7 @@ class CFiList : public CCVItemList, public CFidbClient::MUpdateFiListEventHandle
 
     std::uint32_t GetDirectoryVersion() const { return m_directoryVersion; }
     // The next update then fetches the whole directory.
-    void ResetVersion();
+    void ResetVersion() override;
 
     void SetProgress(CCVProgress* progress) { m_progress = progress; }
 

@@ -227,6 +227,26 @@ enum StringId : int {
     IDS_FIDB_DAMAGED = 3026,               // %d: the line number
     IDS_FIDB_UNKNOWN_INSTITUTION = 3027,   // %u: the institution id
     // ---- end of the online-banking library ----
+
+    // ---- 4500-4999: the account list, the account files and the model's start-up ----
+    IDS_ACCOUNT_NAME_EMPTY = 4500,
+    IDS_ACCOUNT_NAME_EXISTS = 4501,
+    IDS_ACCOUNT_NAME_CHARACTERS = 4502,
+    IDS_FIRST_ACCOUNT_CHECKING = 4510,  // the five first accounts of an empty data folder
+    IDS_FIRST_ACCOUNT_SAVINGS = 4511,
+    IDS_FIRST_ACCOUNT_MASTER_CARD = 4512,
+    IDS_FIRST_ACCOUNT_AMERICAN_EXPRESS = 4513,
+    IDS_FIRST_ACCOUNT_VISA = 4514,
+    IDS_MODEL_INIT_FAIL = 4520,         // shown (empty caption) when a reload fails
+    IDS_MODEL_REINIT_EXCEPTION = 4521,  // shown (empty caption) when a reload runs out of memory
+    IDS_FILE_DAMAGED = 4530,            // %s the file, %s the copy kept of it
+    IDS_DATA_NOT_LOADED = 4531,         // %s the data folder, %d the error
+    IDS_DATA_NOT_SAVED = 4532,          // %s the data folder, %d the error
+    IDS_SETTINGS_NOT_WRITTEN = 4533,    // %s the registry file
+    IDS_ACCOUNTS_TOTAL = 4534,
+    IDS_ENTER_PASSWORD = 4535,
+    IDS_PASSWORD_INCORRECT = 4536,
+    // ---- end of the account list and the model ----
 };
 
 }  // namespace res

@@ -233,6 +233,29 @@ constexpr Entry kStrings[] = {
     {IDS_FIDB_DAMAGED, L"The institution directory is damaged at line %d."},
     {IDS_FIDB_UNKNOWN_INSTITUTION, L"The institution %u is not in the institution directory."},
     // ---- end of the online-banking library ----
+
+    // ---- 4500-4999: the account list, the account files and the model's start-up ----
+    {IDS_ACCOUNT_NAME_EMPTY, L"Enter a valid Account Name"},
+    {IDS_ACCOUNT_NAME_EXISTS,
+     L"An account with that name already exists. Please choose another account name."},
+    {IDS_ACCOUNT_NAME_CHARACTERS,
+     L"The account name cannot contain following characters \\/:*?\"<>|"},
+    {IDS_FIRST_ACCOUNT_CHECKING, L"Checking"},
+    {IDS_FIRST_ACCOUNT_SAVINGS, L"Savings"},
+    {IDS_FIRST_ACCOUNT_MASTER_CARD, L"Master Card"},
+    {IDS_FIRST_ACCOUNT_AMERICAN_EXPRESS, L"American Express"},
+    {IDS_FIRST_ACCOUNT_VISA, L"Visa"},
+    {IDS_MODEL_INIT_FAIL, L"CVModelInit fail"},
+    {IDS_MODEL_REINIT_EXCEPTION, L"CVModelReinit Exception"},
+    {IDS_FILE_DAMAGED,
+     L"The file %s is damaged. What could be read was loaded; the file itself was kept as %s."},
+    {IDS_DATA_NOT_LOADED, L"The data in %s could not be loaded (error %d)."},
+    {IDS_DATA_NOT_SAVED, L"The data in %s could not all be saved (error %d)."},
+    {IDS_SETTINGS_NOT_WRITTEN, L"The settings could not be written to %s."},
+    {IDS_ACCOUNTS_TOTAL, L"Total"},
+    {IDS_ENTER_PASSWORD, L"Please enter the password:"},
+    {IDS_PASSWORD_INCORRECT, L"That password is incorrect."},
+    // ---- end of the account list and the model ----
 };
 
 constexpr bool IsSorted() {

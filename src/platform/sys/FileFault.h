@@ -14,6 +14,8 @@ enum class FileStep {
     Rename,      // renaming it over the target
     SyncFolder,  // fsync of the folder after the rename
     Read,        // reading a whole file
+    Move,        // moving a file to a new name (MoveFileNoReplace)
+    MoveTarget,  // the same, failing as when the new name is already taken
 };
 
 class ScopedFileFault {

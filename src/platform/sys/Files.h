@@ -23,4 +23,22 @@ int ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
 // success, 1 on any failure, which leaves an existing file unchanged.
 int ReplaceFile(const std::string& path, const void* data, std::size_t size);
 
+// The names of the entries of a folder, "." and ".." left out, in no particular order. 0, or 1
+// when the folder cannot be read (names is then empty).
+int ListFolder(const std::string& folder, std::vector<std::string>& names);
+
+// Moves (renames) a file within its file system, never replacing an existing file, and flushes
+// the folder. Returns ERROR_SUCCESS, or the code of WinErrors.h: ERROR_ALREADY_EXISTS when
+// something is already at `to`, ERROR_FILE_NOT_FOUND when `from` is missing, and so on.
+long MoveFileNoReplace(const std::string& from, const std::string& to);
+
+// Removes a file. ERROR_SUCCESS or the code of WinErrors.h.
+long RemoveFile(const std::string& path);
+
+// Keeps the bytes of a damaged file beside it, as path + ".damaged" (then ".damaged-2", ...),
+// never replacing an earlier copy; the copy is created with `mode` less the umask. 0 with the
+// copy's path in `copyPath`, or 1 when no copy could be written.
+int KeepDamagedCopy(const std::string& path, const void* data, std::size_t size,
+                    unsigned mode, std::string* copyPath = nullptr);
+
 }  // namespace sys

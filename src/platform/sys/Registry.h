@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/sys/WinErrors.h"
+
 // The registry: a tree of keys holding typed values, shared by every program of the user.
 //
 // It lives in one text file in the registry editor's export format (see RegistryText.h), by
@@ -23,9 +25,7 @@ using HKEY = std::uint32_t;
 
 constexpr HKEY HKEY_CURRENT_USER = 0x80000001;
 
-// Results.
-constexpr long ERROR_SUCCESS = 0;
-constexpr long ERROR_FILE_NOT_FOUND = 2;  // no such key or value
+// Results, beside those of WinErrors.h.
 constexpr long ERROR_INVALID_HANDLE = 6;
 constexpr long ERROR_INVALID_PARAMETER = 87;
 constexpr long ERROR_MORE_DATA = 234;     // the buffer is smaller than the value

@@ -16,8 +16,6 @@ namespace {
 
 constexpr mode_t kPrivateMode = 0600;
 constexpr const char* kLockSuffix = ".lock";
-constexpr const char* kDamagedSuffix = ".damaged";
-constexpr int kMaxDamagedCopies = 1000;
 
 // Holds flock on the lock file for its lifetime. Without the folder (nothing written yet) a
 // shared lock is not needed and none is taken.
@@ -101,27 +99,11 @@ long RegistryFile::Update(const Change& change) const {
     const long result = change(tree, changed);
     if (result != ERROR_SUCCESS || !changed) return result;
 
-    if (unreadable > 0 && KeepDamagedCopy(original) != 0) return ERROR_CANTWRITE;
+    if (unreadable > 0 && KeepDamagedCopy(m_path, original.data(), original.size(), kPrivateMode) != 0) return ERROR_CANTWRITE;
     // A new file starts private; the replacement keeps the mode of the file it replaces.
     if (!PathExists(m_path)) CreatePrivateFile(m_path);
     const std::string text = FormatRegistryText(tree);
     return ReplaceFile(m_path, text.data(), text.size()) == 0 ? ERROR_SUCCESS : ERROR_CANTWRITE;
-}
-
-int RegistryFile::KeepDamagedCopy(const std::string& bytes) const {
-    for (int number = 1; number <= kMaxDamagedCopies; ++number) {
-        std::string name = m_path + kDamagedSuffix;
-        if (number > 1) name += '-' + std::to_string(number);
-        // Creating the file first claims the name and makes it private.
-        if (!CreatePrivateFile(name)) {
-            if (errno == EEXIST) continue;
-            return 1;
-        }
-        if (ReplaceFile(name, bytes.data(), bytes.size()) == 0) return 0;
-        ::unlink(name.c_str());
-        return 1;
-    }
-    return 1;
 }
 
 }  // namespace sys

@@ -35,8 +35,6 @@ class RegistryFile {
     const std::string& Path() const { return m_path; }
 
   private:
-    int KeepDamagedCopy(const std::string& bytes) const;
-
     std::string m_path;
 };
 

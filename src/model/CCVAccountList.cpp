@@ -1,0 +1,487 @@
+#include "model/CCVAccountList.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <utility>
+
+#include "model/AmountMath.h"
+#include "model/BuiltInKey.h"
+#include "model/CCVAccountFile.h"
+#include "model/MDirectoryVersion.h"
+#include "model/ModelText.h"
+#include "platform/sys/CodePage.h"
+#include "platform/sys/Files.h"
+#include "platform/sys/WinErrors.h"
+#include "storage/CCVPassword.h"
+#include "storage/Text.h"
+
+namespace {
+
+constexpr const char* kListFileNames[CCVAccountList::kListFileCount] = {
+    "PayeesList.lst", "CategoriesList.lst",     "ClassList.lst", "CurrenciesList.lst",
+    "TransTypes.lst", "ScheduledTransList.lst", "FiList.lst",    "PayeeLookupList.lst",
+};
+
+constexpr char kExtensionDot = '.';
+constexpr char kFolderSeparator = '/';
+constexpr const char* kForbiddenNameCharacters = "\\/:*?\"<>|";
+
+// Deleted-account files: 22 "X", four hexadecimal digits, ".cvl".
+constexpr std::size_t kDeletedMarkLength = 22;
+constexpr char kDeletedMark = 'X';
+constexpr std::size_t kDeletedDigits = 4;
+constexpr unsigned kDeletedNameCount = 0x10000;
+constexpr std::size_t kDeletedFileNameLength = kDeletedMarkLength + kDeletedDigits + 4;
+
+// A new data file gets mode 0666 less the umask, as AtomicFile gives it.
+constexpr unsigned kDataFileMode = 0666;
+
+struct FirstAccount {
+    res::StringId name;
+    std::uint16_t idNumber;  // bytes 6-7 of the account identifier
+    std::uint8_t type;
+    std::uint16_t icon;
+    std::uint8_t red, green, blue;
+};
+
+constexpr FirstAccount kFirstAccounts[] = {
+    {res::IDS_FIRST_ACCOUNT_CHECKING, 0x0005, CCVAccount::kChecking, 2, 255, 255, 210},
+    {res::IDS_FIRST_ACCOUNT_SAVINGS, 0x0006, CCVAccount::kSavings, 12, 217, 255, 255},
+    {res::IDS_FIRST_ACCOUNT_MASTER_CARD, 0x0007, CCVAccount::kCredit, 5, 255, 230, 255},
+    {res::IDS_FIRST_ACCOUNT_AMERICAN_EXPRESS, 0x0008, CCVAccount::kCredit, 6, 255, 230, 255},
+    {res::IDS_FIRST_ACCOUNT_VISA, 0x0009, CCVAccount::kCredit, 3, 255, 230, 255},
+};
+
+std::uint32_t ColorRef(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    return red | (std::uint32_t{green} << 8) | (std::uint32_t{blue} << 16);
+}
+
+// Whether the text after the last '.' is exactly the account extension (letter case counts).
+bool HasAccountExtension(const std::string& fileName) {
+    const std::size_t dot = fileName.rfind(kExtensionDot);
+    return dot != std::string::npos &&
+           fileName.compare(dot + 1, std::string::npos, CCVAccountList::kAccountExtension) == 0;
+}
+
+std::string WithFolderSeparator(const std::string& folder) {
+    if (folder.empty() || folder.back() == kFolderSeparator) return folder;
+    return folder + kFolderSeparator;
+}
+
+}  // namespace
+
+const char* CCVAccountList::ListFileName(ListFile file) {
+    return file >= 0 && file < kListFileCount ? kListFileNames[file] : "";
+}
+
+bool CCVAccountList::IsDeletedAccountFileName(const std::string& fileName) {
+    if (fileName.size() != kDeletedFileNameLength) return false;
+    for (std::size_t i = 0; i < kDeletedMarkLength; ++i) {
+        if (fileName[i] != kDeletedMark) return false;
+    }
+    for (std::size_t i = kDeletedMarkLength; i < kDeletedMarkLength + kDeletedDigits; ++i) {
+        if (!std::isxdigit(static_cast<unsigned char>(fileName[i]))) return false;
+    }
+    const std::size_t dot = kDeletedMarkLength + kDeletedDigits;
+    return fileName[dot] == kExtensionDot &&
+           fileName.compare(dot + 1, std::string::npos, kAccountExtension) == 0;
+}
+
+CCVAccountList::CCVAccountList(const ListMakers& makers) : CCVItemList(kListName, kListVersion) {
+    if (makers.scheduled) m_scheduled = makers.scheduled();
+    if (makers.institutions) m_institutions = makers.institutions();
+}
+
+CCVAccountList::~CCVAccountList() {
+    Clear(true, true);  // the accounts go before the lists they refer to
+}
+
+std::unique_ptr<CCVItem> CCVAccountList::NewRecord() const {
+    return std::make_unique<CCVAccount>();
+}
+
+const CBlowfish* CCVAccountList::Cipher() const {
+    return m_passwordHolder != nullptr ? m_passwordHolder->Cipher() : nullptr;
+}
+
+CCVItemList* CCVAccountList::ListOf(ListFile file) {
+    switch (file) {
+        case kPayeesFile:
+            return &m_payees;
+        case kCategoriesFile:
+            return &m_categories;
+        case kClassesFile:
+            return &m_classes;
+        case kCurrenciesFile:
+            return &m_currencies;
+        case kTransactionTypesFile:
+            return &m_transactionTypes;
+        case kScheduledFile:
+            return m_scheduled.get();
+        case kInstitutionsFile:
+            return m_institutions.get();
+        case kPayeeLookUpsFile:
+            return &m_payeeLookUps;
+        default:
+            return nullptr;
+    }
+}
+
+// ---- the data folder ----
+
+std::string CCVAccountList::AccountFilePath(const char* accountName) const {
+    return m_folder + sys::AnsiToUtf8(accountName != nullptr ? accountName : "") + kExtensionDot +
+           kAccountExtension;
+}
+
+std::string CCVAccountList::DeletedAccountPath(unsigned number) const {
+    char digits[kDeletedDigits + 1];
+    std::snprintf(digits, sizeof digits, "%04X", number);
+    return m_folder + std::string(kDeletedMarkLength, kDeletedMark) + digits + kExtensionDot +
+           kAccountExtension;
+}
+
+int CCVAccountList::KeepDamagedFile(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    if (sys::ReadWholeFile(path, bytes) != 0) return 1;
+    DamagedFile damaged{path, {}};
+    if (sys::KeepDamagedCopy(path, bytes.data(), bytes.size(), kDataFileMode, &damaged.copyPath) !=
+        0) {
+        return 1;
+    }
+    m_damagedFiles.push_back(std::move(damaged));
+    return 0;
+}
+
+int CCVAccountList::LoadListFile(ListFile file) {
+    CCVItemList* list = ListOf(file);
+    if (list == nullptr) return 0;
+    const std::string path = m_folder + ListFileName(file);
+    if (list->LoadFile(path) != 0) {
+        // Not read whole: a file that is there and readable is damaged, and keeps what was read
+        // once a copy of it is safe. Otherwise the list is not loaded and never saved.
+        if (!sys::FileExists(path) || KeepDamagedFile(path) != 0) {
+            list->Clear(true, true);
+            return 1;
+        }
+    }
+    m_listLoaded[file] = true;
+    return 0;
+}
+
+int CCVAccountList::SaveListFile(ListFile file) {
+    CCVItemList* list = ListOf(file);
+    if (list == nullptr) return 0;
+    // A list that was not loaded would replace the records of its file with nothing.
+    if (!m_listLoaded[file]) return 1;
+    return list->SaveFile(m_folder + ListFileName(file));
+}
+
+int CCVAccountList::LoadAccountFile(CCVAccount& account, const std::string& path) {
+    return CCVAccountFile::Load(account, path, Cipher()) == CCVAccountFile::LoadResult::kWhole ? 0
+                                                                                               : 1;
+}
+
+int CCVAccountList::SaveAccountFile(CCVAccount& account, const std::string& path) {
+    if (path.empty() && m_folder.empty()) return 1;
+    try {
+        return CCVAccountFile::Save(
+            account, path.empty() ? AccountFilePath(account.GetName()) : path, Cipher());
+    } catch (const std::bad_alloc&) {
+        return 2;
+    }
+}
+
+int CCVAccountList::LoadAccountFiles(bool skipDeleted, bool stopAtFailure) {
+    std::vector<std::string> names;
+    if (sys::ListFolder(m_folder, names) != 0) return stopAtFailure ? 1 : 0;
+    // A fixed order, so that a load that stops always stops at the same file.
+    std::sort(names.begin(), names.end());
+    for (const std::string& fileName : names) {
+        if (!HasAccountExtension(fileName)) continue;
+        if (skipDeleted && IsDeletedAccountFileName(fileName)) continue;
+        const std::string path = m_folder + fileName;
+        if (!sys::FileExists(path)) continue;  // a folder or a link to nothing
+        // The account is named by its file; a name that would not lead back to this file (one
+        // the stored code page cannot spell) cannot be saved, so the file is left alone.
+        const std::string stem = fileName.substr(0, fileName.rfind(kExtensionDot));
+        const std::string name = sys::Utf8ToAnsi(stem);
+        if (sys::AnsiToUtf8(name) != stem) continue;
+
+        auto account = std::make_unique<CCVAccount>();
+        account->SetOwner(this);
+        account->SetName(name.c_str());
+        const CCVAccountFile::LoadResult result = CCVAccountFile::Load(*account, path, Cipher());
+        if (result != CCVAccountFile::LoadResult::kWhole) {
+            const bool usable = stopAtFailure && result == CCVAccountFile::LoadResult::kDamaged &&
+                                KeepDamagedFile(path) == 0;
+            if (!usable && stopAtFailure) return 1;
+            if (!usable) continue;
+        }
+        InsertSorted(account.release());
+    }
+    return 0;
+}
+
+int CCVAccountList::Load(const std::string& folder) {
+    m_folder = WithFolderSeparator(folder);
+    if (m_folder.empty()) return 1;
+    sys::CreateFolder(m_folder);  // a folder that cannot be made shows in the first list file
+    for (int file = 0; file < kListFileCount; ++file) {
+        if (const int rc = LoadListFile(static_cast<ListFile>(file)); rc != 0) return rc;
+    }
+    if (const int rc = LoadAccountFiles(true, true); rc != 0) return rc;
+    return Count() == 0 ? CreateFirstAccounts() : 0;
+}
+
+int CCVAccountList::CreateFirstAccounts() {
+    for (const FirstAccount& first : kFirstAccounts) {
+        auto account = std::make_unique<CCVAccount>();
+        account->SetName(LoadNarrowString(first.name).c_str());
+        account->Record().SetAccountId(BuiltInKey(first.idNumber));
+        account->Record().SetAccountType(first.type);
+        account->Record().SetIcon(first.icon);
+        account->SetOwnRowColor(ColorRef(first.red, first.green, first.blue));
+        if (const int rc = AddAccount(account); rc != 0) return rc;
+    }
+    return 0;
+}
+
+int CCVAccountList::SaveAll() {
+    int first = 0;
+    const auto note = [&first](int rc) {
+        if (first == 0) first = rc;
+    };
+    for (std::uint32_t i = 0; i < Count(); ++i) note(SaveAccountFile(*At(i)));
+    for (int file = 0; file < kListFileCount; ++file) {
+        note(SaveListFile(static_cast<ListFile>(file)));
+    }
+    return first;
+}
+
+// ---- the import folder ----
+
+int CCVAccountList::LoadImports(const std::string& folder) {
+    m_folder = WithFolderSeparator(folder);
+    if (m_folder.empty()) return 1;
+    LoadAccountFiles(false, false);
+    return Count() > 0 ? 0 : 1;
+}
+
+int CCVAccountList::RemoveImport(std::int64_t index) {
+    CCVAccount* account = At(index);
+    if (account == nullptr) return 1;
+    // A file that cannot be deleted comes back at the next load; until then it is not offered.
+    sys::RemoveFile(AccountFilePath(account->GetName()));
+    MarkDeleted(account);
+    return 0;
+}
+
+// ---- accounts ----
+
+EditOutcome CCVAccountList::CheckAccountName(const char* name, const CCVAccount* edited) const {
+    // A name that the load would take for a deleted account's file would vanish at the next
+    // start.
+    if (IsEmptyText(name) ||
+        IsDeletedAccountFileName(std::string(name) + kExtensionDot + kAccountExtension)) {
+        return EditOutcome::Refused(res::IDS_ACCOUNT_NAME_EMPTY);
+    }
+    if (std::strpbrk(name, kForbiddenNameCharacters) != nullptr) {
+        return EditOutcome::Refused(res::IDS_ACCOUNT_NAME_CHARACTERS);
+    }
+    for (std::uint32_t i = 0; i < Count(); ++i) {
+        const CCVAccount* account = At(i);
+        if (account != edited && CompareNoCase(account->GetName(), name) == 0) {
+            return EditOutcome::Refused(res::IDS_ACCOUNT_NAME_EXISTS);
+        }
+    }
+    return EditOutcome::Done();
+}
+
+YesNo CCVAccountList::AccountNameExists(const char* name) const {
+    return ToYesNo(FindByName(name != nullptr ? name : "") != nullptr);
+}
+
+int CCVAccountList::AddAccount(std::unique_ptr<CCVAccount>& account) {
+    if (!account || m_folder.empty() || !CheckAccountName(account->GetName()).IsDone()) return 1;
+    // A file of that name that no account holds (one the load could not use) is never replaced.
+    if (sys::PathExists(AccountFilePath(account->GetName()))) return 1;
+    account->SetOwner(this);
+    CCVAccount* added = account.release();
+    InsertSorted(added);
+    return SaveAccountFile(*added);
+}
+
+int CCVAccountList::DeleteAccount(std::int64_t index) {
+    CCVAccount* account = At(index);
+    if (account == nullptr) return 1;
+    const std::string path = AccountFilePath(account->GetName());
+    // An account whose file was never written has nothing to move.
+    if (sys::PathExists(path)) {
+        long rc = sys::ERROR_ALREADY_EXISTS;
+        for (unsigned number = 0; number < kDeletedNameCount && rc == sys::ERROR_ALREADY_EXISTS;
+             ++number) {
+            rc = sys::MoveFileNoReplace(path, DeletedAccountPath(number));
+        }
+        if (rc != sys::ERROR_SUCCESS) return static_cast<int>(rc);
+    }
+    Remove(account);
+    delete account;  // the list owned it
+    return 0;
+}
+
+int CCVAccountList::RenameAccount(CCVAccount& account, const char* newName) {
+    if (IndexOf(&account) < 0) return 1;
+    const EditOutcome check = CheckAccountName(newName, &account);
+    if (!check.IsDone()) {
+        return static_cast<int>(check.message == res::IDS_ACCOUNT_NAME_EXISTS
+                                    ? sys::ERROR_ALREADY_EXISTS
+                                    : sys::ERROR_INVALID_NAME);
+    }
+    if (std::strcmp(newName, account.GetName()) == 0) return 0;
+    const long rc =
+        sys::MoveFileNoReplace(AccountFilePath(account.GetName()), AccountFilePath(newName));
+    if (rc != sys::ERROR_SUCCESS) return static_cast<int>(rc);
+    account.SetName(newName);
+    return 0;
+}
+
+const CCVAccount* CCVAccountList::FindAccountById(const RecordKey& accountId) const {
+    for (std::uint32_t i = 0; i < Count(); ++i) {
+        if (At(i)->GetAccountId() == accountId) return At(i);
+    }
+    return nullptr;
+}
+
+CCVAccount* CCVAccountList::FindAccountById(const RecordKey& accountId) {
+    return const_cast<CCVAccount*>(std::as_const(*this).FindAccountById(accountId));
+}
+
+const CCVAccount* CCVAccountList::FindAccountByName(const char* name) const {
+    if (name == nullptr) return nullptr;
+    for (std::uint32_t i = 0; i < Count(); ++i) {
+        if (std::strcmp(At(i)->GetName(), name) == 0) return At(i);
+    }
+    return nullptr;
+}
+
+CCVAccount* CCVAccountList::FindAccountByOnlineKeys(const char* routingNumber,
+                                                    const char* accountNumber) const {
+    if (routingNumber == nullptr || accountNumber == nullptr) return nullptr;
+    for (std::uint32_t i = 0; i < Count(); ++i) {
+        const CCVAccountRecord& record = At(i)->Record();
+        if (record.GetRoutingNumber() == routingNumber &&
+            record.GetAccountNumber() == accountNumber) {
+            return At(i);
+        }
+    }
+    return nullptr;
+}
+
+std::unique_ptr<CCVAccount> CCVAccountList::RemoveAccount(CCVAccount* account) {
+    if (account == nullptr || IndexOf(account, true) < 0) return nullptr;
+    Remove(account);
+    return std::unique_ptr<CCVAccount>(account);
+}
+
+int CCVAccountList::SetCurrentAccount(std::int64_t index) {
+    if (At(index) == nullptr) return 1;
+    m_currentIndex = index;
+    return 0;
+}
+
+int CCVAccountList::CompareForSort(const CCVAccount& a, const CCVAccount& b) const {
+    const Amount balanceA = a.GetBalance(CCVAccount::kBalanceCurrent);
+    const Amount balanceB = b.GetBalance(CCVAccount::kBalanceCurrent);
+    const int byBalance = balanceA < balanceB ? -1 : (balanceA > balanceB ? 1 : 0);
+    const int byName = CompareNoCase(a.GetName(), b.GetName());
+    int result = 0;
+    if (m_sortMode == kSortByBalance) {
+        result = byBalance != 0 ? byBalance : byName;
+    } else {
+        result = byName != 0 ? byName : byBalance;
+    }
+    return m_sortAscending ? result : -result;
+}
+
+void CCVAccountList::SortAccounts(int mode) {
+    m_sortMode = mode;
+    m_sortAscending = !m_sortAscending;
+    std::vector<CCVAccount*> sorted;
+    sorted.reserve(Count());
+    while (CCVAccount* account = At(0)) {
+        Remove(account);
+        // Bisection: after every account that compares equal.
+        const auto place = std::upper_bound(sorted.begin(), sorted.end(), account,
+                                            [this](const CCVAccount* a, const CCVAccount* b) {
+                                                return CompareForSort(*a, *b) < 0;
+                                            });
+        sorted.insert(place, account);
+    }
+    for (CCVAccount* account : sorted) Append(account);
+}
+
+// ---- sums and currencies ----
+
+Amount CCVAccountList::GetTotalBalance(int kind) const {
+    Amount total = 0;
+    const std::uint8_t home = m_currencies.GetBaseNumber();
+    for (std::uint32_t i = 0; i < Count(); ++i) {
+        const CCVAccount& account = *At(i);
+        if (!account.Record().GetIncludeInTotal()) continue;
+        Amount balance = account.GetBalance(kind);
+        const std::uint8_t currency = account.Record().GetCurrency();
+        if (currency != home) {
+            if (const CCurrencyItem* item = m_currencies.FindByNumber(currency)) {
+                balance = TruncateToAmount(static_cast<double>(balance) * item->GetRate());
+            }
+        }
+        total = AddAmounts(total, balance);
+    }
+    return total;
+}
+
+Amount CCVAccountList::ConvertToHome(Amount amount, std::uint8_t currency) const {
+    constexpr double kHundredth = 0.01;
+    constexpr double kHundred = 100.0;
+    if (currency == m_currencies.GetBaseNumber()) return amount;
+    const CCurrencyItem* item = m_currencies.FindByNumber(currency);
+    if (item == nullptr || item->GetRate() == 0) return amount;
+    return TruncateToAmount(static_cast<double>(amount) * kHundredth * item->GetRate() * kHundred);
+}
+
+void CCVAccountList::ResetCurrency(std::uint8_t currency) {
+    for (std::uint32_t i = 0; i < Count(); ++i) {
+        CCVAccountRecord& record = At(i)->Record();
+        if (record.GetCurrency() == currency) record.SetCurrency(m_currencies.GetBaseNumber());
+    }
+}
+
+// ---- texts and payees ----
+
+std::string CCVAccountList::GetAccountNameById(const RecordKey& accountId, bool bracketed) const {
+    const CCVAccount* account = FindAccountById(accountId);
+    const std::string name = account != nullptr ? account->GetName() : "";
+    if (!bracketed) return name;
+    return CCVCategoryText::kAccountOpen + name + CCVCategoryText::kAccountClose;
+}
+
+int CCVAccountList::MemorizePayee(const CTransaction& transaction) {
+    CCVPayeeItem* payee = m_payees.FindPayee(transaction.GetPayeeName());
+    if (payee == nullptr) return 1;
+    payee->RememberTransaction(transaction);
+    return 0;
+}
+
+void CCVAccountList::ClearReferenceLists() {
+    for (int file = 0; file < kListFileCount; ++file) {
+        if (CCVItemList* list = ListOf(static_cast<ListFile>(file))) list->Clear(true, true);
+        m_listLoaded[static_cast<std::size_t>(file)] = false;
+    }
+    if (auto* versioned = dynamic_cast<MDirectoryVersion*>(m_institutions.get())) {
+        versioned->ResetVersion();
+    }
+}

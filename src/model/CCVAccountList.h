@@ -1,0 +1,230 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/CCVAccount.h"
+#include "model/CCVCategoryList.h"
+#include "model/CCVCategoryText.h"
+#include "model/CCVPayeeList.h"
+#include "model/CCVPayeeLookUpList.h"
+#include "model/CClassList.h"
+#include "model/CCurrencyList.h"
+#include "model/CTransactionTypeList.h"
+#include "model/EditOutcome.h"
+#include "model/ListMakers.h"
+#include "model/YesNo.h"
+#include "storage/CCVItemList.h"
+
+class CBlowfish;
+class CCVPassword;
+class CCVPreferences;
+
+// All accounts, in name order unless sorted otherwise, and the owner of every reference list. It
+// knows the data folder: it loads the list files and every account file at start-up (creating
+// the folder and the first accounts when there are none), saves them, and adds, deletes and
+// renames accounts and their files.
+//
+// Files in the data folder, loaded and saved in this order:
+//   "PayeesList.lst", "CategoriesList.lst", "ClassList.lst", "CurrenciesList.lst",
+//   "TransTypes.lst", "ScheduledTransList.lst", "FiList.lst", "PayeeLookupList.lst",
+// then one account file per account, named by the account: name + ".cvl" (CCVAccountFile). A
+// deleted account's file is kept under a free name of 22 "X" and four upper-case hexadecimal
+// digits (XXXXXXXXXXXXXXXXXXXXXX0000.cvl, ...) and is not loaded again.
+//
+// A damaged file (one that reads only up to some damage) never stops the program: what could be
+// read is used, and the file is first kept beside itself as name + ".damaged" (then
+// ".damaged-2", ...), so the next save cannot lose what the damaged part held; DamagedFiles()
+// lists them for the user. A list file that cannot be read at all stops the load, and such a
+// list (and every one after it) is never saved over its file.
+//
+// Return codes: 0 success, 1 invalid argument, refused or not found, 2 out of memory; file errors
+// pass through (1 from the list files and account files; the codes of platform/sys/WinErrors.h
+// from moves).
+class CCVAccountList : public CCVItemList,
+                       public CCVAccount::MOwner,
+                       public CCVCategoryText::MAccounts,
+                       public CCurrencyList::MCurrencyUsers {
+  public:
+    static constexpr const char* kListName = "CCVAccount";
+    static constexpr std::uint16_t kListVersion = 0;
+    static constexpr const char* kAccountExtension = "cvl";
+
+    enum ListFile : int {
+        kPayeesFile,
+        kCategoriesFile,
+        kClassesFile,
+        kCurrenciesFile,
+        kTransactionTypesFile,
+        kScheduledFile,
+        kInstitutionsFile,
+        kPayeeLookUpsFile,
+        kListFileCount
+    };
+    enum SortMode : int { kSortByName = 0, kSortByBalance = 1 };
+
+    struct DamagedFile {
+        std::string path;      // the damaged file
+        std::string copyPath;  // where its bytes were kept
+    };
+
+    static const char* ListFileName(ListFile file);
+    // Whether a file name is that of a deleted account: exactly 22 "X", four hexadecimal digits
+    // (either case) and ".cvl".
+    static bool IsDeletedAccountFileName(const std::string& fileName);
+
+    explicit CCVAccountList(const ListMakers& makers = {});
+    ~CCVAccountList() override;
+
+    // The cipher of the protected bytes of account files is taken from `holder` at each load and
+    // save (none: the bytes are stored as they are).
+    void SetPasswordHolder(const CCVPassword* holder) { m_passwordHolder = holder; }
+    void SetPreferences(const CCVPreferences* preferences) { m_preferences = preferences; }
+
+    // ---- the data folder ----
+    // Start-up of a new list: creates the folder, loads the list files in order (a missing one is
+    // first written with its defaults) and every account file, and creates the five first
+    // accounts when there is none. 0, or the error of the file that stopped the load (the
+    // accounts read before it stay).
+    int Load(const std::string& folder);
+    // Saves every account, then the list files in order. All are attempted; the result is the
+    // first failure.
+    int SaveAll();
+    // Writes the account file to `path`, or to its place in the data folder when `path` is empty.
+    int SaveAccountFile(CCVAccount& account, const std::string& path = {});
+    // Reads the account file into the account: 0, or 1 when it could not be read whole.
+    int LoadAccountFile(CCVAccount& account, const std::string& path);
+    const std::string& GetFolder() const { return m_folder; }
+    std::string AccountFilePath(const char* accountName) const;
+    const std::vector<DamagedFile>& DamagedFiles() const { return m_damagedFiles; }
+
+    // ---- the import folder (a list used for pending imports) ----
+    // Loads every ".cvl" file of the folder as an account in name order; a file that cannot be
+    // read whole is left where it is and not offered. 0 when at least one account was loaded,
+    // else 1.
+    int LoadImports(const std::string& folder);
+    // Deletes the item's file and marks the item deleted. 1 for an invalid index.
+    int RemoveImport(std::int64_t index);
+
+    // ---- accounts ----
+    CCVAccount* At(std::int64_t index) const { return static_cast<CCVAccount*>(GetAt(index)); }
+    // Takes a new account when its name passes the name rule and no file has its name: inserts
+    // it in name order and writes its file at once. On success the list owns it (`account` is
+    // emptied) and the result is the file's; on refusal (1) the caller keeps it.
+    int AddAccount(std::unique_ptr<CCVAccount>& account);
+    // Moves the account's file to the first free deleted-account name, then removes and destroys
+    // the account. 1 for an invalid index; when the file cannot be moved (all 65,536 names
+    // taken: ERROR_ALREADY_EXISTS) the account stays and the move's error is returned.
+    int DeleteAccount(std::int64_t index);
+    // Moves the file to the new name's path, never over an existing file; only then does the
+    // account take the name (setting its record's name change bit). A name the rule refuses
+    // gives ERROR_INVALID_NAME, or ERROR_ALREADY_EXISTS for another account's name.
+    int RenameAccount(CCVAccount& account, const char* newName);
+    // The account name rule: not empty (and not a deleted-account file name), none of the
+    // characters \ / : * ? " < > |, and no other account of that name whatever the letter case
+    // (`edited`, the account being renamed, may keep its own name in any case).
+    EditOutcome CheckAccountName(const char* name, const CCVAccount* edited = nullptr) const;
+    YesNo AccountNameExists(const char* name) const;
+
+    const CCVAccount* FindAccountById(const RecordKey& accountId) const override;
+    CCVAccount* FindAccountById(const RecordKey& accountId);
+    const CCVAccount* FindAccountByName(const char* name) const override;
+    // The first account whose routing number and account number equal the texts exactly.
+    CCVAccount* FindAccountByOnlineKeys(const char* routingNumber, const char* accountNumber) const;
+    std::int64_t FindAccount(const CCVAccount* account) const { return IndexOf(account); }
+    // Takes the account out of the list without destroying it; null when it is not in the list.
+    std::unique_ptr<CCVAccount> RemoveAccount(CCVAccount* account);
+
+    // Accepted only when an account has that index (1 otherwise).
+    int SetCurrentAccount(std::int64_t index);
+    std::int64_t GetCurrentAccountIndex() const { return m_currentIndex; }
+
+    // Stores the mode, flips the direction and puts the accounts in order: by name (ASCII case
+    // ignored) then current balance, or by current balance then name. So a second sort by the
+    // same mode reverses the order.
+    void SortAccounts(int mode);
+    int GetSortMode() const { return m_sortMode; }
+    bool GetSortAscending() const { return m_sortAscending; }
+
+    // ---- sums and currencies ----
+    // The sum of the balances of the accounts counted in the total, each converted to the home
+    // currency at its currency's rate.
+    Amount GetTotalBalance(int kind) const;
+    // The amount in the home currency; unchanged for the home currency, an unknown one or rate 0.
+    Amount ConvertToHome(Amount amount, std::uint8_t currency) const;
+    // Every account in that currency moves to the home currency.
+    void ResetCurrency(std::uint8_t currency);
+    void ResetCurrency(const CCurrencyItem& deleted) override {
+        ResetCurrency(deleted.GetNumber());
+    }
+
+    // ---- category texts ----
+    int GetCategoryText(const RecordKey& categoryId, std::string& text, std::uint16_t& icon,
+                        CCVCategoryText::Form form = CCVCategoryText::kRegisterForm) const {
+        return m_categoryText.GetCategoryText(categoryId, text, icon, form);
+    }
+    RecordKey GetCategoryId(const char* text) const { return m_categoryText.GetCategoryId(text); }
+    // The account's name ("[name]" when bracketed), or "" ("[]") when no account has the id.
+    std::string GetAccountNameById(const RecordKey& accountId, bool bracketed) const;
+
+    // The payee of the transaction's payee name remembers the transaction; 1 when there is none.
+    int MemorizePayee(const CTransaction& transaction);
+
+    // ---- the reference lists ----
+    CCVCategoryList& GetCategories() { return m_categories; }
+    CClassList& GetClasses() { return m_classes; }
+    CCurrencyList& GetCurrencies() { return m_currencies; }
+    CCVPayeeList& GetPayees() { return m_payees; }
+    CCVPayeeLookUpList& GetPayeeLookUps() { return m_payeeLookUps; }
+    CTransactionTypeList& GetTransactionTypes() { return m_transactionTypes; }
+    // The lists made by the installed makers; null without one.
+    CCVItemList* GetScheduledList() { return m_scheduled.get(); }
+    CCVItemList* GetInstitutionList() { return m_institutions.get(); }
+    // Empties every reference list, destroying the records, and forgets the institution list's
+    // directory version (the model does this before it throws the data away for a reload).
+    void ClearReferenceLists();
+
+    // ---- what the accounts need ----
+    const CCVCategoryText* GetCategoryText() const override { return &m_categoryText; }
+    const CClassList* GetClassList() const override { return &m_classes; }
+    CCVPayeeLookUpList* GetPayeeLookUpList() override { return &m_payeeLookUps; }
+    const CCVPreferences* GetPreferences() const override { return m_preferences; }
+
+  protected:
+    std::unique_ptr<CCVItem> NewRecord() const override;
+
+  private:
+    CCVItemList* ListOf(ListFile file);
+    int LoadListFile(ListFile file);
+    int SaveListFile(ListFile file);
+    // Loads the account files of the folder (deleted-account files too unless skipDeleted);
+    // `stopAtFailure` stops at a file that cannot be used, else it is passed over.
+    int LoadAccountFiles(bool skipDeleted, bool stopAtFailure);
+    // Keeps a copy of a damaged file beside it; 0, or 1 when no copy could be kept.
+    int KeepDamagedFile(const std::string& path);
+    int CreateFirstAccounts();
+    const CBlowfish* Cipher() const;
+    std::string DeletedAccountPath(unsigned number) const;
+    int CompareForSort(const CCVAccount& a, const CCVAccount& b) const;
+
+    CCVCategoryList m_categories;
+    CClassList m_classes;
+    CCurrencyList m_currencies;
+    CCVPayeeList m_payees;
+    CCVPayeeLookUpList m_payeeLookUps;
+    std::unique_ptr<CCVItemList> m_scheduled;
+    CTransactionTypeList m_transactionTypes;
+    std::unique_ptr<CCVItemList> m_institutions;
+    CCVCategoryText m_categoryText{m_categories, *this};
+    std::string m_folder;
+    std::int64_t m_currentIndex = -1;
+    int m_sortMode = kSortByName;
+    bool m_sortAscending = false;
+    std::array<bool, kListFileCount> m_listLoaded{};
+    std::vector<DamagedFile> m_damagedFiles;
+    const CCVPassword* m_passwordHolder = nullptr;
+    const CCVPreferences* m_preferences = nullptr;
+};

@@ -1,0 +1,111 @@
+#include "model/CVModel.h"
+
+#include "platform/sys/CodePage.h"
+#include "preferences/CCVTodayPlugIn.h"
+
+namespace {
+
+std::string FolderPath(const std::wstring& path) {
+    std::string folder = sys::WideToUtf8(path);
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    return folder;
+}
+
+}  // namespace
+
+CVModel* CVModel::GetModel() {
+    static CVModel model;
+    return &model;
+}
+
+CVModel::CVModel() = default;
+
+CVModel::~CVModel() = default;
+
+CCVPreferences& CVModel::GetPreferences() {
+    if (!m_preferences) m_preferences = std::make_unique<CCVPreferences>();
+    return *m_preferences;
+}
+
+CCVPassword& CVModel::Password() {
+    if (!m_password) {
+        m_password = std::make_unique<CCVPassword>(
+            [this](CCVPassword::Crib& crib) { return GetPreferences().GetPasswordCrib(crib); },
+            [this](const CCVPassword::Crib& crib) {
+                return GetPreferences().SetPasswordCrib(crib) ? 0 : 1;
+            });
+    }
+    return *m_password;
+}
+
+const CBlowfish* CVModel::GetPasswordCipher() const {
+    return m_password ? m_password->Cipher() : nullptr;
+}
+
+int CVModel::ChangePassword(std::string_view newPassword, std::string_view currentPassword) {
+    const int rc = Password().ChangePassword(newPassword, currentPassword);
+    if (rc == CCVPassword::kRight && m_initialised) SaveIfAllowed();
+    return rc;
+}
+
+int CVModel::PreparePreferences() {
+    CCVPreferences& preferences = GetPreferences();
+    if (const int rc = preferences.SelectUser(); rc != 0) return rc;
+    return preferences.SelectAccount(preferences.GetLastActiveAccount());
+}
+
+void CVModel::ReadFolders() {
+    const CCVPreferences& preferences = GetPreferences();
+    m_dataFolder = FolderPath(preferences.GetUserPath());
+    m_importFolder = FolderPath(preferences.GetImportPath());
+}
+
+int CVModel::Init() {
+    if (m_initialised) return 0;
+    ReadFolders();
+    // A list left by a failed load is replaced, never loaded into a second time.
+    m_accountList = std::make_unique<CCVAccountList>(m_listMakers);
+    m_accountList->SetPasswordHolder(&Password());
+    m_accountList->SetPreferences(&GetPreferences());
+    const int rc = m_accountList->Load(m_dataFolder);
+    if (!m_importList) {
+        m_importList = std::make_unique<CCVAccountList>();
+        m_importList->SetPasswordHolder(&Password());
+        m_importList->LoadImports(m_importFolder);  // an empty or missing folder is no error
+    }
+    // The reminder program steps back while this program runs. (The nearest reminder time
+    // belongs to the scheduled transactions, which write it whenever they change.)
+    CCVTodayPlugIn::WriteReminderStatus(CCVTodayPlugIn::kProgramRunning);
+    if (rc == 0) m_initialised = true;
+    return rc;
+}
+
+int CVModel::Reinit() {
+    m_importList.reset();
+    if (m_accountList) {
+        m_accountList->ClearReferenceLists();
+        m_accountList.reset();
+    }
+    m_initialised = false;
+    return Init();
+}
+
+int CVModel::SaveIfAllowed() {
+    if (!m_accountList || m_reloadPending) return 0;
+    return m_accountList->SaveAll();
+}
+
+int CVModel::SaveAndRelease() {
+    const int rc = SaveIfAllowed();
+    m_accountList.reset();
+    m_initialised = false;
+    return rc;
+}
+
+int CVModel::SetCurrentAccount(std::int64_t index) {
+    return m_accountList ? m_accountList->SetCurrentAccount(index) : 1;
+}
+
+CCVAccount* CVModel::GetCurrentAccount() const {
+    return m_accountList ? m_accountList->At(m_accountList->GetCurrentAccountIndex()) : nullptr;
+}

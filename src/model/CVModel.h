@@ -1,0 +1,115 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/CCVAccountList.h"
+#include "model/ListMakers.h"
+#include "preferences/CCVPreferences.h"
+#include "storage/CCVPassword.h"
+
+class CBlowfish;
+
+// The one object through which the screens and services reach the stored data. It owns the
+// account list (and through it every account and reference list), the list of accounts waiting
+// in the import folder, the preferences and the password cipher; it decides where the data lives
+// and when it is loaded, saved and, after a desktop synchronisation, thrown away and reloaded.
+//
+//   start-up      SetListMakers, PreparePreferences, then (after the password, when one is set)
+//                 Init
+//   running       the screens change the data in memory; SaveIfAllowed writes it
+//   sync start    SaveIfAllowed; sync end: SetReloadPending(true), and nothing is saved until
+//                 Reinit has reloaded the files the desktop companion left
+//   end           SaveAndRelease
+//
+// The hand-over slots carry a screen's object to the next screen; the model does not own them.
+class CVModel {
+  public:
+    // The process-wide model.
+    static CVModel* GetModel();
+
+    CVModel();
+    ~CVModel();
+    CVModel(const CVModel&) = delete;
+    CVModel& operator=(const CVModel&) = delete;
+
+    // How the lists of other layers are made (see ListMakers); takes effect at the next Init.
+    void SetListMakers(ListMakers makers) { m_listMakers = std::move(makers); }
+
+    // Loads the data folder of the preferences ("User Path"): see CCVAccountList::Load. Also
+    // fills the import list from "Import Path" and tells the reminder program that the program
+    // runs. 0, or the load's error (the model then stays uninitialised and holds what was read).
+    // Does nothing once initialised.
+    int Init();
+    // Throws the data away unsaved and loads it again from the files. Init's result; the caller
+    // shows IDS_MODEL_INIT_FAIL when it fails (and IDS_MODEL_REINIT_EXCEPTION when memory runs
+    // out, which throws).
+    int Reinit();
+    // Saves everything (see CCVAccountList::SaveAll) unless there is no data or a reload is
+    // pending. 0 or the first failure.
+    int SaveIfAllowed();
+    // Saves as SaveIfAllowed, then destroys the account list.
+    int SaveAndRelease();
+
+    void SetReloadPending(bool pending) { m_reloadPending = pending; }
+    bool IsReloadPending() const { return m_reloadPending; }
+    void SetReloading(bool reloading) { m_reloading = reloading; }
+    bool IsReloading() const { return m_reloading; }
+    bool IsInitialised() const { return m_initialised; }
+
+    CCVAccountList* GetAccountList() { return m_accountList.get(); }
+    CCVAccountList* GetImportList() { return m_importList.get(); }
+    const std::string& GetDataFolder() const { return m_dataFolder; }
+    const std::string& GetImportFolder() const { return m_importFolder; }
+    // Forward to the account list's current account; 1 without an account list.
+    int SetCurrentAccount(std::int64_t index);
+    CCVAccount* GetCurrentAccount() const;
+
+    // ---- preferences ----
+    // Selects the user's settings (creating them on a clean registry) and then those of the last
+    // active account. 0 or the preferences' error.
+    int PreparePreferences();
+    CCVPreferences& GetPreferences();
+
+    // ---- password ----
+    int PasswordState() { return Password().PasswordState(); }
+    int CheckPassword(std::string_view password) { return Password().CheckPassword(password); }
+    // A change also saves the data at once, so the protected bytes on disk follow the new
+    // password rather than waiting for the end of the program.
+    int ChangePassword(std::string_view newPassword, std::string_view currentPassword);
+    const CBlowfish* GetPasswordCipher() const;
+
+    // ---- hand-over slots ----
+    void* GetOnlineSlot() const { return m_onlineSlot; }
+    void SetOnlineSlot(void* slot) { m_onlineSlot = slot; }
+    std::int32_t GetSelectedIndex() const { return m_selectedIndex; }
+    void SetSelectedIndex(std::int32_t index) { m_selectedIndex = index; }
+    void* GetEditSlotA() const { return m_editSlotA; }
+    void SetEditSlotA(void* slot) { m_editSlotA = slot; }
+    void* GetEditSlotB() const { return m_editSlotB; }
+    void SetEditSlotB(void* slot) { m_editSlotB = slot; }
+    void* GetReportSelection() const { return m_reportSelection; }
+    void SetReportSelection(void* selection) { m_reportSelection = selection; }
+
+  private:
+    CCVPassword& Password();
+    void ReadFolders();
+
+    ListMakers m_listMakers;
+    std::unique_ptr<CCVAccountList> m_accountList;
+    std::unique_ptr<CCVPreferences> m_preferences;
+    void* m_onlineSlot = nullptr;
+    std::int32_t m_selectedIndex = -1;
+    void* m_editSlotA = nullptr;
+    void* m_editSlotB = nullptr;
+    bool m_initialised = false;
+    std::unique_ptr<CCVAccountList> m_importList;
+    void* m_reportSelection = nullptr;
+    std::unique_ptr<CCVPassword> m_password;
+    bool m_reloadPending = false;
+    bool m_reloading = false;
+    std::string m_dataFolder;
+    std::string m_importFolder;
+};

@@ -1,0 +1,47 @@
+#include "preferences/CCVTodayPlugIn.h"
+
+#include "preferences/CCVPreferences.h"
+#include "preferences/CCVRegistry.h"
+
+namespace {
+
+constexpr const wchar_t* kKeyName = L"Today_PlugIn";
+constexpr const wchar_t* kNearestDateTime = L"Nearest Date Time";
+constexpr const wchar_t* kReminderStatus = L"Reminder Status";
+
+}  // namespace
+
+std::wstring CCVTodayPlugIn::KeyPath() {
+    return CCVPreferences::ProgramKey() + L"\\" + kKeyName;
+}
+
+// The key is created first, as the reminder program expects to find it.
+bool CCVTodayPlugIn::CreateKey() {
+    CCVRegistry key(sys::HKEY_CURRENT_USER, KeyPath());
+    return key.Create();
+}
+
+std::uint32_t CCVTodayPlugIn::Read(const wchar_t* name) {
+    CreateKey();
+    return CCVRegistry::ReadDword(sys::HKEY_CURRENT_USER, KeyPath(), name);
+}
+
+bool CCVTodayPlugIn::Write(const wchar_t* name, std::uint32_t value) {
+    return CreateKey() && CCVRegistry::WriteDword(sys::HKEY_CURRENT_USER, KeyPath(), name, value);
+}
+
+std::uint32_t CCVTodayPlugIn::ReadNearestDateTime() {
+    return Read(kNearestDateTime);
+}
+
+bool CCVTodayPlugIn::WriteNearestDateTime(std::uint32_t time) {
+    return Write(kNearestDateTime, time);
+}
+
+std::uint32_t CCVTodayPlugIn::ReadReminderStatus() {
+    return Read(kReminderStatus);
+}
+
+bool CCVTodayPlugIn::WriteReminderStatus(std::uint32_t status) {
+    return Write(kReminderStatus, status);
+}
