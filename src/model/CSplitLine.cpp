@@ -6,11 +6,7 @@
 #include "storage/RecordArchive.h"
 
 void CSplitLine::SetMemo(const char* memo) {
-    if (memo == nullptr) {
-        m_memo.clear();
-        return;
-    }
-    m_memo.assign(memo, ::strnlen(memo, kMemoCapacity));
+    SetBoundedText(m_memo, memo, kMemoCapacity);
 }
 
 int CSplitLine::SerializeFixedFields(RecordArchive& ar) {

@@ -54,8 +54,8 @@ int CTransaction::Serialize(RecordArchive& ar) {
     int rc = CCVItem::Serialize(ar);
     if (rc == 0) rc = SerializeFixedFields(ar);
     if (rc == 0) rc = TransferCountedText(ar, f.payeeName);
-    if (rc == 0) rc = TransferCountedText(ar, f.memo);
-    if (rc == 0) rc = TransferCountedText(ar, f.onlineId);
+    if (rc == 0) rc = TransferCountedText(ar, f.memo, kMemoCapacity);
+    if (rc == 0) rc = TransferCountedText(ar, f.onlineId, kOnlineIdCapacity);
     SplitLines lines;
     for (int i = 0; i < kSplitLines; ++i) {
         if (!ar.IsLoading()) lines[static_cast<std::size_t>(i)] = GetSplit(i);
@@ -169,12 +169,12 @@ void CTransaction::SetPayeeName(const char* name) {
 }
 
 void CTransaction::SetMemo(const char* memo) {
-    m_fields.memo.Set(memo);
+    SetBoundedText(m_fields.memo, memo, kMemoCapacity);
     MarkChanged();
 }
 
 void CTransaction::SetOnlineId(const char* onlineId) {
-    m_fields.onlineId.Set(onlineId);
+    SetBoundedText(m_fields.onlineId, onlineId, kOnlineIdCapacity);
     MarkChanged();
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "model/CSplitLine.h"
@@ -202,8 +203,10 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
         // What a find reads stands together: the state above, the lines, payee and memo.
         std::vector<CSplitLine> splits;  // empty, or all kSplitLines lines
         FixedText<kPayeeCapacity + 1> payeeName;
-        FixedText<kMemoCapacity + 1> memo;
-        FixedText<kOnlineIdCapacity + 1> onlineId;
+        // The memo and the bank's identifier are mostly short or empty: held at their length,
+        // not at their capacity, since a register holds tens of thousands of transactions.
+        std::string memo;
+        std::string onlineId;
     };
 
     static bool ValidLine(int line) { return line >= 0 && line < kSplitLines; }

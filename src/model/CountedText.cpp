@@ -26,6 +26,14 @@ int ReadCounted(RecordArchive& ar, std::size_t capacity, std::string& text) {
 
 }  // namespace
 
+void SetBoundedText(std::string& text, const char* value, std::size_t capacity) {
+    if (value == nullptr) {
+        text.clear();
+        return;
+    }
+    text.assign(value, ::strnlen(value, capacity));
+}
+
 int TransferCountedText(RecordArchive& ar, char* field, std::size_t capacity) {
     capacity = std::min(capacity, kMaxCountedLength);
     if (!ar.IsLoading()) return WriteCounted(ar, field, ::strnlen(field, capacity));

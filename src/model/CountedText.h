@@ -16,6 +16,9 @@ class RecordArchive;
 
 constexpr std::size_t kMaxCountedLength = 255;
 
+// Sets `text` to at most `capacity` characters of `value`, up to its first zero; null clears it.
+void SetBoundedText(std::string& text, const char* value, std::size_t capacity);
+
 // `field` holds capacity + 1 bytes (capacity at most kMaxCountedLength).
 int TransferCountedText(RecordArchive& ar, char* field, std::size_t capacity);
 
