@@ -14,7 +14,9 @@ class CTransaction;
 // account's record (beginning balance, ending balance, closing date; a date of 0 means none):
 //
 //   set-up     GetStatementDefaults fills the screen; the statement setters store what the user
-//              entered (beginning balance, ending balance, then the date)
+//              entered (beginning balance, ending balance, then the date). A balance text that
+//              is not an amount is refused by the screen's amount check ("Enter a valid
+//              amount."), for the ending balance followed by IDS_ENDING_BALANCE_INVALID
 //   list       the uncleared and cleared transactions dated before the closing date, in register
 //              order; the user marks them (SetReconcileMark)
 //   finishing  GetMarkedDifference; FinishMessage says what to show; with the user's choice
