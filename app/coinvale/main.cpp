@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Version.h"
+#include "model/CScheduledList.h"
 #include "model/CVModel.h"
 #include "online/CFiList.h"
 #include "platform/sys/Clock.h"
@@ -92,9 +93,10 @@ int main() {
     std::printf("Coinvale %s\n", COINVALE_VERSION);
 
     CVModel& model = *CVModel::GetModel();
-    model.SetListMakers({.scheduled = {}, .institutions = [] {
-                             return std::unique_ptr<CCVItemList>(std::make_unique<CFiList>());
-                         }});
+    model.SetListMakers(
+        {.scheduled =
+             [] { return std::unique_ptr<CCVItemList>(std::make_unique<CScheduledList>()); },
+         .institutions = [] { return std::unique_ptr<CCVItemList>(std::make_unique<CFiList>()); }});
     if (model.PreparePreferences() != 0) {
         PrintMessage(stderr, res::IDS_SETTINGS_NOT_WRITTEN, sys::RegistryFilePath().c_str());
         return kExitFailure;

@@ -9,12 +9,15 @@
 
 #include "model/AmountMath.h"
 #include "model/BuiltInKey.h"
+#include "model/CAccountOperations.h"
 #include "model/CCVAccountFile.h"
+#include "model/CScheduledList.h"
 #include "model/MDirectoryVersion.h"
 #include "model/ModelText.h"
 #include "platform/sys/CodePage.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/WinErrors.h"
+#include "preferences/CCVTodayPlugIn.h"
 #include "storage/CCVPassword.h"
 #include "storage/Text.h"
 
@@ -467,6 +470,23 @@ std::string CCVAccountList::GetAccountNameById(const RecordKey& accountId, bool 
     const std::string name = account != nullptr ? account->GetName() : "";
     if (!bracketed) return name;
     return CCVCategoryText::kAccountOpen + name + CCVCategoryText::kAccountClose;
+}
+
+CScheduledList* CCVAccountList::GetScheduledTransactions() {
+    return dynamic_cast<CScheduledList*>(m_scheduled.get());
+}
+
+int CCVAccountList::AddTransactionWithTwins(CCVAccount& account,
+                                            std::unique_ptr<CTransaction> transaction) {
+    return CAccountOperations(*this).AddTransactionWithTwins(account, std::move(transaction));
+}
+
+DateTime CCVAccountList::ReadNearestDateTime() {
+    return CCVTodayPlugIn::ReadNearestDateTime();
+}
+
+void CCVAccountList::WriteNearestDateTime(DateTime time) {
+    CCVTodayPlugIn::WriteNearestDateTime(time);
 }
 
 int CCVAccountList::MemorizePayee(const CTransaction& transaction) {

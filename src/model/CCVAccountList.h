@@ -16,12 +16,14 @@
 #include "model/CTransactionTypeList.h"
 #include "model/EditOutcome.h"
 #include "model/ListMakers.h"
+#include "model/MScheduleHost.h"
 #include "model/YesNo.h"
 #include "storage/CCVItemList.h"
 
 class CBlowfish;
 class CCVPassword;
 class CCVPreferences;
+class CScheduledList;
 
 // All accounts, in name order unless sorted otherwise, and the owner of every reference list. It
 // knows the data folder: it loads the list files and every account file at start-up (creating
@@ -47,7 +49,8 @@ class CCVPreferences;
 class CCVAccountList : public CCVItemList,
                        public CCVAccount::MOwner,
                        public CCVCategoryText::MAccounts,
-                       public CCurrencyList::MCurrencyUsers {
+                       public CCurrencyList::MCurrencyUsers,
+                       public MScheduleHost {
   public:
     static constexpr const char* kListName = "CCVAccount";
     static constexpr std::uint16_t kListVersion = 0;
@@ -130,7 +133,7 @@ class CCVAccountList : public CCVItemList,
     YesNo AccountNameExists(const char* name) const;
 
     const CCVAccount* FindAccountById(const RecordKey& accountId) const override;
-    CCVAccount* FindAccountById(const RecordKey& accountId);
+    CCVAccount* FindAccountById(const RecordKey& accountId) override;
     const CCVAccount* FindAccountByName(const char* name) const override;
     // The first account whose routing number and account number equal the texts exactly.
     CCVAccount* FindAccountByOnlineKeys(const char* routingNumber, const char* accountNumber) const;
@@ -183,6 +186,8 @@ class CCVAccountList : public CCVItemList,
     // The lists made by the installed makers; null without one.
     CCVItemList* GetScheduledList() { return m_scheduled.get(); }
     CCVItemList* GetInstitutionList() { return m_institutions.get(); }
+    // The scheduled list when the installed maker makes a CScheduledList, else null.
+    CScheduledList* GetScheduledTransactions();
     // Empties every reference list, destroying the records, and forgets the institution list's
     // directory version (the model does this before it throws the data away for a reload).
     void ClearReferenceLists();
@@ -192,6 +197,14 @@ class CCVAccountList : public CCVItemList,
     const CClassList* GetClassList() const override { return &m_classes; }
     CCVPayeeLookUpList* GetPayeeLookUpList() override { return &m_payeeLookUps; }
     const CCVPreferences* GetPreferences() const override { return m_preferences; }
+
+    // ---- what the scheduled transactions need ----
+    // See CAccountOperations::AddTransactionWithTwins.
+    int AddTransactionWithTwins(CCVAccount& account,
+                                std::unique_ptr<CTransaction> transaction) override;
+    // "Nearest Date Time" of the reminder key (CCVTodayPlugIn).
+    DateTime ReadNearestDateTime() override;
+    void WriteNearestDateTime(DateTime time) override;
 
   protected:
     std::unique_ptr<CCVItem> NewRecord() const override;

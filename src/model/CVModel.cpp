@@ -1,5 +1,6 @@
 #include "model/CVModel.h"
 
+#include "model/CScheduledList.h"
 #include "platform/sys/CodePage.h"
 #include "preferences/CCVTodayPlugIn.h"
 
@@ -73,9 +74,13 @@ int CVModel::Init() {
         m_importList->SetPasswordHolder(&Password());
         m_importList->LoadImports(m_importFolder);  // an empty or missing folder is no error
     }
-    // The reminder program steps back while this program runs. (The nearest reminder time
-    // belongs to the scheduled transactions, which write it whenever they change.)
+    // The reminder program steps back while this program runs. The nearest reminder time
+    // belongs to the scheduled transactions, which write it whenever they change; a time of 0
+    // (none, or never written) is worked out again from the list just read.
     CCVTodayPlugIn::WriteReminderStatus(CCVTodayPlugIn::kProgramRunning);
+    if (CScheduledList* scheduled = m_accountList->GetScheduledTransactions()) {
+        scheduled->RefreshReminderTimeIfUnset(*m_accountList);
+    }
     if (rc == 0) m_initialised = true;
     return rc;
 }

@@ -136,6 +136,17 @@ enum StringId : int {
     IDS_REPEAT_TIMES = 824,
     IDS_SCHEDULE_OUT_OF_ORDER = 830,
     IDS_SCHEDULE_GONE = 831,
+    // account operations: transfers, deleting and purging, reconciling
+    IDS_TRANSFER_SAME_ACCOUNT = 900,
+    IDS_PURGE_ONE_QUESTION = 901,
+    IDS_DELETE_ONE_QUESTION = 902,
+    IDS_SPLIT_TWIN_LOCKED = 903,
+    IDS_PURGE_QUESTION = 904,
+    IDS_RECONCILED = 905,
+    IDS_RECONCILE_OFF_ASK = 906,        // %s: the difference as an amount text
+    IDS_RECONCILE_OFF_ADJUST = 907,     // %s: the difference as an amount text
+    IDS_RECONCILE_OFF_NO_ADJUST = 908,  // %s: the difference as an amount text
+    IDS_ENDING_BALANCE_INVALID = 909,
     // ---- end of the data model ----
 
     // The window system, controls and the shell (1000-2999).

@@ -144,6 +144,29 @@ constexpr Entry kStrings[] = {
      L"You cannot edit a scheduled transaction that is out of order.You may only edit the first "
      L"transaction in the series"},
     {IDS_SCHEDULE_GONE, L"This scheduled transaction no longer exists."},
+    {IDS_TRANSFER_SAME_ACCOUNT, L"You cant transfer to and from the same account."},
+    {IDS_PURGE_ONE_QUESTION,
+     L"This action will purge the transaction from the account.If the transaction hasnt been "
+     L"marked as clear it will clear the transaction before purging.Are you sure you want to do "
+     L"this?"},
+    {IDS_DELETE_ONE_QUESTION,
+     L"This action will delete the transaction as if it never took place.Are you sure you want to "
+     L"do this?"},
+    {IDS_SPLIT_TWIN_LOCKED,
+     L"This transaction was created as a transfer from a split transaction. In order to change or "
+     L"delete it, you must go to the source transaction."},
+    {IDS_PURGE_QUESTION,
+     L"This action will permanently delete all the specified transactions. Are you sure you want "
+     L"to do this?"},
+    {IDS_RECONCILED, L"Congratulations, your account has been reconciled."},
+    {IDS_RECONCILE_OFF_ASK,
+     L"Your account is off by %s. Do you want to create an adjustment to resolve the "
+     L"descrepancy?"},
+    {IDS_RECONCILE_OFF_ADJUST,
+     L"Your account is off by %s. It will create an adjustment to resolve the descrepancy."},
+    {IDS_RECONCILE_OFF_NO_ADJUST,
+     L"Your account is off by %s. It will not create any adjustment to resolve the descrepancy."},
+    {IDS_ENDING_BALANCE_INVALID, L"You must enter a valid amount for the ending balance."},
     // ---- end of the data model ----
 
     // The window system, controls and the shell (1000-2999).

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# coinvale on a throw-away home: the first run creates the data folder with its five first
-# accounts and lists them with the total; a second run finds the same accounts; a damaged account
-# file is reported and kept beside the one the run saves.
+# coinvale on a throw-away home: the first run creates the data folder with its eight list files
+# and five first accounts and lists the accounts with the total; a second run finds the same
+# accounts; a damaged account file is reported and kept beside the one the run saves.
 #   FirstRunTest.sh path/to/coinvale
 set -euo pipefail
 program="$1"
@@ -20,6 +20,10 @@ for name in "American Express" Checking "Master Card" Savings Visa; do
     [ -f "$data/$name.cvl" ] || fail "no file for $name"
 done
 [ -f "$home/registry.reg" ] || fail "no registry in COINVALE_HOME"
+# The eight list files, the scheduled transactions among them (a fresh one is its two count bytes).
+lists="$(cd "$data" && ls -- *.lst | wc -l)"
+[ "$lists" = 8 ] || fail "the first run wrote $lists list files"
+[ "$(stat -c %s "$data/ScheduledTransList.lst")" = 2 ] || fail "no fresh scheduled list"
 
 second="$("$program")" || fail "the second run ended with $?"
 [ "$second" = "$first" ] || fail "the second run listed: $second"

@@ -2,26 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "model/CScheduledList.h"
 #include "online/CFiList.h"
-#include "storage/TestRecord.h"
 
 namespace account_list_fixture {
-namespace {
-
-// Stands in for the scheduled transactions: an empty list by default.
-class ScheduledStandIn : public CCVItemList {
-  public:
-    ScheduledStandIn() : CCVItemList("CScheduledItem", 0) {}
-
-  protected:
-    std::unique_ptr<CCVItem> NewRecord() const override { return std::make_unique<TestRecord>(); }
-};
-
-}  // namespace
 
 ListMakers TestListMakers() {
     return {.scheduled = []() -> std::unique_ptr<CCVItemList> {
-                return std::make_unique<ScheduledStandIn>();
+                return std::make_unique<CScheduledList>();
             },
             .institutions = []() -> std::unique_ptr<CCVItemList> {
                 return std::make_unique<CFiList>();

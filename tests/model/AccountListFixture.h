@@ -1,7 +1,7 @@
 #pragma once
 
 // A data folder in a temporary folder and account lists made the way the program makes them:
-// the institution list is a CFiList, the scheduled list a stand-in list of test records.
+// the institution list is a CFiList, the scheduled list a CScheduledList.
 #include <memory>
 #include <string>
 

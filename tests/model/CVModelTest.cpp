@@ -6,6 +6,7 @@
 
 #include "AccountListFixture.h"
 #include "model/BuiltInKey.h"
+#include "model/CScheduledList.h"
 #include "platform/sys/CodePage.h"
 #include "platform/sys/Files.h"
 #include "preferences/CCVRegistry.h"
@@ -97,6 +98,31 @@ TEST_F(CVModelTest, ReinitReadsTheFilesAgain) {
     EXPECT_TRUE(m_model.IsInitialised());
     EXPECT_EQ(m_model.GetAccountList()->At(1)->GetBalance(CCVAccount::kBalanceCurrent), 100);
     EXPECT_EQ(m_model.GetAccountList()->GetCategories().Count(), 30u);
+}
+
+TEST_F(CVModelTest, StartUpWorksOutAReminderTimeOfZeroFromTheScheduledList) {
+    ASSERT_EQ(m_model.Init(), 0);
+    CScheduledList* scheduled = m_model.GetAccountList()->GetScheduledTransactions();
+    ASSERT_NE(scheduled, nullptr);
+    auto item = std::make_unique<CScheduledItem>();
+    item->SetAccountId(m_model.GetAccountList()->At(1)->GetAccountId());
+    item->SetNextDate(3'100'000'000u);
+    item->SetFrequency(kFrequencyMonthly);
+    item->SetRemainingCount(CScheduledItem::kIndefinitely);
+    item->SetEnterMode(CScheduledItem::kRemindMe);
+    item->SetDaysInAdvance(2);
+    const DateTime reminder = item->GetReminderTime();
+    scheduled->Append(item.release());
+    ASSERT_EQ(m_model.SaveAndRelease(), 0);
+
+    // A stored time is kept as it is; 0 is worked out again from the list file just read.
+    CCVTodayPlugIn::WriteNearestDateTime(5);
+    ASSERT_EQ(m_model.Init(), 0);
+    EXPECT_EQ(CCVTodayPlugIn::ReadNearestDateTime(), 5u);
+    ASSERT_EQ(m_model.GetAccountList()->GetScheduledTransactions()->Count(), 1u);
+    CCVTodayPlugIn::WriteNearestDateTime(0);
+    ASSERT_EQ(m_model.Reinit(), 0);
+    EXPECT_EQ(CCVTodayPlugIn::ReadNearestDateTime(), reminder);
 }
 
 TEST_F(CVModelTest, AccountFilesFollowThePassword) {
