@@ -273,6 +273,8 @@ int CAccountOperations::UpdateTransactionWithTwins(CCVAccount& account, CTransac
         if (oldAccount == newAccount) {
             updated.SetLinkedTransactionId(oldLink);
             rc = UpdateTwin(account, updated);
+            // A twin that is gone is not pointed at any longer.
+            if (rc != 0) updated.SetLinkedTransactionId(RecordKey{});
         } else {
             rc = HandleTwin(stored.GetCategoryId(), oldLink, false);
             updated.SetLinkedTransactionId(RecordKey{});

@@ -179,6 +179,20 @@ TEST_F(AccountOperations, UpdateTwinFollowsTheSource) {
     EXPECT_EQ(ops.UpdateTwin(*checking, transfer), 1);
 }
 
+// A twin step that fails part-way: the edit is kept, the error returned, and the transfer no
+// longer points at the twin that is gone.
+TEST_F(AccountOperations, EditOfATransferWhoseTwinIsGoneKeepsTheEditAndDropsTheLink) {
+    CTransaction& transfer = AddTransfer(*savings, 1000);
+    ASSERT_EQ(savings->DeleteTransactionAt(0), 0);  // gone behind the operations' back
+    CTransaction edited(transfer);
+    edited.SetAmount(2500);
+    CAccountOperations ops(*list);
+    EXPECT_NE(ops.UpdateTransactionWithTwins(*checking, transfer, edited), 0);
+    EXPECT_EQ(transfer.GetAmount(), 2500);
+    EXPECT_TRUE(transfer.GetLinkedTransactionId().IsNull());
+    EXPECT_EQ(Balance(*checking), -2500);
+}
+
 TEST_F(AccountOperations, DeletingAndPurgingOneTransactionWithItsTwins) {
     CAccountOperations ops(*list);
     const CTransaction& deleted = AddTransfer(*savings, 1000);
