@@ -45,8 +45,8 @@ class CVModel {
 
     // Loads the data folder of the preferences ("User Path"): see CCVAccountList::Load. Also
     // fills the import list from "Import Path", makes the report object over the account list
-    // and tells the reminder program that the program runs. 0, or the load's error (the model then stays uninitialised and holds what was read).
-    // Does nothing once initialised.
+    // and tells the reminder program that the program runs. 0, or the load's error (the model then
+    // stays uninitialised and holds what was read). Does nothing once initialised.
     int Init();
     // Throws the data away unsaved and loads it again from the files. Init's result; the caller
     // shows IDS_MODEL_INIT_FAIL when it fails (and IDS_MODEL_REINIT_EXCEPTION when memory runs

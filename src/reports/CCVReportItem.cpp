@@ -27,8 +27,8 @@ CCVReportItem::CCVReportItem(std::int32_t kind, std::string name, const RecordKe
                              const RecordKey& parentKey, Role role)
     : m_kind(kind), m_name(std::move(name)), m_key(key), m_parentKey(parentKey), m_role(role) {}
 
-CCVReportItem::CCVReportItem(CCVAccountList& accounts, std::int32_t kind,
-                             CTransaction& transaction, std::uint8_t splitIndex, Amount amount)
+CCVReportItem::CCVReportItem(CCVAccountList& accounts, std::int32_t kind, CTransaction& transaction,
+                             std::uint8_t splitIndex, Amount amount)
     : m_kind(kind) {
     switch (kind) {
         case kPayee:

@@ -45,8 +45,7 @@ std::string TotalRowName(const char* category) {
 
 std::unique_ptr<CCVReportItem> UnassignedRow(int by) {
     return std::make_unique<CCVReportItem>(by, LoadNarrowString(res::IDS_REPORT_UNASSIGNED),
-                                           RecordKey{}, RecordKey{},
-                                           CCVReportItem::kUnassignedRow);
+                                           RecordKey{}, RecordKey{}, CCVReportItem::kUnassignedRow);
 }
 
 }  // namespace
@@ -204,8 +203,8 @@ void CCVReportList::AddTransaction(CTransaction& transaction, std::uint8_t curre
                                    const CReportRowOrder& order) {
     const auto add = [&](std::uint8_t splitIndex, bool unassigned, Amount amount) {
         const Amount converted = m_accountList.ConvertToHome(amount, currency);
-        m_total = AddAmounts(m_total,
-                             AddPart(transaction, splitIndex, unassigned, converted, order));
+        m_total =
+            AddAmounts(m_total, AddPart(transaction, splitIndex, unassigned, converted, order));
     };
     if (m_by == report::kByPayee || !transaction.IsSplit()) {
         if (LeavesOut(transaction.GetCategoryId())) return;
@@ -254,9 +253,9 @@ void CCVReportList::AddCategoryTotals() {
         std::int64_t end = i + 1;
         while (end < static_cast<std::int64_t>(Count()) && At(end)->GetParentKey() == key) ++end;
         if (end == i + 1) continue;
-        auto total = std::make_unique<CCVReportItem>(report::kByCategory,
-                                                     TotalRowName(category.GetName()), RecordKey{},
-                                                     key, CCVReportItem::kTotalRow);
+        auto total =
+            std::make_unique<CCVReportItem>(report::kByCategory, TotalRowName(category.GetName()),
+                                            RecordKey{}, key, CCVReportItem::kTotalRow);
         Amount sum = 0;
         for (std::int64_t row = i; row < end; ++row) {
             sum = AddAmounts(sum, At(row)->GetAmount());
@@ -292,9 +291,9 @@ void CCVReportList::KeepDirection() {
 
 void CCVReportList::GroupSmallRows() {
     const Amount threshold = AbsoluteAmount(m_total) / kSmallRowDivisor;
-    auto other = std::make_unique<CCVReportItem>(m_by, LoadNarrowString(res::IDS_REPORT_OTHER),
-                                                 RecordKey{}, RecordKey{},
-                                                 CCVReportItem::kOtherRow);
+    auto other =
+        std::make_unique<CCVReportItem>(m_by, LoadNarrowString(res::IDS_REPORT_OTHER), RecordKey{},
+                                        RecordKey{}, CCVReportItem::kOtherRow);
     KeepRowsBackwards([&](CCVReportItem& row, const CCVReportItem*) {
         if (AbsoluteAmount(row.GetAmount()) >= threshold) return true;
         other->AppendEntries(row);

@@ -61,8 +61,9 @@ void CCVReports::KeepRowsBackwards(const KeepRow& keep) {
 void CCVReports::SortStable(
     const std::function<bool(const CCVReportItem&, const CCVReportItem&)>& before) {
     std::vector<CCVReportItem*> rows = TakeRows();
-    std::stable_sort(rows.begin(), rows.end(),
-                     [&](const CCVReportItem* a, const CCVReportItem* b) { return before(*a, *b); });
+    std::stable_sort(rows.begin(), rows.end(), [&](const CCVReportItem* a, const CCVReportItem* b) {
+        return before(*a, *b);
+    });
     PutRows(rows);
 }
 

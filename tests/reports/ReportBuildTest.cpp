@@ -25,10 +25,10 @@ TEST_F(ReportBuild, SplitLinesGoToTheirCategoriesAndTheRestToUnassigned) {
 
     const CCVReportList& r = Report(report::kByCategory);
     EXPECT_EQ(Rows(r), (RowList{{"Auto", 0},
-                               {"Auto:Fuel", -3000},
-                               {"Total Auto", -3000},
-                               {"Food", -6000},
-                               {"<Unassigned>", -1000}}));
+                                {"Auto:Fuel", -3000},
+                                {"Total Auto", -3000},
+                                {"Food", -6000},
+                                {"<Unassigned>", -1000}}));
     EXPECT_EQ(r.GetTotal(), -10000);
     for (const char* name : {"Auto:Fuel", "Food", "<Unassigned>"}) {
         const CCVReportItem* row = FindRow(r, name);
@@ -89,8 +89,8 @@ TEST_F(ReportBuild, SmallRowsOfAChartGoToOtherInTheHomeCurrency) {
     CCVAccount& euros = AddAccount("Euros", 3);
     list.GetCurrencies().FindByNumber(3)->SetRate(0.5);
     Add(checking, Day(2027, 3, 1), -99000, "Rent");
-    Add(checking, Day(2027, 3, 2), -500, "Cafe");    // 5.00: at the threshold, stays
-    Add(euros, Day(2027, 3, 3), -998, "Kiosk");      // 9.98 euros are 4.99: below it
+    Add(checking, Day(2027, 3, 2), -500, "Cafe");  // 5.00: at the threshold, stays
+    Add(euros, Day(2027, 3, 3), -998, "Kiosk");    // 9.98 euros are 4.99: below it
     Add(checking, Day(2027, 3, 4), -1, "Tips");
     Add(checking, Day(2027, 3, 5), 0, "Nothing");
 
@@ -158,12 +158,12 @@ TEST_F(ReportBuild, CategoryTotalsFollowTheirSubCategories) {
 
     Report(report::kByCategory);
     EXPECT_EQ(Rows(report), (RowList{{"Auto", -500},
-                                    {"Auto:Fuel", -3000},
-                                    {"Auto:Insurance", -2000},
-                                    {"Total Auto", -5500},
-                                    {"Travel", 0},
-                                    {"Travel:Air", -10000},
-                                    {"Total Travel", -10000}}));
+                                     {"Auto:Fuel", -3000},
+                                     {"Auto:Insurance", -2000},
+                                     {"Total Auto", -5500},
+                                     {"Travel", 0},
+                                     {"Travel:Air", -10000},
+                                     {"Total Travel", -10000}}));
     const CCVReportItem& total = *FindRow(report, "Total Auto");
     EXPECT_TRUE(total.IsTotalRow());
     EXPECT_TRUE(total.GetKey()->IsNull());
@@ -234,11 +234,10 @@ TEST_F(ReportBuild, PayeeRowsByNameWithoutRegardToCase) {
     Add(checking, Day(2027, 3, 4), -400, "zoo");
     Add(checking, Day(2027, 3, 5), -500, "");
     Add(checking, Day(2027, 3, 6), -600, "mid");
-    EXPECT_EQ(Rows(Report(report::kByPayee, true)), (RowList{{"alpha", -100},
-                                                            {"Beta", 0},
-                                                            {"Mid", -800},
-                                                            {"Zoo", -400},
-                                                            {"<Unassigned>", -800}}));
+    EXPECT_EQ(
+        Rows(Report(report::kByPayee, true)),
+        (RowList{
+            {"alpha", -100}, {"Beta", 0}, {"Mid", -800}, {"Zoo", -400}, {"<Unassigned>", -800}}));
     EXPECT_TRUE(report.At(4)->IsUnassigned());
 }
 
@@ -258,9 +257,9 @@ TEST_F(ReportBuild, ClassRowsAndClassesNoLongerListed) {
     list.GetClasses().DeleteClass(list.GetClasses().IndexOfKey(orphan.GetClassId()));
 
     EXPECT_EQ(Rows(Report(report::kByClass, true)), (RowList{{"Business", -100},
-                                                           {"Personal", 0},
-                                                           {"Travel", -800},
-                                                           {"<Unassigned>", -400 - 400 - 800}}));
+                                                             {"Personal", 0},
+                                                             {"Travel", -800},
+                                                             {"<Unassigned>", -400 - 400 - 800}}));
 }
 
 TEST_F(ReportBuild, AnEmptyListGivesThePrefilledRowsAndAGoneAccountAnError) {

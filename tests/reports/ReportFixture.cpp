@@ -67,9 +67,8 @@ CCVAccount& ReportTest::AddAccount(const char* name, std::uint8_t currency) {
     return *account;
 }
 
-CTransaction& ReportTest::Add(CCVAccount& account, DateTime date, Amount amount,
-                              const char* payee, const RecordKey& category,
-                              const RecordKey& classKey) {
+CTransaction& ReportTest::Add(CCVAccount& account, DateTime date, Amount amount, const char* payee,
+                              const RecordKey& category, const RecordKey& classKey) {
     auto t = std::make_unique<CTransaction>();
     t->SetDate(date);
     t->SetAmount(Magnitude(amount));

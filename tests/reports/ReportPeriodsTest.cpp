@@ -77,8 +77,7 @@ TEST_F(ReportPeriods, EveryPeriodOnChosenDays) {
         ASSERT_EQ(PeriodDates(c.period, start, end), 0);
         EXPECT_EQ(start, c.start) << c.year << "-" << c.month << "-" << c.day << " period "
                                   << c.period;
-        EXPECT_EQ(end, c.end) << c.year << "-" << c.month << "-" << c.day << " period "
-                              << c.period;
+        EXPECT_EQ(end, c.end) << c.year << "-" << c.month << "-" << c.day << " period " << c.period;
     }
 }
 

@@ -20,7 +20,8 @@ std::vector<std::uint8_t> Bytes(const std::array<std::uint8_t, N>& record) {
 
 // A record of zeros with the given bytes set.
 template <std::size_t N>
-std::vector<std::uint8_t> Expected(std::initializer_list<std::pair<std::size_t, std::uint8_t>> set) {
+std::vector<std::uint8_t> Expected(
+    std::initializer_list<std::pair<std::size_t, std::uint8_t>> set) {
     std::vector<std::uint8_t> bytes(N, 0);
     for (const auto& [offset, value] : set) bytes.at(offset) = value;
     return bytes;
@@ -48,10 +49,20 @@ TEST(ReportSettings, ReportRecordsByteForByte) {
     data.fill(0xEE);  // nothing of what was there before stays
     setting.fill(0xEE);
     Sample().ToReportRecords(data, setting);
-    EXPECT_EQ(Bytes(data), (Expected<CCVPreferences::kReportDataSize>(
-                               {{0, 1}, {1, 8}, {2, 2}, {4, 0x44}, {5, 0x33}, {6, 0x22},
-                                {7, 0x11}, {8, 0x88}, {9, 0x77}, {10, 0x66}, {11, 0x55},
-                                {120, 0x30}, {121, 0x20}, {122, 0x10}})));
+    EXPECT_EQ(Bytes(data), (Expected<CCVPreferences::kReportDataSize>({{0, 1},
+                                                                       {1, 8},
+                                                                       {2, 2},
+                                                                       {4, 0x44},
+                                                                       {5, 0x33},
+                                                                       {6, 0x22},
+                                                                       {7, 0x11},
+                                                                       {8, 0x88},
+                                                                       {9, 0x77},
+                                                                       {10, 0x66},
+                                                                       {11, 0x55},
+                                                                       {120, 0x30},
+                                                                       {121, 0x20},
+                                                                       {122, 0x10}})));
     EXPECT_EQ(Bytes(setting), (Expected<CCVPreferences::kReportSettingSize>(
                                   {{9, 1}, {11, 1}, {12, 1}, {84, 0x60}, {85, 0x50}, {86, 0x40}})));
     EXPECT_EQ(CReportSettings::FromReportRecords(data, setting), Sample());
@@ -62,9 +73,9 @@ TEST(ReportSettings, BudgetRecordByteForByte) {
     s.period = report::kThisQuarter;
     CCVPreferences::BudgetSetting setting{};
     s.ToBudgetRecord(setting);
-    EXPECT_EQ(Bytes(setting), (Expected<CCVPreferences::kBudgetSettingSize>(
-                                  {{0, 1}, {1, 6}, {9, 1}, {11, 1}, {12, 1}, {84, 0x60},
-                                   {85, 0x50}, {86, 0x40}})));
+    EXPECT_EQ(Bytes(setting),
+              (Expected<CCVPreferences::kBudgetSettingSize>(
+                  {{0, 1}, {1, 6}, {9, 1}, {11, 1}, {12, 1}, {84, 0x60}, {85, 0x50}, {86, 0x40}})));
     const CReportSettings back = CReportSettings::FromBudgetRecord(setting);
     EXPECT_EQ(back.by, report::kByCategory);
     EXPECT_EQ(back.period, report::kThisQuarter);
