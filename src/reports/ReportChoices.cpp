@@ -1,5 +1,7 @@
 #include "reports/ReportChoices.h"
 
+#include "resources/StringTable.h"
+
 namespace report {
 namespace {
 
@@ -32,13 +34,11 @@ void WholeYear(DateParts& start, DateParts& end) {
 }  // namespace
 
 res::StringId ByNameId(int by) {
-    if (by < 0 || by >= kByCount) return res::IDS_NONE;
-    return static_cast<res::StringId>(res::IDS_REPORT_BY_PAYEE + by);
+    return res::NthStringId(res::IDS_REPORT_BY_PAYEE, by, kByCount);
 }
 
 res::StringId PeriodNameId(int period) {
-    if (period < 0 || period >= kPeriodCount) return res::IDS_NONE;
-    return static_cast<res::StringId>(res::IDS_PERIOD_LAST_30_DAYS + period);
+    return res::NthStringId(res::IDS_PERIOD_LAST_30_DAYS, period, kPeriodCount);
 }
 
 int PeriodDates(int period, DateTime& startDate, DateTime& endDate) {

@@ -5,10 +5,10 @@
 #include "ReportFixture.h"
 #include "model/BuiltInKey.h"
 #include "model/CCVPayeeItem.h"
+#include "model/ScheduleDay.h"
 
 namespace {
 
-using report_fixture::Day;
 using report_fixture::FindRow;
 using report_fixture::Row;
 using report_fixture::Rows;
@@ -204,21 +204,11 @@ TEST_F(ReportBuild, AForeignAccountCountsInTheHomeCurrency) {
 
 TEST_F(ReportBuild, OnlyTransactionsOfThePeriodThatAreNotVoid) {
     CCVAccount& checking = AddAccount("Checking");
-    const auto at = [](int month, int day, int hour, int minute, int second) {
-        DateParts parts;
-        parts.year = 2027;
-        parts.month = static_cast<std::uint16_t>(month);
-        parts.day = static_cast<std::uint16_t>(day);
-        parts.hour = static_cast<std::uint16_t>(hour);
-        parts.minute = static_cast<std::uint16_t>(minute);
-        parts.second = static_cast<std::uint16_t>(second);
-        return PartsToDate(parts);
-    };
-    Add(checking, at(2, 28, 23, 59, 59), -1, "Before");
-    Add(checking, at(3, 1, 0, 0, 0), -2, "First");
-    Add(checking, at(3, 31, 23, 59, 59), -4, "Last");
-    Add(checking, at(4, 1, 0, 0, 0), -8, "After");
-    Add(checking, at(3, 10, 12, 0, 0), -16, "Void").SetState(CTransaction::kVoid);
+    Add(checking, Day(2027, 2, 28, 23, 59, 59), -1, "Before");
+    Add(checking, Day(2027, 3, 1, 0, 0, 0), -2, "First");
+    Add(checking, Day(2027, 3, 31, 23, 59, 59), -4, "Last");
+    Add(checking, Day(2027, 4, 1, 0, 0, 0), -8, "After");
+    Add(checking, Day(2027, 3, 10, 12, 0, 0), -16, "Void").SetState(CTransaction::kVoid);
     EXPECT_EQ(Rows(Report(report::kByPayee)), (RowList{{"First", -2}, {"Last", -4}}));
 }
 

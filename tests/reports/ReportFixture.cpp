@@ -9,8 +9,6 @@ namespace report_fixture {
 
 namespace {
 
-constexpr int kNoon = 12;
-
 RecordKey TypeFor(Amount amount) {
     return BuiltInKey(amount < 0 ? CTransactionTypeList::kTypeWithdrawal
                                  : CTransactionTypeList::kTypeDeposit);
@@ -21,15 +19,6 @@ Amount Magnitude(Amount amount) {
 }
 
 }  // namespace
-
-DateTime Day(int year, int month, int day) {
-    DateParts parts;
-    parts.year = static_cast<std::uint16_t>(year);
-    parts.month = static_cast<std::uint16_t>(month);
-    parts.day = static_cast<std::uint16_t>(day);
-    parts.hour = kNoon;
-    return PartsToDate(parts);
-}
 
 std::vector<Row> Rows(const CCVReportList& report) {
     std::vector<Row> rows;

@@ -13,9 +13,6 @@
 
 namespace report_fixture {
 
-// A day of the calendar at noon.
-DateTime Day(int year, int month, int day);
-
 struct Line {
     RecordKey category;
     Amount amount;  // signed, like the transaction

@@ -1,22 +1,12 @@
 // The periods of a report on chosen days, their budget factors and names.
 #include <gtest/gtest.h>
 
+#include "model/ScheduleDay.h"
 #include "platform/sys/Clock.h"
 #include "reports/ReportChoices.h"
 #include "resources/StringTable.h"
 
 namespace {
-
-DateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-    DateParts parts;
-    parts.year = static_cast<std::uint16_t>(year);
-    parts.month = static_cast<std::uint16_t>(month);
-    parts.day = static_cast<std::uint16_t>(day);
-    parts.hour = static_cast<std::uint16_t>(hour);
-    parts.minute = static_cast<std::uint16_t>(minute);
-    parts.second = static_cast<std::uint16_t>(second);
-    return PartsToDate(parts);
-}
 
 struct Case {
     int year, month, day;  // today
@@ -25,10 +15,10 @@ struct Case {
 };
 
 DateTime First(int year, int month, int day) {
-    return At(year, month, day);
+    return Day(year, month, day);
 }
 DateTime Last(int year, int month, int day) {
-    return At(year, month, day, 23, 59, 59);
+    return Day(year, month, day, 23, 59, 59);
 }
 
 class ReportPeriods : public ::testing::Test {

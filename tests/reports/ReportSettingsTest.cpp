@@ -18,12 +18,14 @@ std::vector<std::uint8_t> Bytes(const std::array<std::uint8_t, N>& record) {
     return {record.begin(), record.end()};
 }
 
-// A record of zeros with the given bytes set.
+// A record of zeros with runs of bytes set at their offsets.
+using ByteRun = std::pair<std::size_t, std::vector<std::uint8_t>>;
 template <std::size_t N>
-std::vector<std::uint8_t> Expected(
-    std::initializer_list<std::pair<std::size_t, std::uint8_t>> set) {
+std::vector<std::uint8_t> Expected(const std::vector<ByteRun>& runs) {
     std::vector<std::uint8_t> bytes(N, 0);
-    for (const auto& [offset, value] : set) bytes.at(offset) = value;
+    for (const auto& [offset, run] : runs) {
+        for (std::size_t i = 0; i < run.size(); ++i) bytes.at(offset + i) = run[i];
+    }
     return bytes;
 }
 
@@ -43,40 +45,32 @@ CReportSettings Sample() {
     return s;
 }
 
-TEST(ReportSettings, ReportRecordsByteForByte) {
+TEST(ReportSettings, RecordsByteForByte) {
     CCVPreferences::ReportData data{};
     CCVPreferences::ReportSetting setting{};
     data.fill(0xEE);  // nothing of what was there before stays
     setting.fill(0xEE);
     Sample().ToReportRecords(data, setting);
-    EXPECT_EQ(Bytes(data), (Expected<CCVPreferences::kReportDataSize>({{0, 1},
-                                                                       {1, 8},
-                                                                       {2, 2},
-                                                                       {4, 0x44},
-                                                                       {5, 0x33},
-                                                                       {6, 0x22},
-                                                                       {7, 0x11},
-                                                                       {8, 0x88},
-                                                                       {9, 0x77},
-                                                                       {10, 0x66},
-                                                                       {11, 0x55},
-                                                                       {120, 0x30},
-                                                                       {121, 0x20},
-                                                                       {122, 0x10}})));
-    EXPECT_EQ(Bytes(setting), (Expected<CCVPreferences::kReportSettingSize>(
-                                  {{9, 1}, {11, 1}, {12, 1}, {84, 0x60}, {85, 0x50}, {86, 0x40}})));
+    // by, period, direction, 0, startDate, endDate ... definitionColour
+    const std::vector<ByteRun> definition = {
+        {0, {1, 8, 2, 0, 0x44, 0x33, 0x22, 0x11, 0x88, 0x77, 0x66, 0x55}},
+        {120, {0x30, 0x20, 0x10, 0}}};
+    EXPECT_EQ(Bytes(data), Expected<CCVPreferences::kReportDataSize>(definition));
+    // showEmpty, the name, percentage and amount labels ... screenColour
+    std::vector<std::uint8_t> expected = Expected<CCVPreferences::kReportSettingSize>(
+        {{9, {1, 0, 1, 1}}, {84, {0x60, 0x50, 0x40, 0}}});
+    EXPECT_EQ(Bytes(setting), expected);
     EXPECT_EQ(CReportSettings::FromReportRecords(data, setting), Sample());
-}
 
-TEST(ReportSettings, BudgetRecordByteForByte) {
-    CReportSettings s = Sample();
-    s.period = report::kThisQuarter;
-    CCVPreferences::BudgetSetting setting{};
-    s.ToBudgetRecord(setting);
-    EXPECT_EQ(Bytes(setting),
-              (Expected<CCVPreferences::kBudgetSettingSize>(
-                  {{0, 1}, {1, 6}, {9, 1}, {11, 1}, {12, 1}, {84, 0x60}, {85, 0x50}, {86, 0x40}})));
-    const CReportSettings back = CReportSettings::FromBudgetRecord(setting);
+    // The budget's record has the same layout, with its grouping and period in front.
+    CReportSettings budget = Sample();
+    budget.period = report::kThisQuarter;
+    CCVPreferences::BudgetSetting budgetSetting{};
+    budget.ToBudgetRecord(budgetSetting);
+    expected[0] = 1;
+    expected[1] = 6;
+    EXPECT_EQ(Bytes(budgetSetting), expected);
+    const CReportSettings back = CReportSettings::FromBudgetRecord(budgetSetting);
     EXPECT_EQ(back.by, report::kByCategory);
     EXPECT_EQ(back.period, report::kThisQuarter);
     EXPECT_TRUE(back.showEmpty);

@@ -4,10 +4,10 @@
 
 #include "ReportFixture.h"
 #include "model/CCVPayeeItem.h"
+#include "model/ScheduleDay.h"
 
 namespace {
 
-using report_fixture::Day;
 using report_fixture::FindRow;
 
 std::vector<std::string> Names(const CCVReportList& report) {
@@ -34,29 +34,30 @@ class ReportSort : public report_fixture::ReportTest {
 };
 
 TEST_F(ReportSort, EachKeyInBothDirections) {
-    const int descending = 0;
-    ASSERT_EQ(report.SortRows(CCVReportList::kSortName, CCVReportList::kSortAscending), 0);
-    EXPECT_EQ(Names(report), (NameList{"Banana", "Cherry", "apple"}));  // letter case counts
-    ASSERT_EQ(report.SortRows(CCVReportList::kSortName, descending), 0);
-    EXPECT_EQ(Names(report), (NameList{"apple", "Cherry", "Banana"}));
-
-    ASSERT_EQ(report.SortRows(CCVReportList::kSortAmount, CCVReportList::kSortAscending), 0);
-    EXPECT_EQ(Names(report), (NameList{"apple", "Banana", "Cherry"}));
-    ASSERT_EQ(report.SortRows(CCVReportList::kSortAmount, descending), 0);
-    EXPECT_EQ(Names(report), (NameList{"Cherry", "Banana", "apple"}));
-
-    // Budgets 100.00, 500.00 and none; differences -400.00, -600.00 and 200.00.
-    ASSERT_EQ(report.SortRows(CCVReportList::kSortBudget, CCVReportList::kSortAscending), 0);
-    EXPECT_EQ(Names(report), (NameList{"Cherry", "apple", "Banana"}));
-    ASSERT_EQ(report.SortRows(CCVReportList::kSortDifference, CCVReportList::kSortAscending), 0);
-    EXPECT_EQ(Names(report), (NameList{"Banana", "apple", "Cherry"}));
-    ASSERT_EQ(report.SortRows(CCVReportList::kSortDifference, descending), 0);
-    EXPECT_EQ(Names(report), (NameList{"Cherry", "apple", "Banana"}));
-
-    // Payee rows have no icon: all equal, the order stays.
-    ASSERT_EQ(report.SortRows(CCVReportList::kSortIcon, CCVReportList::kSortAscending), 0);
-    EXPECT_EQ(Names(report), (NameList{"Cherry", "apple", "Banana"}));
-
+    constexpr int kDescending = 0;
+    struct Step {
+        int key;
+        int direction;
+        NameList names;
+    };
+    // Budgets 100.00, 500.00 and none; differences -400.00, -600.00 and 200.00. Payee rows have
+    // no icon: all equal, so the order before stays.
+    const Step steps[] = {
+        {CCVReportList::kSortName, CCVReportList::kSortAscending, {"Banana", "Cherry", "apple"}},
+        {CCVReportList::kSortName, kDescending, {"apple", "Cherry", "Banana"}},
+        {CCVReportList::kSortAmount, CCVReportList::kSortAscending, {"apple", "Banana", "Cherry"}},
+        {CCVReportList::kSortAmount, kDescending, {"Cherry", "Banana", "apple"}},
+        {CCVReportList::kSortBudget, CCVReportList::kSortAscending, {"Cherry", "apple", "Banana"}},
+        {CCVReportList::kSortDifference,
+         CCVReportList::kSortAscending,
+         {"Banana", "apple", "Cherry"}},
+        {CCVReportList::kSortDifference, kDescending, {"Cherry", "apple", "Banana"}},
+        {CCVReportList::kSortIcon, CCVReportList::kSortAscending, {"Cherry", "apple", "Banana"}},
+    };
+    for (const Step& step : steps) {
+        ASSERT_EQ(report.SortRows(step.key, step.direction), 0);
+        EXPECT_EQ(Names(report), step.names) << step.key << " " << step.direction;
+    }
     for (const int unknown : {19, 25, -1}) {
         EXPECT_EQ(report.SortRows(unknown, CCVReportList::kSortAscending), 1);
         EXPECT_EQ(Names(report), (NameList{"Cherry", "apple", "Banana"}));
