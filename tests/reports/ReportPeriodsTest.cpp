@@ -88,11 +88,8 @@ TEST_F(ReportPeriods, BudgetFactorsAndNames) {
         EXPECT_EQ(report::PeriodFactor(period), factors[period]) << period;
     }
     EXPECT_EQ(report::PeriodFactor(42), 1);
-    EXPECT_EQ(res::LoadString(report::PeriodNameId(report::kLast30Days)), L"Last 30 Days");
     EXPECT_EQ(res::LoadString(report::PeriodNameId(report::kCustom)), L"Custom");
     EXPECT_EQ(report::PeriodNameId(report::kPeriodCount), res::IDS_NONE);
-    EXPECT_EQ(res::LoadString(report::ByNameId(report::kByClass)), L"Class");
-    EXPECT_EQ(report::ByNameId(-1), res::IDS_NONE);
 }
 
 }  // namespace
