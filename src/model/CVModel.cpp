@@ -64,7 +64,9 @@ void CVModel::ReadFolders() {
 int CVModel::Init() {
     if (m_initialised) return 0;
     ReadFolders();
-    // A list left by a failed load is replaced, never loaded into a second time.
+    // A list left by a failed load is replaced, never loaded into a second time; a report made
+    // over it goes with it.
+    m_reports.reset();
     m_accountList = std::make_unique<CCVAccountList>(m_listMakers);
     m_accountList->SetPasswordHolder(&Password());
     m_accountList->SetPreferences(&GetPreferences());
@@ -74,6 +76,7 @@ int CVModel::Init() {
         m_importList->SetPasswordHolder(&Password());
         m_importList->LoadImports(m_importFolder);  // an empty or missing folder is no error
     }
+    if (m_reportMaker) m_reports = m_reportMaker(*m_accountList);
     // The reminder program steps back while this program runs. The nearest reminder time
     // belongs to the scheduled transactions, which write it whenever they change; a time of 0
     // (none, or never written) is worked out again from the list just read.
@@ -86,6 +89,7 @@ int CVModel::Init() {
 }
 
 int CVModel::Reinit() {
+    m_reports.reset();
     m_importList.reset();
     if (m_accountList) {
         m_accountList->ClearReferenceLists();
@@ -102,6 +106,7 @@ int CVModel::SaveIfAllowed() {
 
 int CVModel::SaveAndRelease() {
     const int rc = SaveIfAllowed();
+    m_reports.reset();
     m_accountList.reset();
     m_initialised = false;
     return rc;
