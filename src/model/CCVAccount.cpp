@@ -467,7 +467,8 @@ void CCVAccount::MatchCandidates(CCVTxnList& candidates) const {
 void CCVAccount::ReleasePartner(const CTransaction& transaction) {
     if (transaction.GetMatchedTransactionId().IsNull()) return;
     CTransaction* partner = FindById(transaction.GetMatchedTransactionId());
-    if (partner != nullptr && partner->GetMatchedTransactionId() == transaction.GetTransactionId()) {
+    if (partner != nullptr &&
+        partner->GetMatchedTransactionId() == transaction.GetTransactionId()) {
         partner->SetMatchedTransactionId(RecordKey{});
     }
 }

@@ -52,7 +52,7 @@ res::StringId CAccountImport::RefuseNewName(const char* name) const {
 }
 
 std::vector<CTransaction*> CAccountImport::MoveTransactions(const CCVAccount& source,
-                                                           CCVAccount& target) {
+                                                            CCVAccount& target) {
     std::vector<CTransaction*> added;
     const CCVTxnList& transactions = source.Transactions();
     for (std::uint32_t i = 0; i < transactions.Count(); ++i) {

@@ -48,7 +48,8 @@ class CAccountImport {
     res::StringId RefuseNewName(const char* name) const;
     // Adds fresh copies of the source's transactions to the target, matched automatically; the
     // copies added.
-    static std::vector<CTransaction*> MoveTransactions(const CCVAccount& source, CCVAccount& target);
+    static std::vector<CTransaction*> MoveTransactions(const CCVAccount& source,
+                                                       CCVAccount& target);
     Outcome IntoNewAccount(const CCVAccount& source, const char* newName);
     Outcome IntoAccount(const CCVAccount& source, CCVAccount& target);
 

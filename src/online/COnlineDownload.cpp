@@ -76,8 +76,7 @@ int COnlineDownload::UpdateInstitutions(Failure& failure) {
 }
 
 COnlineDownload::Step COnlineDownload::DownloadStatement(CCVAccount& account,
-                                                         CCVTxnList& downloaded,
-                                                         Failure& failure) {
+                                                         CCVTxnList& downloaded, Failure& failure) {
     if (UpdateInstitutions(failure) != 0) return Step::kListFailed;
     CFiList* institutions = Institutions();
     const CCVAccountRecord& record = account.Record();
@@ -185,8 +184,8 @@ void COnlineDownload::ShowSummary(std::uint32_t transactions, int attempted, int
                         attempted >= kPluralFrom ? kPluralSuffix : ""),
              res::IDS_ONLINE_SUMMARY_CAPTION);
     } else {
-        show(OnlineText(res::IDS_TRANSACTIONS_DOWNLOADED, static_cast<int>(transactions),
-                        attempted),
-             res::IDS_ONLINE_SUMMARY_CAPTION);
+        show(
+            OnlineText(res::IDS_TRANSACTIONS_DOWNLOADED, static_cast<int>(transactions), attempted),
+            res::IDS_ONLINE_SUMMARY_CAPTION);
     }
 }

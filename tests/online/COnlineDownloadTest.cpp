@@ -227,16 +227,17 @@ TEST_F(OnlineDownloadTest, WrongPassword) {
     m_ui.events.clear();
     m_ui.passwords = {"wrong"};
     EXPECT_EQ(Run().DownloadAll(), 1);
-    EXPECT_EQ(m_ui.events, (Events{"start", "prompt Seven Bank / 1001",
-                                   std::string("progress stop ") + kWrongPassword, "end",
-                                   kNothingNew}));
+    EXPECT_EQ(m_ui.events,
+              (Events{"start", "prompt Seven Bank / 1001",
+                      std::string("progress stop ") + kWrongPassword, "end", kNothingNew}));
     EXPECT_EQ(StatementRequests("2002"), 1u);
 }
 
 TEST_F(OnlineDownloadTest, AccountsThatCannotBeDownloaded) {
     EXPECT_EQ(Run().DownloadAccount(Visa()), 0);
-    EXPECT_EQ(m_ui.events,
-              (Events{"caller exclamation Coinvale: This account is not setup for online access."}));
+    EXPECT_EQ(
+        m_ui.events,
+        (Events{"caller exclamation Coinvale: This account is not setup for online access."}));
 
     // A bank the directory no longer lists: no prompt, and the owner learns why.
     m_ui.events.clear();
@@ -306,8 +307,9 @@ TEST(OnlineError, MessagesOfTheErrorTable) {
         {12031, "", "You need to have an internet connection to use this command."},
         {12150, "", "You need to have an internet connection to use this command."},
         {15500, "", "The Customer ID or Password for this account is invalid."},
-        {20000, "", "Your Internet connection is not configured properly.  Please verify your "
-                    "settings in Connections."},
+        {20000, "",
+         "Your Internet connection is not configured properly.  Please verify your "
+         "settings in Connections."},
         {12152, "The bank's server answered with HTTP status 500.",
          "Error 12152 The bank's server answered with HTTP status 500."},
         {2000, "", "An unexpected error ocurred (2000)."},

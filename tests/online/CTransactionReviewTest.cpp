@@ -29,9 +29,8 @@ class ReviewTest : public ::testing::Test {
         return entered;
     }
     CTransaction* Download(const char* amount, const char* id, DateTime date = kDay) {
-        EXPECT_EQ(account.AddDownloadedLine(date, amount, "DEBIT", "", "BANK PAYEE", "bank memo",
-                                            id),
-                  0);
+        EXPECT_EQ(
+            account.AddDownloadedLine(date, amount, "DEBIT", "", "BANK PAYEE", "bank memo", id), 0);
         for (std::uint32_t i = 0; i < account.Transactions().Count(); ++i) {
             if (std::string(account.Transactions().At(i)->GetOnlineId()) == id) {
                 return account.Transactions().At(i);

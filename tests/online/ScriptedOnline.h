@@ -26,8 +26,7 @@ class ScriptedOnline : public MOnlineProgress, public MPasswordPrompt, public MO
     }
 
     // Answers with the next scripted password; none left: the prompt is cancelled.
-    bool AskPassword(const char* bankName, const char* secondLine,
-                     std::string& password) override {
+    bool AskPassword(const char* bankName, const char* secondLine, std::string& password) override {
         events.push_back(std::string("prompt ") + bankName + " / " + secondLine);
         if (passwords.empty()) {
             password.clear();
