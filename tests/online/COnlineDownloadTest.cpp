@@ -13,6 +13,7 @@
 #include "model/RegisterFixture.h"
 #include "ofx/CFidbClient.h"
 #include "ofx/OfxTransport.h"
+#include "online/BankDirectory.h"
 #include "online/CFiList.h"
 #include "online/OnlineError.h"
 #include "online/ScriptedOnline.h"
@@ -27,7 +28,7 @@ using Events = std::vector<std::string>;
 using testing_support::FakeBank;
 using testing_support::TempFolder;
 
-constexpr std::uint32_t kBankId = 7;
+constexpr std::uint32_t kBankId = online_testing::BankDirectory::kBankId;
 constexpr const char* kOneLine =
     "caller information Online Summary: 1 transaction was downloaded from 2 banks.\n\nSelect an "
     "online banking account to review the downloaded transactions";
@@ -45,12 +46,6 @@ constexpr const char* kNoConnection =
 class OnlineDownloadTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ofx::OfxTransportSettings settings;
-        settings.connectTimeoutMs = 1000;
-        settings.timeoutMs = 2000;
-        ofx::OfxTransport::SetSettings(settings);
-        WriteDirectory(m_bank.OfxUrl());
-        CFidbClient::SetDirectoryLocation(m_temp.File("directory.txt"));
         m_bank.AddCustomer("alice", "secret1");
         m_bank.AddBankAccount("123456789", "1001", "CHECKING");
         m_bank.AddBankAccount("123456789", "2002", "SAVINGS");
@@ -69,18 +64,6 @@ class OnlineDownloadTest : public ::testing::Test {
         Savings().AddTransaction(register_fixture::Txn(
             COfxClient::OfxDateTimeToPalmDateTime("20240201"), 500,
             register_fixture::Type::kTypeDeposit, "Interest", CTransaction::kCleared));
-    }
-    void TearDown() override {
-        CFidbClient::SetDirectoryLocation("");
-        ofx::OfxTransport::SetSettings({});
-    }
-
-    void WriteDirectory(const std::string& url) {
-        const std::string text = "COINVALE FI DIRECTORY 1\nVERSION\t3\nFI\t" +
-                                 std::to_string(kBankId) + "\t1\t1\t1\tSeven\t" + url +
-                                 "\tFAKE\t1234\t211\t\n";
-        testing_support::WriteBytes(m_temp.File("directory.txt"),
-                                    std::vector<std::uint8_t>(text.begin(), text.end()));
     }
     static void SetOnline(CCVAccount& account, const char* number) {
         CCVAccountRecord& record = account.Record();
@@ -106,8 +89,8 @@ class OnlineDownloadTest : public ::testing::Test {
         return count;
     }
 
-    TempFolder m_temp;
     FakeBank m_bank;
+    online_testing::BankDirectory m_directory{m_bank.OfxUrl()};
     account_list_fixture::DataFolder m_folder;
     std::unique_ptr<CCVAccountList> m_accounts;
     online_testing::ScriptedOnline m_ui;
@@ -193,7 +176,7 @@ TEST_F(OnlineDownloadTest, NoUsableConnectionEndsTheRun) {
     // The institution directory at an address whose secure connection cannot be set up: the bank
     // list's update fails with 20000 for the first account, and the run stops there.
     ofx::OfxTransportSettings settings = ofx::OfxTransport::Settings();
-    settings.caFile = m_temp.File("missing-authorities.pem");
+    settings.caFile = m_directory.Folder().File("missing-authorities.pem");
     ofx::OfxTransport::SetSettings(settings);
     std::string secure = m_bank.DirectoryUrl();
     secure.replace(0, 4, "https");
@@ -203,10 +186,10 @@ TEST_F(OnlineDownloadTest, NoUsableConnectionEndsTheRun) {
 
     // The same failure from the bank itself, after the list was updated, stops the run too: the
     // message is not repeated for every account.
-    CFidbClient::SetDirectoryLocation(m_temp.File("directory.txt"));
+    CFidbClient::SetDirectoryLocation(m_directory.Path());
     std::string bank = m_bank.OfxUrl();
     bank.replace(0, 4, "https");
-    WriteDirectory(bank);
+    m_directory.Write(bank, 1);
     m_ui.events.clear();
     m_ui.passwords = {"secret1"};
     EXPECT_EQ(Run().DownloadAll(), 0);
