@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <deque>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/AccountListFixture.h"
-#include "model/BuiltInKey.h"
 #include "model/RegisterFixture.h"
 #include "ofx/CFidbClient.h"
 #include "ofx/OfxTransport.h"
@@ -78,15 +80,19 @@ class OnlineDownloadTest : public ::testing::Test {
     CCVAccount& Savings() { return *m_accounts->At(1); }
     CCVAccount& Visa() { return *m_accounts->At(2); }
     COnlineDownload Run() { return COnlineDownload(*m_accounts, m_ui, m_ui, m_ui); }
-    std::size_t StatementRequests(const char* account) const {
-        std::size_t count = 0;
-        for (const std::string& request : m_bank.Requests()) {
-            if (request.find("STMTRQ>") != std::string::npos &&
-                request.find(std::string("<ACCTID>") + account) != std::string::npos) {
-                ++count;
-            }
-        }
-        return count;
+    long StatementRequests(const char* account) const {
+        const std::vector<std::string> requests = m_bank.Requests();
+        return std::count_if(requests.begin(), requests.end(), [&](const std::string& r) {
+            return r.find(std::string("STMTRQ>")) != std::string::npos &&
+                   r.find(std::string("<ACCTID>") + account) != std::string::npos;
+        });
+    }
+    // A run over all accounts with the passwords the prompt will be given; its events.
+    Events DownloadAll(int expected, std::deque<std::string> passwords = {}) {
+        m_ui.events.clear();
+        m_ui.passwords = std::move(passwords);
+        EXPECT_EQ(Run().DownloadAll(), expected);
+        return m_ui.events;
     }
 
     FakeBank m_bank;
@@ -97,75 +103,44 @@ class OnlineDownloadTest : public ::testing::Test {
 };
 
 TEST_F(OnlineDownloadTest, ThreeAccountsTwoOnlineOneLine) {
-    m_ui.passwords = {"secret1"};
-    EXPECT_EQ(Run().DownloadAll(), 1);
     // One progress window around the whole run, the prompt only for the account without a stored
     // password, and the one-transaction summary (two accounts tried: "banks") after the end.
-    EXPECT_EQ(m_ui.events, (Events{"start", "prompt Seven Bank / 1001", "end", kOneLine}));
+    EXPECT_EQ(DownloadAll(1, {"secret1"}),
+              (Events{"start", "prompt Seven Bank / 1001", "end", kOneLine}));
     EXPECT_GT(m_ui.steps, 0);
     ASSERT_EQ(Checking().Transactions().Count(), 1u);
-    EXPECT_EQ(Checking().Transactions().At(0)->GetOnlineOrigin(), CTransaction::kAwaitingReview);
-    EXPECT_TRUE(Checking().GetDownloadReviewPending());
+    EXPECT_TRUE(Checking().Transactions().At(0)->IsDownloaded());
     // The first download of an account that held nothing takes the bank's ledger balance; an
     // account with a transaction ignores it.
     EXPECT_EQ(Checking().GetBalance(CCVAccount::kBalanceCleared), 200000);
     EXPECT_EQ(Savings().GetBalance(CCVAccount::kBalanceCleared), 500);
-    EXPECT_EQ(Visa().Transactions().Count(), 0u);
-    EXPECT_EQ(StatementRequests("2002"), 1u);
+    EXPECT_EQ(StatementRequests("2002"), 1);
 
-    // Once more: nothing is new.
-    m_ui.events.clear();
-    m_ui.passwords = {"secret1"};
-    EXPECT_EQ(Run().DownloadAll(), 1);
-    EXPECT_EQ(m_ui.events.back(), kNothingNew);
-    EXPECT_EQ(Checking().Transactions().Count(), 1u);
-}
-
-TEST_F(OnlineDownloadTest, SummaryCountsTransactionsAndAccountsTried) {
-    m_bank.AddLine({"2002", "20240229", "12.00", "CREDIT", "Interest", "", "S1", ""});
-    m_bank.AddLine({"2002", "20240229", "13.00", "CREDIT", "Interest", "", "S2", ""});
-    m_ui.passwords = {"secret1"};
-    EXPECT_EQ(Run().DownloadAll(), 1);
-    EXPECT_EQ(m_ui.events.back(),
-              "caller information Online Summary: 3 transactions were downloaded from 2 banks."
-              "\n\nSelect an online banking account to review the downloaded transactions");
-
-    // One account tried: "bank" without the "s". A cancelled prompt passes the account over
-    // but still counts it as tried.
-    Savings().Record().SetOnlineEnabled(false);
-    m_bank.AddLine({"1001", "20240305", "-1.00", "DEBIT", "Fee", "", "F2", ""});
-    m_ui.events.clear();
-    m_ui.passwords = {"secret1"};
-    EXPECT_EQ(Run().DownloadAll(), 1);
-    EXPECT_EQ(m_ui.events.back(),
+    EXPECT_EQ(DownloadAll(1, {"secret1"}).back(), kNothingNew);
+    m_bank.AddLine({"2002", "20240305", "12.00", "CREDIT", "Interest", "", "S1", ""});
+    m_bank.AddLine({"2002", "20240305", "13.00", "CREDIT", "Interest", "", "S2", ""});
+    EXPECT_EQ(DownloadAll(1),  // the prompt is cancelled: Checking is passed over, yet tried
+              (Events{"start", "prompt Seven Bank / 1001", "end",
+                      "caller information Online Summary: 2 transactions were downloaded from 2 "
+                      "banks.\n\nSelect an online banking account to review the downloaded "
+                      "transactions"}));
+    Checking().Record().SetOnlineEnabled(false);
+    m_bank.AddLine({"2002", "20240306", "1.00", "CREDIT", "Interest", "", "S3", ""});
+    EXPECT_EQ(DownloadAll(1).back(),
               "caller information Online Summary: 1 transaction was downloaded from 1 bank.\n\n"
               "Select an online banking account to review the downloaded transactions");
-
-    m_ui.events.clear();
-    Savings().Record().SetOnlineEnabled(true);
-    Savings().Record().SetOnlinePassword("");
-    EXPECT_EQ(Run().DownloadAll(), 1);  // both prompts cancelled
-    EXPECT_EQ(m_ui.events.back(), kNothingNew);
-
-    Checking().Record().SetOnlineEnabled(false);
     Savings().Record().SetOnlineEnabled(false);
-    m_ui.events.clear();
-    EXPECT_EQ(Run().DownloadAll(), 1);
-    EXPECT_EQ(m_ui.events,
-              (Events{"start", "end",
-                      "caller information Coinvale: None of your accounts are setup for online "
-                      "access."}));
+    EXPECT_EQ(DownloadAll(1), (Events{"start", "end",
+                                      "caller information Coinvale: None of your accounts are "
+                                      "setup for online access."}));
 }
 
 TEST_F(OnlineDownloadTest, CancelDuringARunEndsItQuietly) {
-    m_ui.passwords = {"secret1"};
     m_ui.cancelAfterPrompt = true;
-    EXPECT_EQ(Run().DownloadAll(), 0);
     // No error message and no summary; the next account is not tried.
-    EXPECT_EQ(m_ui.events, (Events{"start", "prompt Seven Bank / 1001", "end"}));
-    EXPECT_EQ(StatementRequests("2002"), 0u);
+    EXPECT_EQ(DownloadAll(0, {"secret1"}), (Events{"start", "prompt Seven Bank / 1001", "end"}));
+    EXPECT_EQ(StatementRequests("2002"), 0);
     EXPECT_EQ(Checking().Transactions().Count(), 0u);
-
     m_ui.events.clear();
     m_ui.passwords = {"secret1"};
     EXPECT_EQ(Run().DownloadAccount(Checking()), 0);
@@ -179,71 +154,49 @@ TEST_F(OnlineDownloadTest, NoUsableConnectionEndsTheRun) {
     settings.caFile = m_directory.Folder().File("missing-authorities.pem");
     ofx::OfxTransport::SetSettings(settings);
     std::string secure = m_bank.DirectoryUrl();
-    secure.replace(0, 4, "https");
-    CFidbClient::SetDirectoryLocation(secure);
-    EXPECT_EQ(Run().DownloadAll(), 0);
-    EXPECT_EQ(m_ui.events, (Events{"start", kNoConnection, "end"}));
+    CFidbClient::SetDirectoryLocation(secure.replace(0, 4, "https"));
+    EXPECT_EQ(DownloadAll(0), (Events{"start", kNoConnection, "end"}));
 
     // The same failure from the bank itself, after the list was updated, stops the run too: the
     // message is not repeated for every account.
     CFidbClient::SetDirectoryLocation(m_directory.Path());
     std::string bank = m_bank.OfxUrl();
-    bank.replace(0, 4, "https");
-    m_directory.Write(bank, 1);
-    m_ui.events.clear();
-    m_ui.passwords = {"secret1"};
-    EXPECT_EQ(Run().DownloadAll(), 0);
-    EXPECT_EQ(m_ui.events, (Events{"start", "prompt Seven Bank / 1001", kNoConnection, "end"}));
-    EXPECT_EQ(StatementRequests("2002"), 0u);
+    m_directory.Write(bank.replace(0, 4, "https"), 1);
+    EXPECT_EQ(DownloadAll(0, {"secret1"}),
+              (Events{"start", "prompt Seven Bank / 1001", kNoConnection, "end"}));
+    EXPECT_EQ(StatementRequests("2002"), 0);
 }
 
-TEST_F(OnlineDownloadTest, WrongPassword) {
+TEST_F(OnlineDownloadTest, FailuresOfOneAccount) {
+    // A wrong password: the register's message comes after the progress window is gone.
     m_ui.passwords = {"wrong"};
     const CCVAccountRecord before = Checking().Record();
     EXPECT_EQ(Run().DownloadAccount(Checking()), 0);
-    // The register's message comes after the progress window is gone.
     EXPECT_EQ(m_ui.events, (Events{"start", "prompt Seven Bank / 1001", "end",
                                    std::string("caller stop ") + kWrongPassword}));
     EXPECT_TRUE(Checking().Record() == before);
-
-    // In a run over all accounts the message belongs to the progress window and the run goes on.
-    m_ui.events.clear();
-    m_ui.passwords = {"wrong"};
-    EXPECT_EQ(Run().DownloadAll(), 1);
-    EXPECT_EQ(m_ui.events,
+    // In a run over all accounts it belongs to the progress window and the run goes on.
+    EXPECT_EQ(DownloadAll(1, {"wrong"}),
               (Events{"start", "prompt Seven Bank / 1001",
                       std::string("progress stop ") + kWrongPassword, "end", kNothingNew}));
-    EXPECT_EQ(StatementRequests("2002"), 1u);
-}
-
-TEST_F(OnlineDownloadTest, AccountsThatCannotBeDownloaded) {
-    EXPECT_EQ(Run().DownloadAccount(Visa()), 0);
-    EXPECT_EQ(
-        m_ui.events,
-        (Events{"caller exclamation Coinvale: This account is not setup for online access."}));
+    EXPECT_EQ(StatementRequests("2002"), 1);
 
     // A bank the directory no longer lists: no prompt, and the owner learns why.
-    m_ui.events.clear();
     Checking().Record().SetFiId(99);
-    EXPECT_EQ(Run().DownloadAccount(Checking()), 0);
     const std::string notListed =
         "exclamation Coinvale: The bank of the account \"Checking\" no longer offers online "
         "access here. Set the account up for online access again.";
+    EXPECT_EQ(DownloadAll(1), (Events{"start", "progress " + notListed, "end", kNothingNew}));
+    m_ui.events.clear();
+    EXPECT_EQ(Run().DownloadAccount(Checking()), 0);
     EXPECT_EQ(m_ui.events, (Events{"start", "end", "caller " + notListed}));
-    m_ui.events.clear();
-    EXPECT_EQ(Run().DownloadAll(), 1);
-    EXPECT_EQ(m_ui.events, (Events{"start", "progress " + notListed, "end", kNothingNew}));
 
-    // A download that brings nothing new.
     m_ui.events.clear();
-    EXPECT_EQ(Run().DownloadAccount(Savings()), 0);
-    EXPECT_EQ(m_ui.events, (Events{"start", "end", kNothingNew}));
-    // One that does.
-    Checking().Record().SetFiId(kBankId);
-    m_ui.passwords = {"secret1"};
-    EXPECT_EQ(Run().DownloadAccount(Checking()), 1);
+    EXPECT_EQ(Run().DownloadAccount(Visa()), 0);
+    EXPECT_EQ(m_ui.events, (Events{"caller exclamation Coinvale: This account is not setup for "
+                                   "online access."}));
 
-    // The bank list outlives the run: it keeps no reference to the progress indicator.
+    // The bank list outlives the runs: it keeps no reference to their progress indicator.
     auto* banks = dynamic_cast<CFiList*>(m_accounts->GetInstitutionList());
     ASSERT_NE(banks, nullptr);
     EXPECT_TRUE(banks->OnProgress(0));
@@ -255,61 +208,39 @@ TEST_F(OnlineDownloadTest, APasswordTypedAtThePromptIsNeverStored) {
     const testing_support::ScopedEnvironment registry("COINVALE_HOME", home.Path());
     m_bank.AddCustomer("bob", "Unguessable-7");
     Checking().Record().SetCustomerId("bob");
-    m_bank.AddLine({"1001", "20240229", "-3.00", "DEBIT", "Kiosk", "", "F9", ""});
     m_ui.passwords = {"Unguessable-7"};
     ASSERT_EQ(Run().DownloadAccount(Checking()), 1);
     EXPECT_EQ(Checking().Record().GetOnlinePassword(), "");
     ASSERT_EQ(m_accounts->SaveAll(), 0);
-    const std::string password = "Unguessable-7";
     for (const std::string& folder : {m_folder.Path(), home.Path()}) {
         for (const std::string& name : testing_support::ListFolder(folder)) {
             const auto bytes = testing_support::ReadBytes(folder + name);
-            EXPECT_EQ(std::string(bytes.begin(), bytes.end()).find(password), std::string::npos)
+            EXPECT_EQ(std::string(bytes.begin(), bytes.end()).find("Unguessable-7"),
+                      std::string::npos)
                 << name;
         }
     }
 }
 
 TEST(OnlineError, MessagesOfTheErrorTable) {
-    struct Case {
-        int code;
-        const char* message;
-        const char* text;
-    };
-    const Case cases[] = {
-        {51, "", "There's not enough memory to complete the operation."},
+    const std::vector<std::tuple<int, const char*, std::string>> cases = {
         {52, "detail", ""},
         {53, "", "The Data could not be parsed."},
         {54, "Bad amount", "The Data could not be parsed. (Bad amount)"},
-        {2003, "Account not found",
-         "The account type and/or the account # for this account is invalid."},
-        {12002, "", "The connection timed out."},
-        {12007, "", "You need to have an internet connection to use this command."},
-        {12008, "", "You need to have an internet connection to use this command."},
-        {12029, "x", "You need to have an internet connection to use this command."},
-        {12031, "", "You need to have an internet connection to use this command."},
-        {12150, "", "You need to have an internet connection to use this command."},
-        {15500, "", "The Customer ID or Password for this account is invalid."},
-        {20000, "",
-         "Your Internet connection is not configured properly.  Please verify your "
-         "settings in Connections."},
-        {12152, "The bank's server answered with HTTP status 500.",
-         "Error 12152 The bank's server answered with HTTP status 500."},
+        {12150, "x", "You need to have an internet connection to use this command."},
+        {12152, "HTTP 500.", "Error 12152 HTTP 500."},
         {2000, "", "An unexpected error ocurred (2000)."},
         {-1, nullptr, "An unexpected error ocurred (-1)."},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(sys::WideToAnsi(OnlineErrorText(c.code, c.message)), c.text) << c.code;
+    for (const auto& [code, message, text] : cases) {
+        EXPECT_EQ(sys::WideToAnsi(OnlineErrorText(code, message)), text) << code;
     }
     // The bank's message is 8-bit text; the whole message is cut to 260 characters.
     EXPECT_EQ(OnlineErrorText(3000, "Caf\xE9"), L"Error 3000 Caf\u00E9");
     EXPECT_EQ(OnlineErrorText(3000, std::string(400, 'x').c_str()).size(), kMaxOnlineErrorText);
-
     online_testing::ScriptedOnline ui;
     ShowOnlineError(ui, MOnlineMessages::kOwnerCaller, 1223, "cancelled");
     EXPECT_TRUE(ui.events.empty());
-    ShowOnlineError(ui, MOnlineMessages::kOwnerProgress, 12002, "");
-    EXPECT_EQ(ui.events, (Events{"progress stop OFX Error: The connection timed out."}));
 }
 
 }  // namespace

@@ -59,18 +59,12 @@ class ScriptedOnline : public MOnlineProgress, public MPasswordPrompt, public MO
 
   private:
     static std::string Icon(ui::UINT style) {
-        switch (style & ui::MB_ICONMASK) {
-            case ui::MB_ICONSTOP:
-                return "stop";
-            case ui::MB_ICONQUESTION:
-                return (style & ui::MB_TYPEMASK) == ui::MB_YESNO ? "question" : "question-ok";
-            case ui::MB_ICONEXCLAMATION:
-                return "exclamation";
-            case ui::MB_ICONINFORMATION:
-                return "information";
-            default:
-                return "none";
-        }
+        const ui::UINT icon = style & ui::MB_ICONMASK;
+        if ((style & ui::MB_TYPEMASK) == ui::MB_YESNO)
+            return icon == ui::MB_ICONQUESTION ? "yes/no" : "?";
+        if (icon == ui::MB_ICONSTOP) return "stop";
+        if (icon == ui::MB_ICONEXCLAMATION) return "exclamation";
+        return icon == ui::MB_ICONINFORMATION ? "information" : "?";
     }
 };
 
