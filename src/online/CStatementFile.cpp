@@ -1,5 +1,6 @@
 #include "online/CStatementFile.h"
 
+#include <string_view>
 #include <vector>
 
 #include "model/CCVAccount.h"
@@ -77,7 +78,7 @@ int CStatementFile::ImportStatementFile(CCVAccount& account, const std::string& 
         return Fail(result, kDamaged, res::IDS_STATEMENT_FILE_DAMAGED, file.c_str(),
                     reader.ErrorMessage());
     }
-    std::vector<StatementCollector::Statement>& statements = collector.Statements();
+    const std::vector<StatementCollector::Statement>& statements = collector.Statements();
     if (statements.empty()) {
         return Fail(result, kNoStatement, res::IDS_STATEMENT_FILE_NO_STATEMENT, file.c_str());
     }
