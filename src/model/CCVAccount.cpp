@@ -464,8 +464,19 @@ void CCVAccount::MatchCandidates(CCVTxnList& candidates) const {
     candidates.Resort(CTxnSortOrder(CTxnSortOrder::kColumnDate, true));
 }
 
+void CCVAccount::ReleasePartner(const CTransaction& transaction) {
+    if (transaction.GetMatchedTransactionId().IsNull()) return;
+    CTransaction* partner = FindById(transaction.GetMatchedTransactionId());
+    if (partner != nullptr &&
+        partner->GetMatchedTransactionId() == transaction.GetTransactionId()) {
+        partner->SetMatchedTransactionId(RecordKey{});
+    }
+}
+
 void CCVAccount::MatchManually(CTransaction& transaction, const CTransaction& candidate) {
     const RecordKey& candidateId = candidate.GetTransactionId();
+    // Left pointing here, the former partner would never again be matched automatically.
+    if (transaction.GetMatchedTransactionId() != candidateId) ReleasePartner(transaction);
     const auto count = static_cast<std::int64_t>(m_transactions.Count());
     for (std::int64_t i = 0; i < count; ++i) {
         CTransaction* t = m_transactions.At(i);
@@ -474,6 +485,21 @@ void CCVAccount::MatchManually(CTransaction& transaction, const CTransaction& ca
         }
     }
     transaction.SetMatchedTransactionId(candidateId);
+}
+
+void CCVAccount::Unmatch(CTransaction& transaction) {
+    ReleasePartner(transaction);
+    transaction.SetMatchedTransactionId(RecordKey{});
+}
+
+std::unique_ptr<CTransaction> CCVAccount::TakeBackTransaction(CTransaction* transaction) {
+    if (transaction == nullptr || m_transactions.IndexOf(transaction) < 0) return nullptr;
+    ReleasePartner(*transaction);
+    m_transactions.Remove(transaction);
+    m_findResults.Remove(transaction);
+    if (m_downloadList != nullptr) m_downloadList->Remove(transaction);
+    RecomputeBalances();
+    return std::unique_ptr<CTransaction>(transaction);
 }
 
 int CCVAccount::SetClearedBalanceFromBank(const char* balanceText) {

@@ -204,8 +204,15 @@ class CCVAccount : public CCVItem {
     // can be matched with, by date ascending.
     void MatchCandidates(CCVTxnList& candidates) const;
     // The user's choice of partner: transactions of the review filter matched with the candidate
-    // lose that match, and the transaction is matched with it.
+    // lose that match, and the transaction is matched with it. Its former partner, when that one
+    // still points back at it, is freed for the next download's automatic match.
     void MatchManually(CTransaction& transaction, const CTransaction& candidate);
+    // "No Match": the transaction loses its partner, and the partner its link back to it.
+    void Unmatch(CTransaction& transaction);
+    // Takes a transaction out of the register as though it had never been added: it is not kept
+    // among the deleted transactions, an entered transaction matched with it is freed, and the
+    // balances are recomputed. Null when it is not in the register.
+    std::unique_ptr<CTransaction> TakeBackTransaction(CTransaction* transaction);
     // For an account new for this download: the bank's balance becomes the cleared balance.
     int SetClearedBalanceFromBank(const char* balanceText);
 
@@ -223,6 +230,8 @@ class CCVAccount : public CCVItem {
     Amount FilterStart(int filter) const;
     // Whether the automatic match may pair the entered transaction with the added one.
     static bool CanMatch(const CTransaction& entered, const CTransaction& added);
+    // Clears the link of the transaction's partner when it points back at the transaction.
+    void ReleasePartner(const CTransaction& transaction);
 
     MOwner* m_owner = nullptr;
     CCVAccountRecord m_record;

@@ -279,6 +279,38 @@ bool COfxClient::GetPasswordCriteria(Stream& profile, MGetPasswordCriteriaEventH
     return Finish(std::move(status));
 }
 
+bool COfxClient::ReadStatementFile(std::string_view bytes, MGetStatementEventHandler& handler) {
+    struct Kind {
+        std::string_view set;
+        std::string_view wrapper;
+        std::string_view statement;
+    };
+    constexpr Kind kKinds[] = {{"BANKMSGSRSV1", "STMTTRNRS", "STMTRS"},
+                               {"CREDITCARDMSGSRSV1", "CCSTMTTRNRS", "CCSTMTRS"}};
+    if (!handler.OnProgress(0)) return Finish(ofx::Cancelled());
+    OfxDocument document;
+    OfxStatus status = ofx::OfxParser::Parse(bytes, document);
+    const OfxElement& root = document.root;
+    if (status.Ok() && root.Find("SIGNONMSGSRSV1/SONRS") != nullptr) {
+        status = ofx::CheckSignOn(root);
+    }
+    for (const Kind& kind : kKinds) {
+        for (const OfxElement& set : root.children) {
+            if (!status.Ok() || set.name != kind.set) continue;
+            for (const OfxElement& wrapper : set.children) {
+                if (!status.Ok() || wrapper.name != kind.wrapper) continue;
+                status = ofx::ReadStatus(wrapper.Child("STATUS"));
+                const OfxElement* statement = wrapper.Child(kind.statement);
+                if (status.Ok() && statement == nullptr) {
+                    status = ofx::MissingElement(kind.statement);
+                }
+                if (status.Ok()) status = DeliverStatement(root, *statement, handler);
+            }
+        }
+    }
+    return Finish(std::move(status));
+}
+
 DateTime COfxClient::OfxDateTimeToPalmDateTime(const char* text) {
     const std::optional<sys::SystemTime> time = ofx::ParseDateTime(Text(text));
     return time ? SystemTimeToDate(*time) : 0;

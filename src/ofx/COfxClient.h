@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "ofx/OfxStatus.h"
 #include "storage/DateTime.h"
@@ -115,6 +116,14 @@ class COfxClient {
 
     // The password rules from a profile text; no connection is made.
     bool GetPasswordCriteria(Stream& profile, MGetPasswordCriteriaEventHandler& handler);
+
+    // The statements of a file saved from a bank's web site (OFX or QFX, either form), delivered
+    // as a statement download delivers them, one after another in the order of the file: bank
+    // statements, then credit-card statements. No connection is made. A file without a sign-on
+    // is taken as it is; one with a failed sign-on, a statement with an error status or a line
+    // that cannot be read fails with nothing of that statement delivered. A file that holds no
+    // statement (an account list, say) succeeds without delivering anything.
+    bool ReadStatementFile(std::string_view bytes, MGetStatementEventHandler& handler);
 
     // An OFX date-time as a DateTime: the bank's date and time of day as written (the zone is
     // not applied); 0 for a text that is not a valid date.

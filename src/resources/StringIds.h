@@ -276,6 +276,41 @@ enum StringId : int {
     IDS_REPORT_OTHER = 5021,       // the row that gathers the small rows of a chart
     IDS_REPORT_TOTAL = 5022,       // %s: the category a total row sums up
     // ---- end of reports and budgets ----
+    // ---- 5100-5199: statement download, review, account import and statement files ----
+    IDS_OFX_ERROR_CAPTION = 5100,
+    IDS_ONLINE_SUMMARY_CAPTION = 5101,
+    IDS_ONLINE_ERROR_MEMORY = 5102,
+    IDS_ONLINE_ERROR_PARSE = 5103,
+    IDS_ONLINE_ERROR_PARSE_DETAIL = 5104,        // %s: the library's message
+    IDS_ONLINE_ERROR_ACCOUNT = 5105,
+    IDS_ONLINE_ERROR_TIMEOUT = 5106,
+    IDS_ONLINE_ERROR_NO_INTERNET = 5107,
+    IDS_ONLINE_ERROR_SIGN_ON = 5108,
+    IDS_ONLINE_ERROR_CONNECTION_SETTINGS = 5109,
+    IDS_ONLINE_ERROR_CODE = 5110,                // %d the code, %s the library's message
+    IDS_ONLINE_ERROR_UNEXPECTED = 5111,          // %d the code
+    IDS_ACCOUNT_NOT_ONLINE = 5115,
+    IDS_NO_NEW_TRANSACTIONS = 5116,
+    IDS_NO_ACCOUNT_ONLINE = 5117,
+    IDS_ONE_TRANSACTION_DOWNLOADED = 5118,       // %d the accounts tried, %s "s" or ""
+    IDS_TRANSACTIONS_DOWNLOADED = 5119,          // %d the transactions, %d the accounts tried
+    IDS_BANK_NOT_LISTED = 5120,                  // %s the account's name
+    IDS_UNACCEPTED_DOWNLOADED = 5125,            // %d the transactions
+    IDS_UNACCEPTED_IMPORTED = 5126,              // %d the transactions
+    IDS_ACCEPT_NEW_QUESTION = 5127,
+    IDS_ACCEPT_MATCH_QUESTION = 5128,
+    IDS_IMPORT_ENTER_NAME = 5135,
+    IDS_IMPORT_NAME_EXISTS = 5136,
+    IDS_IMPORT_DONE = 5137,
+    IDS_IMPORT_NOT_SAVED = 5138,
+    IDS_STATEMENT_FILE_IMPORTED = 5145,          // %u new, %u of them matched, %u already there
+    IDS_STATEMENT_FILE_UNREADABLE = 5146,        // %s the file
+    IDS_STATEMENT_FILE_DAMAGED = 5147,           // %s the file, %s what is wrong
+    IDS_STATEMENT_FILE_NO_STATEMENT = 5148,      // %s the file
+    IDS_STATEMENT_FILE_NONE_FITS = 5149,         // %s the file, %s the account number
+    IDS_STATEMENT_FILE_SEVERAL_FIT = 5150,       // %s the file, %s the account number
+    IDS_STATEMENT_FILE_NOT_ADDED = 5151,         // %s the file, %d the error
+    // ---- end of statement download, review, account import and statement files ----
 };
 
 }  // namespace res

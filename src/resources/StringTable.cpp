@@ -297,6 +297,58 @@ constexpr Entry kStrings[] = {
     {IDS_REPORT_OTHER, L"Other"},
     {IDS_REPORT_TOTAL, L"Total %s"},
     // ---- end of reports and budgets ----
+    // ---- 5100-5199: statement download, review, account import and statement files ----
+    {IDS_OFX_ERROR_CAPTION, L"OFX Error"},
+    {IDS_ONLINE_SUMMARY_CAPTION, L"Online Summary"},
+    {IDS_ONLINE_ERROR_MEMORY, L"There's not enough memory to complete the operation."},
+    {IDS_ONLINE_ERROR_PARSE, L"The Data could not be parsed."},
+    {IDS_ONLINE_ERROR_PARSE_DETAIL, L"The Data could not be parsed. (%s)"},
+    {IDS_ONLINE_ERROR_ACCOUNT,
+     L"The account type and/or the account # for this account is invalid."},
+    {IDS_ONLINE_ERROR_TIMEOUT, L"The connection timed out."},
+    {IDS_ONLINE_ERROR_NO_INTERNET, L"You need to have an internet connection to use this command."},
+    {IDS_ONLINE_ERROR_SIGN_ON, L"The Customer ID or Password for this account is invalid."},
+    {IDS_ONLINE_ERROR_CONNECTION_SETTINGS,
+     L"Your Internet connection is not configured properly.  Please verify your settings in "
+     L"Connections."},
+    {IDS_ONLINE_ERROR_CODE, L"Error %d %s"},
+    {IDS_ONLINE_ERROR_UNEXPECTED, L"An unexpected error ocurred (%d)."},
+    {IDS_ACCOUNT_NOT_ONLINE, L"This account is not setup for online access."},
+    {IDS_NO_NEW_TRANSACTIONS, L"No new transactions were available at this time"},
+    {IDS_NO_ACCOUNT_ONLINE, L"None of your accounts are setup for online access."},
+    {IDS_ONE_TRANSACTION_DOWNLOADED,
+     L"1 transaction was downloaded from %d bank%s.\n\nSelect an online banking account to "
+     L"review the downloaded transactions"},
+    {IDS_TRANSACTIONS_DOWNLOADED,
+     L"%d transactions were downloaded from %d banks.\n\nSelect an online banking account to "
+     L"review the downloaded transactions"},
+    {IDS_BANK_NOT_LISTED,
+     L"The bank of the account \"%s\" no longer offers online access here. Set the account up "
+     L"for online access again."},
+    {IDS_UNACCEPTED_DOWNLOADED,
+     L"There are %d unaccepted txns for this account.  Would you like to review them now?"},
+    {IDS_UNACCEPTED_IMPORTED,
+     L"There are %d imported transactions for this account.  Would you like to review them "
+     L"now?"},
+    {IDS_ACCEPT_NEW_QUESTION, L"Do you want to accept the new Transaction?"},
+    {IDS_ACCEPT_MATCH_QUESTION, L"Do you want to accept the Match Transaction?"},
+    {IDS_IMPORT_ENTER_NAME, L"Please enter the account name"},
+    {IDS_IMPORT_NAME_EXISTS, L"That Account Name alreaday exists,Enter Again!"},
+    {IDS_IMPORT_DONE, L"Account Imported Successfully"},
+    {IDS_IMPORT_NOT_SAVED,
+     L"The account file could not be written, so nothing was imported; the item stays in the "
+     L"import folder."},
+    {IDS_STATEMENT_FILE_IMPORTED,
+     L"%u new transactions (%u of them matched with entered ones), %u already in the account."},
+    {IDS_STATEMENT_FILE_UNREADABLE, L"The file %s could not be read."},
+    {IDS_STATEMENT_FILE_DAMAGED, L"The file %s is not a statement that can be imported: %s"},
+    {IDS_STATEMENT_FILE_NO_STATEMENT, L"The file %s holds no account statement."},
+    {IDS_STATEMENT_FILE_NONE_FITS,
+     L"None of the statements in the file %s is for the account number \"%s\"."},
+    {IDS_STATEMENT_FILE_SEVERAL_FIT,
+     L"Several statements in the file %s are for the account number \"%s\"."},
+    {IDS_STATEMENT_FILE_NOT_ADDED, L"The transactions of the file %s could not all be added (error %d)."},
+    // ---- end of statement download, review, account import and statement files ----
 };
 
 constexpr bool IsSorted() {

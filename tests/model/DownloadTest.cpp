@@ -262,6 +262,38 @@ TEST_F(Download, MatchCandidatesAndManualMatch) {
     EXPECT_TRUE(early->GetMatchedTransactionId().IsNull());
 }
 
+TEST_F(Download, UnmatchedAndTakenBackLinesFreeTheirPartner) {
+    CTransaction* entered = Enter(kDay, 700, Type::kTypeWithdrawal, "entered");
+    CTransaction* line = Line("-7", "DEBIT");
+    ASSERT_EQ(entered->GetMatchedTransactionId(), line->GetTransactionId());
+    // "No Match" frees the entered transaction: the next line of that amount finds it.
+    account.Unmatch(*line);
+    EXPECT_TRUE(line->GetMatchedTransactionId().IsNull());
+    EXPECT_TRUE(entered->GetMatchedTransactionId().IsNull());
+    CTransaction* next = Line("-7", "DEBIT");
+    EXPECT_EQ(next->GetMatchedTransactionId(), entered->GetTransactionId());
+    // So does matching the line with another entry by hand.
+    CTransaction* other = Enter(kDay, 700, Type::kTypeWithdrawal, "other");
+    account.SetReviewFilter(CTransaction::kFilterDownloaded);
+    account.MatchManually(*next, *other);
+    EXPECT_TRUE(entered->GetMatchedTransactionId().IsNull());
+    EXPECT_EQ(next->GetMatchedTransactionId(), other->GetTransactionId());
+
+    // Taken back, a line leaves no trace: not among the deleted transactions nor the find
+    // results, its partner free, the balances as before it came.
+    CTransaction* third = Line("-7", "DEBIT", "", "Kiosk");
+    ASSERT_EQ(entered->GetMatchedTransactionId(), third->GetTransactionId());
+    ASSERT_EQ(account.Find(CTransaction::kFilterAll, "Kiosk"), 1u);
+    const Amount current = account.Record().GetCurrentBalance();
+    const std::unique_ptr<CTransaction> taken = account.TakeBackTransaction(third);
+    EXPECT_EQ(taken.get(), third);
+    EXPECT_TRUE(entered->GetMatchedTransactionId().IsNull());
+    EXPECT_EQ(account.FindResults().Count(), 0u);
+    EXPECT_EQ(account.DeletedTransactions().Count(), 0u);
+    EXPECT_EQ(account.Record().GetCurrentBalance(), current + 700);
+    EXPECT_EQ(account.TakeBackTransaction(third), nullptr);
+}
+
 TEST_F(Download, BankBalanceOnlyForAnAccountNewToDownloads) {
     account.BeginDownload(&downloaded);
     EXPECT_TRUE(account.IsNewForDownload());

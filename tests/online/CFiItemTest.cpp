@@ -10,6 +10,7 @@
 #include "model/BuiltInKey.h"
 #include "model/RegisterFixture.h"
 #include "ofx/OfxTransport.h"
+#include "online/BankDirectory.h"
 #include "online/CCVProgress.h"
 #include "online/CFiAccountsList.h"
 #include "platform/sys/Clock.h"
@@ -111,36 +112,20 @@ class Progress : public CCVProgress {
 // A bank listed in a directory file, at the fake bank.
 class FiItemBankTest : public ::testing::Test {
   protected:
-    static constexpr std::uint32_t kId = 7;
+    static constexpr std::uint32_t kId = online_testing::BankDirectory::kBankId;
 
     void SetUp() override {
-        ofx::OfxTransportSettings settings;
-        settings.connectTimeoutMs = 1000;
-        settings.timeoutMs = 2000;
-        ofx::OfxTransport::SetSettings(settings);
-        WriteDirectory(m_bank.OfxUrl(), 1);
-        CFidbClient::SetDirectoryLocation(m_temp.File("directory.txt"));
         m_bank.AddCustomer("alice", "secret1");
         m_bank.AddBankAccount("123456789", "1001", "CHECKING");
         m_bank.AddBankAccount("123456789", "1002", "CD");
         m_bank.AddCardAccount("4111");
         sys::SetTestTime(Time(5, 12, 0, 0));
     }
-    void TearDown() override {
-        sys::ClearTestTime();
-        CFidbClient::SetDirectoryLocation("");
-        ofx::OfxTransport::SetSettings({});
-    }
+    void TearDown() override { sys::ClearTestTime(); }
 
-    void WriteDirectory(const std::string& url, int parametersVersion) {
-        const std::string text = "COINVALE FI DIRECTORY 1\nVERSION\t3\nFI\t7\t1\t1\t" +
-                                 std::to_string(parametersVersion) + "\tSeven\t" + url +
-                                 "\tFAKE\t1234\t211\t\n";
-        testing_support::WriteBytes(m_temp.File("directory.txt"), Bytes(text.begin(), text.end()));
-    }
-
-    TempFolder m_temp;
     FakeBank m_bank;
+    online_testing::BankDirectory m_directory{m_bank.OfxUrl()};
+    const TempFolder& m_temp = m_directory.Folder();
     CFiItem m_item{kId, "Seven"};
 };
 

@@ -1,0 +1,110 @@
+#include "online/CAccountImport.h"
+
+#include <string>
+
+#include "model/CCVAccountList.h"
+#include "model/ModelText.h"
+#include "platform/sys/Files.h"
+#include "platform/ui/WinMessages.h"
+#include "storage/RecordKey.h"
+
+namespace {
+
+constexpr ui::UINT kInformation = ui::MB_OK | ui::MB_ICONINFORMATION;
+constexpr ui::UINT kExclamation = ui::MB_OK | ui::MB_ICONEXCLAMATION;
+
+}  // namespace
+
+CAccountImport::CAccountImport(CCVAccountList& accounts, CCVAccountList& imports)
+    : m_accounts(accounts), m_imports(imports) {}
+
+CAccountImport::Outcome CAccountImport::Result(int result, res::StringId message,
+                                               ui::UINT style) const {
+    return {result, message, style, m_imports.Count() > 0};
+}
+
+CAccountImport::Outcome CAccountImport::ImportNow(std::int64_t sourceIndex, CCVAccount* target,
+                                                  const char* newName) {
+    const CCVAccount* source = m_imports.At(sourceIndex);
+    if (source == nullptr) return Result(1, res::IDS_NONE, 0);
+    Outcome outcome = Result(1, res::IDS_NONE, 0);
+    if (target == nullptr) {
+        std::string name(newName != nullptr ? newName : "");
+        if (name.size() > kMaxNewName) name.resize(kMaxNewName);
+        outcome = IntoNewAccount(*source, name.c_str());
+    } else if (m_accounts.FindAccount(target) >= 0) {
+        outcome = IntoAccount(*source, *target);
+    }
+    if (outcome.result != 0) return outcome;
+    // Written into its target: the pending file goes.
+    m_imports.RemoveImport(sourceIndex);
+    return Result(0, res::IDS_IMPORT_DONE, kInformation);
+}
+
+res::StringId CAccountImport::RefuseNewName(const char* name) const {
+    if (IsEmptyText(name)) return res::IDS_IMPORT_ENTER_NAME;
+    if (m_accounts.FindAccountByName(name) != nullptr) return res::IDS_IMPORT_NAME_EXISTS;
+    const EditOutcome rule = m_accounts.CheckAccountName(name);
+    if (!rule.IsDone()) return rule.message;
+    // A file no account holds (one the load could not use) keeps its name.
+    if (sys::PathExists(m_accounts.AccountFilePath(name))) return res::IDS_ACCOUNT_NAME_EXISTS;
+    return res::IDS_NONE;
+}
+
+std::vector<CTransaction*> CAccountImport::MoveTransactions(const CCVAccount& source,
+                                                            CCVAccount& target) {
+    std::vector<CTransaction*> added;
+    const CCVTxnList& transactions = source.Transactions();
+    for (std::uint32_t i = 0; i < transactions.Count(); ++i) {
+        auto copy = std::make_unique<CTransaction>(*transactions.At(i));
+        copy->SetTransactionId(NewRecordKey());
+        copy->SetState(CTransaction::kCleared);
+        copy->SetOnlineOrigin(CTransaction::kAwaitingReview);
+        copy->SetOnlineId("");
+        // A match made where the file came from names a transaction of another register.
+        copy->SetMatchedTransactionId(RecordKey{});
+        target.MatchAutomatically(*copy);
+        added.push_back(copy.get());
+        target.AddTransaction(std::move(copy));
+    }
+    if (!added.empty()) target.SetImportReviewPending(true);
+    return added;
+}
+
+CAccountImport::Outcome CAccountImport::IntoNewAccount(const CCVAccount& source,
+                                                       const char* newName) {
+    if (const res::StringId refusal = RefuseNewName(newName); refusal != res::IDS_NONE) {
+        return Result(1, refusal, kExclamation);
+    }
+    auto account = std::make_unique<CCVAccount>();
+    account->SetOwner(&m_accounts);
+    CCVAccountRecord& record = account->Record();
+    record = source.Record();
+    if (m_accounts.FindAccountById(record.GetAccountId()) != nullptr) {
+        record.SetAccountId(NewRecordKey());
+    }
+    record.SetBeginningBalance(0);
+    record.SetClearedBalance(0);
+    record.SetCurrentBalance(0);
+    account->SetOwnRowColor(source.GetOwnRowColor());
+    account->SetSortColumn(source.GetSortColumn());
+    account->SetSortAscending(source.GetSortAscending());
+    MoveTransactions(source, *account);
+    account->SetName(newName);
+    CCVAccount* added = account.get();
+    if (m_accounts.AddAccount(account) != 0) {
+        // Taken into the list but not written: out again, so that nothing was imported.
+        if (!account) m_accounts.RemoveAccount(added);
+        return Result(1, res::IDS_IMPORT_NOT_SAVED, kExclamation);
+    }
+    return Result(0, res::IDS_NONE, 0);
+}
+
+CAccountImport::Outcome CAccountImport::IntoAccount(const CCVAccount& source, CCVAccount& target) {
+    const std::vector<CTransaction*> added = MoveTransactions(source, target);
+    if (m_accounts.SaveAccountFile(target) != 0) {
+        for (CTransaction* transaction : added) target.TakeBackTransaction(transaction);
+        return Result(1, res::IDS_IMPORT_NOT_SAVED, kExclamation);
+    }
+    return Result(0, res::IDS_NONE, 0);
+}

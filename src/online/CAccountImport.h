@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/ui/WinTypes.h"
+#include "resources/StringIds.h"
+
+class CCVAccount;
+class CCVAccountList;
+class CTransaction;
+
+// Account import: the accounts a desktop companion left in the import folder (the import list)
+// move their transactions into an account of the account list, or into a new account made from
+// them. Every transaction moved gets a fresh identifier and becomes cleared and imported
+// (awaiting review, without a bank identifier), and is matched automatically against the
+// transactions entered in the target, as a downloaded line is. The target's file is written at
+// once, and only then is the pending file deleted: an import that cannot be written leaves the
+// target and the pending item as they were.
+//
+// A new account takes the pending account's whole record (type, currency, icon, online fields
+// and the rest) and its colour and register order, but its own name and balances made of the
+// imported transactions only. The name must pass the account name rule (letter case ignored,
+// no forbidden character) and name no file of the data folder, so that no account file is ever
+// written over; an account identifier another account already has is replaced by a fresh one.
+class CAccountImport {
+  public:
+    static constexpr std::size_t kMaxNewName = 100;
+
+    struct Outcome {
+        int result = 1;                         // 0 imported; 1 refused or failed
+        res::StringId message = res::IDS_NONE;  // IDS_NONE: nothing to show
+        ui::UINT style = 0;                     // icon and buttons of the message
+        bool itemsLeft = false;                 // the import list still holds items
+    };
+
+    CAccountImport(CCVAccountList& accounts, CCVAccountList& imports);
+
+    // "Now": the pending item at `sourceIndex` into `target`, or, with a null target, into a new
+    // account named `newName`. Nothing happens without a pending item at that index.
+    Outcome ImportNow(std::int64_t sourceIndex, CCVAccount* target, const char* newName);
+
+  private:
+    Outcome Result(int result, res::StringId message, ui::UINT style) const;
+    // The name rule for the new account: IDS_NONE when the name may be used.
+    res::StringId RefuseNewName(const char* name) const;
+    // Adds fresh copies of the source's transactions to the target, matched automatically; the
+    // copies added.
+    static std::vector<CTransaction*> MoveTransactions(const CCVAccount& source,
+                                                       CCVAccount& target);
+    Outcome IntoNewAccount(const CCVAccount& source, const char* newName);
+    Outcome IntoAccount(const CCVAccount& source, CCVAccount& target);
+
+    CCVAccountList& m_accounts;
+    CCVAccountList& m_imports;
+};

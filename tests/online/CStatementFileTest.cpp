@@ -1,0 +1,196 @@
+// Statement files saved from a bank's web site: real banks' files, the same file twice, a file
+// with a bank and a credit-card statement, and files that cannot be imported.
+#include "online/CStatementFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/RegisterFixture.h"
+#include "ofx/COfxClient.h"
+#include "platform/sys/CodePage.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using register_fixture::Txn;
+using register_fixture::Type;
+using testing_support::TempFolder;
+
+std::string Sample(const std::string& name) {
+    return std::string(COINVALE_OFX_SAMPLES) + name;
+}
+
+std::string Statement(const std::string& account, const std::string& lines, bool card) {
+    const std::string set = card ? "CREDITCARDMSGSRSV1" : "BANKMSGSRSV1";
+    const std::string wrapper = card ? "CCSTMTTRNRS" : "STMTTRNRS";
+    const std::string from = card ? "<CCACCTFROM><ACCTID>" + account + "</CCACCTFROM>"
+                                  : "<BANKACCTFROM><BANKID>123456789<ACCTID>" + account +
+                                        "<ACCTTYPE>CHECKING</BANKACCTFROM>";
+    return "<" + set + "><" + wrapper + "><TRNUID>1<STATUS><CODE>0<SEVERITY>INFO</STATUS><" +
+           (card ? "CCSTMTRS" : "STMTRS") + "><CURDEF>USD" + from +
+           "<BANKTRANLIST><DTSTART>20240101<DTEND>20240301" + lines + "</BANKTRANLIST>" +
+           "<LEDGERBAL><BALAMT>-50.00<DTASOF>20240301</LEDGERBAL></" +
+           (card ? "CCSTMTRS" : "STMTRS") + "></" + wrapper + "></" + set + ">\n";
+}
+
+std::string Line(const std::string& id, const std::string& amount, const std::string& name) {
+    return "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240215<TRNAMT>" + amount + "<FITID>" + id +
+           "<NAME>" + name + "</STMTTRN>";
+}
+
+// An OFX 1.x file of the given message sets.
+std::string File(const std::string& sets) {
+    return "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\nSECURITY:NONE\nENCODING:USASCII\n"
+           "CHARSET:1252\nCOMPRESSION:NONE\nOLDFILEUID:NONE\nNEWFILEUID:NONE\n\n<OFX>\n"
+           "<SIGNONMSGSRSV1><SONRS><STATUS><CODE>0<SEVERITY>INFO</STATUS><DTSERVER>20240301"
+           "<LANGUAGE>ENG</SONRS></SIGNONMSGSRSV1>\n" +
+           sets + "</OFX>\n";
+}
+
+class StatementFileTest : public ::testing::Test {
+  protected:
+    std::string Write(const std::string& name, const std::string& text) {
+        testing_support::WriteBytes(m_temp.File(name),
+                                    std::vector<std::uint8_t>(text.begin(), text.end()));
+        return m_temp.File(name);
+    }
+    int Import(const std::string& path, const char* accountNumber = nullptr) {
+        if (accountNumber != nullptr) account.Record().SetAccountNumber(accountNumber);
+        return CStatementFile::ImportStatementFile(account, path, result);
+    }
+
+    TempFolder m_temp;
+    register_fixture::TestAccountList list;
+    CCVAccount& account = list.AddAccount("Checking");
+    CStatementFile::Result result;
+};
+
+TEST_F(StatementFileTest, TheSameFileTwiceAddsNothingTheSecondTime) {
+    ASSERT_EQ(Import(Sample("checking.ofx")), CStatementFile::kImported)
+        << sys::WideToAnsi(result.text);
+    EXPECT_EQ(result.added, 3u);
+    EXPECT_EQ(result.matched, 0u);
+    EXPECT_EQ(result.skipped, 0u);
+    EXPECT_EQ(sys::WideToAnsi(result.text),
+              "3 new transactions (0 of them matched with entered ones), 0 already in the "
+              "account.");
+    ASSERT_EQ(account.CountFiltered(CTransaction::kFilterDownloaded), 3u);
+    const CTransaction& check = *account.Transactions().At(2);
+    EXPECT_STREQ(check.GetOnlineId(), "0000488");
+    EXPECT_EQ(check.GetCheckNumber(), 319u);
+    EXPECT_EQ(check.GetAmount(), 2500);
+    // An account that held nothing takes the file's ledger balance; the online download marker
+    // stays where it was.
+    EXPECT_EQ(account.GetBalance(CCVAccount::kBalanceCleared), 10099);
+    EXPECT_EQ(account.Record().GetDownloadMarker(), "");
+    const CCVAccountRecord before = account.Record();
+
+    ASSERT_EQ(Import(Sample("checking.ofx")), CStatementFile::kImported);
+    EXPECT_EQ(result.added, 0u);
+    EXPECT_EQ(result.skipped, 3u);
+    EXPECT_EQ(account.Transactions().Count(), 3u);
+    EXPECT_TRUE(account.Record() == before);
+}
+
+TEST_F(StatementFileTest, RealBanksFiles) {
+    struct Case {
+        const char* file;
+        std::uint32_t added;
+        Amount cleared;
+    };
+    const Case cases[] = {
+        {"anzcc.ofx", 1, -12345},       // a credit card, XML header with SGML leaves
+        {"bank_medium.ofx", 3, 38234},  // one-line aggregates, dates with a zone
+        {"suncorp.ofx", 1, 123412},     // XML, CDATA payee
+        // Empty elements, no ledger balance: the cleared balance is the line's.
+        {"ofx-v102-empty-tags.ofx", 1, 1234},
+        {"failnice_empty_balance.ofx", 1, 12000},
+    };
+    for (const Case& c : cases) {
+        register_fixture::TestAccountList own;
+        CCVAccount& fresh = own.AddAccount(c.file);
+        ASSERT_EQ(CStatementFile::ImportStatementFile(fresh, Sample(c.file), result), 0)
+            << c.file << ": " << sys::WideToAnsi(result.text);
+        EXPECT_EQ(result.added, c.added) << c.file;
+        EXPECT_EQ(fresh.GetBalance(CCVAccount::kBalanceCleared), c.cleared) << c.file;
+    }
+}
+
+TEST_F(StatementFileTest, LinesMatchEnteredTransactions) {
+    account.AddTransaction(Txn(COfxClient::OfxDateTimeToPalmDateTime("20110401"), 3451,
+                               Type::kTypeWithdrawal, "Electric"));
+    ASSERT_EQ(Import(Sample("checking.ofx")), CStatementFile::kImported);
+    EXPECT_EQ(result.added, 3u);
+    EXPECT_EQ(result.matched, 1u);
+    // The account held a transaction: the file's ledger balance is not taken, only the lines'.
+    EXPECT_EQ(account.GetBalance(CCVAccount::kBalanceCleared), 1 - 3451 - 2500);
+}
+
+TEST_F(StatementFileTest, BankAndCreditCardStatementsInOneFile) {
+    const std::string path =
+        Write("both.qfx",
+              File(Statement("1001", Line("B1", "-10.00", "Grocer") + Line("B2", "-20.00", "Fuel"),
+                             false) +
+                   Statement("4111", Line("C1", "-5.00", "Diner"), true)));
+    ASSERT_EQ(Import(path, "4111"), CStatementFile::kImported) << sys::WideToAnsi(result.text);
+    ASSERT_EQ(account.Transactions().Count(), 1u);
+    EXPECT_STREQ(account.Transactions().At(0)->GetOnlineId(), "C1");
+    ASSERT_EQ(Import(path, "1001"), CStatementFile::kImported);
+    EXPECT_EQ(result.added, 2u);
+    EXPECT_EQ(account.Transactions().Count(), 3u);
+
+    // No statement for the account's number, or none to choose by: refused, nothing added.
+    EXPECT_EQ(Import(path, "9999"), CStatementFile::kNoneFits);
+    EXPECT_EQ(sys::WideToAnsi(result.text), "None of the statements in the file " + path +
+                                                " is for the account number \"9999\".");
+    EXPECT_EQ(Import(path, ""), CStatementFile::kNoneFits);
+    const std::string twice =
+        Write("twice.ofx", File(Statement("1001", Line("X1", "-1.00", "A"), false) +
+                                Statement("1001", Line("X2", "-2.00", "B"), false)));
+    EXPECT_EQ(Import(twice, "1001"), CStatementFile::kSeveralFit);
+    EXPECT_EQ(account.Transactions().Count(), 3u);
+
+    // Some sites leave the sign-on out of the file.
+    const std::string bare =
+        Write("bare.ofx", "<OFX>" + Statement("77", Line("N1", "1", "x"), false) + "</OFX>");
+    EXPECT_EQ(Import(bare, "1001"), CStatementFile::kImported);
+    EXPECT_EQ(account.Transactions().Count(), 4u);
+}
+
+TEST_F(StatementFileTest, FilesThatCannotBeImportedChangeNothing) {
+    const auto checking = testing_support::ReadBytes(Sample("checking.ofx"));
+    const std::string cut =
+        Write("cut.ofx", std::string(checking.begin(), checking.begin() + checking.size() * 3 / 4));
+    struct Case {
+        std::string path;
+        int error;
+        const char* says;
+    };
+    const Case cases[] = {
+        {Sample("failnice_decimal_error.ofx"), CStatementFile::kDamaged, "has no valid"},
+        {Sample("failnice_date_missing.ofx"), CStatementFile::kDamaged, "no valid date"},
+        {Sample("signon_fail.ofx"), CStatementFile::kDamaged, "is not a statement"},
+        {Sample("error_message.ofx"), CStatementFile::kDamaged, "General Server Error"},
+        {cut, CStatementFile::kDamaged, "is not a statement"},
+        {Write("empty.ofx", ""), CStatementFile::kDamaged, "is not a statement"},
+        {Sample("account_listing_aggregation.ofx"), CStatementFile::kNoStatement,
+         "holds no account statement"},
+        {Sample("vanguard.ofx"), CStatementFile::kNoStatement, "holds no account statement"},
+        {m_temp.File("missing.ofx"), CStatementFile::kUnreadable, "could not be read"},
+        {m_temp.Path(), CStatementFile::kUnreadable, "could not be read"},
+    };
+    const CCVAccountRecord before = account.Record();
+    for (const Case& c : cases) {
+        EXPECT_EQ(Import(c.path), c.error) << c.path;
+        const std::string text = sys::WideToAnsi(result.text);
+        EXPECT_NE(text.find(c.says), std::string::npos) << text;
+        EXPECT_NE(text.find(c.path), std::string::npos) << text;
+        EXPECT_EQ(account.Transactions().Count(), 0u) << c.path;
+        EXPECT_EQ(list.lookUps.Count(), 0u) << c.path;
+        EXPECT_TRUE(account.Record() == before) << c.path;
+    }
+}
+
+}  // namespace
