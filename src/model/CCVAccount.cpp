@@ -355,7 +355,9 @@ void CCVAccount::EndDownload() {
     m_newForDownload = false;
 }
 
-// 1. A line whose identifier a register transaction already has is skipped.
+// 1. A line whose identifier a register transaction already has is skipped. An empty identifier
+//    tells nothing (every entered transaction has one), so such a line is always taken: skipping
+//    it would drop a real bank line without a word.
 // 2. The line becomes a transaction (CDownloadedLine), matched against the entered transactions
 //    and added to the register; the balances follow.
 // 3. It is appended to the download list; a match counts in the matched count; the register will
@@ -365,7 +367,7 @@ int CCVAccount::AddDownloadedLine(DateTime date, const char* amountText, const c
                                   const char* memoText, const char* transactionIdText) {
     const CDownloadedLine line(date, amountText, typeText, checkNumberText, payeeText, memoText,
                                transactionIdText);
-    if (HasOnlineId(line.GetTransactionId())) return 0;
+    if (line.GetTransactionId()[0] != '\0' && HasOnlineId(line.GetTransactionId())) return 0;
     CCVPayeeLookUpList* lookUps = m_owner != nullptr ? m_owner->GetPayeeLookUpList() : nullptr;
     std::unique_ptr<CTransaction> transaction =
         line.MakeTransaction(m_record.GetCurrency(), lookUps);

@@ -116,11 +116,15 @@ TEST_F(Download, KnownIdentifiersAreSkipped) {
     EXPECT_EQ(account.AddDownloadedLine(kDay, "-5", "DEBIT", "", "Shop", "", "FIT-A"), 0);
     EXPECT_EQ(account.Transactions().Count(), 1u);
     EXPECT_EQ(downloaded.Count(), 1u);
-    // An empty identifier is known as soon as an entered transaction (without one) exists.
+    // An empty identifier identifies nothing: lines without one are all taken, as imported
+    // transactions, even though every entered transaction has an empty identifier too.
     Enter(kDay, 100, Type::kTypeDeposit);
-    EXPECT_EQ(account.AddDownloadedLine(kDay, "-5", "DEBIT", "", "Shop", "", ""), 0);
-    EXPECT_EQ(account.Transactions().Count(), 2u);
     EXPECT_TRUE(account.HasOnlineId(""));
+    EXPECT_EQ(account.AddDownloadedLine(kDay, "-5", "DEBIT", "", "Shop", "", ""), 0);
+    EXPECT_EQ(account.AddDownloadedLine(kDay, "-7", "DEBIT", "", "Shop", "", ""), 0);
+    EXPECT_EQ(account.Transactions().Count(), 4u);
+    EXPECT_EQ(downloaded.Count(), 3u);
+    EXPECT_TRUE(downloaded.At(2)->IsImported());
 }
 
 TEST_F(Download, MatchWindowDirectionsAndCheckNumbers) {
