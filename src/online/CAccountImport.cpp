@@ -58,12 +58,15 @@ std::vector<CTransaction*> CAccountImport::MoveTransactions(const CCVAccount& so
     for (std::uint32_t i = 0; i < transactions.Count(); ++i) {
         auto copy = std::make_unique<CTransaction>(*transactions.At(i));
         copy->SetTransactionId(NewRecordKey());
-        copy->SetState(CTransaction::kCleared);
+        // A void transaction stays void: clearing it would add an amount the source never
+        // counted, and it is no partner for an entered transaction.
+        const bool isVoid = copy->IsVoid();
+        if (!isVoid) copy->SetState(CTransaction::kCleared);
         copy->SetOnlineOrigin(CTransaction::kAwaitingReview);
         copy->SetOnlineId("");
         // A match made where the file came from names a transaction of another register.
         copy->SetMatchedTransactionId(RecordKey{});
-        target.MatchAutomatically(*copy);
+        if (!isVoid) target.MatchAutomatically(*copy);
         added.push_back(copy.get());
         target.AddTransaction(std::move(copy));
     }

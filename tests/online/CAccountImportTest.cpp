@@ -1,6 +1,6 @@
 // Account import: the pending items of the import folder, the names a new account may take, a
 // new account made from a pending one, an import into an account with a match within seven days,
-// and an import that cannot be written.
+// a void transaction that stays void, and an import that cannot be written.
 #include "online/CAccountImport.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ constexpr DateTime kDay = 3000 * kSecondsPerDay;
 constexpr std::uint32_t kSourceColor = 0x00112233;
 
 // A data folder with the five first accounts, and an import folder holding "Visa.cvl" (a credit
-// account with three transactions), "notes.txt" and "Old.CVL".
+// account with three transactions and a void one), "notes.txt" and "Old.CVL".
 class AccountImportTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -62,7 +62,10 @@ class AccountImportTest : public ::testing::Test {
                           CTransaction::kReconciled);
         auto fee = Txn(kDay + 2 * kSecondsPerDay, 300, Type::kTypeWithdrawal, "Fee");
         fee->SetMatchedTransactionId(NewRecordKey());  // a match made elsewhere
-        for (auto* t : {&diner, &refund, &fee}) {
+        // Void, and like an entered transaction of the target within seven days.
+        auto voided = Txn(kDay - 7 * kSecondsPerDay, 2500, Type::kTypeWithdrawal, "Voided",
+                          CTransaction::kVoid);
+        for (auto* t : {&diner, &refund, &fee, &voided}) {
             m_sourceIds.push_back((*t)->GetTransactionId());
             source.AddTransaction(std::move(*t));
         }
@@ -137,7 +140,8 @@ TEST_F(AccountImportTest, NewAccountHasTheSourceSettingsAndOnlyItsTransactionsBa
     CCVAccount* account = Account("Travel Card");
     ASSERT_NE(account, nullptr);
     // The source's whole record (identifier, type, currency, icon, online fields and the rest),
-    // but its own name and the balances of the imported transactions, all cleared: -25 + 10 - 3.
+    // but its own name and the balances of the imported transactions, all cleared but the void
+    // one, which counts nothing: -25 + 10 - 3.
     CCVAccountRecord expected = sourceRecord;
     expected.SetName("Travel Card");
     expected.SetBeginningBalance(0);
@@ -148,11 +152,12 @@ TEST_F(AccountImportTest, NewAccountHasTheSourceSettingsAndOnlyItsTransactionsBa
     EXPECT_EQ(account->GetOwnRowColor(), kSourceColor);
     EXPECT_EQ(account->GetSortColumn(), CTxnSortOrder::kColumnPayee);
 
-    ASSERT_EQ(account->Transactions().Count(), 3u);
-    for (std::uint32_t i = 0; i < 3; ++i) {
+    ASSERT_EQ(account->Transactions().Count(), 4u);
+    for (std::uint32_t i = 0; i < 4; ++i) {
         const CTransaction& t = *account->Transactions().At(i);
         EXPECT_TRUE(t.IsImported()) << t.GetPayeeName();  // awaiting review, no bank identifier
-        EXPECT_EQ(t.GetState(), CTransaction::kCleared);
+        EXPECT_EQ(t.GetState(), std::string(t.GetPayeeName()) == "Voided" ? CTransaction::kVoid
+                                                                          : CTransaction::kCleared);
         EXPECT_TRUE(t.GetMatchedTransactionId().IsNull());
         for (const RecordKey& id : m_sourceIds) EXPECT_NE(t.GetTransactionId(), id);
     }
@@ -163,7 +168,7 @@ TEST_F(AccountImportTest, NewAccountHasTheSourceSettingsAndOnlyItsTransactionsBa
     // The file was written at once.
     CCVAccount reloaded;
     ASSERT_EQ(m_accounts->LoadAccountFile(reloaded, m_folder.File("Travel Card.cvl")), 0);
-    EXPECT_EQ(reloaded.Transactions().Count(), 3u);
+    EXPECT_EQ(reloaded.Transactions().Count(), 4u);
     EXPECT_TRUE(reloaded.Record() == expected);
 
     // Imported again under another name, the account does not take an identifier another
@@ -204,11 +209,13 @@ TEST_F(AccountImportTest, IntoAnAccountWithAMatchWithinSevenDays) {
     EXPECT_TRUE(sys::FileExists(m_imports.File("Visa.cvl")));
 
     ASSERT_EQ(Import().ImportNow(0, checking, nullptr).result, 0);
-    EXPECT_EQ(checking->Transactions().Count(), 5u);
+    EXPECT_EQ(checking->Transactions().Count(), 6u);
     EXPECT_TRUE(far->GetMatchedTransactionId().IsNull());  // nine days apart
-    // The review of imported transactions shows the entered one as the match.
+    // The review of imported transactions shows the entered one as the match of "Diner" (the
+    // void transaction before it in the file takes no partner).
     CTransactionReview review(*checking, 0, CTransaction::kFilterImported);
-    ASSERT_EQ(review.Count(), 3u);
+    ASSERT_EQ(review.Count(), 4u);
+    while (std::string(review.Current()->GetPayeeName()) == "Voided") review.Next();
     ASSERT_STREQ(review.Current()->GetPayeeName(), "Diner");
     EXPECT_EQ(review.Partner(), diner);
     EXPECT_EQ(diner->GetMatchedTransactionId(), review.Current()->GetTransactionId());
@@ -216,7 +223,7 @@ TEST_F(AccountImportTest, IntoAnAccountWithAMatchWithinSevenDays) {
     // Written at once, before the pending file went.
     CCVAccount reloaded;
     ASSERT_EQ(m_accounts->LoadAccountFile(reloaded, m_folder.File("Checking.cvl")), 0);
-    EXPECT_EQ(reloaded.Transactions().Count(), 5u);
+    EXPECT_EQ(reloaded.Transactions().Count(), 6u);
     EXPECT_FALSE(sys::PathExists(m_imports.File("Visa.cvl")));
 }
 
