@@ -35,6 +35,7 @@ res::StringId MessageOf(CCVAccountList::FileProblem::Kind kind) {
 
 void CDataCheck::Run() {
     m_problems.clear();
+    m_index.clear();
     m_transactions = 0;
     CheckFiles();
     for (std::uint32_t i = 0; i < m_accounts.Count(); ++i) {
@@ -71,6 +72,20 @@ std::string CDataCheck::Message(res::StringId id, const CCVAccount& account,
                   other != nullptr ? Utf8(other->GetName()).c_str() : "");
 }
 
+const CTransaction* CDataCheck::Find(const CCVAccount& account, const RecordKey& id) {
+    auto [entry, made] = m_index.try_emplace(&account);
+    std::map<RecordKey, const CTransaction*>& index = entry->second;
+    if (made) {
+        const CCVTxnList& transactions = account.Transactions();
+        for (std::uint32_t n = 0; n < transactions.Count(); ++n) {
+            const auto* transaction = static_cast<const CTransaction*>(transactions.GetAt(n));
+            index.emplace(transaction->GetTransactionId(), transaction);  // the first one counts
+        }
+    }
+    const auto found = index.find(id);
+    return found != index.end() ? found->second : nullptr;
+}
+
 void CDataCheck::Add(const char* kind, const CCVAccount& account, std::string message) {
     m_problems.push_back({kind, m_accounts.AccountFilePath(account.GetName()), std::move(message)});
 }
@@ -94,7 +109,7 @@ void CDataCheck::CheckTwin(const CCVAccount& account, const CTransaction& transa
     if (link.IsNull()) return;  // not a transfer, or one whose twin was let go (a purge)
     const CCVAccount* other = m_accounts.FindAccountById(
         whole ? transaction.GetCategoryId() : transaction.GetSplit(line).GetCategoryId());
-    const CTransaction* twin = other != nullptr ? other->FindById(link) : nullptr;
+    const CTransaction* twin = other != nullptr ? Find(*other, link) : nullptr;
     if (other == nullptr) {
         Add("transferNowhere", account,
             Message(res::IDS_CLI_CHECK_TRANSFER_NOWHERE, account, transaction, nullptr));
@@ -112,7 +127,7 @@ void CDataCheck::CheckSplitTwin(const CCVAccount& account, const CTransaction& t
     // The twin of a split line elsewhere: the source's line must name this account and link here.
     const CCVAccount* other = m_accounts.FindAccountById(transaction.GetCategoryId());
     const CTransaction* source =
-        other != nullptr ? other->FindById(transaction.GetLinkedTransactionId()) : nullptr;
+        other != nullptr ? Find(*other, transaction.GetLinkedTransactionId()) : nullptr;
     if (other == nullptr) {
         Add("transferNowhere", account,
             Message(res::IDS_CLI_CHECK_TRANSFER_NOWHERE, account, transaction, nullptr));

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "resources/StringIds.h"
+#include "storage/RecordKey.h"
 
 class CCVAccount;
 class CCVAccountList;
@@ -40,10 +42,14 @@ class CDataCheck {
     void CheckSplitTwin(const CCVAccount& account, const CTransaction& transaction);
     void CheckBalances(CCVAccount& account);
     void Add(const char* kind, const CCVAccount& account, std::string message);
+    // The account's transaction with that identifier, as CCVAccount::FindById finds it, through
+    // an index made once per account (a register is searched thousands of times here).
+    const CTransaction* Find(const CCVAccount& account, const RecordKey& id);
     std::string Message(res::StringId id, const CCVAccount& account,
                         const CTransaction& transaction, const CCVAccount* other) const;
 
     CCVAccountList& m_accounts;
+    std::map<const CCVAccount*, std::map<RecordKey, const CTransaction*>> m_index;
     std::vector<Problem> m_problems;
     int m_files = 0;
     std::int64_t m_transactions = 0;
