@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 kind="$1"
 shift
 case "$kind" in
-    release) options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+    release) options=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG") ;;
     sanitize) options=(-DCMAKE_BUILD_TYPE=Debug -DCOINVALE_SANITIZE=ON -DCOINVALE_BENCH=OFF) ;;
     *) echo "usage: scripts/build.sh release|sanitize [targets...]" >&2; exit 2 ;;
 esac
