@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/sys/TextFormat.h"
 #include "resources/StringIds.h"
 #include "storage/Amount.h"
 #include "storage/DateTime.h"
@@ -23,13 +23,7 @@ std::string Text(res::StringId id);
 // A string-table text with printf arguments (C strings and numbers), as UTF-8.
 template <typename... Args>
 std::string Format(res::StringId id, Args... args) {
-    const std::string format = Text(id);
-    const int size = std::snprintf(nullptr, 0, format.c_str(), args...);
-    if (size <= 0) return format;
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format.c_str(), args...);
-    text.resize(static_cast<std::size_t>(size));
-    return text;
+    return sys::FormatText(Text(id), args...);
 }
 
 // "-1234.56", "0.05", "0.00".

@@ -398,17 +398,24 @@ TEST(AccountList, TotalsInTheHomeCurrency) {
     EXPECT_EQ(list->At(0)->Record().GetCurrency(), 1);
 }
 
-TEST(AccountList, DamagedFilesAreKeptBesideThemAndTheRestLoads) {
-    DataFolder folder;
+// Three transactions in the checking account, whose file is then cut in its third record; the
+// bytes left.
+Bytes CutCheckingRegister(const DataFolder& folder) {
     {
         auto list = folder.Load();
         for (int i = 0; i < 3; ++i) list->At(1)->AddTransaction(Txn(100 + i, "Shop"));
-        ASSERT_EQ(list->SaveAll(), 0);
+        EXPECT_EQ(list->SaveAll(), 0);
     }
-    // The register cut in its third record, and the payee list cut in its header.
     Bytes checking = ReadBytes(folder.File("Checking.cvl"));
     checking.resize(checking.size() - 100);
     WriteBytes(folder.File("Checking.cvl"), checking);
+    return checking;
+}
+
+TEST(AccountList, DamagedFilesAreKeptBesideThemAndTheRestLoads) {
+    DataFolder folder;
+    // The register cut in its third record, and the payee list cut in its header.
+    const Bytes checking = CutCheckingRegister(folder);
     WriteBytes(folder.File("PayeesList.lst"), {1, 0, 0xFF});
 
     int rc = 1;
@@ -429,14 +436,7 @@ TEST(AccountList, DamagedFilesAreKeptBesideThemAndTheRestLoads) {
 
 TEST(AccountList, InspectionReadsDamageAndGapsButWritesNothing) {
     DataFolder folder;
-    {
-        auto list = folder.Load();
-        for (int i = 0; i < 3; ++i) list->At(1)->AddTransaction(Txn(100 + i, "Shop"));
-        ASSERT_EQ(list->SaveAll(), 0);
-    }
-    Bytes checking = ReadBytes(folder.File("Checking.cvl"));
-    checking.resize(checking.size() - 100);
-    WriteBytes(folder.File("Checking.cvl"), checking);
+    const Bytes checking = CutCheckingRegister(folder);
     WriteBytes(folder.File("Visa.cvl"), {});  // not even the reserved word
     sys::RemoveFile(folder.File("ClassList.lst"));
     const std::vector<std::string> before = ListFolder(folder.Path());
