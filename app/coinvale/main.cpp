@@ -18,6 +18,7 @@
 #include "platform/sys/Console.h"
 #include "platform/sys/NamedMutex.h"
 #include "platform/sys/Registry.h"
+#include "reports/CCVReportList.h"
 #include "resources/StringTable.h"
 #include "shell/CCVUIUtility.h"
 #include "storage/CCVPassword.h"
@@ -93,6 +94,7 @@ int main(int argc, char** argv) {
         {.scheduled =
              [] { return std::unique_ptr<CCVItemList>(std::make_unique<CScheduledList>()); },
          .institutions = [] { return std::unique_ptr<CCVItemList>(std::make_unique<CFiList>()); }});
+    model.SetReportMaker(&CCVReportList::MakeForModel);
     if (model.PreparePreferences() != 0) {
         PrintMessage(stderr, res::IDS_SETTINGS_NOT_WRITTEN, sys::RegistryFilePath().c_str());
         return kExitFailure;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "resources/StringTable.h"
 #include "storage/RecordArchive.h"
 #include "storage/Text.h"
 
@@ -16,8 +17,7 @@ constexpr std::int64_t kEarliestReminder = 1;
 CScheduledItem::~CScheduledItem() = default;
 
 res::StringId CScheduledItem::EnterModeNameId(int mode) {
-    if (mode < 0 || mode >= kEnterModeCount) return res::IDS_NONE;
-    return static_cast<res::StringId>(res::IDS_ENTER_MANUALLY + mode);
+    return res::NthStringId(res::IDS_ENTER_MANUALLY, mode, kEnterModeCount);
 }
 
 // ---- stored form ----

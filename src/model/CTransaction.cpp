@@ -5,6 +5,7 @@
 #include "model/AmountMath.h"
 #include "model/BuiltInKey.h"
 #include "model/CountedText.h"
+#include "resources/StringTable.h"
 #include "storage/RecordArchive.h"
 
 namespace {
@@ -28,8 +29,7 @@ bool CTransaction::TypeCarriesCheckNumber(const RecordKey& typeId) {
 }
 
 res::StringId CTransaction::FilterNameId(int filter) {
-    if (filter < 0 || filter >= kFilterCount) return res::IDS_NONE;
-    return static_cast<res::StringId>(res::IDS_FILTER_ALL + filter);
+    return res::NthStringId(res::IDS_FILTER_ALL, filter, kFilterCount);
 }
 
 CTransaction::CTransaction() {

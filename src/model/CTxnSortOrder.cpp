@@ -11,6 +11,7 @@
 #include "model/CCVCategoryText.h"
 #include "model/CClassList.h"
 #include "model/CTransaction.h"
+#include "resources/StringTable.h"
 #include "storage/Text.h"
 
 namespace {
@@ -128,8 +129,7 @@ struct CTxnSortOrder::SortValues {
 };
 
 res::StringId CTxnSortOrder::ColumnNameId(int column) {
-    if (column < 0 || column >= kColumnCount) return res::IDS_NONE;
-    return static_cast<res::StringId>(res::IDS_SORT_CHECK + column);
+    return res::NthStringId(res::IDS_SORT_CHECK, column, kColumnCount);
 }
 
 CTxnSortOrder::CTxnSortOrder(int column, bool ascending, const CCVCategoryText* categoryText,

@@ -62,7 +62,9 @@ void CVModel::ReadFolders() {
 }
 
 void CVModel::MakeAccountList() {
-    // A list left by a failed load is replaced, never loaded into a second time.
+    // A list left by a failed load is replaced, never loaded into a second time; a report made
+    // over it goes with it.
+    m_reports.reset();
     m_accountList = std::make_unique<CCVAccountList>(m_listMakers);
     m_accountList->SetPasswordHolder(&Password());
     m_accountList->SetPreferences(&GetPreferences());
@@ -75,6 +77,7 @@ int CVModel::InitForCommand(const std::string& folder, AccessMode mode) {
     MakeAccountList();
     const int rc = mode == kReadOnly ? m_accountList->Inspect(m_dataFolder)
                                      : m_accountList->Load(m_dataFolder);
+    if (m_reportMaker) m_reports = m_reportMaker(*m_accountList);
     if (rc == 0) m_initialised = true;
     return rc;
 }
@@ -89,6 +92,7 @@ int CVModel::Init() {
         m_importList->SetPasswordHolder(&Password());
         m_importList->LoadImports(m_importFolder);  // an empty or missing folder is no error
     }
+    if (m_reportMaker) m_reports = m_reportMaker(*m_accountList);
     // The reminder program steps back while this program runs. The nearest reminder time
     // belongs to the scheduled transactions, which write it whenever they change; a time of 0
     // (none, or never written) is worked out again from the list just read.
@@ -101,6 +105,7 @@ int CVModel::Init() {
 }
 
 int CVModel::Reinit() {
+    m_reports.reset();
     m_importList.reset();
     if (m_accountList) {
         m_accountList->ClearReferenceLists();
@@ -117,6 +122,7 @@ int CVModel::SaveIfAllowed() {
 
 int CVModel::SaveAndRelease() {
     const int rc = SaveIfAllowed();
+    m_reports.reset();
     m_accountList.reset();
     m_initialised = false;
     return rc;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,8 +18,8 @@ class CBlowfish;
 // in the import folder, the preferences and the password cipher; it decides where the data lives
 // and when it is loaded, saved and, after a desktop synchronisation, thrown away and reloaded.
 //
-//   start-up      SetListMakers, PreparePreferences, then (after the password, when one is set)
-//                 Init
+//   start-up      SetListMakers, SetReportMaker, PreparePreferences, then (after the password,
+//                 when one is set) Init
 //   running       the screens change the data in memory; SaveIfAllowed writes it
 //   sync start    SaveIfAllowed; sync end: SetReloadPending(true), and nothing is saved until
 //                 Reinit has reloaded the files the desktop companion left
@@ -37,11 +38,15 @@ class CVModel {
 
     // How the lists of other layers are made (see ListMakers); takes effect at the next Init.
     void SetListMakers(ListMakers makers) { m_listMakers = std::move(makers); }
+    // How the report object is made over the account list: the report engine lives above the
+    // model, so the program installs its maker. Without one there is no report object.
+    using ReportMaker = std::function<std::unique_ptr<CCVItemList>(CCVAccountList&)>;
+    void SetReportMaker(ReportMaker maker) { m_reportMaker = std::move(maker); }
 
     // Loads the data folder of the preferences ("User Path"): see CCVAccountList::Load. Also
-    // fills the import list from "Import Path" and tells the reminder program that the program
-    // runs. 0, or the load's error (the model then stays uninitialised and holds what was read).
-    // Does nothing once initialised.
+    // fills the import list from "Import Path", makes the report object over the account list
+    // and tells the reminder program that the program runs. 0, or the load's error (the model then
+    // stays uninitialised and holds what was read). Does nothing once initialised.
     int Init();
     // For a command run beside the interactive program (the command line): loads the data folder
     // `folder` (the preferences' when empty) but neither fills the import list nor tells the
@@ -58,7 +63,7 @@ class CVModel {
     // Saves everything (see CCVAccountList::SaveAll) unless there is no data or a reload is
     // pending. 0 or the first failure.
     int SaveIfAllowed();
-    // Saves as SaveIfAllowed, then destroys the account list.
+    // Saves as SaveIfAllowed, then destroys the report object and the account list.
     int SaveAndRelease();
 
     void SetReloadPending(bool pending) { m_reloadPending = pending; }
@@ -69,6 +74,9 @@ class CVModel {
 
     CCVAccountList* GetAccountList() { return m_accountList.get(); }
     CCVAccountList* GetImportList() { return m_importList.get(); }
+    // The report object (its rows refer to the account list's transactions), or null before
+    // Init or without a report maker.
+    CCVItemList* GetReports() { return m_reports.get(); }
     const std::string& GetDataFolder() const { return m_dataFolder; }
     const std::string& GetImportFolder() const { return m_importFolder; }
     // Forward to the account list's current account; 1 without an account list.
@@ -108,7 +116,10 @@ class CVModel {
     void MakeAccountList();
 
     ListMakers m_listMakers;
+    ReportMaker m_reportMaker;
     std::unique_ptr<CCVAccountList> m_accountList;
+    // After the account list, so that it goes first: its rows refer to the accounts.
+    std::unique_ptr<CCVItemList> m_reports;
     std::unique_ptr<CCVPreferences> m_preferences;
     void* m_onlineSlot = nullptr;
     std::int32_t m_selectedIndex = -1;

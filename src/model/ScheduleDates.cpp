@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "resources/StringTable.h"
+
 namespace {
 
 constexpr std::uint64_t kLastOccurrence = kScheduleEnded - 1;
@@ -67,13 +69,11 @@ int MonthsOf(int frequency) {
 }  // namespace
 
 res::StringId FrequencyNameId(int frequency) {
-    if (frequency < 0 || frequency >= kFrequencyCount) return res::IDS_NONE;
-    return static_cast<res::StringId>(res::IDS_FREQUENCY_ONCE + frequency);
+    return res::NthStringId(res::IDS_FREQUENCY_ONCE, frequency, kFrequencyCount);
 }
 
 res::StringId ThroughNameId(int period) {
-    if (period < 0 || period >= kThroughCount) return res::IDS_NONE;
-    return static_cast<res::StringId>(res::IDS_THROUGH_DUE + period);
+    return res::NthStringId(res::IDS_THROUGH_DUE, period, kThroughCount);
 }
 
 DateTime AddMonthsAnchored(DateTime date, int months, DateTime anchor) {

@@ -259,6 +259,24 @@ enum StringId : int {
     IDS_PASSWORD_INCORRECT = 4536,
     // ---- end of the account list and the model ----
 
+    // ---- 5000-5099: reports and budgets ----
+    IDS_REPORT_BY_PAYEE = 5000,  // the groupings 0-2 of the "By" list, in order
+    IDS_REPORT_BY_CATEGORY = 5001,
+    IDS_REPORT_BY_CLASS = 5002,
+    IDS_PERIOD_LAST_30_DAYS = 5010,  // the periods 0-8 of the "Period:" list, in order
+    IDS_PERIOD_LAST_90_DAYS = 5011,
+    IDS_PERIOD_LAST_MONTH = 5012,
+    IDS_PERIOD_LAST_QUARTER = 5013,
+    IDS_PERIOD_LAST_YEAR = 5014,
+    IDS_PERIOD_THIS_MONTH = 5015,
+    IDS_PERIOD_THIS_QUARTER = 5016,
+    IDS_PERIOD_THIS_YEAR = 5017,
+    IDS_PERIOD_CUSTOM = 5018,
+    IDS_REPORT_UNASSIGNED = 5020,  // the row of money without a payee, category or class
+    IDS_REPORT_OTHER = 5021,       // the row that gathers the small rows of a chart
+    IDS_REPORT_TOTAL = 5022,       // %s: the category a total row sums up
+    // ---- end of reports and budgets ----
+
     // ---- 5200-5399: the command line ----
     IDS_CLI_HELP = 5200,
     IDS_CLI_HELP_ACCOUNTS = 5201,

@@ -280,6 +280,24 @@ constexpr Entry kStrings[] = {
     {IDS_PASSWORD_INCORRECT, L"That password is incorrect."},
     // ---- end of the account list and the model ----
 
+    // ---- 5000-5099: reports and budgets ----
+    {IDS_REPORT_BY_PAYEE, L"Payee"},
+    {IDS_REPORT_BY_CATEGORY, L"Category"},
+    {IDS_REPORT_BY_CLASS, L"Class"},
+    {IDS_PERIOD_LAST_30_DAYS, L"Last 30 Days"},
+    {IDS_PERIOD_LAST_90_DAYS, L"Last 90 Days"},
+    {IDS_PERIOD_LAST_MONTH, L"Last Month"},
+    {IDS_PERIOD_LAST_QUARTER, L"Last Quarter"},
+    {IDS_PERIOD_LAST_YEAR, L"Last Year"},
+    {IDS_PERIOD_THIS_MONTH, L"This Month"},
+    {IDS_PERIOD_THIS_QUARTER, L"This Quarter"},
+    {IDS_PERIOD_THIS_YEAR, L"This Year"},
+    {IDS_PERIOD_CUSTOM, L"Custom"},
+    {IDS_REPORT_UNASSIGNED, L"<Unassigned>"},
+    {IDS_REPORT_OTHER, L"Other"},
+    {IDS_REPORT_TOTAL, L"Total %s"},
+    // ---- end of reports and budgets ----
+
     // ---- the command line ----
     {IDS_CLI_HELP,
      L"Usage: coinvale [COMMAND [ARGUMENTS]] [--data DIR] [--json]\n"

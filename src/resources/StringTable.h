@@ -11,4 +11,10 @@ namespace res {
 // The text of an id, or the empty text for an id the table does not hold.
 std::wstring_view LoadString(StringId id);
 
+// The id of entry `index` of a list whose names have consecutive ids from `first` (the periods of
+// a report, the register's filters, ...); IDS_NONE outside 0 to count - 1.
+constexpr StringId NthStringId(StringId first, int index, int count) {
+    return index >= 0 && index < count ? static_cast<StringId>(first + index) : IDS_NONE;
+}
+
 }  // namespace res
