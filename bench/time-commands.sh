@@ -41,5 +41,7 @@ time_command accounts
 time_command accounts --json
 time_command register Checking
 time_command export Checking --format csv
+time_command report --by category --period "This Year"
+time_command budget --by category --period "This Year"
 time_command upcoming --through "1 Year"
 time_command check

@@ -12,9 +12,10 @@ constexpr std::string_view kShortHelp = "-h";
 constexpr std::string_view kHelp = "--help";
 constexpr char kValueSeparator = '=';
 
-constexpr std::array<std::string_view, 14> kValueOptions{
-    "--data",     "--filter", "--sort", "--amount", "--date",  "--type",    "--payee",
-    "--category", "--class",  "--memo", "--state",  "--check", "--through", "--format"};
+constexpr std::array<std::string_view, 19> kValueOptions{
+    "--data",     "--filter", "--sort", "--amount", "--date",   "--type",    "--payee",
+    "--category", "--class",  "--memo", "--state",  "--check",  "--through", "--format",
+    "--by",       "--period", "--from", "--to",     "--account"};
 
 }  // namespace
 

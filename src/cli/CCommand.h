@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cli/CDataSession.h"
@@ -32,6 +33,10 @@ class CCommand {
     // output), and those of them it cannot do without.
     virtual std::vector<std::string_view> Options() const = 0;
     virtual std::vector<std::string_view> RequiredOptions() const { return {}; }
+    // Pairs of options that cannot be given together.
+    virtual std::vector<std::pair<std::string_view, std::string_view>> ExclusiveOptions() const {
+        return {};
+    }
     // kChange for a command that changes the data (it then holds the mutex and saves).
     virtual CDataSession::Access Access() const { return CDataSession::kRead; }
     // Whether opening the data lists the files a read-only load found wrong (check reports them

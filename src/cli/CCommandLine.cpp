@@ -5,10 +5,12 @@
 #include "cli/CAccountsCommand.h"
 #include "cli/CAddCommand.h"
 #include "cli/CArguments.h"
+#include "cli/CBudgetCommand.h"
 #include "cli/CCheckCommand.h"
 #include "cli/CExportCommand.h"
 #include "cli/COutput.h"
 #include "cli/CRegisterCommand.h"
+#include "cli/CReportCommand.h"
 #include "cli/CTransferCommand.h"
 #include "cli/CUpcomingCommand.h"
 #include "cli/CliValues.h"
@@ -34,7 +36,9 @@ CCommandLine::CCommandLine() {
     m_commands.push_back(std::make_unique<CUpcomingCommand>());
     m_commands.push_back(std::make_unique<CExportCommand>());
     m_commands.push_back(std::make_unique<CCheckCommand>());
-    // The reports, budgets and statement import join here once their engines exist.
+    m_commands.push_back(std::make_unique<CReportCommand>());
+    m_commands.push_back(std::make_unique<CBudgetCommand>());
+    // The statement import joins here once the statement files can be read.
 }
 
 CCommandLine::~CCommandLine() = default;
@@ -63,6 +67,13 @@ int CCommandLine::CheckUsage(const CCommand& command, const CArguments& argument
         if (!arguments.Has(option)) {
             Print(errors,
                   Format(res::IDS_CLI_MISSING_OPTION, name.c_str(), std::string(option).c_str()));
+            return kExitUsage;
+        }
+    }
+    for (const auto& [first, second] : command.ExclusiveOptions()) {
+        if (arguments.Has(first) && arguments.Has(second)) {
+            Print(errors, Format(res::IDS_CLI_EXCLUSIVE_OPTIONS, name.c_str(),
+                                 std::string(first).c_str(), std::string(second).c_str()));
             return kExitUsage;
         }
     }

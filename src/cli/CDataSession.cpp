@@ -8,6 +8,7 @@
 #include "platform/sys/Console.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Registry.h"
+#include "reports/CCVReportList.h"
 #include "storage/CCVPassword.h"
 
 namespace cli {
@@ -58,6 +59,7 @@ int CDataSession::Open(const std::string& folder, Access access, bool reportProb
         {.scheduled =
              [] { return std::unique_ptr<CCVItemList>(std::make_unique<CScheduledList>()); },
          .institutions = [] { return std::unique_ptr<CCVItemList>(std::make_unique<CFiList>()); }});
+    m_model.SetReportMaker(&CCVReportList::MakeForModel);
     if (m_model.PreparePreferences() != 0) {
         return Refuse(res::IDS_SETTINGS_NOT_WRITTEN, sys::RegistryFilePath().c_str());
     }

@@ -30,6 +30,7 @@ class CDataSession {
     // Saves everything; 0, or kExitRefused after saying so.
     int Save();
 
+    CVModel& Model() { return m_model; }
     CCVAccountList& Accounts();
     // The account of that name (UTF-8; exactly, else ignoring ASCII case), or null after saying
     // that there is none.

@@ -22,7 +22,7 @@ std::vector<res::StringId> PeriodNames() {
 
 int CUpcomingCommand::Run(Context& context) {
     // The upcoming screen's own setting unless one is asked for.
-    const std::uint32_t setting = CVModel::GetModel()->GetPreferences().GetUpcomingThroughMode();
+    const std::uint32_t setting = context.data.Model().GetPreferences().GetUpcomingThroughMode();
     int period = setting < kThroughCount ? static_cast<int>(setting) : kThroughDue;
     if (const std::string* text = context.arguments.Value("--through")) {
         period = FindName(*text, PeriodNames());

@@ -286,12 +286,15 @@ enum StringId : int {
     IDS_CLI_HELP_UPCOMING = 5205,
     IDS_CLI_HELP_EXPORT = 5206,
     IDS_CLI_HELP_CHECK = 5207,
+    IDS_CLI_HELP_REPORT = 5208,
+    IDS_CLI_HELP_BUDGET = 5209,
     IDS_CLI_UNKNOWN_COMMAND = 5220,     // %s the command
     IDS_CLI_UNKNOWN_OPTION = 5221,      // %s the command, %s the option, %s the command
     IDS_CLI_MISSING_VALUE = 5222,       // %s the command, %s the option
     IDS_CLI_ARGUMENT_COUNT = 5223,      // %s the command, %s the command
     IDS_CLI_MISSING_OPTION = 5224,      // %s the command, %s the option
     IDS_CLI_REPEATED_OPTION = 5225,     // %s the command, %s the option
+    IDS_CLI_EXCLUSIVE_OPTIONS = 5226,   // %s the command, %s and %s the options
     IDS_CLI_NO_ACCOUNT = 5230,          // %s the name
     IDS_CLI_BAD_DATE = 5231,            // %s the text
     IDS_CLI_NO_TYPE = 5232,             // %s the name
@@ -306,6 +309,9 @@ enum StringId : int {
     IDS_CLI_BAD_SORT = 5241,            // %s the text, %s the columns
     IDS_CLI_BAD_PERIOD = 5242,          // %s the text, %s the periods
     IDS_CLI_BAD_FORMAT = 5243,          // %s the text
+    IDS_CLI_BAD_GROUPING = 5244,        // %s the text, %s the groupings
+    IDS_CLI_CUSTOM_NEEDS_DATES = 5245,
+    IDS_CLI_PERIOD_REVERSED = 5246,     // %s the end, %s the start
     IDS_CLI_DATA_IN_USE = 5250,
     IDS_CLI_LOCK_UNAVAILABLE = 5251,    // %s the lock file
     IDS_CLI_NO_DATA_FOLDER = 5252,      // %s the folder
@@ -315,6 +321,7 @@ enum StringId : int {
     IDS_ALREADY_RUNNING = 5256,
     IDS_CLI_ADDED = 5257,               // %s the account
     IDS_CLI_TRANSFERRED = 5258,         // %s the amount, %s from, %s to
+    IDS_CLI_REPORT_PERIOD = 5259,       // %s the period, %s its first day, %s its last
     IDS_CLI_CHECK_TRANSFER_NOWHERE = 5270,  // %s account, %s date, %s payee, %s amount
     IDS_CLI_CHECK_TWIN_MISSING = 5271,      // %s account, %s date, %s payee, %s amount, %s other
     IDS_CLI_CHECK_TWIN_ASTRAY = 5272,       // %s account, %s date, %s payee, %s amount, %s other
@@ -337,6 +344,9 @@ enum StringId : int {
     IDS_CLI_COLUMN_AMOUNT = 5312,
     IDS_CLI_COLUMN_STATE = 5313,
     IDS_CLI_COLUMN_CHECK_NUMBER = 5314,
+    IDS_CLI_COLUMN_BUDGET = 5315,
+    IDS_CLI_COLUMN_ACTUAL = 5316,
+    IDS_CLI_COLUMN_DIFFERENCE = 5317,
     IDS_CLI_TOTAL = 5320,
     IDS_CLI_YES = 5321,
     IDS_CLI_NO = 5322,

@@ -311,6 +311,8 @@ constexpr Entry kStrings[] = {
      L"  transfer   move money from one account to another\n"
      L"  upcoming   the coming occurrences of the scheduled transactions\n"
      L"  export     an account's register as CSV\n"
+     L"  report     the transactions of a period by payee, category or class\n"
+     L"  budget     the budgets of a period against what was spent\n"
      L"  check      read every file of the data folder and report what looks wrong\n"
      L"\n"
      L"Options of every command:\n"
@@ -389,12 +391,39 @@ constexpr Entry kStrings[] = {
      L"Reads every file of the data folder, changing nothing, and reports what it could not read\n"
      L"or what looks wrong: a missing, unreadable or damaged file, a transfer whose twin points\n"
      L"nowhere, stored balances that do not add up. Exit status 1 when it found anything."},
+    {IDS_CLI_HELP_REPORT,
+     L"Usage: coinvale report --by payee|category|class [--period NAME | --from D --to D]\n"
+     L"                       [--account A] [--incomes | --expenses] [--show-empty]\n"
+     L"                       [--data DIR] [--json]\n"
+     L"\n"
+     L"The transactions of the period summed by payee, category or class, each amount in the\n"
+     L"home currency, with the total; by category each category with sub-categories also has\n"
+     L"its total row.\n"
+     L"\n"
+     L"  --period NAME   \"Last 30 Days\" (default), \"Last 90 Days\", \"Last Month\",\n"
+     L"                  \"Last Quarter\", \"Last Year\", \"This Month\", \"This Quarter\" or\n"
+     L"                  \"This Year\"\n"
+     L"  --from D --to D a period of your own, YYYY-MM-DD, both days included\n"
+     L"  --account A     one account only (default: all accounts)\n"
+     L"  --incomes       only the rows of money in\n"
+     L"  --expenses      only the rows of money out; with either, a report on all accounts\n"
+     L"                  leaves out the transfers between them\n"
+     L"  --show-empty    keep the rows without an amount"},
+    {IDS_CLI_HELP_BUDGET,
+     L"Usage: coinvale budget --by payee|category|class --period NAME [--show-empty]\n"
+     L"                       [--data DIR] [--json]\n"
+     L"\n"
+     L"The monthly budgets of the payees, categories or classes over the period (times 3 for a\n"
+     L"quarter, 12 for a year) against what the transactions of all accounts came to, and the\n"
+     L"difference (actual less budget), with the totals. The periods are those of report but\n"
+     L"\"Custom\"; a row with a budget stays even without an amount."},
     {IDS_CLI_UNKNOWN_COMMAND, L"coinvale: there is no command \"%s\". See coinvale --help."},
     {IDS_CLI_UNKNOWN_OPTION, L"coinvale %s: %s is not an option here. See coinvale %s --help."},
     {IDS_CLI_MISSING_VALUE, L"coinvale %s: %s needs a value."},
     {IDS_CLI_ARGUMENT_COUNT, L"coinvale %s: wrong arguments. See coinvale %s --help."},
     {IDS_CLI_MISSING_OPTION, L"coinvale %s: %s is required."},
     {IDS_CLI_REPEATED_OPTION, L"coinvale %s: %s is given twice."},
+    {IDS_CLI_EXCLUSIVE_OPTIONS, L"coinvale %s: %s and %s exclude each other."},
     {IDS_CLI_NO_ACCOUNT, L"There is no account named \"%s\"."},
     {IDS_CLI_BAD_DATE, L"\"%s\" is not a date: write it YYYY-MM-DD, from 1904 to 2040."},
     {IDS_CLI_NO_TYPE, L"There is no transaction type named \"%s\"."},
@@ -411,6 +440,9 @@ constexpr Entry kStrings[] = {
     {IDS_CLI_BAD_SORT, L"\"%s\" is not a column to sort by; use one of: %s."},
     {IDS_CLI_BAD_PERIOD, L"\"%s\" is not a period; use one of: %s."},
     {IDS_CLI_BAD_FORMAT, L"\"%s\" is not an export format; use csv."},
+    {IDS_CLI_BAD_GROUPING, L"\"%s\" is not a grouping; use one of: %s."},
+    {IDS_CLI_CUSTOM_NEEDS_DATES, L"A period of your own needs both --from and --to."},
+    {IDS_CLI_PERIOD_REVERSED, L"The period ends (%s) before it starts (%s)."},
     {IDS_CLI_DATA_IN_USE,
      L"Coinvale is running and holds the data. Close it before changing the data from the "
      L"command line; nothing was changed."},
@@ -423,6 +455,7 @@ constexpr Entry kStrings[] = {
     {IDS_ALREADY_RUNNING, L"Coinvale is already running."},
     {IDS_CLI_ADDED, L"Entered in %s:"},
     {IDS_CLI_TRANSFERRED, L"Transferred %s from %s to %s."},
+    {IDS_CLI_REPORT_PERIOD, L"%s: %s to %s"},
     {IDS_CLI_CHECK_TRANSFER_NOWHERE,
      L"%s: the transfer of %s (%s, %s) names an account that does not exist."},
     {IDS_CLI_CHECK_TWIN_MISSING, L"%s: the twin of the transfer of %s (%s, %s) is not in %s."},
@@ -449,6 +482,9 @@ constexpr Entry kStrings[] = {
     {IDS_CLI_COLUMN_AMOUNT, L"Amount"},
     {IDS_CLI_COLUMN_STATE, L"State"},
     {IDS_CLI_COLUMN_CHECK_NUMBER, L"Check number"},
+    {IDS_CLI_COLUMN_BUDGET, L"Budget"},
+    {IDS_CLI_COLUMN_ACTUAL, L"Actual"},
+    {IDS_CLI_COLUMN_DIFFERENCE, L"Difference"},
     {IDS_CLI_TOTAL, L"Total"},
     {IDS_CLI_YES, L"yes"},
     {IDS_CLI_NO, L"no"},

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "DataSet.h"
+#include "model/CCVAccountList.h"
 #include "model/CVModel.h"
 #include "platform/sys/Clock.h"
 #include "platform/sys/NamedMutex.h"
@@ -147,6 +148,11 @@ TEST_F(CommandLine, TheSampleThroughEveryReadingCommand) {
                                             "--descending", "--filter", "Unreconciled"})
                                             .out);
 
+    ExpectGolden("report.txt", Do({"report", "--by", "category", "--period", "This Month"}).out);
+    ExpectGolden("report.json", Do({"report", "--by", "Payee", "--from", "2027-07-02", "--to",
+                                    "2027-07-05", "--account", "Checking", "--json"})
+                                    .out);
+
     // The transfer entered with add has its twin in Savings; the transfer command's withdrawal
     // comes out of Savings into Visa.
     const std::string savings = Do({"register", "Savings"}).out;
@@ -176,6 +182,68 @@ TEST_F(CommandLine, TheSampleThroughEveryReadingCommand) {
     EXPECT_NE(added.out.find("\"account\": \"Savings\""), std::string::npos) << added.out;
     EXPECT_NE(added.out.find("\"account\": \"Visa\""), std::string::npos) << added.out;
     EXPECT_NE(added.out.find("\"amount\": \"-10.00\""), std::string::npos) << added.out;
+}
+
+TEST_F(CommandLine, ReportsAndBudgetsAsTheEngineBuildsThem) {
+    EnterSample();
+    // A monthly budget of 200.00 for groceries and one for a category not used at all.
+    {
+        CCVAccountList list;  // the lists other layers make stay as they are
+        ASSERT_EQ(list.Load(m_data), 0);
+        CCVCategoryList& categories = list.GetCategories();
+        categories.SetBudget(categories.FindOrCreate("Groceries", false), 20000);
+        categories.SetBudget(categories.FindOrCreate("Gifts", false), 5000);
+        ASSERT_EQ(list.SaveAll(), 0);
+    }
+    ExpectGolden("budget.txt", Do({"budget", "--by", "category", "--period", "This Quarter"}).out);
+    const std::string json =
+        Do({"budget", "--by", "category", "--period", "Last 90 Days", "--json"}).out;
+    EXPECT_NE(json.find("{\n      \"name\": \"Gifts\",\n      \"budget\": \"50.00\",\n      "
+                        "\"actual\": \"0.00\",\n      \"difference\": \"-50.00\"\n    }"),
+              std::string::npos)
+        << json;
+
+    // Only money out, on all accounts: the transfers between them are left out.
+    EXPECT_EQ(Do({"report", "--by", "category", "--expenses"}).out,
+              "Last 30 Days: 2027-06-08 to 2027-07-08\n"
+              "Category     Amount\n"
+              "Dining       -19.99\n"
+              "Groceries    -82.15\n"
+              "Household  -1200.00\n"
+              "Total      -1302.14\n");
+
+    const struct {
+        std::vector<std::string> words;
+        int status;
+        std::string message;
+    } refusals[] = {
+        {{"report", "--period", "This Year"}, kUsage, "coinvale report: --by is required."},
+        {{"report", "--by", "payee", "--incomes", "--expenses"},
+         kUsage,
+         "coinvale report: --incomes and --expenses exclude each other."},
+        {{"report", "--by", "payee", "--period", "This Year", "--to", "2027-07-01"},
+         kUsage,
+         "coinvale report: --period and --to exclude each other."},
+        {{"report", "--by", "memo"},
+         kRefused,
+         "\"memo\" is not a grouping; use one of: Payee, Category, Class."},
+        {{"report", "--by", "payee", "--period", "Custom"},
+         kRefused,
+         "\"Custom\" is not a period; use one of: Last 30 Days, Last 90 Days, Last Month, Last "
+         "Quarter, Last Year, This Month, This Quarter, This Year."},
+        {{"report", "--by", "payee", "--from", "2027-07-01"},
+         kRefused,
+         "A period of your own needs both --from and --to."},
+        {{"report", "--by", "payee", "--from", "2027-07-09", "--to", "2027-07-01"},
+         kRefused,
+         "The period ends (2027-07-01) before it starts (2027-07-09)."},
+        {{"budget", "--by", "class"}, kUsage, "coinvale budget: --period is required."},
+    };
+    for (const auto& refused : refusals) {
+        const Result result = On(refused.words);
+        EXPECT_EQ(result.status, refused.status) << refused.message;
+        EXPECT_EQ(result.err, refused.message + "\n");
+    }
 }
 
 TEST_F(CommandLine, RefusedInputSaysWhyAndChangesNoByte) {
@@ -264,8 +332,8 @@ TEST_F(CommandLine, UsageErrorsAndHelp) {
     const Result help = Run({"--help"});
     EXPECT_EQ(help.status, kDone);
     EXPECT_NE(help.out.find("  check      read every file"), std::string::npos);
-    for (const char* command :
-         {"accounts", "register", "add", "transfer", "upcoming", "export", "check"}) {
+    for (const char* command : {"accounts", "register", "add", "transfer", "upcoming", "export",
+                                "check", "report", "budget"}) {
         const Result own = Run({command, "--help"});
         EXPECT_EQ(own.status, kDone);
         EXPECT_EQ(own.out.rfind(std::string("Usage: coinvale ") + command, 0), 0u) << own.out;
