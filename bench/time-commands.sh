@@ -20,7 +20,7 @@ export COINVALE_HOME="$work/home" COINVALE_NOW=2027-07-08T09:30:00 LC_ALL=C
 
 runs=5
 budget_ms=500
-printf '%-36s %8s %8s  %s\n' "command" "best ms" "median" "budget ${budget_ms} ms"
+printf '%-44s %8s %8s  %s\n' "command" "best ms" "median" "budget ${budget_ms} ms"
 time_command() {
     local times=() start end
     "$program" --data "$work/data" "$@" >/dev/null
@@ -34,7 +34,7 @@ time_command() {
     local best="${times[0]}" median="${times[$((runs / 2))]}"
     local verdict="within"
     [ "$median" -le "$budget_ms" ] || verdict="OVER"
-    printf '%-36s %8s %8s  %s\n' "$*" "$best" "$median" "$verdict"
+    printf '%-44s %8s %8s  %s\n' "$*" "$best" "$median" "$verdict"
 }
 
 time_command accounts
