@@ -19,10 +19,8 @@ int CDataSession::TakeMutex() {
             return 0;
         case sys::NamedMutex::kHeldElsewhere:
             return Refuse(res::IDS_CLI_DATA_IN_USE);
-        default: {
-            const std::string path = sys::NamedMutex::LockPath(sys::kInstanceMutexName);
-            return Refuse(res::IDS_CLI_LOCK_UNAVAILABLE, path.c_str());
-        }
+        default:
+            return Refuse(res::IDS_CLI_LOCK_UNAVAILABLE);
     }
 }
 

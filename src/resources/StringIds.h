@@ -313,7 +313,7 @@ enum StringId : int {
     IDS_CLI_CUSTOM_NEEDS_DATES = 5245,
     IDS_CLI_PERIOD_REVERSED = 5246,     // %s the end, %s the start
     IDS_CLI_DATA_IN_USE = 5250,
-    IDS_CLI_LOCK_UNAVAILABLE = 5251,    // %s the lock file
+    IDS_CLI_LOCK_UNAVAILABLE = 5251,
     IDS_CLI_NO_DATA_FOLDER = 5252,      // %s the folder
     IDS_CLI_FILE_PROBLEM_MISSING = 5253,     // %s the file
     IDS_CLI_FILE_PROBLEM_UNREADABLE = 5254,  // %s the file

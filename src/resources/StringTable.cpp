@@ -447,7 +447,8 @@ constexpr Entry kStrings[] = {
      L"Coinvale is running and holds the data. Close it before changing the data from the "
      L"command line; nothing was changed."},
     {IDS_CLI_LOCK_UNAVAILABLE,
-     L"The data could not be locked (lock file %s); nothing was changed."},
+     L"The data could not be locked: no lock file can be made in the runtime folder "
+     L"($XDG_RUNTIME_DIR/coinvale or /tmp/coinvale-UID). Nothing was changed."},
     {IDS_CLI_NO_DATA_FOLDER, L"There is no data folder at %s."},
     {IDS_CLI_FILE_PROBLEM_MISSING, L"%s is missing; the program would write it anew."},
     {IDS_CLI_FILE_PROBLEM_UNREADABLE, L"%s could not be read."},

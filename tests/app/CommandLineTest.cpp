@@ -419,6 +419,16 @@ TEST_F(CommandLine, ChangesWaitForTheInteractiveProgram) {
     }
     Do({"add", "Checking", "--amount", "-1"});
     EXPECT_NE(Snapshot(), before);
+
+    // Where the mutex cannot be taken at all, a change is refused rather than made unguarded.
+    const auto unlocked = Snapshot();
+    testing_support::WriteBytes(m_home.File("not-a-folder"), {1});
+    ScopedEnvironment runtime("XDG_RUNTIME_DIR", m_home.File("not-a-folder"));
+    const Result refused = On({"add", "Checking", "--amount", "-1"});
+    EXPECT_EQ(refused.status, kRefused);
+    EXPECT_EQ(refused.err.rfind("The data could not be locked: no lock file can be made", 0), 0u)
+        << refused.err;
+    EXPECT_EQ(Snapshot(), unlocked);
 }
 
 TEST_F(CommandLine, TheLockPasswordComesFirst) {
