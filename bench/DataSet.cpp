@@ -474,12 +474,12 @@ int Writer::Fill() {
     const std::int64_t wanted = m_options.transactions;
     const std::size_t stretch = static_cast<std::size_t>(
         std::max<std::int64_t>(kSpan / std::max<std::int64_t>(wanted, 1), 1));
-    std::int64_t step = 0;
     while (m_counts.transactions < wanted) {
-        // Spread evenly over the span, oldest first, each somewhere in its own stretch of it.
-        const DateTime date = start + static_cast<DateTime>(kSpan * step / wanted) +
+        // Spread evenly over the span by the entries made so far (twins included), oldest first,
+        // each somewhere in its own stretch of it.
+        const DateTime date = start +
+                              static_cast<DateTime>(kSpan * m_counts.transactions / wanted) +
                               static_cast<DateTime>(Uniform(stretch));
-        ++step;
         CCVAccount& account = *m_accounts[static_cast<std::size_t>(Uniform(m_accounts.size()))];
         const std::int64_t left = wanted - m_counts.transactions;
         const int draw = Uniform(kPercent);

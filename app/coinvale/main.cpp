@@ -1,20 +1,22 @@
 // coinvale: with no arguments, loads the data folder of the preferences (creating it, with its
 // first accounts, on a fresh start), lists every account with its balance and the total, and
-// saves on the way out. The terminal screens take over this entry point once they exist.
-#include <termios.h>
-#include <unistd.h>
-
+// saves on the way out, holding the single-instance mutex all the while. The terminal screens
+// take over this entry point once they exist. With a command ("coinvale accounts", ...) it runs
+// headless: see src/cli.
 #include <cstdio>
-#include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Version.h"
+#include "cli/CCommandLine.h"
 #include "model/CScheduledList.h"
 #include "model/CVModel.h"
 #include "online/CFiList.h"
 #include "platform/sys/Clock.h"
 #include "platform/sys/CodePage.h"
+#include "platform/sys/Console.h"
+#include "platform/sys/NamedMutex.h"
 #include "platform/sys/Registry.h"
 #include "reports/CCVReportList.h"
 #include "resources/StringTable.h"
@@ -35,29 +37,11 @@ void PrintMessage(std::FILE* out, res::StringId id, Args... args) {
     std::fputc('\n', out);
 }
 
-// Reads a line from standard input without echoing it when that is a terminal.
-std::string ReadHiddenLine() {
-    termios saved{};
-    const bool terminal = ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &saved) == 0;
-    if (terminal) {
-        termios hidden = saved;
-        hidden.c_lflag &= static_cast<tcflag_t>(~ECHO);
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
-    }
-    std::string line;
-    std::getline(std::cin, line);
-    if (terminal) {
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-        std::fputc('\n', stderr);
-    }
-    return line;
-}
-
 // With a lock password set, nothing is shown before the right password.
 bool Unlock(CVModel& model) {
     if (model.PasswordState() != CCVPassword::kPasswordSet) return true;
     std::fprintf(stderr, "%s ", sys::WideToUtf8(res::LoadString(res::IDS_ENTER_PASSWORD)).c_str());
-    const std::string password = sys::WideToAnsi(sys::Utf8ToWide(ReadHiddenLine()));
+    const std::string password = sys::WideToAnsi(sys::Utf8ToWide(sys::ReadSecretLine()));
     if (model.CheckPassword(password) == CCVPassword::kRight) return true;
     PrintMessage(stderr, res::IDS_PASSWORD_INCORRECT);
     return false;
@@ -84,12 +68,24 @@ void PrintAccounts(CVModel& model) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     if (sys::LoadTestTimeFromEnvironment() != 0) {
         std::fprintf(stderr,
                      "coinvale: COINVALE_NOW must be a date and time such as 2026-12-06 or "
                      "2026-12-06T09:30:00.\n");
         return kExitUsage;
+    }
+    if (argc > 1) {
+        const std::vector<std::string> words(argv + 1, argv + argc);
+        return cli::CCommandLine().Run(words, *CVModel::GetModel(), stdout, stderr);
+    }
+
+    // One interactive program at a time, and while it runs a command that changes the data
+    // refuses to. Without a runtime folder the program runs unguarded.
+    sys::NamedMutex instance(sys::kInstanceMutexName);
+    if (instance.TryAcquire() == sys::NamedMutex::kHeldElsewhere) {
+        PrintMessage(stderr, res::IDS_ALREADY_RUNNING);
+        return kExitFailure;
     }
     std::printf("Coinvale %s\n", COINVALE_VERSION);
 

@@ -135,6 +135,14 @@ int CAccountOperations::UpdateTwin(const CCVAccount& source, const CTransaction&
     return 0;
 }
 
+EditOutcome CAccountOperations::CheckNewTransaction(const CCVAccount& account,
+                                                    const CTransaction& transaction) {
+    if (transaction.GetCategoryId() == account.GetAccountId()) {
+        return EditOutcome::Refused(res::IDS_TRANSFER_SAME_ACCOUNT);
+    }
+    return EditOutcome::Done();
+}
+
 int CAccountOperations::AddTransactionWithTwins(CCVAccount& account,
                                                 std::unique_ptr<CTransaction> transaction) {
     if (!transaction) return kMissing;

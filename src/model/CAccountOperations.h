@@ -58,6 +58,11 @@ class CAccountOperations {
     int UpdateTwin(const CCVAccount& source, const CTransaction& transaction,
                    int line = kWholeTransaction);
 
+    // The check of a new transaction before it goes into `account` (the transaction editor's
+    // "Done"): one whose category is that account itself is refused with
+    // IDS_TRANSFER_SAME_ACCOUNT.
+    static EditOutcome CheckNewTransaction(const CCVAccount& account,
+                                           const CTransaction& transaction);
     // Creates the twins of a transfer and of split lines naming accounts, then adds the
     // transaction (now carrying the links) to the account.
     int AddTransactionWithTwins(CCVAccount& account, std::unique_ptr<CTransaction> transaction);

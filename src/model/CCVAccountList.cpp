@@ -189,7 +189,7 @@ int CCVAccountList::LoadAccountFile(CCVAccount& account, const std::string& path
 }
 
 int CCVAccountList::SaveAccountFile(CCVAccount& account, const std::string& path) {
-    if (path.empty() && m_folder.empty()) return 1;
+    if (m_readOnly || (path.empty() && m_folder.empty())) return 1;
     try {
         return CCVAccountFile::Save(
             account, path.empty() ? AccountFilePath(account.GetName()) : path, Cipher());
@@ -198,7 +198,12 @@ int CCVAccountList::SaveAccountFile(CCVAccount& account, const std::string& path
     }
 }
 
-int CCVAccountList::LoadAccountFiles(bool skipDeleted, bool stopAtFailure) {
+void CCVAccountList::NoteProblem(const std::string& path, FileProblem::Kind kind) {
+    m_problems.push_back({path, kind});
+}
+
+int CCVAccountList::LoadAccountFiles(bool skipDeleted, OnFailure onFailure) {
+    const bool stopAtFailure = onFailure == OnFailure::kStop;
     std::vector<std::string> names;
     if (sys::ListFolder(m_folder, names) != 0) return stopAtFailure ? 1 : 0;
     // A fixed order, so that a load that stops always stops at the same file.
@@ -218,7 +223,11 @@ int CCVAccountList::LoadAccountFiles(bool skipDeleted, bool stopAtFailure) {
         account->SetOwner(this);
         account->SetName(name.c_str());
         const CCVAccountFile::LoadResult result = CCVAccountFile::Load(*account, path, Cipher());
-        if (result != CCVAccountFile::LoadResult::kWhole) {
+        if (result != CCVAccountFile::LoadResult::kWhole && onFailure == OnFailure::kUseAndReport) {
+            const bool damaged = result == CCVAccountFile::LoadResult::kDamaged;
+            NoteProblem(path, damaged ? FileProblem::kDamaged : FileProblem::kUnreadable);
+            if (!damaged) continue;
+        } else if (result != CCVAccountFile::LoadResult::kWhole) {
             const bool usable = stopAtFailure && result == CCVAccountFile::LoadResult::kDamaged &&
                                 KeepDamagedFile(path) == 0;
             if (!usable && stopAtFailure) return 1;
@@ -236,8 +245,29 @@ int CCVAccountList::Load(const std::string& folder) {
     for (int file = 0; file < kListFileCount; ++file) {
         if (const int rc = LoadListFile(static_cast<ListFile>(file)); rc != 0) return rc;
     }
-    if (const int rc = LoadAccountFiles(true, true); rc != 0) return rc;
+    if (const int rc = LoadAccountFiles(true, OnFailure::kStop); rc != 0) return rc;
     return Count() == 0 ? CreateFirstAccounts() : 0;
+}
+
+int CCVAccountList::Inspect(const std::string& folder) {
+    m_readOnly = true;
+    m_folder = WithFolderSeparator(folder);
+    if (m_folder.empty() || !sys::FolderExists(m_folder)) return 1;
+    for (int file = 0; file < kListFileCount; ++file) {
+        CCVItemList* list = ListOf(static_cast<ListFile>(file));
+        if (list == nullptr) continue;
+        const std::string path = m_folder + ListFileName(static_cast<ListFile>(file));
+        if (!sys::FileExists(path)) {
+            // What the program would write in its place.
+            NoteProblem(path, FileProblem::kMissing);
+            list->CreateDefaults();
+        } else if (list->LoadFile(path) != 0) {
+            std::vector<std::uint8_t> bytes;
+            NoteProblem(path, sys::ReadWholeFile(path, bytes) == 0 ? FileProblem::kDamaged
+                                                                   : FileProblem::kUnreadable);
+        }
+    }
+    return LoadAccountFiles(true, OnFailure::kUseAndReport);
 }
 
 int CCVAccountList::CreateFirstAccounts() {
@@ -254,6 +284,7 @@ int CCVAccountList::CreateFirstAccounts() {
 }
 
 int CCVAccountList::SaveAll() {
+    if (m_readOnly) return 1;
     int first = 0;
     const auto note = [&first](int rc) {
         if (first == 0) first = rc;
@@ -270,7 +301,7 @@ int CCVAccountList::SaveAll() {
 int CCVAccountList::LoadImports(const std::string& folder) {
     m_folder = WithFolderSeparator(folder);
     if (m_folder.empty()) return 1;
-    LoadAccountFiles(false, false);
+    LoadAccountFiles(false, OnFailure::kPassOver);
     return Count() > 0 ? 0 : 1;
 }
 

@@ -73,6 +73,12 @@ class CCVAccountList : public CCVItemList,
         std::string path;      // the damaged file
         std::string copyPath;  // where its bytes were kept
     };
+    // What Inspect found wrong with a file of the data folder.
+    struct FileProblem {
+        enum Kind { kMissing, kUnreadable, kDamaged };
+        std::string path;
+        Kind kind;
+    };
 
     static const char* ListFileName(ListFile file);
     // Whether a file name is that of a deleted account: exactly 22 "X", four hexadecimal digits
@@ -93,6 +99,14 @@ class CCVAccountList : public CCVItemList,
     // accounts when there is none. 0, or the error of the file that stopped the load (the
     // accounts read before it stay).
     int Load(const std::string& folder);
+    // Reads the data folder as Load does but changes nothing on disk, for looking only: a missing
+    // list file is not written (the list holds its defaults in memory), a damaged file is not
+    // copied (what could be read is used), an unreadable account file is passed over and no first
+    // accounts are made. Every such file is listed in Problems(). The list then refuses to save
+    // (1). 0, or 1 when the folder does not exist.
+    int Inspect(const std::string& folder);
+    const std::vector<FileProblem>& Problems() const { return m_problems; }
+    bool IsReadOnly() const { return m_readOnly; }
     // Saves every account, then the list files in order. All are attempted; the result is the
     // first failure.
     int SaveAll();
@@ -213,9 +227,15 @@ class CCVAccountList : public CCVItemList,
     CCVItemList* ListOf(ListFile file);
     int LoadListFile(ListFile file);
     int SaveListFile(ListFile file);
-    // Loads the account files of the folder (deleted-account files too unless skipDeleted);
-    // `stopAtFailure` stops at a file that cannot be used, else it is passed over.
-    int LoadAccountFiles(bool skipDeleted, bool stopAtFailure);
+    // What loading the account files does with a file it cannot read whole.
+    enum class OnFailure {
+        kStop,          // a damaged file is used once a copy of it is kept; else the load stops
+        kPassOver,      // the file is left out
+        kUseAndReport,  // a damaged file is used, an unreadable one left out; both in Problems
+    };
+    // Loads the account files of the folder (deleted-account files too unless skipDeleted).
+    int LoadAccountFiles(bool skipDeleted, OnFailure onFailure);
+    void NoteProblem(const std::string& path, FileProblem::Kind kind);
     // Keeps a copy of a damaged file beside it; 0, or 1 when no copy could be kept.
     int KeepDamagedFile(const std::string& path);
     int CreateFirstAccounts();
@@ -238,6 +258,8 @@ class CCVAccountList : public CCVItemList,
     bool m_sortAscending = false;
     std::array<bool, kListFileCount> m_listLoaded{};
     std::vector<DamagedFile> m_damagedFiles;
+    std::vector<FileProblem> m_problems;
+    bool m_readOnly = false;
     const CCVPassword* m_passwordHolder = nullptr;
     const CCVPreferences* m_preferences = nullptr;
 };

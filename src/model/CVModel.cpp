@@ -61,15 +61,31 @@ void CVModel::ReadFolders() {
     m_importFolder = FolderPath(preferences.GetImportPath());
 }
 
-int CVModel::Init() {
-    if (m_initialised) return 0;
-    ReadFolders();
+void CVModel::MakeAccountList() {
     // A list left by a failed load is replaced, never loaded into a second time; a report made
     // over it goes with it.
     m_reports.reset();
     m_accountList = std::make_unique<CCVAccountList>(m_listMakers);
     m_accountList->SetPasswordHolder(&Password());
     m_accountList->SetPreferences(&GetPreferences());
+}
+
+int CVModel::InitForCommand(const std::string& folder, AccessMode mode) {
+    if (m_initialised) return 0;
+    ReadFolders();
+    if (!folder.empty()) m_dataFolder = folder.back() == '/' ? folder : folder + '/';
+    MakeAccountList();
+    const int rc = mode == kReadOnly ? m_accountList->Inspect(m_dataFolder)
+                                     : m_accountList->Load(m_dataFolder);
+    if (m_reportMaker) m_reports = m_reportMaker(*m_accountList);
+    if (rc == 0) m_initialised = true;
+    return rc;
+}
+
+int CVModel::Init() {
+    if (m_initialised) return 0;
+    ReadFolders();
+    MakeAccountList();
     const int rc = m_accountList->Load(m_dataFolder);
     if (!m_importList) {
         m_importList = std::make_unique<CCVAccountList>();

@@ -48,6 +48,14 @@ class CVModel {
     // and tells the reminder program that the program runs. 0, or the load's error (the model then
     // stays uninitialised and holds what was read). Does nothing once initialised.
     int Init();
+    // For a command run beside the interactive program (the command line): loads the data folder
+    // `folder` (the preferences' when empty) but neither fills the import list nor tells the
+    // reminder program anything. kForChange loads as Init does (the folder is made when missing,
+    // damaged files are kept beside themselves) and saves as usual; kReadOnly changes nothing on
+    // disk and never saves (see CCVAccountList::Inspect). 0, or the load's error. Does nothing
+    // once initialised.
+    enum AccessMode { kReadOnly, kForChange };
+    int InitForCommand(const std::string& folder, AccessMode mode);
     // Throws the data away unsaved and loads it again from the files. Init's result; the caller
     // shows IDS_MODEL_INIT_FAIL when it fails (and IDS_MODEL_REINIT_EXCEPTION when memory runs
     // out, which throws).
@@ -104,6 +112,8 @@ class CVModel {
   private:
     CCVPassword& Password();
     void ReadFolders();
+    // A new account list with the makers, the password and the preferences.
+    void MakeAccountList();
 
     ListMakers m_listMakers;
     ReportMaker m_reportMaker;

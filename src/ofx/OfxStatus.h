@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <utility>
 
+#include "platform/sys/TextFormat.h"
 #include "resources/StringIds.h"
 
 // The outcome of one step of an online-banking call: 0, or an error code with its message.
@@ -44,17 +44,7 @@ std::string LoadNarrow(res::StringId id);
 // A message of the string table with printf-style arguments filled in.
 template <typename... Args>
 std::string FormatNarrow(res::StringId id, Args... args) {
-    const std::string format = LoadNarrow(id);
-    if constexpr (sizeof...(Args) == 0) {
-        return format;
-    } else {
-        const int size = std::snprintf(nullptr, 0, format.c_str(), args...);
-        if (size <= 0) return format;
-        std::string text(static_cast<std::size_t>(size) + 1, '\0');
-        std::snprintf(text.data(), text.size(), format.c_str(), args...);
-        text.resize(static_cast<std::size_t>(size));
-        return text;
-    }
+    return sys::FormatText(LoadNarrow(id), args...);
 }
 
 struct OfxStatus {

@@ -311,6 +311,85 @@ enum StringId : int {
     IDS_STATEMENT_FILE_SEVERAL_FIT = 5150,       // %s the file, %s the account number
     IDS_STATEMENT_FILE_NOT_ADDED = 5151,         // %s the file, %d the error
     // ---- end of statement download, review, account import and statement files ----
+
+    // ---- 5200-5399: the command line ----
+    IDS_CLI_HELP = 5200,
+    IDS_CLI_HELP_ACCOUNTS = 5201,
+    IDS_CLI_HELP_REGISTER = 5202,
+    IDS_CLI_HELP_ADD = 5203,
+    IDS_CLI_HELP_TRANSFER = 5204,
+    IDS_CLI_HELP_UPCOMING = 5205,
+    IDS_CLI_HELP_EXPORT = 5206,
+    IDS_CLI_HELP_CHECK = 5207,
+    IDS_CLI_HELP_REPORT = 5208,
+    IDS_CLI_HELP_BUDGET = 5209,
+    IDS_CLI_UNKNOWN_COMMAND = 5220,     // %s the command
+    IDS_CLI_UNKNOWN_OPTION = 5221,      // %s the command, %s the option, %s the command
+    IDS_CLI_MISSING_VALUE = 5222,       // %s the command, %s the option
+    IDS_CLI_ARGUMENT_COUNT = 5223,      // %s the command, %s the command
+    IDS_CLI_MISSING_OPTION = 5224,      // %s the command, %s the option
+    IDS_CLI_REPEATED_OPTION = 5225,     // %s the command, %s the option
+    IDS_CLI_EXCLUSIVE_OPTIONS = 5226,   // %s the command, %s and %s the options
+    IDS_CLI_NO_ACCOUNT = 5230,          // %s the name
+    IDS_CLI_BAD_DATE = 5231,            // %s the text
+    IDS_CLI_NO_TYPE = 5232,             // %s the name
+    IDS_CLI_NO_CATEGORY = 5233,         // %s the text
+    IDS_CLI_NO_CLASS = 5234,            // %s the name
+    IDS_CLI_BAD_STATE = 5235,           // %s the text, %s the states
+    IDS_CLI_BAD_CHECK_NUMBER = 5236,    // %s the text
+    IDS_CLI_CHECK_NEEDS_TYPE = 5237,    // %s the type
+    IDS_CLI_SIGN_AGAINST_TYPE = 5238,   // %s the type
+    IDS_CLI_SPLIT_REFUSED = 5239,
+    IDS_CLI_BAD_FILTER = 5240,          // %s the text, %s the filters
+    IDS_CLI_BAD_SORT = 5241,            // %s the text, %s the columns
+    IDS_CLI_BAD_PERIOD = 5242,          // %s the text, %s the periods
+    IDS_CLI_BAD_FORMAT = 5243,          // %s the text
+    IDS_CLI_BAD_GROUPING = 5244,        // %s the text, %s the groupings
+    IDS_CLI_CUSTOM_NEEDS_DATES = 5245,
+    IDS_CLI_PERIOD_REVERSED = 5246,     // %s the end, %s the start
+    IDS_CLI_DATA_IN_USE = 5250,
+    IDS_CLI_LOCK_UNAVAILABLE = 5251,
+    IDS_CLI_NO_DATA_FOLDER = 5252,      // %s the folder
+    IDS_CLI_FILE_PROBLEM_MISSING = 5253,     // %s the file
+    IDS_CLI_FILE_PROBLEM_UNREADABLE = 5254,  // %s the file
+    IDS_CLI_FILE_PROBLEM_DAMAGED = 5255,     // %s the file
+    IDS_ALREADY_RUNNING = 5256,
+    IDS_CLI_ADDED = 5257,               // %s the account
+    IDS_CLI_TRANSFERRED = 5258,         // %s the amount, %s from, %s to
+    IDS_CLI_REPORT_PERIOD = 5259,       // %s the period, %s its first day, %s its last
+    IDS_CLI_CHECK_TRANSFER_NOWHERE = 5270,  // %s account, %s date, %s payee, %s amount
+    IDS_CLI_CHECK_TWIN_MISSING = 5271,      // %s account, %s date, %s payee, %s amount, %s other
+    IDS_CLI_CHECK_TWIN_ASTRAY = 5272,       // %s account, %s date, %s payee, %s amount, %s other
+    IDS_CLI_CHECK_BALANCE = 5273,           // %s account, %s stored, %s computed
+    IDS_CLI_CHECK_CLEAN = 5274,             // %s folder, %d files, %d accounts, %d transactions
+    IDS_CLI_CHECK_FOUND = 5275,             // %d problems, %s folder
+    IDS_CLI_CHECK_CLEARED_BALANCE = 5276,   // %s account, %s stored, %s computed
+    IDS_CLI_COLUMN_ACCOUNT = 5300,
+    IDS_CLI_COLUMN_TYPE = 5301,
+    IDS_CLI_COLUMN_CURRENCY = 5302,
+    IDS_CLI_COLUMN_BALANCE = 5303,
+    IDS_CLI_COLUMN_CLEARED = 5304,
+    IDS_CLI_COLUMN_IN_TOTAL = 5305,
+    IDS_CLI_COLUMN_DATE = 5306,
+    IDS_CLI_COLUMN_NUMBER = 5307,
+    IDS_CLI_COLUMN_PAYEE = 5308,
+    IDS_CLI_COLUMN_CATEGORY = 5309,
+    IDS_CLI_COLUMN_CLASS = 5310,
+    IDS_CLI_COLUMN_MEMO = 5311,
+    IDS_CLI_COLUMN_AMOUNT = 5312,
+    IDS_CLI_COLUMN_STATE = 5313,
+    IDS_CLI_COLUMN_CHECK_NUMBER = 5314,
+    IDS_CLI_COLUMN_BUDGET = 5315,
+    IDS_CLI_COLUMN_ACTUAL = 5316,
+    IDS_CLI_COLUMN_DIFFERENCE = 5317,
+    IDS_CLI_TOTAL = 5320,
+    IDS_CLI_YES = 5321,
+    IDS_CLI_NO = 5322,
+    IDS_CLI_STATE_UNCLEARED = 5330,
+    IDS_CLI_STATE_CLEARED = 5331,
+    IDS_CLI_STATE_RECONCILED = 5332,
+    IDS_CLI_STATE_VOID = 5333,
+    // ---- end of the command line ----
 };
 
 }  // namespace res

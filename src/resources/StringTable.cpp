@@ -349,6 +349,203 @@ constexpr Entry kStrings[] = {
      L"Several statements in the file %s are for the account number \"%s\"."},
     {IDS_STATEMENT_FILE_NOT_ADDED, L"The transactions of the file %s could not all be added (error %d)."},
     // ---- end of statement download, review, account import and statement files ----
+
+    // ---- the command line ----
+    {IDS_CLI_HELP,
+     L"Usage: coinvale [COMMAND [ARGUMENTS]] [--data DIR] [--json]\n"
+     L"\n"
+     L"Without a command coinvale starts the interactive program. A command works on the data\n"
+     L"folder without it, for scripts:\n"
+     L"\n"
+     L"  accounts   every account with its balances, and the total\n"
+     L"  register   the transactions of an account with their running balance\n"
+     L"  add        enter a transaction\n"
+     L"  transfer   move money from one account to another\n"
+     L"  upcoming   the coming occurrences of the scheduled transactions\n"
+     L"  export     an account's register as CSV\n"
+     L"  report     the transactions of a period by payee, category or class\n"
+     L"  budget     the budgets of a period against what was spent\n"
+     L"  check      read every file of the data folder and report what looks wrong\n"
+     L"\n"
+     L"Options of every command:\n"
+     L"  --data DIR  the data folder (else the one of the settings)\n"
+     L"  --json      machine-readable output\n"
+     L"  --help      what a command does and takes: coinvale COMMAND --help\n"
+     L"\n"
+     L"Dates are written YYYY-MM-DD and amounts with \".\" before the cents. A command that\n"
+     L"changes the data refuses to while the interactive program runs.\n"
+     L"Exit status: 0 done, 1 refused or problems found, 2 wrong usage."},
+    {IDS_CLI_HELP_ACCOUNTS,
+     L"Usage: coinvale accounts [--data DIR] [--json]\n"
+     L"\n"
+     L"Every account with its type, currency, current and cleared balance and whether it counts\n"
+     L"in the total; then the totals of the accounts counted in them, each converted to the\n"
+     L"home currency at its currency's rate."},
+    {IDS_CLI_HELP_REGISTER,
+     L"Usage: coinvale register ACCOUNT [--filter F] [--sort COLUMN] [--descending]\n"
+     L"                                 [--data DIR] [--json]\n"
+     L"\n"
+     L"The transactions of the account in register order: date, check number or type, payee,\n"
+     L"category, class, memo, amount, state and running balance.\n"
+     L"\n"
+     L"  --filter F       All, Reconciled, Unreconciled, Cleared, Uncleared, Downloaded or\n"
+     L"                   Imported (default All)\n"
+     L"  --sort COLUMN    Check, Icon, Date, Type, Payee, Category, Class, Memo or Amount\n"
+     L"                   (default: the account's own order)\n"
+     L"  --descending     the sort from the newest (largest) end"},
+    {IDS_CLI_HELP_ADD,
+     L"Usage: coinvale add ACCOUNT --amount A [--date D] [--type T] [--payee P]\n"
+     L"                    [--category C] [--class K] [--memo M] [--state S] [--check N]\n"
+     L"                    [--data DIR] [--json]\n"
+     L"\n"
+     L"Enters one transaction into the account and saves the data.\n"
+     L"\n"
+     L"  --amount A    negative takes money out, positive puts it in (-25.40, 1200)\n"
+     L"  --date D      YYYY-MM-DD (default today)\n"
+     L"  --type T      a transaction type such as \"Check #\", Withdrawal, Deposit, Charge,\n"
+     L"                Payment, ATM or EFT; its direction must match the amount's sign\n"
+     L"                (default: the account's own type, or Withdrawal or Deposit)\n"
+     L"  --payee P     a payee; a new one joins the payee list, and the payee remembers the\n"
+     L"                transaction\n"
+     L"  --category C  a category (\"Auto:Fuel\" for a sub-category), or an account in square\n"
+     L"                brackets (\"[Savings]\") for a transfer, whose twin goes into that account\n"
+     L"  --class K     a class\n"
+     L"  --memo M      a memo\n"
+     L"  --state S     Uncleared (default), Cleared, Reconciled or Void\n"
+     L"  --check N     the check number (at most eight digits); the type is then \"Check #\""},
+    {IDS_CLI_HELP_TRANSFER,
+     L"Usage: coinvale transfer FROM TO AMOUNT [--date D] [--cleared] [--data DIR] [--json]\n"
+     L"\n"
+     L"Moves the amount out of account FROM into account TO: a withdrawal \"Transfer\" in FROM\n"
+     L"and its twin deposit in TO, converted when their currencies differ, and saves the data.\n"
+     L"\n"
+     L"  --date D    YYYY-MM-DD (default today)\n"
+     L"  --cleared   both transactions are entered as cleared"},
+    {IDS_CLI_HELP_UPCOMING,
+     L"Usage: coinvale upcoming [--through PERIOD] [--data DIR] [--json]\n"
+     L"\n"
+     L"The occurrences of the scheduled transactions up to the end of the period, by date.\n"
+     L"\n"
+     L"  --through PERIOD  Due, \"1 Week\", \"2 Weeks\", \"3 Weeks\", \"1 Month\", \"2 Months\",\n"
+     L"                    \"3 Months\", \"6 Months\" or \"1 Year\" (default: the setting of the\n"
+     L"                    upcoming-transactions screen)"},
+    {IDS_CLI_HELP_EXPORT,
+     L"Usage: coinvale export ACCOUNT [--format csv] [--filter F] [--sort COLUMN]\n"
+     L"                       [--descending] [--data DIR]\n"
+     L"\n"
+     L"The account's register as CSV (RFC 4180) on standard output: a header line, then one\n"
+     L"line per transaction with the date (YYYY-MM-DD), check number, type, payee, category,\n"
+     L"class, memo, signed amount, state and running balance. The options choose the rows and\n"
+     L"their order as for register."},
+    {IDS_CLI_HELP_CHECK,
+     L"Usage: coinvale check [--data DIR] [--json]\n"
+     L"\n"
+     L"Reads every file of the data folder, changing nothing, and reports what it could not read\n"
+     L"or what looks wrong: a missing, unreadable or damaged file, a transfer whose twin points\n"
+     L"nowhere, stored balances that do not add up. Exit status 1 when it found anything."},
+    {IDS_CLI_HELP_REPORT,
+     L"Usage: coinvale report --by payee|category|class [--period NAME | --from D --to D]\n"
+     L"                       [--account A] [--incomes | --expenses] [--show-empty]\n"
+     L"                       [--data DIR] [--json]\n"
+     L"\n"
+     L"The transactions of the period summed by payee, category or class, each amount in the\n"
+     L"home currency, with the total; by category each category with sub-categories also has\n"
+     L"its total row.\n"
+     L"\n"
+     L"  --period NAME   \"Last 30 Days\" (default), \"Last 90 Days\", \"Last Month\",\n"
+     L"                  \"Last Quarter\", \"Last Year\", \"This Month\", \"This Quarter\" or\n"
+     L"                  \"This Year\"\n"
+     L"  --from D --to D a period of your own, YYYY-MM-DD, both days included\n"
+     L"  --account A     one account only (default: all accounts)\n"
+     L"  --incomes       only the rows of money in\n"
+     L"  --expenses      only the rows of money out; with either, a report on all accounts\n"
+     L"                  leaves out the transfers between them\n"
+     L"  --show-empty    keep the rows without an amount"},
+    {IDS_CLI_HELP_BUDGET,
+     L"Usage: coinvale budget --by payee|category|class --period NAME [--show-empty]\n"
+     L"                       [--data DIR] [--json]\n"
+     L"\n"
+     L"The monthly budgets of the payees, categories or classes over the period (times 3 for a\n"
+     L"quarter, 12 for a year) against what the transactions of all accounts came to, and the\n"
+     L"difference (actual less budget), with the totals. The periods are those of report but\n"
+     L"\"Custom\"; a row with a budget stays even without an amount."},
+    {IDS_CLI_UNKNOWN_COMMAND, L"coinvale: there is no command \"%s\". See coinvale --help."},
+    {IDS_CLI_UNKNOWN_OPTION, L"coinvale %s: %s is not an option here. See coinvale %s --help."},
+    {IDS_CLI_MISSING_VALUE, L"coinvale %s: %s needs a value."},
+    {IDS_CLI_ARGUMENT_COUNT, L"coinvale %s: wrong arguments. See coinvale %s --help."},
+    {IDS_CLI_MISSING_OPTION, L"coinvale %s: %s is required."},
+    {IDS_CLI_REPEATED_OPTION, L"coinvale %s: %s is given twice."},
+    {IDS_CLI_EXCLUSIVE_OPTIONS, L"coinvale %s: %s and %s exclude each other."},
+    {IDS_CLI_NO_ACCOUNT, L"There is no account named \"%s\"."},
+    {IDS_CLI_BAD_DATE, L"\"%s\" is not a date: write it YYYY-MM-DD, from 1904 to 2040."},
+    {IDS_CLI_NO_TYPE, L"There is no transaction type named \"%s\"."},
+    {IDS_CLI_NO_CATEGORY, L"There is no category or account named \"%s\"."},
+    {IDS_CLI_NO_CLASS, L"There is no class named \"%s\"."},
+    {IDS_CLI_BAD_STATE, L"\"%s\" is not a state; use one of: %s."},
+    {IDS_CLI_BAD_CHECK_NUMBER, L"\"%s\" is not a check number: use at most eight digits."},
+    {IDS_CLI_CHECK_NEEDS_TYPE, L"The type \"%s\" carries no check number."},
+    {IDS_CLI_SIGN_AGAINST_TYPE,
+     L"The type \"%s\" goes the other way: a negative amount takes money out, a positive one "
+     L"puts it in."},
+    {IDS_CLI_SPLIT_REFUSED, L"A split transaction cannot be entered from the command line."},
+    {IDS_CLI_BAD_FILTER, L"\"%s\" is not a register filter; use one of: %s."},
+    {IDS_CLI_BAD_SORT, L"\"%s\" is not a column to sort by; use one of: %s."},
+    {IDS_CLI_BAD_PERIOD, L"\"%s\" is not a period; use one of: %s."},
+    {IDS_CLI_BAD_FORMAT, L"\"%s\" is not an export format; use csv."},
+    {IDS_CLI_BAD_GROUPING, L"\"%s\" is not a grouping; use one of: %s."},
+    {IDS_CLI_CUSTOM_NEEDS_DATES, L"A period of your own needs both --from and --to."},
+    {IDS_CLI_PERIOD_REVERSED, L"The period ends (%s) before it starts (%s)."},
+    {IDS_CLI_DATA_IN_USE,
+     L"Coinvale is running and holds the data. Close it before changing the data from the "
+     L"command line; nothing was changed."},
+    {IDS_CLI_LOCK_UNAVAILABLE,
+     L"The data could not be locked: no lock file can be made in the runtime folder "
+     L"($XDG_RUNTIME_DIR/coinvale or /tmp/coinvale-UID). Nothing was changed."},
+    {IDS_CLI_NO_DATA_FOLDER, L"There is no data folder at %s."},
+    {IDS_CLI_FILE_PROBLEM_MISSING, L"%s is missing; the program would write it anew."},
+    {IDS_CLI_FILE_PROBLEM_UNREADABLE, L"%s could not be read."},
+    {IDS_CLI_FILE_PROBLEM_DAMAGED, L"%s is damaged; only what comes before the damage is read."},
+    {IDS_ALREADY_RUNNING, L"Coinvale is already running."},
+    {IDS_CLI_ADDED, L"Entered in %s:"},
+    {IDS_CLI_TRANSFERRED, L"Transferred %s from %s to %s."},
+    {IDS_CLI_REPORT_PERIOD, L"%s: %s to %s"},
+    {IDS_CLI_CHECK_TRANSFER_NOWHERE,
+     L"%s: the transfer of %s (%s, %s) names an account that does not exist."},
+    {IDS_CLI_CHECK_TWIN_MISSING, L"%s: the twin of the transfer of %s (%s, %s) is not in %s."},
+    {IDS_CLI_CHECK_TWIN_ASTRAY,
+     L"%s: the twin of the transfer of %s (%s, %s) in %s does not point back to it."},
+    {IDS_CLI_CHECK_BALANCE,
+     L"%s: the stored balance %s does not add up; the transactions give %s."},
+    {IDS_CLI_CHECK_CLEAN, L"%s: no problems found (%d files, %d accounts, %d transactions)."},
+    {IDS_CLI_CHECK_FOUND, L"%d problems found in %s."},
+    {IDS_CLI_CHECK_CLEARED_BALANCE,
+     L"%s: the stored cleared balance %s does not add up; the transactions give %s."},
+    {IDS_CLI_COLUMN_ACCOUNT, L"Account"},
+    {IDS_CLI_COLUMN_TYPE, L"Type"},
+    {IDS_CLI_COLUMN_CURRENCY, L"Currency"},
+    {IDS_CLI_COLUMN_BALANCE, L"Balance"},
+    {IDS_CLI_COLUMN_CLEARED, L"Cleared"},
+    {IDS_CLI_COLUMN_IN_TOTAL, L"In total"},
+    {IDS_CLI_COLUMN_DATE, L"Date"},
+    {IDS_CLI_COLUMN_NUMBER, L"Num"},
+    {IDS_CLI_COLUMN_PAYEE, L"Payee"},
+    {IDS_CLI_COLUMN_CATEGORY, L"Category"},
+    {IDS_CLI_COLUMN_CLASS, L"Class"},
+    {IDS_CLI_COLUMN_MEMO, L"Memo"},
+    {IDS_CLI_COLUMN_AMOUNT, L"Amount"},
+    {IDS_CLI_COLUMN_STATE, L"State"},
+    {IDS_CLI_COLUMN_CHECK_NUMBER, L"Check number"},
+    {IDS_CLI_COLUMN_BUDGET, L"Budget"},
+    {IDS_CLI_COLUMN_ACTUAL, L"Actual"},
+    {IDS_CLI_COLUMN_DIFFERENCE, L"Difference"},
+    {IDS_CLI_TOTAL, L"Total"},
+    {IDS_CLI_YES, L"yes"},
+    {IDS_CLI_NO, L"no"},
+    {IDS_CLI_STATE_UNCLEARED, L"Uncleared"},
+    {IDS_CLI_STATE_CLEARED, L"Cleared"},
+    {IDS_CLI_STATE_RECONCILED, L"Reconciled"},
+    {IDS_CLI_STATE_VOID, L"Void"},
+    // ---- end of the command line ----
 };
 
 constexpr bool IsSorted() {

@@ -163,27 +163,8 @@ std::wstring CCVUIUtility::FitText(ui::CDeviceContext& dc, std::wstring_view tex
 }
 
 bool CCVUIUtility::IsValidAmountText(std::wstring_view text, bool required) {
-    if (text.empty()) return !required;
-    if (text == L"-" || text == L"." || text == L"-.") return false;
-    // Only a number: a sign in front, digits, group separators and one decimal point. Anything
-    // else would quietly read as a part of the text or as 0.
-    std::size_t digits = 0;
-    std::size_t points = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const wchar_t ch = text[i];
-        if (ch >= L'0' && ch <= L'9') ++digits;
-        else if (ch == L'.') ++points;
-        else if (ch == L',') continue;
-        else if ((ch == L'-' || ch == L'+') && i == 0) continue;
-        else return false;
-    }
-    if (digits == 0 || points > 1) return false;
-    std::size_t length = text.size();
-    if (text.front() == L'-') --length;
-    if (points == 1) --length;
-    if (length >= kMaxAmountDigits) return false;
-    const Amount value = ParseAmount(NarrowCopy(text), kDecimalSeparator, kGroupSeparator);
-    return value >= -kMaxAmount && value <= kMaxAmount;
+    // A character the stored code page lacks becomes '?', which no amount holds.
+    return ::IsValidAmountText(NarrowCopy(text), required, kDecimalSeparator, kGroupSeparator);
 }
 
 bool CCVUIUtility::AmountCheck(std::wstring_view text, bool required) {

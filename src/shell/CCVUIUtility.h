@@ -23,9 +23,9 @@ public:
         kMenuBarColorBackground = 0x8,
     };
 
-    // Limits of the amount check: 0x6400000000000063 hundredths either way.
-    static constexpr Amount kMaxAmount = 7205759403792793699;
-    static constexpr std::size_t kMaxAmountDigits = 20;
+    // Limits of the amount check (see ::IsValidAmountText).
+    static constexpr Amount kMaxAmount = kMaxAmountMagnitude;
+    static constexpr std::size_t kMaxAmountDigits = ::kMaxAmountDigits;
     static constexpr std::size_t kMaxMessageText = 512;
     static constexpr std::size_t kMaxCaption = 64;
 

@@ -6,6 +6,35 @@ namespace {
 constexpr int kMaxFractionDigits = 2;
 }  // namespace
 
+bool IsValidAmountText(std::string_view text, bool required, char decimalSeparator,
+                       char groupSeparator) {
+    if (text.empty()) return !required;
+    // Only a number: a sign in front, digits, group separators and one decimal point. Anything
+    // else would quietly read as a part of the text or as 0.
+    std::size_t digits = 0;
+    std::size_t points = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch >= '0' && ch <= '9')
+            ++digits;
+        else if (ch == decimalSeparator)
+            ++points;
+        else if (ch == groupSeparator)
+            continue;
+        else if ((ch == '-' || ch == '+') && i == 0)
+            continue;
+        else
+            return false;
+    }
+    if (digits == 0 || points > 1) return false;
+    std::size_t length = text.size();
+    if (text.front() == '-') --length;
+    if (points == 1) --length;
+    if (length >= kMaxAmountDigits) return false;
+    const Amount value = ParseAmount(text, decimalSeparator, groupSeparator);
+    return value >= -kMaxAmountMagnitude && value <= kMaxAmountMagnitude;
+}
+
 Amount ParseAmount(std::string_view text, char decimalSeparator, char groupSeparator) {
     if (text.empty()) return 0;
     std::size_t i = 0;
@@ -47,7 +76,8 @@ Amount ParseAmount(std::string_view text, char decimalSeparator, char groupSepar
         }
     }
     if (saturated) value = kLimit;
-    if (negative) return value == kLimit ? std::numeric_limits<Amount>::min() : -static_cast<Amount>(value);
+    if (negative)
+        return value == kLimit ? std::numeric_limits<Amount>::min() : -static_cast<Amount>(value);
     return value >= kLimit ? std::numeric_limits<Amount>::max() : static_cast<Amount>(value);
 }
 

@@ -3,6 +3,7 @@
 // twice, and a folder that already holds data is refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -57,6 +58,7 @@ TEST(DataSet, WritesAFolderThatLoadsBackWithItsCounts) {
     ASSERT_EQ(list.Load(folder.Path()), 0);
     EXPECT_TRUE(list.DamagedFiles().empty());
     ASSERT_EQ(list.Count(), 12u);
+    DateTime newest = 0;
     std::int64_t entries = 0;
     std::int64_t twins = 0;
     std::int64_t splitTwins = 0;
@@ -73,6 +75,7 @@ TEST(DataSet, WritesAFolderThatLoadsBackWithItsCounts) {
         for (std::uint32_t n = 0; n < account.Transactions().Count(); ++n) {
             const auto& t = *static_cast<const CTransaction*>(account.Transactions().GetAt(n));
             EXPECT_LE(t.GetDate(), kEnd + kSecondsPerDay);
+            newest = std::max(newest, t.GetDate());
             EXPECT_GE(t.GetDate(), kEnd - 3 * 366 * kSecondsPerDay);
             if (t.GetLinkedTransactionId().IsNull()) continue;
             // A twin lives in the account its category names and points back.
@@ -94,6 +97,8 @@ TEST(DataSet, WritesAFolderThatLoadsBackWithItsCounts) {
         }
     }
     EXPECT_EQ(entries, 3001);
+    // The transactions reach the end date, so that "This Month" has some.
+    EXPECT_GE(newest, kEnd - kSecondsPerDay);
     EXPECT_EQ(twins, 2 * counts.transfers);  // each transfer and its twin point at each other
     EXPECT_GT(splitTwins, 0);
     EXPECT_TRUE(foreign);

@@ -398,17 +398,24 @@ TEST(AccountList, TotalsInTheHomeCurrency) {
     EXPECT_EQ(list->At(0)->Record().GetCurrency(), 1);
 }
 
-TEST(AccountList, DamagedFilesAreKeptBesideThemAndTheRestLoads) {
-    DataFolder folder;
+// Three transactions in the checking account, whose file is then cut in its third record; the
+// bytes left.
+Bytes CutCheckingRegister(const DataFolder& folder) {
     {
         auto list = folder.Load();
         for (int i = 0; i < 3; ++i) list->At(1)->AddTransaction(Txn(100 + i, "Shop"));
-        ASSERT_EQ(list->SaveAll(), 0);
+        EXPECT_EQ(list->SaveAll(), 0);
     }
-    // The register cut in its third record, and the payee list cut in its header.
     Bytes checking = ReadBytes(folder.File("Checking.cvl"));
     checking.resize(checking.size() - 100);
     WriteBytes(folder.File("Checking.cvl"), checking);
+    return checking;
+}
+
+TEST(AccountList, DamagedFilesAreKeptBesideThemAndTheRestLoads) {
+    DataFolder folder;
+    // The register cut in its third record, and the payee list cut in its header.
+    const Bytes checking = CutCheckingRegister(folder);
     WriteBytes(folder.File("PayeesList.lst"), {1, 0, 0xFF});
 
     int rc = 1;
@@ -425,6 +432,37 @@ TEST(AccountList, DamagedFilesAreKeptBesideThemAndTheRestLoads) {
     ASSERT_EQ(list->SaveAll(), 0);
     EXPECT_EQ(ReadBytes(folder.File("Checking.cvl.damaged")), checking);
     EXPECT_EQ(folder.Load()->At(1)->Transactions().Count(), 2u);
+}
+
+TEST(AccountList, InspectionReadsDamageAndGapsButWritesNothing) {
+    DataFolder folder;
+    const Bytes checking = CutCheckingRegister(folder);
+    WriteBytes(folder.File("Visa.cvl"), {});  // not even the reserved word
+    sys::RemoveFile(folder.File("ClassList.lst"));
+    const std::vector<std::string> before = ListFolder(folder.Path());
+
+    CCVAccountList list(account_list_fixture::TestListMakers());
+    ASSERT_EQ(list.Inspect(folder.Path()), 0);
+    // What could be read is there, the missing list as the program would make it.
+    EXPECT_EQ(list.At(1)->Transactions().Count(), 2u);
+    EXPECT_EQ(list.GetClasses().Count(), 2u);
+    ASSERT_EQ(list.Problems().size(), 3u);
+    EXPECT_EQ(list.Problems()[0].path, folder.File("ClassList.lst"));
+    EXPECT_EQ(list.Problems()[0].kind, CCVAccountList::FileProblem::kMissing);
+    EXPECT_EQ(list.Problems()[1].kind, CCVAccountList::FileProblem::kDamaged);
+    EXPECT_EQ(list.Problems()[2].path, folder.File("Visa.cvl"));
+    EXPECT_TRUE(list.DamagedFiles().empty());
+    // Nothing is written, neither the copies nor the missing list, nor by a save.
+    EXPECT_EQ(list.SaveAll(), 1);
+    EXPECT_EQ(list.SaveAccountFile(*list.At(0)), 1);
+    EXPECT_EQ(ListFolder(folder.Path()), before);
+    EXPECT_EQ(ReadBytes(folder.File("Checking.cvl")), checking);
+
+    // A folder that is not there is not made, and no first accounts appear.
+    CCVAccountList missing;
+    EXPECT_EQ(missing.Inspect(folder.File("Elsewhere/")), 1);
+    EXPECT_EQ(missing.Count(), 0u);
+    EXPECT_FALSE(sys::FolderExists(folder.File("Elsewhere/")));
 }
 
 TEST(AccountList, ListsThatCouldNotBeReadAreNeverSaved) {

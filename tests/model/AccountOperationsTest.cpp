@@ -126,6 +126,14 @@ TEST_F(AccountOperations, TransferFundsMakesLinkedTwinsInBothCurrencies) {
     EXPECT_EQ(CAccountOperations::CheckTransfer(checking, checking, 100),
               EditOutcome::Refused(res::IDS_TRANSFER_SAME_ACCOUNT));
     EXPECT_TRUE(CAccountOperations::CheckTransfer(checking, savings, -5).IsDone());
+
+    // A new transaction may name any account but its own.
+    CTransaction own;
+    own.SetCategoryId(checking->GetAccountId());
+    EXPECT_EQ(CAccountOperations::CheckNewTransaction(*checking, own),
+              EditOutcome::Refused(res::IDS_TRANSFER_SAME_ACCOUNT));
+    EXPECT_TRUE(CAccountOperations::CheckNewTransaction(*savings, own).IsDone());
+    EXPECT_TRUE(CAccountOperations::CheckNewTransaction(*checking, CTransaction()).IsDone());
 }
 
 TEST_F(AccountOperations, AddingMakesTwinsOfTransfersAndSplitLinesNamingAccounts) {

@@ -1,0 +1,190 @@
+#include "cli/CAddCommand.h"
+
+#include "cli/CArguments.h"
+#include "cli/COutput.h"
+#include "cli/CRegisterRows.h"
+#include "cli/CTextTable.h"
+#include "cli/CliValues.h"
+#include "model/BuiltInKey.h"
+#include "model/CAccountOperations.h"
+#include "model/CCVAccountList.h"
+
+namespace cli {
+namespace {
+
+constexpr std::size_t kMaxCheckDigits = 8;
+
+RecordKey TypeKey(CTransactionTypeList::BuiltInType type) {
+    return BuiltInKey(type);
+}
+
+// A check number as the editor's field holds it: one to eight digits.
+bool ReadCheckNumber(const std::string& text, std::uint32_t& number) {
+    if (text.empty() || text.size() > kMaxCheckDigits) return false;
+    number = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return false;
+        number = number * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+    return true;
+}
+
+}  // namespace
+
+int CAddCommand::ReadType(Context& context, const CCVAccount& account, Amount amount,
+                          CTransaction& transaction) {
+    const CArguments& arguments = context.arguments;
+    CCVAccountList& list = context.data.Accounts();
+    RecordKey type;
+    if (const std::string* name = arguments.Value("--type")) {
+        if (list.GetTransactionTypes().FindKeyByName(Stored(*name).c_str(), type) == 0) {
+            return context.data.Refuse(res::IDS_CLI_NO_TYPE, name->c_str());
+        }
+    } else if (arguments.Has("--check")) {
+        type = TypeKey(CTransactionTypeList::kTypeCheck);
+    } else {
+        // The account's own type, when it goes the way of the amount.
+        type = account.GetDefaultTypeId();
+        if (amount < 0 && !CTransaction::IsDebitType(type)) {
+            type = TypeKey(CTransactionTypeList::kTypeWithdrawal);
+        } else if (amount > 0 && CTransaction::IsDebitType(type)) {
+            type = TypeKey(CTransactionTypeList::kTypeDeposit);
+        }
+    }
+    const std::string typeName = Utf8(list.GetTransactionTypes().NameOfKey(type));
+    if (amount != 0 && CTransaction::IsDebitType(type) != (amount < 0)) {
+        return context.data.Refuse(res::IDS_CLI_SIGN_AGAINST_TYPE, typeName.c_str());
+    }
+    transaction.SetTypeId(type);
+    if (const std::string* text = arguments.Value("--check")) {
+        std::uint32_t number = 0;
+        if (!ReadCheckNumber(*text, number)) {
+            return context.data.Refuse(res::IDS_CLI_BAD_CHECK_NUMBER, text->c_str());
+        }
+        if (!CTransaction::TypeCarriesCheckNumber(type)) {
+            return context.data.Refuse(res::IDS_CLI_CHECK_NEEDS_TYPE, typeName.c_str());
+        }
+        transaction.SetCheckNumber(number);
+    }
+    return 0;
+}
+
+int CAddCommand::ReadCategoryAndClass(Context& context, CTransaction& transaction) {
+    CCVAccountList& list = context.data.Accounts();
+    if (const std::string* text = context.arguments.Value("--category")) {
+        const RecordKey category = list.GetCategoryId(Stored(*text).c_str());
+        // A split needs its lines, which only the split screen enters.
+        if (category == CTransaction::SplitCategoryId()) {
+            return context.data.Refuse(res::IDS_CLI_SPLIT_REFUSED);
+        }
+        if (category.IsNull()) return context.data.Refuse(res::IDS_CLI_NO_CATEGORY, text->c_str());
+        transaction.SetCategoryId(category);
+    }
+    if (const std::string* name = context.arguments.Value("--class")) {
+        RecordKey key;
+        if (list.GetClasses().KeyOfName(Stored(*name).c_str(), key) == 0) {
+            return context.data.Refuse(res::IDS_CLI_NO_CLASS, name->c_str());
+        }
+        transaction.SetClassId(key);
+    }
+    return 0;
+}
+
+std::unique_ptr<CTransaction> CAddCommand::ReadTransaction(Context& context, CCVAccount& account) {
+    const CArguments& arguments = context.arguments;
+    const std::string& amountText = *arguments.Value("--amount");
+    if (!IsValidAmountText(amountText, true)) {
+        context.data.Refuse(res::IDS_ENTER_VALID_AMOUNT);
+        return nullptr;
+    }
+    const Amount amount = ParseAmount(amountText);
+    auto transaction = std::make_unique<CTransaction>();
+    // The stored amount is a magnitude; the type gives the direction.
+    transaction->SetAmount(amount < 0 ? -amount : amount);
+
+    DateTime date = Today(kDayStart);
+    if (const std::string* text = arguments.Value("--date");
+        text != nullptr && !ParseDate(*text, date)) {
+        context.data.Refuse(res::IDS_CLI_BAD_DATE, text->c_str());
+        return nullptr;
+    }
+    transaction->SetDate(WithCurrentTime(date));
+    if (ReadType(context, account, amount, *transaction) != 0) return nullptr;
+    if (ReadCategoryAndClass(context, *transaction) != 0) return nullptr;
+    if (const std::string* payee = arguments.Value("--payee")) {
+        transaction->SetPayeeName(Stored(*payee).c_str());
+    }
+    if (const std::string* memo = arguments.Value("--memo")) {
+        transaction->SetMemo(Stored(*memo).c_str());
+    }
+    if (const std::string* text = arguments.Value("--state")) {
+        const std::vector<res::StringId> states = CRegisterRows::StateNames();
+        const int state = FindName(*text, states);
+        if (state < 0) {
+            context.data.Refuse(res::IDS_CLI_BAD_STATE, text->c_str(), JoinNames(states).c_str());
+            return nullptr;
+        }
+        transaction->SetState(static_cast<std::uint8_t>(state));
+    }
+    const EditOutcome outcome = CAccountOperations::CheckNewTransaction(account, *transaction);
+    if (!outcome.IsDone()) {
+        context.data.Refuse(outcome.message);
+        return nullptr;
+    }
+    return transaction;
+}
+
+void CAddCommand::Report(Context& context, const CCVAccount& account, const CTransaction& added) {
+    CCVAccountList& list = context.data.Accounts();
+    // The transaction, and its twin when it is a transfer.
+    std::vector<std::pair<const CCVAccount*, const CTransaction*>> entered{{&account, &added}};
+    if (const CCVAccount* other = list.FindAccountById(added.GetCategoryId())) {
+        if (const CTransaction* twin = other->FindById(added.GetLinkedTransactionId())) {
+            entered.emplace_back(other, twin);
+        }
+    }
+    nlohmann::ordered_json json = nlohmann::ordered_json::array();
+    for (const auto& [where, transaction] : entered) {
+        CRegisterRows::Row row;
+        CRegisterRows(list, *where).FindRow(*transaction, row);
+        if (context.output.IsJson()) {
+            json.push_back(
+                {{"account", Utf8(where->GetName())},
+                 {"transaction", CRegisterRows::Json(row)},
+                 {"balance", FormatAmount(where->GetBalance(CCVAccount::kBalanceCurrent))}});
+            continue;
+        }
+        context.output.Line(Format(res::IDS_CLI_ADDED, Utf8(where->GetName()).c_str()));
+        CTextTable table;
+        CRegisterRows::AddColumns(table);
+        table.AddRow(CRegisterRows::Cells(row));
+        context.output.Table(table);
+    }
+    if (context.output.IsJson()) context.output.Json({{"entered", json}});
+}
+
+int CAddCommand::Run(Context& context) {
+    CCVAccount* account = context.data.FindAccount(context.arguments.Arguments()[0]);
+    if (account == nullptr) return kExitRefused;
+    std::unique_ptr<CTransaction> transaction = ReadTransaction(context, *account);
+    if (!transaction) return kExitRefused;
+
+    // Every value passed: the payee list and the account change now.
+    CCVAccountList& list = context.data.Accounts();
+    const char* payee = transaction->GetPayeeName();
+    if (payee[0] != '\0' && list.GetPayees().FindPayee(payee) == nullptr) {
+        list.GetPayees().NewPayee(payee);
+    }
+    const CTransaction& added = *transaction;
+    if (const int rc =
+            CAccountOperations(list).AddTransactionWithTwins(*account, std::move(transaction));
+        rc != 0) {
+        return context.data.Refuse(res::IDS_DATA_NOT_SAVED, list.GetFolder().c_str(), rc);
+    }
+    list.MemorizePayee(added);
+    if (const int rc = context.data.Save(); rc != 0) return rc;
+    Report(context, *account, added);
+    return kExitDone;
+}
+
+}  // namespace cli

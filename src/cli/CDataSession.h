@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "cli/CliExit.h"
+#include "cli/CliValues.h"
+#include "platform/sys/NamedMutex.h"
+
+class CCVAccount;
+class CCVAccountList;
+class CVModel;
+
+namespace cli {
+
+// The data a command works on, through the model: the data folder (--data, else the one of the
+// settings) loaded after the lock password when one is set. A command that only reads loads
+// without changing anything on disk; one that changes the data first takes the interactive
+// program's mutex, so that neither overwrites the other, and saves through the model's atomic
+// save. Messages go to standard error.
+class CDataSession {
+  public:
+    enum Access { kRead, kChange };
+
+    CDataSession(CVModel& model, std::FILE* errors) : m_model(model), m_errors(errors) {}
+
+    // 0, or kExitRefused after saying why (the data is in use, the password is wrong, the
+    // folder cannot be read). `reportProblems` lists the files a read found wrong.
+    int Open(const std::string& folder, Access access, bool reportProblems = true);
+    // Saves everything; 0, or kExitRefused after saying so.
+    int Save();
+
+    CVModel& Model() { return m_model; }
+    CCVAccountList& Accounts();
+    // The account of that name (UTF-8; exactly, else ignoring ASCII case), or null after saying
+    // that there is none.
+    CCVAccount* FindAccount(const std::string& name);
+
+    // A message of the string table on standard error; answers kExitRefused.
+    template <typename... Args>
+    int Refuse(res::StringId id, Args... args) {
+        Say(Format(id, args...));
+        return kExitRefused;
+    }
+    void Say(const std::string& message);
+
+  private:
+    int TakeMutex();
+    bool Unlock();
+    void ReportLoad(Access access, bool reportProblems);
+
+    CVModel& m_model;
+    std::FILE* m_errors;
+    sys::NamedMutex m_mutex{sys::kInstanceMutexName};
+};
+
+}  // namespace cli

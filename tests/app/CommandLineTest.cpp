@@ -1,0 +1,465 @@
+// coinvale's commands as a script runs them: the built program on temporary data folders, with a
+// fixed clock. Golden output of accounts and register in text and JSON; add and transfer seen
+// from both accounts; refused input that changes no byte; usage errors; check finding a cut
+// account file, a broken twin and a balance that does not add up; a change refused while the
+// interactive program holds its mutex; the lock password.
+//
+// COINVALE_UPDATE_GOLDEN=1 rewrites the golden files from the program's output.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "DataSet.h"
+#include "model/CCVAccountList.h"
+#include "model/CVModel.h"
+#include "platform/sys/Clock.h"
+#include "platform/sys/NamedMutex.h"
+#include "storage/CCVPassword.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using testing_support::ReadBytes;
+using testing_support::ScopedEnvironment;
+using testing_support::TempFolder;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr int kDone = 0;
+constexpr int kRefused = 1;
+constexpr int kUsage = 2;
+// The account file: a reserved word, then the record, whose current balance is at offset 48.
+constexpr std::size_t kCurrentBalanceInFile = 2 + 48;
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& word) {
+    std::string quoted = "'";
+    for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class CommandLine : public ::testing::Test {
+  protected:
+    // Every file of the data folder with its bytes.
+    std::map<std::string, Bytes> Snapshot() const {
+        std::map<std::string, Bytes> files;
+        for (const std::string& name : testing_support::ListFolder(m_data)) {
+            files[name] = ReadBytes(m_data + name);
+        }
+        return files;
+    }
+
+    Result Run(const std::vector<std::string>& words, const std::string& input = "") const {
+        std::string command = Quoted(COINVALE_PROGRAM);
+        for (const std::string& word : words) command += " " + Quoted(word);
+        const std::string in = m_home.File("stdin");
+        std::ofstream(in, std::ios::binary) << input;
+        command += " <" + Quoted(in) + " 2>" + Quoted(m_home.File("stderr"));
+        Result result;
+        std::FILE* pipe = ::popen(command.c_str(), "r");
+        if (pipe == nullptr) return result;
+        char buffer[4096];
+        std::size_t read = 0;
+        while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            result.out.append(buffer, read);
+        const int status = ::pclose(pipe);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.err = ReadText(m_home.File("stderr"));
+        return result;
+    }
+
+    // A command on the test's data folder that must succeed.
+    Result Do(std::vector<std::string> words) const {
+        words.insert(words.begin(), {"--data", m_data});
+        Result result = Run(words);
+        EXPECT_EQ(result.status, kDone) << result.err;
+        return result;
+    }
+    Result On(std::vector<std::string> words) const {
+        words.insert(words.begin(), {"--data", m_data});
+        return Run(words);
+    }
+
+    // A few weeks of a household, entered through the commands.
+    void EnterSample() const {
+        Do({"add", "Checking", "--amount", "1500", "--payee", "Employer", "--category", "Salary",
+            "--date", "2027-07-01", "--state", "cleared"});
+        Do({"add", "Checking", "--amount", "-1200", "--check", "1001", "--payee", "Landlord",
+            "--category", "Household", "--date", "2027-07-02", "--state", "Reconciled"});
+        Do({"add", "Checking", "--amount", "-82.15", "--payee", "Corner Shop", "--category",
+            "Groceries", "--class", "Personal", "--memo", "milk, \"fresh\" bread", "--date",
+            "2027-07-03"});
+        Do({"add", "Visa", "--amount", "-19.99", "--payee", "Café Zoë", "--category", "Dining",
+            "--date", "2027-07-04"});
+        Do({"add", "checking", "--amount", "-250", "--category", "[Savings]", "--payee",
+            "To savings", "--date", "2027-07-05", "--type", "Withdrawal"});
+        Do({"transfer", "Savings", "Visa", "40", "--date", "2027-07-06", "--cleared"});
+        Do({"add", "Checking", "--amount", "-5", "--type", "ATM", "--state", "void", "--date",
+            "2027-07-07"});
+    }
+
+    void ExpectGolden(const std::string& name, const std::string& output) const {
+        const std::string path = std::string(GOLDEN_FOLDER) + name;
+        if (std::getenv("COINVALE_UPDATE_GOLDEN") != nullptr) {
+            std::ofstream(path, std::ios::binary) << output;
+        }
+        EXPECT_EQ(output, ReadText(path)) << name;
+    }
+
+    TempFolder m_home;
+    std::string m_data = m_home.File("data/");
+    ScopedEnvironment m_coinvaleHome{"COINVALE_HOME", m_home.Path()};
+    ScopedEnvironment m_documents{"XDG_DOCUMENTS_DIR", m_home.File("Documents")};
+    ScopedEnvironment m_runtime{"XDG_RUNTIME_DIR",
+                                m_home.Path().substr(0, m_home.Path().size() - 1)};
+    ScopedEnvironment m_now{"COINVALE_NOW", std::string("2027-07-08T09:30:00")};
+    ScopedEnvironment m_locale{"LC_ALL", std::string("C")};
+};
+
+TEST_F(CommandLine, TheSampleThroughEveryReadingCommand) {
+    EnterSample();
+    ExpectGolden("accounts.txt", Do({"accounts"}).out);
+    ExpectGolden("accounts.json", Do({"accounts", "--json"}).out);
+    ExpectGolden("register.txt", Do({"register", "Checking"}).out);
+    ExpectGolden("register.json", Do({"register", "Checking", "--json"}).out);
+    ExpectGolden("register-visa.txt", Do({"register", "Visa"}).out);  // text beyond ASCII
+    ExpectGolden("register-sorted.txt", Do({"register", "Checking", "--sort", "amount",
+                                            "--descending", "--filter", "Unreconciled"})
+                                            .out);
+
+    ExpectGolden("report.txt", Do({"report", "--by", "category", "--period", "This Month"}).out);
+    ExpectGolden("report.json", Do({"report", "--by", "Payee", "--from", "2027-07-02", "--to",
+                                    "2027-07-05", "--account", "Checking", "--json"})
+                                    .out);
+
+    // The transfer entered with add has its twin in Savings; the transfer command's withdrawal
+    // comes out of Savings into Visa.
+    const std::string savings = Do({"register", "Savings"}).out;
+    EXPECT_NE(savings.find("2027-07-05  Deposit     To savings  [Checking]  "), std::string::npos)
+        << savings;
+    EXPECT_NE(savings.find("2027-07-06  Withdrawal  Transfer    [Visa]"), std::string::npos)
+        << savings;
+    const std::string visa = Do({"register", "Visa", "--json"}).out;
+    EXPECT_NE(visa.find("\"category\": \"[Savings]\""), std::string::npos) << visa;
+    EXPECT_NE(visa.find("\"amount\": \"40.00\""), std::string::npos) << visa;
+
+    const std::string csv = Do({"export", "Checking", "--format", "CSV"}).out;
+    EXPECT_EQ(csv,
+              "Date,Check number,Type,Payee,Category,Class,Memo,Amount,State,Balance\r\n"
+              "2027-07-01,,Deposit,Employer,Salary,,,1500.00,Cleared,1500.00\r\n"
+              "2027-07-02,1001,Check #,Landlord,Household,,,-1200.00,Reconciled,300.00\r\n"
+              "2027-07-03,,Check #,Corner Shop,Groceries,Personal,\"milk, \"\"fresh\"\" bread\","
+              "-82.15,Uncleared,217.85\r\n"
+              "2027-07-05,,Withdrawal,To savings,[Savings],,,-250.00,Uncleared,-32.15\r\n"
+              "2027-07-07,,ATM,,,,,-5.00,Void,-32.15\r\n");
+    const Result other = On({"export", "Checking", "--format", "xlsx"});
+    EXPECT_EQ(other.status, kRefused);
+    EXPECT_EQ(other.err, "\"xlsx\" is not an export format; use csv.\n");
+
+    // What add reports: the row entered and its twin's, each with the new balance.
+    const Result added = Do({"add", "Savings", "--amount", "10", "--category", "[Visa]", "--json"});
+    EXPECT_NE(added.out.find("\"account\": \"Savings\""), std::string::npos) << added.out;
+    EXPECT_NE(added.out.find("\"account\": \"Visa\""), std::string::npos) << added.out;
+    EXPECT_NE(added.out.find("\"amount\": \"-10.00\""), std::string::npos) << added.out;
+}
+
+TEST_F(CommandLine, ReportsAndBudgetsAsTheEngineBuildsThem) {
+    EnterSample();
+    // A monthly budget of 200.00 for groceries and one for a category not used at all.
+    {
+        CCVAccountList list;  // the lists other layers make stay as they are
+        ASSERT_EQ(list.Load(m_data), 0);
+        CCVCategoryList& categories = list.GetCategories();
+        categories.SetBudget(categories.FindOrCreate("Groceries", false), 20000);
+        categories.SetBudget(categories.FindOrCreate("Gifts", false), 5000);
+        ASSERT_EQ(list.SaveAll(), 0);
+    }
+    ExpectGolden("budget.txt", Do({"budget", "--by", "category", "--period", "This Quarter"}).out);
+    const std::string json =
+        Do({"budget", "--by", "category", "--period", "Last 90 Days", "--json"}).out;
+    EXPECT_NE(json.find("{\n      \"name\": \"Gifts\",\n      \"budget\": \"50.00\",\n      "
+                        "\"actual\": \"0.00\",\n      \"difference\": \"-50.00\"\n    }"),
+              std::string::npos)
+        << json;
+
+    // Only money out, on all accounts: the transfers between them are left out.
+    EXPECT_EQ(Do({"report", "--by", "category", "--expenses"}).out,
+              "Last 30 Days: 2027-06-08 to 2027-07-08\n"
+              "Category     Amount\n"
+              "Dining       -19.99\n"
+              "Groceries    -82.15\n"
+              "Household  -1200.00\n"
+              "Total      -1302.14\n");
+
+    const struct {
+        std::vector<std::string> words;
+        int status;
+        std::string message;
+    } refusals[] = {
+        {{"report", "--period", "This Year"}, kUsage, "coinvale report: --by is required."},
+        {{"report", "--by", "payee", "--incomes", "--expenses"},
+         kUsage,
+         "coinvale report: --incomes and --expenses exclude each other."},
+        {{"report", "--by", "payee", "--period", "This Year", "--to", "2027-07-01"},
+         kUsage,
+         "coinvale report: --period and --to exclude each other."},
+        {{"report", "--by", "memo"},
+         kRefused,
+         "\"memo\" is not a grouping; use one of: Payee, Category, Class."},
+        {{"report", "--by", "payee", "--period", "Custom"},
+         kRefused,
+         "\"Custom\" is not a period; use one of: Last 30 Days, Last 90 Days, Last Month, Last "
+         "Quarter, Last Year, This Month, This Quarter, This Year."},
+        {{"report", "--by", "payee", "--from", "2027-07-01"},
+         kRefused,
+         "A period of your own needs both --from and --to."},
+        {{"report", "--by", "payee", "--from", "2027-07-09", "--to", "2027-07-01"},
+         kRefused,
+         "The period ends (2027-07-01) before it starts (2027-07-09)."},
+        {{"budget", "--by", "class"}, kUsage, "coinvale budget: --period is required."},
+    };
+    for (const auto& refused : refusals) {
+        const Result result = On(refused.words);
+        EXPECT_EQ(result.status, refused.status) << refused.message;
+        EXPECT_EQ(result.err, refused.message + "\n");
+    }
+}
+
+TEST_F(CommandLine, RefusedInputSaysWhyAndChangesNoByte) {
+    Do({"add", "Checking", "--amount", "1"});  // makes the folder with its first accounts
+    const auto before = Snapshot();
+    const struct {
+        std::vector<std::string> words;
+        std::string message;
+    } cases[] = {
+        {{"add", "Checking", "--amount", "12abc"}, "Enter a valid amount."},
+        {{"add", "Checking", "--amount", "-"}, "Enter a valid amount."},
+        {{"add", "Checking", "--amount", "123456789012345678901"}, "Enter a valid amount."},
+        {{"add", "Checking", "--amount", "5", "--date", "2027-02-30"},
+         "\"2027-02-30\" is not a date: write it YYYY-MM-DD, from 1904 to 2040."},
+        {{"add", "Checking", "--amount", "5", "--type", "Gift"},
+         "There is no transaction type named \"Gift\"."},
+        {{"add", "Checking", "--amount", "5", "--type", "Withdrawal"},
+         "The type \"Withdrawal\" goes the other way: a negative amount takes money out, a "
+         "positive one puts it in."},
+        {{"add", "Checking", "--amount", "-5", "--type", "Withdrawal", "--check", "12"},
+         "The type \"Withdrawal\" carries no check number."},
+        {{"add", "Checking", "--amount", "-5", "--check", "123456789"},
+         "\"123456789\" is not a check number: use at most eight digits."},
+        {{"add", "Checking", "--amount", "-5", "--category", "Pets"},
+         "There is no category or account named \"Pets\"."},
+        {{"add", "Checking", "--amount", "-5", "--category", "[Cash Box]"},
+         "There is no category or account named \"[Cash Box]\"."},
+        {{"add", "Checking", "--amount", "-5", "--category", "-SPLIT-"},
+         "A split transaction cannot be entered from the command line."},
+        {{"add", "Checking", "--amount", "-5", "--category", "[Checking]"},
+         "You cant transfer to and from the same account."},
+        {{"add", "Checking", "--amount", "-5", "--class", "Hobby"},
+         "There is no class named \"Hobby\"."},
+        {{"add", "Checking", "--amount", "-5", "--state", "done"},
+         "\"done\" is not a state; use one of: Uncleared, Cleared, Reconciled, Void."},
+        {{"add", "Brokerage", "--amount", "-5"}, "There is no account named \"Brokerage\"."},
+        {{"transfer", "Checking", "Checking", "5"},
+         "You cant transfer to and from the same account."},
+        {{"transfer", "Checking", "Savings", "0"}, "Enter a valid amount."},
+        {{"transfer", "Checking", "Savings", "-5"}, "Enter a valid amount."},
+        {{"transfer", "Checking", "Savings", "5", "--date", "tomorrow"},
+         "\"tomorrow\" is not a date: write it YYYY-MM-DD, from 1904 to 2040."},
+        {{"register", "Checking", "--filter", "Pending"},
+         "\"Pending\" is not a register filter; use one of: All, Reconciled, Unreconciled, "
+         "Cleared, Uncleared, Downloaded, Imported."},
+        {{"register", "Checking", "--sort", "Balance"},
+         "\"Balance\" is not a column to sort by; use one of: Check, Icon, Date, Type, Payee, "
+         "Category, Class, Memo, Amount."},
+    };
+    for (const auto& refused : cases) {
+        const Result result = On(refused.words);
+        EXPECT_EQ(result.status, kRefused) << refused.words[0] << " " << refused.words.back();
+        EXPECT_EQ(result.err, refused.message + "\n");
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(CommandLine, UsageErrorsAndHelp) {
+    const struct {
+        std::vector<std::string> words;
+        std::string message;
+    } cases[] = {
+        {{"balance"}, "coinvale: there is no command \"balance\". See coinvale --help."},
+        {{"export", "Checking", "--json"},
+         "coinvale export: --json is not an option here. See coinvale export --help."},
+        {{"accounts", "--sort", "Amount"},
+         "coinvale accounts: --sort is not an option here. See coinvale accounts --help."},
+        {{"register"}, "coinvale register: wrong arguments. See coinvale register --help."},
+        {{"transfer", "Checking", "Savings"},
+         "coinvale transfer: wrong arguments. See coinvale transfer --help."},
+        {{"add", "Checking"}, "coinvale add: --amount is required."},
+        {{"register", "Checking", "--filter"}, "coinvale register: --filter needs a value."},
+        {{"accounts", "--json", "--json"}, "coinvale accounts: --json is given twice."},
+    };
+    for (const auto& usage : cases) {
+        const Result result = On(usage.words);
+        EXPECT_EQ(result.status, kUsage) << usage.words[0];
+        EXPECT_EQ(result.err, usage.message + "\n");
+    }
+    // Options without a command: the general help, on standard error.
+    const Result bare = On({});
+    EXPECT_EQ(bare.status, kUsage);
+    EXPECT_EQ(bare.err.rfind("Usage: coinvale [COMMAND", 0), 0u);
+
+    const Result help = Run({"--help"});
+    EXPECT_EQ(help.status, kDone);
+    EXPECT_NE(help.out.find("  check      read every file"), std::string::npos);
+    for (const char* command : {"accounts", "register", "add", "transfer", "upcoming", "export",
+                                "check", "report", "budget"}) {
+        const Result own = Run({command, "--help"});
+        EXPECT_EQ(own.status, kDone);
+        EXPECT_EQ(own.out.rfind(std::string("Usage: coinvale ") + command, 0), 0u) << own.out;
+    }
+    // Help and usage errors never touch a data folder.
+    EXPECT_FALSE(std::filesystem::exists(m_data));
+}
+
+TEST_F(CommandLine, ReadingChangesNothingOnDisk) {
+    const Result none = On({"accounts"});
+    EXPECT_EQ(none.status, kRefused);
+    EXPECT_EQ(none.err, "There is no data folder at " + m_data + ".\n");
+    EXPECT_FALSE(std::filesystem::exists(m_data));
+
+    Do({"add", "Checking", "--amount", "-12.50", "--payee", "Corner Shop"});
+    std::remove((m_data + "ClassList.lst").c_str());
+    const auto before = Snapshot();
+    const Result accounts = On({"accounts", "--json"});
+    EXPECT_EQ(accounts.status, kDone);
+    EXPECT_EQ(accounts.err,
+              m_data + "ClassList.lst is missing; the program would write it anew.\n");
+    Do({"register", "Checking", "--sort", "Payee"});
+    Do({"export", "Checking"});
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(CommandLine, CheckFindsACutFileABrokenTwinAndABalanceThatDoesNotAddUp) {
+    EnterSample();
+    const Result clean = Do({"check"});
+    EXPECT_EQ(clean.out, m_data + ": no problems found (13 files, 5 accounts, 9 transactions).\n");
+
+    // Checking cut inside its last transactions (the transfer to Savings among them), and
+    // Visa's stored balance moved by one cent.
+    Bytes checking = ReadBytes(m_data + "Checking.cvl");
+    checking.resize(checking.size() - 500);
+    testing_support::WriteBytes(m_data + "Checking.cvl", checking);
+    Bytes visa = ReadBytes(m_data + "Visa.cvl");
+    ++visa[kCurrentBalanceInFile];
+    testing_support::WriteBytes(m_data + "Visa.cvl", visa);
+    const auto before = Snapshot();
+
+    const Result found = On({"check"});
+    EXPECT_EQ(found.status, kRefused);
+    EXPECT_EQ(found.out,
+              m_data + "Checking.cvl is damaged; only what comes before the damage is read.\n" +
+                  "Checking: the stored balance -32.15 does not add up; the transactions give "
+                  "217.85.\n"
+                  "Savings: the twin of the transfer of 2027-07-05 (To savings, 250.00) is not "
+                  "in Checking.\n"
+                  "Visa: the stored balance 20.02 does not add up; the transactions give 20.01.\n"
+                  "4 problems found in " +
+                  m_data + ".\n");
+    const Result json = On({"check", "--json"});
+    EXPECT_EQ(json.status, kRefused);
+    for (const char* kind : {"\"damaged\"", "\"twinMissing\"", "\"balance\""}) {
+        EXPECT_NE(json.out.find(std::string("\"kind\": ") + kind), std::string::npos) << kind;
+    }
+    // check reads; it neither copies the damaged file nor repairs anything.
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(CommandLine, ChangesWaitForTheInteractiveProgram) {
+    Do({"add", "Checking", "--amount", "1"});
+    const auto before = Snapshot();
+    {
+        sys::NamedMutex interactive(sys::kInstanceMutexName);
+        ASSERT_EQ(interactive.TryAcquire(), sys::NamedMutex::kAcquired);
+        for (const std::vector<std::string>& words :
+             {std::vector<std::string>{"add", "Checking", "--amount", "-1"},
+              std::vector<std::string>{"transfer", "Checking", "Savings", "1"}}) {
+            const Result refused = On(words);
+            EXPECT_EQ(refused.status, kRefused);
+            EXPECT_EQ(refused.err,
+                      "Coinvale is running and holds the data. Close it before changing the data "
+                      "from the command line; nothing was changed.\n");
+        }
+        Do({"accounts"});  // reading goes on
+        EXPECT_EQ(Snapshot(), before);
+        // The program itself does not start twice.
+        const Result second = Run({});
+        EXPECT_EQ(second.status, kRefused);
+        EXPECT_EQ(second.err, "Coinvale is already running.\n");
+    }
+    Do({"add", "Checking", "--amount", "-1"});
+    EXPECT_NE(Snapshot(), before);
+
+    // Where the mutex cannot be taken at all, a change is refused rather than made unguarded.
+    const auto unlocked = Snapshot();
+    testing_support::WriteBytes(m_home.File("not-a-folder"), {1});
+    ScopedEnvironment runtime("XDG_RUNTIME_DIR", m_home.File("not-a-folder"));
+    const Result refused = On({"add", "Checking", "--amount", "-1"});
+    EXPECT_EQ(refused.status, kRefused);
+    EXPECT_EQ(refused.err.rfind("The data could not be locked: no lock file can be made", 0), 0u)
+        << refused.err;
+    EXPECT_EQ(Snapshot(), unlocked);
+}
+
+TEST_F(CommandLine, TheLockPasswordComesFirst) {
+    Do({"add", "Checking", "--amount", "1"});
+    CVModel& model = *CVModel::GetModel();
+    ASSERT_EQ(model.PreparePreferences(), 0);
+    ASSERT_EQ(model.ChangePassword("open sesame", ""), CCVPassword::kRight);
+
+    const Result wrong = Run({"--data", m_data, "accounts"}, "sesame\n");
+    EXPECT_EQ(wrong.status, kRefused);
+    EXPECT_EQ(wrong.out, "");
+    EXPECT_EQ(wrong.err, "Please enter the password: That password is incorrect.\n");
+    const Result right = Run({"--data", m_data, "accounts"}, "open sesame\n");
+    EXPECT_EQ(right.status, kDone);
+    EXPECT_NE(right.out.find("Checking"), std::string::npos);
+}
+
+TEST_F(CommandLine, UpcomingOccurrencesOfAGeneratedDataSet) {
+    // The generated transactions end on the program's today; its rent is due the day before.
+    sys::SetTestTime(sys::MakeSystemTime(2027, 7, 8, 9, 30));
+    const int written = DataSet({.accounts = 6, .transactions = 300}).Write(m_data);
+    sys::ClearTestTime();
+    ASSERT_EQ(written, 0);
+    const Result due = Do({"upcoming", "--through", "due", "--json"});
+    EXPECT_NE(due.out.find("\"through\": \"Due\""), std::string::npos);
+    EXPECT_NE(due.out.find("\"throughDate\": \"2027-07-08\""), std::string::npos);
+    const Result month = Do({"upcoming", "--through", "1 Month"});
+    EXPECT_EQ(month.out.rfind("Date        Account   Type", 0), 0u) << month.out;
+    const Result bad = On({"upcoming", "--through", "fortnight"});
+    EXPECT_EQ(bad.status, kRefused);
+    EXPECT_NE(Do({"accounts", "--json"}).out.find("\"name\": \"Cash\""), std::string::npos);
+}
+
+}  // namespace
