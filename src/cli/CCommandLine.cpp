@@ -8,6 +8,7 @@
 #include "cli/CBudgetCommand.h"
 #include "cli/CCheckCommand.h"
 #include "cli/CExportCommand.h"
+#include "cli/CImportCommand.h"
 #include "cli/COutput.h"
 #include "cli/CRegisterCommand.h"
 #include "cli/CReportCommand.h"
@@ -38,7 +39,7 @@ CCommandLine::CCommandLine() {
     m_commands.push_back(std::make_unique<CCheckCommand>());
     m_commands.push_back(std::make_unique<CReportCommand>());
     m_commands.push_back(std::make_unique<CBudgetCommand>());
-    // The statement import joins here once the statement files can be read.
+    m_commands.push_back(std::make_unique<CImportCommand>());
 }
 
 CCommandLine::~CCommandLine() = default;

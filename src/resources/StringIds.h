@@ -323,6 +323,7 @@ enum StringId : int {
     IDS_CLI_HELP_CHECK = 5207,
     IDS_CLI_HELP_REPORT = 5208,
     IDS_CLI_HELP_BUDGET = 5209,
+    IDS_CLI_HELP_IMPORT = 5210,
     IDS_CLI_UNKNOWN_COMMAND = 5220,     // %s the command
     IDS_CLI_UNKNOWN_OPTION = 5221,      // %s the command, %s the option, %s the command
     IDS_CLI_MISSING_VALUE = 5222,       // %s the command, %s the option
@@ -357,6 +358,7 @@ enum StringId : int {
     IDS_CLI_ADDED = 5257,               // %s the account
     IDS_CLI_TRANSFERRED = 5258,         // %s the amount, %s from, %s to
     IDS_CLI_REPORT_PERIOD = 5259,       // %s the period, %s its first day, %s its last
+    IDS_CLI_IMPORTED = 5260,            // %s the account, %u new, %u matched, %u skipped
     IDS_CLI_CHECK_TRANSFER_NOWHERE = 5270,  // %s account, %s date, %s payee, %s amount
     IDS_CLI_CHECK_TWIN_MISSING = 5271,      // %s account, %s date, %s payee, %s amount, %s other
     IDS_CLI_CHECK_TWIN_ASTRAY = 5272,       // %s account, %s date, %s payee, %s amount, %s other

@@ -365,6 +365,7 @@ constexpr Entry kStrings[] = {
      L"  export     an account's register as CSV\n"
      L"  report     the transactions of a period by payee, category or class\n"
      L"  budget     the budgets of a period against what was spent\n"
+     L"  import     take a statement file from the bank into an account\n"
      L"  check      read every file of the data folder and report what looks wrong\n"
      L"\n"
      L"Options of every command:\n"
@@ -469,6 +470,15 @@ constexpr Entry kStrings[] = {
      L"quarter, 12 for a year) against what the transactions of all accounts came to, and the\n"
      L"difference (actual less budget), with the totals. The periods are those of report but\n"
      L"\"Custom\"; a row with a budget stays even without an amount."},
+    {IDS_CLI_HELP_IMPORT,
+     L"Usage: coinvale import FILE --account A [--data DIR] [--json]\n"
+     L"\n"
+     L"Takes a statement file saved from the bank's web site (OFX or QFX) into account A as a\n"
+     L"download would: lines the account already holds (by the bank's identifier) are skipped,\n"
+     L"the others are matched with entered transactions where one fits and await review in\n"
+     L"the register. A file with several statements gives the one whose account number is\n"
+     L"A's. Prints how many lines were new, matched and skipped; nothing is saved unless the\n"
+     L"whole file went in."},
     {IDS_CLI_UNKNOWN_COMMAND, L"coinvale: there is no command \"%s\". See coinvale --help."},
     {IDS_CLI_UNKNOWN_OPTION, L"coinvale %s: %s is not an option here. See coinvale %s --help."},
     {IDS_CLI_MISSING_VALUE, L"coinvale %s: %s needs a value."},
@@ -509,6 +519,7 @@ constexpr Entry kStrings[] = {
     {IDS_CLI_ADDED, L"Entered in %s:"},
     {IDS_CLI_TRANSFERRED, L"Transferred %s from %s to %s."},
     {IDS_CLI_REPORT_PERIOD, L"%s: %s to %s"},
+    {IDS_CLI_IMPORTED, L"Imported into %s: %u new (%u matched), %u skipped."},
     {IDS_CLI_CHECK_TRANSFER_NOWHERE,
      L"%s: the transfer of %s (%s, %s) names an account that does not exist."},
     {IDS_CLI_CHECK_TWIN_MISSING, L"%s: the twin of the transfer of %s (%s, %s) is not in %s."},

@@ -1,8 +1,9 @@
 // coinvale's commands as a script runs them: the built program on temporary data folders, with a
 // fixed clock. Golden output of accounts and register in text and JSON; add and transfer seen
 // from both accounts; refused input that changes no byte; usage errors; check finding a cut
-// account file, a broken twin and a balance that does not add up; a change refused while the
-// interactive program holds its mutex; the lock password.
+// account file, a broken twin and a balance that does not add up; a statement file imported
+// twice and a damaged one; a change refused while the interactive program holds its mutex; the
+// lock password.
 //
 // COINVALE_UPDATE_GOLDEN=1 rewrites the golden files from the program's output.
 #include <gtest/gtest.h>
@@ -333,13 +334,41 @@ TEST_F(CommandLine, UsageErrorsAndHelp) {
     EXPECT_EQ(help.status, kDone);
     EXPECT_NE(help.out.find("  check      read every file"), std::string::npos);
     for (const char* command : {"accounts", "register", "add", "transfer", "upcoming", "export",
-                                "check", "report", "budget"}) {
+                                "check", "report", "budget", "import"}) {
         const Result own = Run({command, "--help"});
         EXPECT_EQ(own.status, kDone);
         EXPECT_EQ(own.out.rfind(std::string("Usage: coinvale ") + command, 0), 0u) << own.out;
     }
     // Help and usage errors never touch a data folder.
     EXPECT_FALSE(std::filesystem::exists(m_data));
+}
+
+TEST_F(CommandLine, StatementFilesImportOnceAndADamagedOneChangesNothing) {
+    // The bank's file holds three lines; the one of -34.51 on April 1 meets an entered payment.
+    // Until the review accepts the match, both stand in the register (and its balance).
+    Do({"add", "Checking", "--amount", "-34.51", "--payee", "Electric", "--date", "2011-04-01",
+        "--type", "Withdrawal"});
+    const std::string file = std::string(COINVALE_OFX_SAMPLES) + "checking.ofx";
+    EXPECT_EQ(Do({"import", file, "--account", "checking"}).out,
+              "Imported into Checking: 3 new (1 matched), 0 skipped.\n");
+    const std::string registerAfter = Do({"register", "Checking"}).out;
+    EXPECT_EQ(Do({"import", file, "--account", "Checking", "--json"}).out,
+              "{\n  \"account\": \"Checking\",\n  \"file\": \"" + file +
+                  "\",\n  \"new\": 0,\n  \"matched\": 0,\n  \"skipped\": 3,\n"
+                  "  \"balance\": \"-94.01\",\n  \"cleared\": \"-59.50\"\n}\n");
+    EXPECT_EQ(Do({"register", "Checking"}).out, registerAfter);
+
+    const auto before = Snapshot();
+    const std::string damaged = m_home.File("cut.ofx");
+    const std::string text = ReadText(file);
+    std::ofstream(damaged, std::ios::binary) << text.substr(0, text.size() / 2);
+    const Result cut = On({"import", damaged, "--account", "Checking"});
+    EXPECT_EQ(cut.status, kRefused);
+    EXPECT_EQ(cut.err.rfind("The file " + damaged + " is not a statement", 0), 0u) << cut.err;
+    const Result missing = On({"import", m_home.File("none.ofx"), "--account", "Checking"});
+    EXPECT_EQ(missing.status, kRefused);
+    EXPECT_NE(missing.err, "");
+    EXPECT_EQ(Snapshot(), before);
 }
 
 TEST_F(CommandLine, ReadingChangesNothingOnDisk) {
