@@ -4,16 +4,9 @@
 
 #include "model/CCVAccountList.h"
 #include "model/ModelText.h"
+#include "online/MOnlineMessages.h"
 #include "platform/sys/Files.h"
-#include "platform/ui/WinMessages.h"
 #include "storage/RecordKey.h"
-
-namespace {
-
-constexpr ui::UINT kInformation = ui::MB_OK | ui::MB_ICONINFORMATION;
-constexpr ui::UINT kExclamation = ui::MB_OK | ui::MB_ICONEXCLAMATION;
-
-}  // namespace
 
 CAccountImport::CAccountImport(CCVAccountList& accounts, CCVAccountList& imports)
     : m_accounts(accounts), m_imports(imports) {}
@@ -38,7 +31,7 @@ CAccountImport::Outcome CAccountImport::ImportNow(std::int64_t sourceIndex, CCVA
     if (outcome.result != 0) return outcome;
     // Written into its target: the pending file goes.
     m_imports.RemoveImport(sourceIndex);
-    return Result(0, res::IDS_IMPORT_DONE, kInformation);
+    return Result(0, res::IDS_IMPORT_DONE, MOnlineMessages::kInformation);
 }
 
 res::StringId CAccountImport::RefuseNewName(const char* name) const {
@@ -77,7 +70,7 @@ std::vector<CTransaction*> CAccountImport::MoveTransactions(const CCVAccount& so
 CAccountImport::Outcome CAccountImport::IntoNewAccount(const CCVAccount& source,
                                                        const char* newName) {
     if (const res::StringId refusal = RefuseNewName(newName); refusal != res::IDS_NONE) {
-        return Result(1, refusal, kExclamation);
+        return Result(1, refusal, MOnlineMessages::kExclamation);
     }
     auto account = std::make_unique<CCVAccount>();
     account->SetOwner(&m_accounts);
@@ -98,7 +91,7 @@ CAccountImport::Outcome CAccountImport::IntoNewAccount(const CCVAccount& source,
     if (m_accounts.AddAccount(account) != 0) {
         // Taken into the list but not written: out again, so that nothing was imported.
         if (!account) m_accounts.RemoveAccount(added);
-        return Result(1, res::IDS_IMPORT_NOT_SAVED, kExclamation);
+        return Result(1, res::IDS_IMPORT_NOT_SAVED, MOnlineMessages::kExclamation);
     }
     return Result(0, res::IDS_NONE, 0);
 }
@@ -107,7 +100,7 @@ CAccountImport::Outcome CAccountImport::IntoAccount(const CCVAccount& source, CC
     const std::vector<CTransaction*> added = MoveTransactions(source, target);
     if (m_accounts.SaveAccountFile(target) != 0) {
         for (CTransaction* transaction : added) target.TakeBackTransaction(transaction);
-        return Result(1, res::IDS_IMPORT_NOT_SAVED, kExclamation);
+        return Result(1, res::IDS_IMPORT_NOT_SAVED, MOnlineMessages::kExclamation);
     }
     return Result(0, res::IDS_NONE, 0);
 }

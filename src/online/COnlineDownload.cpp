@@ -13,8 +13,6 @@ namespace {
 
 constexpr int kPluralFrom = 2;
 constexpr const char* kPluralSuffix = "s";
-constexpr ui::UINT kInformation = ui::MB_OK | ui::MB_ICONINFORMATION;
-constexpr ui::UINT kExclamation = ui::MB_OK | ui::MB_ICONEXCLAMATION;
 
 // Shows the progress indicator for the life of a run; End may come earlier, for the messages
 // that follow the run.
@@ -100,14 +98,14 @@ COnlineDownload::Step COnlineDownload::DownloadStatement(CCVAccount& account,
 
 void COnlineDownload::ShowBankNotListed(MOnlineMessages::Owner owner, const CCVAccount& account) {
     m_messages.ShowMessage(owner, OnlineText(res::IDS_BANK_NOT_LISTED, account.GetName()),
-                           res::IDS_APP_NAME, kExclamation);
+                           res::IDS_APP_NAME, MOnlineMessages::kExclamation);
 }
 
 int COnlineDownload::DownloadAccount(CCVAccount& account) {
     if (!account.Record().GetOnlineEnabled()) {
         m_messages.ShowMessage(MOnlineMessages::kOwnerCaller,
                                OnlineText(res::IDS_ACCOUNT_NOT_ONLINE), res::IDS_APP_NAME,
-                               kExclamation);
+                               MOnlineMessages::kExclamation);
         return 0;
     }
     ProgressShown progress(m_progress);
@@ -137,7 +135,7 @@ int COnlineDownload::DownloadAccount(CCVAccount& account) {
     if (downloaded.Count() == 0) {
         m_messages.ShowMessage(MOnlineMessages::kOwnerCaller,
                                OnlineText(res::IDS_NO_NEW_TRANSACTIONS),
-                               res::IDS_ONLINE_SUMMARY_CAPTION, kInformation);
+                               res::IDS_ONLINE_SUMMARY_CAPTION, MOnlineMessages::kInformation);
         return 0;
     }
     return 1;
@@ -173,7 +171,7 @@ int COnlineDownload::DownloadAll() {
 
 void COnlineDownload::ShowSummary(std::uint32_t transactions, int attempted, int notOnline) {
     const auto show = [this](const std::wstring& text, res::StringId caption) {
-        m_messages.ShowMessage(MOnlineMessages::kOwnerCaller, text, caption, kInformation);
+        m_messages.ShowMessage(MOnlineMessages::kOwnerCaller, text, caption, MOnlineMessages::kInformation);
     };
     if (static_cast<std::uint32_t>(notOnline) == m_accounts.Count()) {
         show(OnlineText(res::IDS_NO_ACCOUNT_ONLINE), res::IDS_APP_NAME);

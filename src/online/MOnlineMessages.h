@@ -14,6 +14,10 @@ class MOnlineMessages {
         kOwnerProgress = 1,  // the progress window, while it is up
     };
 
+    // The styles of the plain notices: an OK button with an information or exclamation icon.
+    static constexpr ui::UINT kInformation = ui::MB_OK | ui::MB_ICONINFORMATION;
+    static constexpr ui::UINT kExclamation = ui::MB_OK | ui::MB_ICONEXCLAMATION;
+
     // Shows the box; true when the answer is OK or Yes.
     virtual bool ShowMessage(Owner owner, std::wstring_view text, res::StringId caption,
                              ui::UINT style) = 0;
