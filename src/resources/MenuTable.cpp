@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "resources/ScreenMenus.h"
+
 namespace res {
 namespace {
 
@@ -59,7 +61,7 @@ const MenuDef* FindMenu(int id) {
     for (const MenuDef& menu : kMenus) {
         if (menu.id == id) return &menu;
     }
-    return nullptr;
+    return FindScreenMenu(id);
 }
 
 }  // namespace res

@@ -4,6 +4,9 @@
 #include <array>
 #include <utility>
 
+#include "resources/ScreenIds.h"
+#include "resources/ScreenStrings.h"
+
 namespace res {
 namespace {
 
@@ -570,6 +573,7 @@ static_assert(IsSorted(), "the string table must be sorted by id, without duplic
 }  // namespace
 
 std::wstring_view LoadString(StringId id) {
+    if (id >= IDS_SCREEN_FIRST) return LoadScreenString(id);
     const auto* end = std::end(kStrings);
     const auto* it = std::lower_bound(std::begin(kStrings), end, id,
                                       [](const Entry& e, StringId value) { return e.id < value; });

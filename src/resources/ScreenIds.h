@@ -1,0 +1,160 @@
+#pragma once
+
+#include "resources/StringIds.h"
+
+// The texts, menus and command ids of the program's screens. The numbers are the handheld's
+// resource numbers, so that a command id names the same action everywhere: in a menu, in a
+// screen's WM_COMMAND handler and in the navigation table.
+namespace res {
+
+// ---- texts of the screens (10000-) ----
+inline constexpr StringId IDS_SCREEN_FIRST = static_cast<StringId>(10000);
+inline constexpr StringId IDS_ACCOUNTS_SUMMARY_TITLE = static_cast<StringId>(10100);
+inline constexpr StringId IDS_COLUMN_ACCOUNTS = static_cast<StringId>(10101);
+inline constexpr StringId IDS_COLUMN_AMOUNT = static_cast<StringId>(10102);
+inline constexpr StringId IDS_LABEL_BALANCE = static_cast<StringId>(10103);
+inline constexpr StringId IDS_LABEL_CLEARED = static_cast<StringId>(10104);
+inline constexpr StringId IDS_NEED_PASSWORD_FIRST = static_cast<StringId>(10105);
+inline constexpr StringId IDS_SCHEDULED_DUE_QUESTION = static_cast<StringId>(10106);
+inline constexpr StringId IDS_PENDING_IMPORT_QUESTION = static_cast<StringId>(10107);
+inline constexpr StringId IDS_MENU_NEW = static_cast<StringId>(10110);
+inline constexpr StringId IDS_MENU_ABOUT = static_cast<StringId>(10111);
+inline constexpr StringId IDS_MENU_EDIT_ACCOUNTS = static_cast<StringId>(10112);
+inline constexpr StringId IDS_MENU_TRANSFER = static_cast<StringId>(10113);
+inline constexpr StringId IDS_MENU_REPORTS = static_cast<StringId>(10114);
+inline constexpr StringId IDS_MENU_BUDGETS = static_cast<StringId>(10115);
+inline constexpr StringId IDS_MENU_UPCOMING = static_cast<StringId>(10116);
+inline constexpr StringId IDS_MENU_FONT = static_cast<StringId>(10117);
+inline constexpr StringId IDS_MENU_SET_PASSWORD = static_cast<StringId>(10118);
+inline constexpr StringId IDS_MENU_SECURITY_OPTIONS = static_cast<StringId>(10119);
+inline constexpr StringId IDS_MENU_EDIT_PAYEES = static_cast<StringId>(10120);
+inline constexpr StringId IDS_MENU_EDIT_CATEGORIES = static_cast<StringId>(10121);
+inline constexpr StringId IDS_MENU_EDIT_CLASSES = static_cast<StringId>(10122);
+inline constexpr StringId IDS_MENU_EDIT_CURRENCIES = static_cast<StringId>(10123);
+inline constexpr StringId IDS_MENU_EDIT_TYPES = static_cast<StringId>(10124);
+inline constexpr StringId IDS_MENU_EDIT_SCHEDULED = static_cast<StringId>(10125);
+inline constexpr StringId IDS_MENU_EXIT = static_cast<StringId>(10126);
+inline constexpr StringId IDS_MENU_BALANCE_TYPES = static_cast<StringId>(10127);
+inline constexpr StringId IDS_MENU_BALANCE = static_cast<StringId>(10128);
+inline constexpr StringId IDS_MENU_CLEARED = static_cast<StringId>(10129);
+inline constexpr StringId IDS_MENU_SORT_BY = static_cast<StringId>(10130);
+inline constexpr StringId IDS_MENU_SORT_ACCOUNTS = static_cast<StringId>(10131);
+inline constexpr StringId IDS_MENU_SORT_AMOUNT = static_cast<StringId>(10132);
+inline constexpr StringId IDS_MENU_LISTS = static_cast<StringId>(10133);
+inline constexpr StringId IDS_MENU_SETTINGS = static_cast<StringId>(10134);
+inline constexpr StringId IDS_MENU_ACCOUNT = static_cast<StringId>(10135);
+inline constexpr StringId IDS_MENU_VIEW_TRANSACTION = static_cast<StringId>(10136);
+inline constexpr StringId IDS_MENU_EDIT_TRANSACTION = static_cast<StringId>(10137);
+inline constexpr StringId IDS_MENU_NEW_TRANSACTION = static_cast<StringId>(10138);
+inline constexpr StringId IDS_MENU_FIND_TRANSACTIONS = static_cast<StringId>(10139);
+inline constexpr StringId IDS_MENU_GOTO_TOP = static_cast<StringId>(10140);
+inline constexpr StringId IDS_MENU_GOTO_BOTTOM = static_cast<StringId>(10141);
+inline constexpr StringId IDS_MENU_ACCOUNT_INFO = static_cast<StringId>(10142);
+inline constexpr StringId IDS_MENU_RECONCILE = static_cast<StringId>(10143);
+inline constexpr StringId IDS_MENU_ADJUST_BALANCE = static_cast<StringId>(10144);
+inline constexpr StringId IDS_MENU_PURGE = static_cast<StringId>(10145);
+inline constexpr StringId IDS_MENU_PREFERENCES = static_cast<StringId>(10146);
+inline constexpr StringId IDS_MENU_ROW_COLOR = static_cast<StringId>(10147);
+inline constexpr StringId IDS_MENU_CLOSE = static_cast<StringId>(10148);
+inline constexpr StringId IDS_MENU_FILTER_TYPES = static_cast<StringId>(10149);
+inline constexpr StringId IDS_MENU_FIND = static_cast<StringId>(10150);
+inline constexpr StringId IDS_COLUMN_DATE = static_cast<StringId>(10160);
+inline constexpr StringId IDS_COLUMN_TYPE = static_cast<StringId>(10161);
+inline constexpr StringId IDS_COLUMN_PAYEE = static_cast<StringId>(10162);
+inline constexpr StringId IDS_COLUMN_CATEGORY = static_cast<StringId>(10163);
+inline constexpr StringId IDS_COLUMN_CLASS = static_cast<StringId>(10164);
+inline constexpr StringId IDS_COLUMN_MEMO = static_cast<StringId>(10165);
+inline constexpr StringId IDS_COLUMN_BALANCE = static_cast<StringId>(10166);
+inline constexpr StringId IDS_UNACCEPTED_QUESTION = static_cast<StringId>(10167);  // %d: the count
+inline constexpr StringId IDS_IMPORTED_QUESTION = static_cast<StringId>(10168);    // %d: the count
+inline constexpr StringId IDS_FIND_TITLE = static_cast<StringId>(10170);
+inline constexpr StringId IDS_FIND_LABEL = static_cast<StringId>(10171);
+inline constexpr StringId IDS_INVALID_NAME = static_cast<StringId>(10172);
+inline constexpr StringId IDS_FIND_RESULTS_TITLE =
+    static_cast<StringId>(10173);  // %s: the search text
+inline constexpr StringId IDS_FIND_NOTHING = static_cast<StringId>(10174);
+inline constexpr StringId IDS_EMPTY_REGISTER = static_cast<StringId>(10175);
+inline constexpr StringId IDS_NEEDS_TERMINAL = static_cast<StringId>(10180);
+inline constexpr StringId IDS_DATA_NOT_SAVED_SCREEN =
+    static_cast<StringId>(10181);  // %s the data folder
+inline constexpr StringId IDS_DATA_NOT_LOADED_SCREEN =
+    static_cast<StringId>(10182);  // %s the data folder
+inline constexpr StringId IDS_FILE_DAMAGED_SCREEN =
+    static_cast<StringId>(10183);  // %s the file, %s the copy
+
+// ---- menus of the screens ----
+enum ScreenMenuId : int {
+    IDM_ACCOUNTS_SUMMARY = 10002,
+    IDM_COMMON_ADD_EDIT = 10008,
+    IDM_REGISTER = 10034,
+    IDM_FIND_RESULTS = 10040,
+};
+
+// ---- command ids (WM_COMMAND ids of menu items, and navigation commands) ----
+enum ScreenCommand : int {
+    // the accounts summary
+    IDC_SUMMARY_BALANCE = 100,
+    IDC_SUMMARY_CLEARED = 101,
+    IDC_SUMMARY_LOCK_NOW = 102,
+    IDC_SUMMARY_SORT_ACCOUNTS = 123,
+    IDC_SUMMARY_SORT_AMOUNT = 124,
+    IDC_ABOUT = 10370,
+    IDC_EXIT = 10374,
+    IDC_EDIT_ACCOUNTS = 10375,
+    IDC_TRANSFER = 10376,
+    IDC_GO_ONLINE = 10377,
+    IDC_REPORTS = 10378,
+    IDC_BUDGETS = 10379,
+    IDC_UPCOMING = 10380,
+    IDC_FONT = 10381,
+    IDC_SET_PASSWORD = 10382,
+    IDC_SECURITY_OPTIONS = 10383,
+    IDC_EDIT_PAYEES = 10384,
+    IDC_EDIT_CATEGORIES = 10385,
+    IDC_EDIT_CLASSES = 10386,
+    IDC_EDIT_CURRENCIES = 10387,
+    IDC_EDIT_TYPES = 10388,
+    IDC_EDIT_SCHEDULED = 10389,
+    IDC_NEW_ACCOUNT = 10394,
+    // the common add/edit screen
+    IDC_ADD_EDIT_DONE = 10398,
+    IDC_ADD_EDIT_CANCEL = 10399,
+    // the register
+    IDC_REG_BALANCE = 100,
+    IDC_REG_CLEARED = 101,
+    IDC_REG_FILTER_FIRST = 103,  // 103-109: the seven filters
+    IDC_REG_SORT_FIRST = 110,    // 110-118: sort by column 0-8
+    IDC_REG_VIEW_TRANSACTION = 125,
+    IDC_REG_ABOUT = 10405,
+    IDC_REG_CLOSE = 10409,
+    IDC_REG_NEW_TRANSACTION = 10410,
+    IDC_REG_GOTO_TOP = 10411,
+    IDC_REG_GOTO_BOTTOM = 10412,
+    IDC_REG_ACCOUNT_INFO = 10413,
+    IDC_REG_GO_ONLINE = 10414,
+    IDC_REG_RECONCILE = 10415,
+    IDC_REG_ADJUST_BALANCE = 10416,
+    IDC_REG_PURGE = 10417,
+    IDC_REG_REPORTS = 10418,
+    IDC_REG_BUDGETS = 10419,
+    IDC_REG_UPCOMING = 10420,
+    IDC_REG_EDIT_PAYEES = 10421,
+    IDC_REG_EDIT_CATEGORIES = 10422,
+    IDC_REG_EDIT_CLASSES = 10423,
+    IDC_REG_EDIT_CURRENCIES = 10424,
+    IDC_REG_EDIT_TYPES = 10425,
+    IDC_REG_EDIT_SCHEDULED = 10426,
+    IDC_REG_FONT = 10427,
+    IDC_REG_PREFERENCES = 10428,
+    IDC_REG_ROW_COLOR = 10429,
+    IDC_REG_SET_PASSWORD = 10431,
+    IDC_REG_SECURITY_OPTIONS = 10432,
+    IDC_REG_CHANGE_ONLINE_PASSWORD = 10433,
+    IDC_FIND_RESULTS_DONE = 10434,
+    IDC_REG_DETAILS = 10445,
+    IDC_REG_FIND = 10446,
+    IDC_REG_EDIT_TRANSACTION = 10456,
+    IDC_REG_REVIEW = 10555,
+};
+
+}  // namespace res

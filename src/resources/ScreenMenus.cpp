@@ -1,0 +1,136 @@
+#include "resources/ScreenMenus.h"
+
+#include <iterator>
+
+#include "resources/ScreenIds.h"
+
+namespace res {
+namespace {
+
+// ---- the accounts summary: "New" and "Menu" ----
+constexpr MenuItemDef kSummaryBalanceTypes[] = {
+    {IDC_SUMMARY_BALANCE, IDS_MENU_BALANCE, kMenuChecked | kMenuRadio},
+    {IDC_SUMMARY_CLEARED, IDS_MENU_CLEARED, kMenuRadio},
+};
+
+constexpr MenuItemDef kSummarySortBy[] = {
+    {IDC_SUMMARY_SORT_ACCOUNTS, IDS_MENU_SORT_ACCOUNTS, kMenuChecked | kMenuRadio},
+    {IDC_SUMMARY_SORT_AMOUNT, IDS_MENU_SORT_AMOUNT, kMenuRadio},
+};
+
+constexpr MenuItemDef kSummaryLists[] = {
+    {IDC_EDIT_PAYEES, IDS_MENU_EDIT_PAYEES},   {IDC_EDIT_CATEGORIES, IDS_MENU_EDIT_CATEGORIES},
+    {IDC_EDIT_CLASSES, IDS_MENU_EDIT_CLASSES}, {IDC_EDIT_CURRENCIES, IDS_MENU_EDIT_CURRENCIES},
+    {IDC_EDIT_TYPES, IDS_MENU_EDIT_TYPES},     {IDC_EDIT_SCHEDULED, IDS_MENU_EDIT_SCHEDULED},
+};
+
+constexpr MenuItemDef kSummarySettings[] = {
+    {IDC_FONT, IDS_MENU_FONT},
+    {IDC_SET_PASSWORD, IDS_MENU_SET_PASSWORD},
+    {IDC_SECURITY_OPTIONS, IDS_MENU_SECURITY_OPTIONS},
+    {IDC_ABOUT, IDS_MENU_ABOUT},
+};
+
+// Ten items: the number keys 1-9 and 0 reach every one.
+constexpr MenuItemDef kSummaryMenu[] = {
+    {IDC_EDIT_ACCOUNTS, IDS_MENU_EDIT_ACCOUNTS},
+    {IDC_TRANSFER, IDS_MENU_TRANSFER},
+    {IDC_REPORTS, IDS_MENU_REPORTS},
+    {IDC_BUDGETS, IDS_MENU_BUDGETS},
+    {IDC_UPCOMING, IDS_MENU_UPCOMING},
+    {0, IDS_MENU_BALANCE_TYPES, 0, kSummaryBalanceTypes, std::size(kSummaryBalanceTypes)},
+    {0, IDS_MENU_SORT_BY, 0, kSummarySortBy, std::size(kSummarySortBy)},
+    {0, IDS_MENU_LISTS, 0, kSummaryLists, std::size(kSummaryLists)},
+    {0, IDS_MENU_SETTINGS, 0, kSummarySettings, std::size(kSummarySettings)},
+    {IDC_EXIT, IDS_MENU_EXIT},
+};
+
+// ---- the register: "New" and "Menu"; "Sort By" follows the visible columns and is added when
+// the bar is made, as the fourth item: ten items in all ----
+constexpr MenuItemDef kRegisterAccount[] = {
+    {IDC_REG_VIEW_TRANSACTION, IDS_MENU_VIEW_TRANSACTION},
+    {IDC_REG_EDIT_TRANSACTION, IDS_MENU_EDIT_TRANSACTION},
+    {IDC_REG_NEW_TRANSACTION, IDS_MENU_NEW_TRANSACTION},
+    {IDC_REG_FIND, IDS_MENU_FIND_TRANSACTIONS},
+    {IDC_REG_GOTO_TOP, IDS_MENU_GOTO_TOP},
+    {IDC_REG_GOTO_BOTTOM, IDS_MENU_GOTO_BOTTOM},
+    {IDC_REG_ACCOUNT_INFO, IDS_MENU_ACCOUNT_INFO},
+    {IDC_REG_RECONCILE, IDS_MENU_RECONCILE},
+    {IDC_REG_ADJUST_BALANCE, IDS_MENU_ADJUST_BALANCE},
+    {IDC_REG_PURGE, IDS_MENU_PURGE},
+};
+
+constexpr MenuItemDef kRegisterBalanceTypes[] = {
+    {IDC_REG_BALANCE, IDS_MENU_BALANCE, kMenuChecked | kMenuRadio},
+    {IDC_REG_CLEARED, IDS_MENU_CLEARED, kMenuRadio},
+};
+
+constexpr MenuItemDef kRegisterFilters[] = {
+    {IDC_REG_FILTER_FIRST + 0, IDS_FILTER_ALL, kMenuChecked | kMenuRadio},
+    {IDC_REG_FILTER_FIRST + 1, IDS_FILTER_RECONCILED, kMenuRadio},
+    {IDC_REG_FILTER_FIRST + 2, IDS_FILTER_UNRECONCILED, kMenuRadio},
+    {IDC_REG_FILTER_FIRST + 3, IDS_FILTER_CLEARED, kMenuRadio},
+    {IDC_REG_FILTER_FIRST + 4, IDS_FILTER_UNCLEARED, kMenuRadio},
+    {IDC_REG_FILTER_FIRST + 5, IDS_FILTER_DOWNLOADED, kMenuRadio},
+    {IDC_REG_FILTER_FIRST + 6, IDS_FILTER_IMPORTED, kMenuRadio},
+};
+
+constexpr MenuItemDef kRegisterLists[] = {
+    {IDC_REG_EDIT_PAYEES, IDS_MENU_EDIT_PAYEES},
+    {IDC_REG_EDIT_CATEGORIES, IDS_MENU_EDIT_CATEGORIES},
+    {IDC_REG_EDIT_CLASSES, IDS_MENU_EDIT_CLASSES},
+    {IDC_REG_EDIT_CURRENCIES, IDS_MENU_EDIT_CURRENCIES},
+    {IDC_REG_EDIT_TYPES, IDS_MENU_EDIT_TYPES},
+    {IDC_REG_EDIT_SCHEDULED, IDS_MENU_EDIT_SCHEDULED},
+};
+
+constexpr MenuItemDef kRegisterSettings[] = {
+    {IDC_REG_FONT, IDS_MENU_FONT},
+    {IDC_REG_PREFERENCES, IDS_MENU_PREFERENCES},
+    {IDC_REG_ROW_COLOR, IDS_MENU_ROW_COLOR},
+    {IDC_REG_SET_PASSWORD, IDS_MENU_SET_PASSWORD},
+    {IDC_REG_SECURITY_OPTIONS, IDS_MENU_SECURITY_OPTIONS},
+    {IDC_REG_ABOUT, IDS_MENU_ABOUT},
+};
+
+constexpr MenuItemDef kRegisterMenu[] = {
+    {0, IDS_MENU_ACCOUNT, 0, kRegisterAccount, std::size(kRegisterAccount)},
+    {0, IDS_MENU_BALANCE_TYPES, 0, kRegisterBalanceTypes, std::size(kRegisterBalanceTypes)},
+    {0, IDS_MENU_FILTER_TYPES, 0, kRegisterFilters, std::size(kRegisterFilters)},
+    {IDC_REG_REPORTS, IDS_MENU_REPORTS},
+    {IDC_REG_BUDGETS, IDS_MENU_BUDGETS},
+    {IDC_REG_UPCOMING, IDS_MENU_UPCOMING},
+    {0, IDS_MENU_LISTS, 0, kRegisterLists, std::size(kRegisterLists)},
+    {0, IDS_MENU_SETTINGS, 0, kRegisterSettings, std::size(kRegisterSettings)},
+    {IDC_REG_CLOSE, IDS_MENU_CLOSE},
+};
+
+// Sorted by id.
+constexpr MenuDef kScreenMenus[] = {
+    {static_cast<MenuId>(IDM_ACCOUNTS_SUMMARY),
+     {{IDC_NEW_ACCOUNT, IDS_MENU_NEW}, {0, IDS_MENU, 0, kSummaryMenu, std::size(kSummaryMenu)}}},
+    {static_cast<MenuId>(IDM_COMMON_ADD_EDIT),
+     {{IDC_ADD_EDIT_DONE, IDS_DONE}, {IDC_ADD_EDIT_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_REGISTER),
+     {{IDC_REG_DETAILS, IDS_MENU_NEW}, {0, IDS_MENU, 0, kRegisterMenu, std::size(kRegisterMenu)}}},
+    {static_cast<MenuId>(IDM_FIND_RESULTS), {{IDC_FIND_RESULTS_DONE, IDS_DONE}, {}}},
+};
+
+constexpr bool IsSorted() {
+    for (std::size_t i = 1; i < std::size(kScreenMenus); ++i) {
+        if (kScreenMenus[i - 1].id >= kScreenMenus[i].id) return false;
+    }
+    return true;
+}
+static_assert(IsSorted(), "the screens' menu table must be sorted by id, without duplicates");
+
+}  // namespace
+
+const MenuDef* FindScreenMenu(int id) {
+    for (const MenuDef& menu : kScreenMenus) {
+        if (menu.id == id) return &menu;
+    }
+    return nullptr;
+}
+
+}  // namespace res
