@@ -3,10 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/sys/CodePage.h"
+#include "platform/sys/TextFormat.h"
 #include "platform/ui/CDeviceContext.h"
 #include "platform/ui/CFont.h"
 #include "platform/ui/WinMessages.h"
 #include "resources/StringIds.h"
+#include "resources/StringTable.h"
 #include "storage/Amount.h"
 
 // The chores every screen shares: soft-key bars whose Back key comes to the window, message boxes
@@ -14,7 +17,7 @@
 // amounts and dates, text cut to a width, wide and narrow copies, and keeping the arrow keys with
 // an open list. One object, created on first use by its getter.
 class CCVUIUtility {
-public:
+  public:
     // Soft-key bar flags; a terminal has no input-panel button and no bar colours, so only
     // kMenuBarEmpty (a bar without keys) changes anything.
     enum MenuBarFlags : unsigned {
@@ -90,6 +93,12 @@ public:
     bool AmountCheck(std::wstring_view text, bool required);
     static bool IsValidAmountText(std::wstring_view text, bool required);
 
+    // String `id` filled with printf arguments (numbers, and C strings in UTF-8).
+    template <typename... Args>
+    static std::wstring FormatString(res::StringId id, Args... args) {
+        return sys::Utf8ToWide(sys::FormatText(sys::WideToUtf8(res::LoadString(id)), args...));
+    }
+
     // Copies between screen text and stored text (Windows-1252).
     static std::wstring WideCopy(std::string_view narrow);
     static std::string NarrowCopy(std::wstring_view wide);
@@ -104,7 +113,7 @@ public:
     // Drops the current font (on "Exit").
     void Release();
 
-private:
+  private:
     CCVUIUtility() = default;
     void DrawHeadingAt(ui::CDeviceContext& dc, std::wstring_view text, int row);
 

@@ -1,0 +1,236 @@
+#include "shell/CCVApplication.h"
+
+#include "model/CVModel.h"
+#include "platform/ui/WindowApi.h"
+#include "shell/CCVUIUtility.h"
+#include "shell/CCVView.h"
+#include "shell/CTransitionTable.h"
+#include "shell/HelpTopics.h"
+#include "shell/RegisteredMessages.h"
+#include "storage/CCVPassword.h"
+#include "storage/DateTime.h"
+
+namespace shell {
+namespace {
+
+constexpr wchar_t kControllerClass[] = L"CVMainController";
+constexpr ui::LPARAM kBackStaysOpen = 1;
+constexpr int kTokenShift = 32;
+
+// The command travels in the low 32 bits of wParam, the payload's token in the high ones.
+ui::WPARAM PackCommand(int command, std::uint32_t token) {
+    return static_cast<ui::WPARAM>(static_cast<std::uint32_t>(command)) |
+           (static_cast<ui::WPARAM>(token) << kTokenShift);
+}
+int CommandOf(ui::WPARAM wParam) {
+    return static_cast<std::int32_t>(wParam & 0xFFFFFFFFu);
+}
+std::uint32_t TokenOf(ui::WPARAM wParam) {
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(wParam) >> kTokenShift);
+}
+
+// Screens that come to the front when they open.
+bool ComesToFront(int view) {
+    return view == kViewAccountsSummary || view == kViewUpcoming || view == kViewPasswordPrompt;
+}
+
+}  // namespace
+
+ui::UINT RegisteredMessage(std::wstring_view name) {
+    return ui::RegisterWindowMessage(std::wstring(name));
+}
+
+CCVApplication& CCVApplication::Instance() {
+    static CCVApplication application;
+    return application;
+}
+
+std::uint32_t CCVApplication::LockDelaySeconds(std::uint32_t index) {
+    // Index 7 ("After 20 Minutes") has no delay of its own and index 6 waits 20 minutes: stored
+    // settings rely on these numbers, so they stay.
+    static constexpr std::uint32_t kDelays[] = {0, 60, 120, 180, 300, 600, 1200, 0, 1800};
+    return index < std::size(kDelays) ? kDelays[index] : 0;
+}
+
+int CCVApplication::CreateController() {
+    static const bool registered = ui::RegisterClass(
+        kControllerClass,
+        [](ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
+            return Instance().ControllerProc(hwnd, message, wParam, lParam);
+        });
+    if (!registered) return 1;
+    if (!ui::IsWindow(m_controller)) {
+        m_controller = ui::CreateWindow(kControllerClass, L"", 0, 0, 0, 0, 0, nullptr);
+    }
+    if (m_controller == nullptr) return 1;
+    ClearStack();
+    m_currentView = kNoView;
+    CCVUIUtility::Instance().Initialise();
+    ui::PostMessage(ui::HWND_BROADCAST, RegisteredMessage(kStopReminderMessage), 0, 0);
+    if (m_chooseFirst)
+        m_chooseFirst();
+    else
+        PostNavigate(kEventAccountsSummary, 0);
+    return 0;
+}
+
+void CCVApplication::Shutdown() {
+    CloseCurrent();
+    m_currentView = kNoView;
+    ClearStack();
+    m_handBack.Clear();
+    m_postedPayloads.clear();
+    m_handedPayload.reset();
+    ui::DestroyWindow(m_controller);
+    m_controller = nullptr;
+}
+
+void CCVApplication::ClearStack() {
+    for (StackEntry& entry : m_stack) entry = StackEntry{};
+    m_depth = 0;
+}
+
+void CCVApplication::PostNavigate(int command, ui::LPARAM param,
+                                  std::unique_ptr<CNavigationPayload> payload) {
+    std::uint32_t token = 0;
+    if (payload) {
+        token = m_nextToken++;
+        if (m_nextToken == 0) m_nextToken = 1;
+        m_postedPayloads[token] = std::move(payload);
+    }
+    if (!ui::PostMessage(m_controller, WM_CV_NAVIGATE, PackCommand(command, token), param)) {
+        m_postedPayloads.erase(token);
+    }
+}
+
+void CCVApplication::PostBack(ui::LPARAM param) {
+    ui::PostMessage(m_controller, WM_CV_BACK, 0, param);
+}
+
+bool CCVApplication::CanNavigate(int from, int command) const {
+    const int target = CTransitionTable::Find(from, command);
+    return target != kNoView && m_catalog.Has(target);
+}
+
+std::unique_ptr<CCVView> CCVApplication::BuildView(int view, ui::LPARAM param) {
+    std::unique_ptr<CCVView> object = m_catalog.Make(view);
+    if (!object) return nullptr;
+    if (object->Create(view, param) == nullptr) return nullptr;
+    if (ComesToFront(view)) ui::SetForegroundWindow(object->Window());
+    CCVUIUtility::Instance().HideInputPanel();
+    return object;
+}
+
+void CCVApplication::MakeCurrent(int view, std::unique_ptr<CCVView> object) {
+    m_current = std::move(object);  // the screen left is destroyed here
+    m_currentView = view;
+    m_currentWindow = m_current->Window();
+}
+
+void CCVApplication::CloseCurrent() {
+    m_current.reset();
+    m_currentWindow = nullptr;
+}
+
+void CCVApplication::Navigate(int command, ui::LPARAM param, std::uint32_t payloadToken) {
+    std::unique_ptr<CNavigationPayload> payload;
+    if (const auto it = m_postedPayloads.find(payloadToken); it != m_postedPayloads.end()) {
+        payload = std::move(it->second);
+        m_postedPayloads.erase(it);
+    }
+    m_parameter = param;
+    const int from = m_currentView;
+    const int target = CTransitionTable::Find(from, command);
+    if (target == kNoView || !m_catalog.Has(target)) return;
+
+    std::unique_ptr<CViewState> state = m_current ? m_current->SaveState() : nullptr;
+    m_handedPayload = std::move(payload);
+    std::unique_ptr<CCVView> next = BuildView(target, param);
+    m_handedPayload.reset();  // what the new screen did not take
+    if (!next) return;
+    if (state && m_depth < kNavigationStackSize) {
+        m_stack[static_cast<std::size_t>(m_depth++)] = StackEntry{from, command, std::move(state)};
+    }
+    MakeCurrent(target, std::move(next));
+    m_current->OnShown();
+}
+
+void CCVApplication::Back(ui::LPARAM param) {
+    m_parameter = param;
+    if (m_depth == 0) {
+        CloseCurrent();
+        m_currentView = kNoView;
+        m_handBack.Clear();
+        if (param != kBackStaysOpen) ui::PostQuitMessage(0);
+        return;
+    }
+    StackEntry entry = std::move(m_stack[static_cast<std::size_t>(--m_depth)]);
+    std::unique_ptr<CCVView> previous = BuildView(entry.view, param);
+    if (!previous) {
+        // The screen cannot be built again: stay where we are, and keep the way back.
+        m_stack[static_cast<std::size_t>(m_depth++)] = std::move(entry);
+        return;
+    }
+    if (entry.state) previous->RestoreState(*entry.state);
+    MakeCurrent(entry.view, std::move(previous));
+    m_current->OnShown();
+}
+
+void CCVApplication::OpenHelp() {
+    const std::string page = HelpPageFor(m_currentView);
+    if (!page.empty() && m_helpViewer) m_helpViewer(page);
+}
+
+bool CCVApplication::Activate() {
+    if (m_currentWindow == nullptr || !ui::IsWindow(m_currentWindow)) return false;
+    CVModel& model = *CVModel::GetModel();
+    CCVPreferences& preferences = model.GetPreferences();
+    const DateTime now = ::Now();
+    const bool passwordSet = model.PasswordState() == CCVPassword::kPasswordSet;
+    if (passwordSet && preferences.GetLockSecurityTime() <= now &&
+        m_currentView != kViewPasswordPrompt && m_unlockPrompt) {
+        m_activationBusy = true;
+        m_unlockPrompt(m_currentWindow);
+    } else {
+        ui::SetActiveWindow(m_currentWindow);
+        ui::SetForegroundWindow(m_currentWindow);
+    }
+    preferences.SetLockSecurityTime(now + LockDelaySeconds(preferences.GetLockTime()));
+    m_activationBusy = false;
+    return true;
+}
+
+void CCVApplication::RunningInstanceFound() {
+    if (!m_activationBusy) Activate();
+    if (m_currentView == kViewAccountsSummary) {
+        PostBack(kBackStaysOpen);
+        PostNavigate(kEventAccountsSummary, 0);
+    } else {
+        PostBack(0);
+    }
+}
+
+ui::LRESULT CCVApplication::ControllerProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam,
+                                           ui::LPARAM lParam) {
+    if (message == WM_CV_NAVIGATE) {
+        Navigate(CommandOf(wParam), lParam, TokenOf(wParam));
+        return 0;
+    }
+    if (message == WM_CV_BACK) {
+        Back(lParam);
+        return 0;
+    }
+    if (message >= ui::kFirstRegisteredMessage) {
+        if (message == RegisteredMessage(kHelpMessage)) {
+            OpenHelp();
+            return 0;
+        }
+        if (message == RegisteredMessage(kRunningInstanceMessage)) {
+            RunningInstanceFound();
+            return 0;
+        }
+    }
+    return ui::DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace shell

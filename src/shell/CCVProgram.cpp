@@ -1,0 +1,145 @@
+#include "shell/CCVProgram.h"
+
+#include <cstdio>
+
+#include "model/CVModel.h"
+#include "platform/sys/CodePage.h"
+#include "platform/sys/StartProgram.h"
+#include "platform/ui/CBroadcastChannel.h"
+#include "platform/ui/WindowApi.h"
+#include "preferences/CCVPreferences.h"
+#include "preferences/CCVRegistry.h"
+#include "resources/ScreenIds.h"
+#include "resources/StringTable.h"
+#include "shell/CCVApplication.h"
+#include "shell/CCVUIUtility.h"
+#include "shell/RegisteredMessages.h"
+#include "shell/ViewNumbers.h"
+
+namespace shell {
+namespace {
+
+constexpr wchar_t kInstallDirValue[] = L"CoinvaleInstallDir";
+constexpr char kReminderProgram[] = "coinvale-reminder";
+
+}  // namespace
+
+int CCVProgram::RefuseSecondInstance(std::FILE* errors) {
+    {
+        ui::CBroadcastChannel announce(false);
+        ui::PostMessage(ui::HWND_BROADCAST, RegisteredMessage(kRunningInstanceMessage), 0, 0);
+    }
+    std::fprintf(errors, "%s\n",
+                 sys::WideToUtf8(res::LoadString(res::IDS_ALREADY_RUNNING)).c_str());
+    return 1;
+}
+
+void CCVProgram::StartReminderProgram() {
+    const std::wstring folder = CCVRegistry::ReadString(
+        sys::HKEY_CURRENT_USER, CCVPreferences::ProgramKey(), kInstallDirValue, L"");
+    if (folder.empty()) return;
+    std::string path = sys::WideToUtf8(folder);
+    if (path.back() != '/') path += '/';
+    sys::StartProgram(path + kReminderProgram, {});
+}
+
+void CCVProgram::ChooseFirstScreen() {
+    CVModel& model = *CVModel::GetModel();
+    CCVUIUtility& utility = CCVUIUtility::Instance();
+    utility.ShowWaitCursor();
+    const int loaded = model.Init();
+    utility.HideWaitCursor();
+    if (const CCVAccountList* accounts = model.GetAccountList()) {
+        for (const CCVAccountList::DamagedFile& damaged : accounts->DamagedFiles()) {
+            utility.MessageBox(
+                nullptr, res::IDS_NONE, ui::MB_OK | ui::MB_ICONWARNING, res::IDS_APP_NAME,
+                CCVUIUtility::FormatString(res::IDS_FILE_DAMAGED_SCREEN, damaged.path.c_str(),
+                                           damaged.copyPath.c_str()));
+        }
+    }
+    if (loaded != 0) {
+        const std::wstring text = CCVUIUtility::FormatString(res::IDS_DATA_NOT_LOADED_SCREEN,
+                                                             model.GetDataFolder().c_str());
+        m_problems += text + L"\n";
+        utility.MessageBox(nullptr, res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR, res::IDS_APP_NAME,
+                           text);
+        if (model.GetAccountList() == nullptr) {
+            m_loadFailed = true;
+            ui::PostQuitMessage(1);
+            return;
+        }
+    }
+    CCVApplication::Instance().PostNavigate(kEventAccountsSummary, 0);
+}
+
+void CCVProgram::RequestEnd(unsigned long mainThread) {
+    ui::PostThreadMessage(static_cast<ui::DWORD>(mainThread), ui::WM_QUIT, 0, 0);
+}
+
+bool CCVProgram::Preprocess(ui::MSG& msg, bool& end) {
+    CCVApplication& app = CCVApplication::Instance();
+    if (msg.message == ui::WM_CLOSE) {
+        end = true;
+        return false;
+    }
+    if (ui::MoveArrowKeyToParent(msg)) return true;
+    if (msg.message == RegisteredMessage(kRunningInstanceMessage) && !app.IsActivationBusy() &&
+        app.Activate()) {
+        return false;
+    }
+    return true;
+}
+
+void CCVProgram::Dispatch(const ui::MSG& msg) {
+    ui::DispatchMessage(msg);
+    if (msg.message == ui::WM_HELP) {
+        ui::PostMessage(CCVApplication::Instance().Controller(), RegisteredMessage(kHelpMessage), 0,
+                        0);
+    }
+}
+
+bool CCVProgram::PumpUntilIdle() {
+    ui::MSG msg;
+    while (ui::PeekMessage(msg, nullptr, 0, 0, ui::PM_REMOVE)) {
+        if (msg.message == ui::WM_QUIT) {
+            ui::PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        ui::TranslateMessage(msg);
+        bool end = false;
+        if (Preprocess(msg, end)) Dispatch(msg);
+        if (end) return false;
+    }
+    return true;
+}
+
+int CCVProgram::Run() {
+    CCVApplication& app = CCVApplication::Instance();
+    app.SetFirstScreenChooser([this] { ChooseFirstScreen(); });
+    if (app.CreateController() != 0) return 0;
+    StartReminderProgram();
+
+    ui::MSG msg;
+    while (ui::GetMessage(msg)) {
+        ui::TranslateMessage(msg);
+        bool end = false;
+        if (Preprocess(msg, end)) Dispatch(msg);
+        if (end) break;
+    }
+    Shutdown();
+    return m_loadFailed || !m_problems.empty() ? 1 : 0;
+}
+
+void CCVProgram::Shutdown() {
+    CCVApplication::Instance().Shutdown();
+    CVModel& model = *CVModel::GetModel();
+    const std::string folder = model.GetDataFolder();
+    CCVUIUtility::Instance().ShowWaitCursor();
+    const int saved = model.SaveAndRelease();
+    CCVUIUtility::Instance().HideWaitCursor();
+    if (saved != 0)
+        m_problems +=
+            CCVUIUtility::FormatString(res::IDS_DATA_NOT_SAVED_SCREEN, folder.c_str()) + L"\n";
+}
+
+}  // namespace shell

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/ui/WinMessages.h"
+
+// The interactive program's run on the screen the window system has (the terminal, or a headless
+// screen in tests): the controller and the first screen, the companion reminder program, the
+// message loop and its rules, and the orderly end in which everything is saved.
+//
+// Before Run, the caller has taken the single-instance mutex (see RefuseSecondInstance), wired the
+// model and readied the preferences, and registered the views in the application's catalogue.
+namespace shell {
+
+class CCVProgram {
+  public:
+    // A second instance: tells the running one (which comes to the front) and answers the exit
+    // status after saying "Coinvale is already running." on `errors`.
+    static int RefuseSecondInstance(std::FILE* errors);
+
+    // Runs until the program ends (Exit, the last Back, WM_CLOSE, a signal): 0, or 1 when the data
+    // could not be loaded or saved (the messages then are in Problems()).
+    int Run();
+    const std::wstring& Problems() const { return m_problems; }
+
+    // Ends the loop from another thread (a signal): the program saves and ends as on Exit.
+    static void RequestEnd(unsigned long mainThread);
+
+    // The loop's rules for one message taken from the queue. False when the message is consumed
+    // and must not be dispatched; true to dispatch it (possibly to another window: up and down
+    // aimed at a field go to the screen, which moves the focus). WM_CLOSE sets `end`.
+    static bool Preprocess(ui::MSG& msg, bool& end);
+    // Dispatches a message the loop kept, then asks for help after WM_HELP.
+    static void Dispatch(const ui::MSG& msg);
+    // Runs the thread's messages through the loop's rules until none is left (tests, benchmarks).
+    static bool PumpUntilIdle();
+
+    // Opens the first screen: loads the data (saying what could not be read) and navigates to the
+    // accounts summary. Used as the application's first-screen chooser.
+    void ChooseFirstScreen();
+    // Starts the reminder companion from the folder "CoinvaleInstallDir" names, when it is set.
+    static void StartReminderProgram();
+
+  private:
+    void Shutdown();
+
+    std::wstring m_problems;
+    bool m_loadFailed = false;
+};
+
+}  // namespace shell

@@ -1,0 +1,52 @@
+#pragma once
+
+// The screens by number, and the private navigation events that are not menu commands. A view
+// number names one screen object; a command number is what a screen posts to the controller,
+// which looks (current view, command) up in the transition table.
+namespace shell {
+
+enum ViewNumber : int {
+    kNoView = 0,
+    kViewAccountsSummary = 2,
+    kViewAbout = 3,
+    kViewReports = 6,
+    kViewBudgets = 7,
+    kViewSetPassword = 8,
+    kViewSecurityOptions = 9,
+    kViewReportChart = 10,
+    kViewFont = 11,
+    kViewFind = 12,
+    kViewEditAccounts = 13,
+    kViewNewAccount = 14,
+    kViewAccountInfo = 15,
+    kViewRegister = 31,
+    kViewFindResults = 32,
+    kViewColumns = 39,
+    kViewUpcoming = 58,
+    kViewPasswordPrompt = 68,
+    kViewImportAccounts = 70,
+    kViewReminder = 72,
+    kFirstViewNumber = 1,
+    kLastViewNumber = 76,
+};
+
+// Navigation events that views post besides their menu commands.
+enum NavigationEvent : int {
+    kEventPasswordPrompt = 2,
+    kEventAccountsSummary = 3,
+    kEventEditTransaction = 4,
+    kEventChooseColour = 14,
+    kEventReminder = 17,
+    kEventImportAccounts = 18,
+    kEventEditAccounts = 1000,
+    kEventScheduledFromSummary = 1006,
+    kEventUpcomingFromRegister = 2004,
+    kEventReportChartFromSummary = 20756,
+    kEventReportChartFromRegister = 20836,
+    kEventOpenRegister = -10010,
+};
+
+// The navigation stack's depth.
+constexpr int kNavigationStackSize = 10;
+
+}  // namespace shell
