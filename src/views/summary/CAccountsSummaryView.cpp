@@ -1,0 +1,295 @@
+#include "views/summary/CAccountsSummaryView.h"
+
+#include <algorithm>
+
+#include "model/CCVAccount.h"
+#include "model/CCVAccountList.h"
+#include "model/CCurrencyItem.h"
+#include "model/CCurrencyList.h"
+#include "model/CScheduledList.h"
+#include "model/CVModel.h"
+#include "platform/ui/SysColors.h"
+#include "platform/ui/WindowApi.h"
+#include "preferences/CCVTodayPlugIn.h"
+#include "resources/IconGlyphs.h"
+#include "resources/ScreenIds.h"
+#include "resources/StringTable.h"
+#include "shell/CCVApplication.h"
+#include "shell/CCVUIUtility.h"
+#include "shell/RegisteredMessages.h"
+#include "shell/ViewNumbers.h"
+#include "storage/CCVPassword.h"
+#include "storage/DateTime.h"
+
+namespace views {
+namespace {
+
+constexpr int kColumnName = 0;
+constexpr int kColumnAmount = 1;
+constexpr int kBalanceTypeCleared = 1;
+constexpr std::uint32_t kReminderTakesOver = 1;
+
+// The two start-of-day questions, each asked once per run.
+bool g_askScheduled = true;
+bool g_askImports = true;
+// Whether a summary of this run selected a row already.
+bool g_selectedThisRun = false;
+
+struct SummaryState : shell::CViewState {
+    int selected = -1;
+    int balanceType = 0;
+    int focus = 0;
+};
+
+std::wstring Wide(const char* narrow) {
+    return CCVUIUtility::WideCopy(narrow);
+}
+
+}  // namespace
+
+void CAccountsSummaryView::ArmStartOfDayChecks() {
+    g_askScheduled = true;
+    g_askImports = true;
+    g_selectedThisRun = false;
+}
+
+CCVAccountList* CAccountsSummaryView::Accounts() const {
+    return Model().GetAccountList();
+}
+
+shell::CCVView::Frame CAccountsSummaryView::Describe(ui::LPARAM) {
+    return Frame{L"AccountsSummary", std::wstring(res::LoadString(res::IDS_ACCOUNTS_SUMMARY_TITLE)),
+                 res::IDM_ACCOUNTS_SUMMARY};
+}
+
+bool CAccountsSummaryView::OnCreate(ui::LPARAM) {
+    if (Accounts() == nullptr) return false;
+    if (!CreateList(true)) return false;
+    ui::CListView* list = ListControl();
+    list->InsertColumn(kColumnName, std::wstring(res::LoadString(res::IDS_COLUMN_ACCOUNTS)), 10);
+    list->InsertColumn(kColumnAmount, std::wstring(res::LoadString(res::IDS_COLUMN_AMOUNT)), 10,
+                       ui::LVCFMT_RIGHT);
+    CheckRadio(res::IDC_SUMMARY_SORT_ACCOUNTS, res::IDC_SUMMARY_SORT_AMOUNT,
+               Accounts()->GetSortMode() == 1 ? res::IDC_SUMMARY_SORT_AMOUNT
+                                              : res::IDC_SUMMARY_SORT_ACCOUNTS);
+    BuildRows();
+    SetBalanceType(0);
+    if (!g_selectedThisRun && RowCount() > 0) {
+        Select(0);
+        g_selectedThisRun = true;
+    }
+    ui::SetFocus(List());
+    return true;
+}
+
+void CAccountsSummaryView::BuildRows() {
+    CCVAccountList& accounts = *Accounts();
+    const bool decimals = Model().GetPreferences().GetShowDecimal();
+    m_rows.clear();
+    m_amountWidth = static_cast<int>(res::LoadString(res::IDS_COLUMN_AMOUNT).size()) + 2;
+    for (std::uint32_t i = 0; i < accounts.Count(); ++i) {
+        const CCVAccount& account = *accounts.At(i);
+        Row row;
+        row.name = Wide(account.GetName());
+        row.balance = account.GetBalance(CCVAccount::kBalanceCurrent);
+        row.icon = account.Record().GetIcon();
+        const CCurrencyItem* currency =
+            accounts.GetCurrencies().FindByNumber(account.Record().GetCurrency());
+        row.balanceText = CCVUIUtility::AmountText(
+            row.balance, decimals, currency != nullptr ? Wide(currency->GetSymbol()) : L"");
+        m_amountWidth = std::max(m_amountWidth, static_cast<int>(row.balanceText.size()));
+        m_rows.push_back(std::move(row));
+    }
+    m_amountWidth += 1;
+    SetRowCount(static_cast<int>(m_rows.size()));
+    LayoutColumns(ClientRect().right);
+    Repaint();
+}
+
+void CAccountsSummaryView::LayoutColumns(int width) {
+    ui::CListView* list = ListControl();
+    if (list == nullptr || list->GetColumnCount() < 2) return;
+    const int amount = std::min(m_amountWidth, std::max(1, width / 2));
+    list->SetColumnWidth(kColumnName, std::max(1, width - amount));
+    list->SetColumnWidth(kColumnAmount, amount);
+}
+
+void CAccountsSummaryView::ShowTotal() {
+    const Amount total = Accounts()->GetTotalBalance(m_balanceType == kBalanceTypeCleared
+                                                         ? CCVAccount::kBalanceCleared
+                                                         : CCVAccount::kBalanceCurrent);
+    const bool decimals = Model().GetPreferences().GetShowDecimal();
+    SetTotalLine(std::wstring(res::LoadString(m_balanceType == kBalanceTypeCleared
+                                                  ? res::IDS_LABEL_CLEARED
+                                                  : res::IDS_LABEL_BALANCE)),
+                 CCVUIUtility::AmountText(total, decimals), AmountColour(total));
+}
+
+void CAccountsSummaryView::SetBalanceType(int type) {
+    m_balanceType = type == kBalanceTypeCleared ? kBalanceTypeCleared : 0;
+    CheckRadio(
+        res::IDC_SUMMARY_BALANCE, res::IDC_SUMMARY_CLEARED,
+        m_balanceType == kBalanceTypeCleared ? res::IDC_SUMMARY_CLEARED : res::IDC_SUMMARY_BALANCE);
+    ShowTotal();
+}
+
+void CAccountsSummaryView::Sort(int column) {
+    Accounts()->SortAccounts(column == kColumnAmount ? 1 : 0);
+    CheckRadio(
+        res::IDC_SUMMARY_SORT_ACCOUNTS, res::IDC_SUMMARY_SORT_AMOUNT,
+        column == kColumnAmount ? res::IDC_SUMMARY_SORT_AMOUNT : res::IDC_SUMMARY_SORT_ACCOUNTS);
+    BuildRows();
+}
+
+void CAccountsSummaryView::OpenRegister(int row) {
+    CCVAccountList& accounts = *Accounts();
+    if (row < 0 || row >= static_cast<int>(accounts.Count())) return;
+    // The register's account becomes the last active one now, not on every move of the selection.
+    const std::wstring name = Wide(accounts.At(row)->GetName());
+    CCVPreferences& preferences = Model().GetPreferences();
+    preferences.SetLastActiveAccount(name);
+    preferences.SelectAccount(name);
+    Model().SetCurrentAccount(row);
+    Navigate(shell::kEventOpenRegister, row);
+}
+
+int CAccountsSummaryView::ReportsCommand() const {
+    return (Model().GetPreferences().GetLastReportType() + 1) * res::IDC_REPORTS;
+}
+
+int CAccountsSummaryView::NavigationCommandOf(int id) const {
+    return id == res::IDC_REPORTS ? ReportsCommand() : id;
+}
+
+void CAccountsSummaryView::Exit() {
+    CCVPreferences& preferences = Model().GetPreferences();
+    // With a password set, the next start asks for it at once.
+    preferences.SetLockSecurityTime(::Now());
+    CCVTodayPlugIn::WriteReminderStatus(kReminderTakesOver);
+    ui::PostMessage(ui::HWND_BROADCAST, shell::RegisteredMessage(shell::kStartReminderMessage), 0,
+                    0);
+    CCVUIUtility::Instance().Release();
+    ui::PostQuitMessage(0);  // the program saves everything on its way out
+}
+
+bool CAccountsSummaryView::OnCommand(int id) {
+    switch (id) {
+        case res::IDC_SUMMARY_BALANCE:
+            SetBalanceType(0);
+            return true;
+        case res::IDC_SUMMARY_CLEARED:
+            SetBalanceType(kBalanceTypeCleared);
+            return true;
+        case res::IDC_SUMMARY_SORT_ACCOUNTS:
+            Sort(kColumnName);
+            return true;
+        case res::IDC_SUMMARY_SORT_AMOUNT:
+            Sort(kColumnAmount);
+            return true;
+        case res::IDC_EXIT:
+            Exit();
+            return true;
+        case res::IDC_REPORTS:
+            Navigate(ReportsCommand());
+            return true;
+        case res::IDC_SECURITY_OPTIONS:
+            if (Model().PasswordState() != CCVPassword::kPasswordSet) {
+                Ask(res::IDS_NEED_PASSWORD_FIRST, ui::MB_OK | ui::MB_ICONINFORMATION);
+                return true;
+            }
+            Navigate(id);
+            return true;
+        case res::IDC_NEW_ACCOUNT:
+        case res::IDC_ABOUT:
+        case res::IDC_EDIT_ACCOUNTS:
+        case res::IDC_TRANSFER:
+        case res::IDC_BUDGETS:
+        case res::IDC_UPCOMING:
+        case res::IDC_FONT:
+        case res::IDC_SET_PASSWORD:
+        case res::IDC_EDIT_PAYEES:
+        case res::IDC_EDIT_CATEGORIES:
+        case res::IDC_EDIT_CLASSES:
+        case res::IDC_EDIT_CURRENCIES:
+        case res::IDC_EDIT_TYPES:
+        case res::IDC_EDIT_SCHEDULED:
+            Navigate(id);
+            return true;
+        default:
+            return false;
+    }
+}
+
+ui::LRESULT CAccountsSummaryView::OnNotify(const ui::NMHDR& header) {
+    switch (header.code) {
+        case ui::LVN_ITEMACTIVATE:
+            OpenRegister(reinterpret_cast<const ui::NMITEMACTIVATE&>(header).iItem);
+            return 0;
+        case ui::LVN_COLUMNCLICK: {
+            const auto& click = reinterpret_cast<const ui::NMLISTVIEW&>(header);
+            if (click.iItem == -1) Sort(click.iSubItem);
+            return 0;
+        }
+        default:
+            return 0;
+    }
+}
+
+void CAccountsSummaryView::DrawRow(ui::CDeviceContext& dc, int row, const ui::RECT& rect,
+                                   bool selected, bool focused) {
+    if (row < 0 || row >= static_cast<int>(m_rows.size())) return;
+    const Row& shown = m_rows[static_cast<std::size_t>(row)];
+    PaintRowBackground(dc, rect, selected, focused, ui::GetSysColor(ui::COLOR_WINDOW));
+    const ui::CListView* list = ListControl();
+    const int nameWidth = list->GetColumnWidth(kColumnName);
+    const std::wstring icon(1, res::IconGlyph(0, shown.icon));
+    dc.TextOut(rect.left, rect.top, icon);
+    ui::RECT name{rect.left + 2, rect.top, rect.left + nameWidth - 1, rect.bottom};
+    dc.DrawText(shown.name, name, ui::DT_SINGLELINE | ui::DT_END_ELLIPSIS);
+    if (!(selected && focused)) dc.SetTextColor(AmountColour(shown.balance));
+    ui::RECT amount{rect.left + nameWidth, rect.top, rect.right - 1, rect.bottom};
+    dc.DrawText(shown.balanceText, amount, ui::DT_SINGLELINE | ui::DT_RIGHT);
+}
+
+std::unique_ptr<shell::CViewState> CAccountsSummaryView::SaveState() const {
+    auto state = std::make_unique<SummaryState>();
+    state->selected = Selection();
+    state->balanceType = m_balanceType;
+    state->focus = FocusIndex();
+    return state;
+}
+
+void CAccountsSummaryView::RestoreState(const shell::CViewState& state) {
+    const auto* saved = dynamic_cast<const SummaryState*>(&state);
+    if (saved == nullptr) return;
+    SetBalanceType(saved->balanceType);
+    if (saved->selected >= 0 && saved->selected < RowCount()) Select(saved->selected);
+    SetFocusIndex(saved->focus);
+}
+
+void CAccountsSummaryView::OnShown() {
+    RunStartOfDayChecks();
+}
+
+void CAccountsSummaryView::RunStartOfDayChecks() {
+    if (g_askScheduled) {
+        g_askScheduled = false;
+        CScheduledList* scheduled = Accounts()->GetScheduledTransactions();
+        if (scheduled != nullptr && scheduled->AnyDue() && CanNavigate(res::IDC_UPCOMING) &&
+            Ask(res::IDS_SCHEDULED_DUE_QUESTION, ui::MB_YESNO | ui::MB_ICONQUESTION)) {
+            Navigate(res::IDC_UPCOMING);
+            return;
+        }
+    }
+    if (g_askImports) {
+        g_askImports = false;
+        CCVAccountList* imports = Model().GetImportList();
+        if (imports != nullptr && imports->Count() > 0 &&
+            CanNavigate(shell::kEventImportAccounts) &&
+            Ask(res::IDS_PENDING_IMPORT_QUESTION, ui::MB_YESNO | ui::MB_ICONQUESTION)) {
+            Navigate(shell::kEventImportAccounts);
+        }
+    }
+}
+
+}  // namespace views
