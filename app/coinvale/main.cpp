@@ -1,33 +1,37 @@
-// coinvale: with no arguments, loads the data folder of the preferences (creating it, with its
-// first accounts, on a fresh start), lists every account with its balance and the total, and
-// saves on the way out, holding the single-instance mutex all the while. The terminal screens
-// take over this entry point once they exist. With a command ("coinvale accounts", ...) it runs
-// headless: see src/cli.
+// coinvale: with no arguments, the interactive program in the terminal: the accounts summary of
+// the data folder of the preferences (created, with its first accounts, on a fresh start), every
+// screen reached from it by keys, and everything saved on the way out. With a command ("coinvale
+// accounts", ...) it runs headless: see src/cli.
+#include <unistd.h>
+
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "Version.h"
 #include "cli/CCommandLine.h"
-#include "model/CScheduledList.h"
 #include "model/CVModel.h"
-#include "online/CFiList.h"
+#include "platform/sys/CSignalWatcher.h"
 #include "platform/sys/Clock.h"
 #include "platform/sys/CodePage.h"
 #include "platform/sys/Console.h"
 #include "platform/sys/NamedMutex.h"
 #include "platform/sys/Registry.h"
-#include "reports/CCVReportList.h"
+#include "platform/term/CTerminalScreen.h"
+#include "platform/ui/CBroadcastChannel.h"
+#include "platform/ui/WindowApi.h"
+#include "resources/ScreenIds.h"
 #include "resources/StringTable.h"
-#include "shell/CCVUIUtility.h"
+#include "shell/CCVApplication.h"
+#include "shell/CCVProgram.h"
+#include "startup/ModelWiring.h"
 #include "storage/CCVPassword.h"
+#include "views/ViewRegistry.h"
 
 namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
-constexpr int kNameColumn = 30;
 
 // A string-table text with printf arguments, as UTF-8 for the terminal.
 template <typename... Args>
@@ -47,23 +51,47 @@ bool Unlock(CVModel& model) {
     return false;
 }
 
-void PrintRow(const std::string& name, const std::wstring& amount) {
-    std::printf("%-*s %14s\n", kNameColumn, name.c_str(), sys::WideToUtf8(amount).c_str());
-}
-
-void PrintAccounts(CVModel& model) {
-    CCVAccountList* accounts = model.GetAccountList();
-    if (accounts == nullptr) return;
-    const bool decimals = model.GetPreferences().GetShowDecimal();
-    for (std::uint32_t i = 0; i < accounts->Count(); ++i) {
-        const CCVAccount& account = *accounts->At(i);
-        PrintRow(
-            sys::AnsiToUtf8(account.GetName()),
-            CCVUIUtility::AmountText(account.GetBalance(CCVAccount::kBalanceCurrent), decimals));
+int RunInteractive() {
+    if (isatty(STDIN_FILENO) == 0 || isatty(STDOUT_FILENO) == 0) {
+        PrintMessage(stderr, res::IDS_NEEDS_TERMINAL);
+        return kExitUsage;
     }
-    PrintRow(
-        sys::WideToUtf8(res::LoadString(res::IDS_ACCOUNTS_TOTAL)),
-        CCVUIUtility::AmountText(accounts->GetTotalBalance(CCVAccount::kBalanceCurrent), decimals));
+    // SIGTERM, SIGHUP and SIGINT end the program as "Exit" does: everything is saved. The watcher
+    // comes first, so that every thread started later keeps them blocked.
+    const ui::DWORD mainThread = ui::GetCurrentThreadId();
+    sys::CSignalWatcher signals([mainThread](int) { shell::CCVProgram::RequestEnd(mainThread); });
+
+    // One interactive program at a time; while it runs, a command that changes the data refuses
+    // to. Without a runtime folder the program runs unguarded.
+    sys::NamedMutex instance(sys::kInstanceMutexName);
+    if (instance.TryAcquire() == sys::NamedMutex::kHeldElsewhere) {
+        return shell::CCVProgram::RefuseSecondInstance(stderr);
+    }
+
+    CVModel& model = *CVModel::GetModel();
+    startup::WireModel(model);
+    if (model.PreparePreferences() != 0) {
+        PrintMessage(stderr, res::IDS_SETTINGS_NOT_WRITTEN, sys::RegistryFilePath().c_str());
+        return kExitFailure;
+    }
+    if (!Unlock(model)) return kExitFailure;
+
+    views::RegisterViews(shell::CCVApplication::Instance().Catalog());
+    shell::CCVProgram program;
+    int status = 0;
+    {
+        term::CTerminalScreen terminal;
+        if (!terminal.IsOpen()) {
+            PrintMessage(stderr, res::IDS_NEEDS_TERMINAL);
+            return kExitUsage;
+        }
+        ui::CBroadcastChannel broadcasts;
+        status = program.Run();
+    }
+    if (!program.Problems().empty()) {
+        std::fprintf(stderr, "%s", sys::WideToUtf8(program.Problems()).c_str());
+    }
+    return status;
 }
 
 }  // namespace
@@ -75,48 +103,13 @@ int main(int argc, char** argv) {
                      "2026-12-06T09:30:00.\n");
         return kExitUsage;
     }
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::printf("coinvale %s\n", COINVALE_VERSION);
+        return 0;
+    }
     if (argc > 1) {
         const std::vector<std::string> words(argv + 1, argv + argc);
         return cli::CCommandLine().Run(words, *CVModel::GetModel(), stdout, stderr);
     }
-
-    // One interactive program at a time, and while it runs a command that changes the data
-    // refuses to. Without a runtime folder the program runs unguarded.
-    sys::NamedMutex instance(sys::kInstanceMutexName);
-    if (instance.TryAcquire() == sys::NamedMutex::kHeldElsewhere) {
-        PrintMessage(stderr, res::IDS_ALREADY_RUNNING);
-        return kExitFailure;
-    }
-    std::printf("Coinvale %s\n", COINVALE_VERSION);
-
-    CVModel& model = *CVModel::GetModel();
-    model.SetListMakers(
-        {.scheduled =
-             [] { return std::unique_ptr<CCVItemList>(std::make_unique<CScheduledList>()); },
-         .institutions = [] { return std::unique_ptr<CCVItemList>(std::make_unique<CFiList>()); }});
-    model.SetReportMaker(&CCVReportList::MakeForModel);
-    if (model.PreparePreferences() != 0) {
-        PrintMessage(stderr, res::IDS_SETTINGS_NOT_WRITTEN, sys::RegistryFilePath().c_str());
-        return kExitFailure;
-    }
-    if (!Unlock(model)) return kExitFailure;
-
-    const int loaded = model.Init();
-    if (const CCVAccountList* accounts = model.GetAccountList()) {
-        for (const CCVAccountList::DamagedFile& damaged : accounts->DamagedFiles()) {
-            PrintMessage(stderr, res::IDS_FILE_DAMAGED, damaged.path.c_str(),
-                         damaged.copyPath.c_str());
-        }
-    }
-    if (loaded != 0) {
-        PrintMessage(stderr, res::IDS_DATA_NOT_LOADED, model.GetDataFolder().c_str(), loaded);
-    }
-    PrintAccounts(model);
-
-    const std::string folder = model.GetDataFolder();
-    if (const int saved = model.SaveAndRelease(); saved != 0) {
-        PrintMessage(stderr, res::IDS_DATA_NOT_SAVED, folder.c_str(), saved);
-        return kExitFailure;
-    }
-    return loaded == 0 ? 0 : kExitFailure;
+    return RunInteractive();
 }
