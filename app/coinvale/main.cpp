@@ -4,23 +4,20 @@
 // take over this entry point once they exist. With a command ("coinvale accounts", ...) it runs
 // headless: see src/cli.
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "Version.h"
 #include "cli/CCommandLine.h"
-#include "model/CScheduledList.h"
 #include "model/CVModel.h"
-#include "online/CFiList.h"
 #include "platform/sys/Clock.h"
 #include "platform/sys/CodePage.h"
 #include "platform/sys/Console.h"
 #include "platform/sys/NamedMutex.h"
 #include "platform/sys/Registry.h"
-#include "reports/CCVReportList.h"
 #include "resources/StringTable.h"
 #include "shell/CCVUIUtility.h"
+#include "startup/ModelWiring.h"
 #include "storage/CCVPassword.h"
 
 namespace {
@@ -90,11 +87,7 @@ int main(int argc, char** argv) {
     std::printf("Coinvale %s\n", COINVALE_VERSION);
 
     CVModel& model = *CVModel::GetModel();
-    model.SetListMakers(
-        {.scheduled =
-             [] { return std::unique_ptr<CCVItemList>(std::make_unique<CScheduledList>()); },
-         .institutions = [] { return std::unique_ptr<CCVItemList>(std::make_unique<CFiList>()); }});
-    model.SetReportMaker(&CCVReportList::MakeForModel);
+    startup::WireModel(model);
     if (model.PreparePreferences() != 0) {
         PrintMessage(stderr, res::IDS_SETTINGS_NOT_WRITTEN, sys::RegistryFilePath().c_str());
         return kExitFailure;
