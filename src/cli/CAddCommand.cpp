@@ -6,7 +6,6 @@
 #include "cli/CTextTable.h"
 #include "cli/CliValues.h"
 #include "model/BuiltInKey.h"
-#include "model/CAccountOperations.h"
 #include "model/CCVAccountList.h"
 
 namespace cli {
@@ -32,7 +31,7 @@ bool ReadCheckNumber(const std::string& text, std::uint32_t& number) {
 }  // namespace
 
 int CAddCommand::ReadType(Context& context, const CCVAccount& account, Amount amount,
-                          CTransaction& transaction) {
+                          CNewTransaction::Request& request) {
     const CArguments& arguments = context.arguments;
     CCVAccountList& list = context.data.Accounts();
     RecordKey type;
@@ -55,7 +54,7 @@ int CAddCommand::ReadType(Context& context, const CCVAccount& account, Amount am
     if (amount != 0 && CTransaction::IsDebitType(type) != (amount < 0)) {
         return context.data.Refuse(res::IDS_CLI_SIGN_AGAINST_TYPE, typeName.c_str());
     }
-    transaction.SetTypeId(type);
+    request.typeId = type;
     if (const std::string* text = arguments.Value("--check")) {
         std::uint32_t number = 0;
         if (!ReadCheckNumber(*text, number)) {
@@ -64,12 +63,12 @@ int CAddCommand::ReadType(Context& context, const CCVAccount& account, Amount am
         if (!CTransaction::TypeCarriesCheckNumber(type)) {
             return context.data.Refuse(res::IDS_CLI_CHECK_NEEDS_TYPE, typeName.c_str());
         }
-        transaction.SetCheckNumber(number);
+        request.checkNumber = number;
     }
     return 0;
 }
 
-int CAddCommand::ReadCategoryAndClass(Context& context, CTransaction& transaction) {
+int CAddCommand::ReadCategoryAndClass(Context& context, CNewTransaction::Request& request) {
     CCVAccountList& list = context.data.Accounts();
     if (const std::string* text = context.arguments.Value("--category")) {
         const RecordKey category = list.GetCategoryId(Stored(*text).c_str());
@@ -78,60 +77,50 @@ int CAddCommand::ReadCategoryAndClass(Context& context, CTransaction& transactio
             return context.data.Refuse(res::IDS_CLI_SPLIT_REFUSED);
         }
         if (category.IsNull()) return context.data.Refuse(res::IDS_CLI_NO_CATEGORY, text->c_str());
-        transaction.SetCategoryId(category);
+        request.categoryId = category;
     }
     if (const std::string* name = context.arguments.Value("--class")) {
         RecordKey key;
         if (list.GetClasses().KeyOfName(Stored(*name).c_str(), key) == 0) {
             return context.data.Refuse(res::IDS_CLI_NO_CLASS, name->c_str());
         }
-        transaction.SetClassId(key);
+        request.classId = key;
     }
     return 0;
 }
 
-std::unique_ptr<CTransaction> CAddCommand::ReadTransaction(Context& context, CCVAccount& account) {
+bool CAddCommand::ReadRequest(Context& context, const CCVAccount& account,
+                              CNewTransaction::Request& request) {
     const CArguments& arguments = context.arguments;
     const std::string& amountText = *arguments.Value("--amount");
     if (!IsValidAmountText(amountText, true)) {
         context.data.Refuse(res::IDS_ENTER_VALID_AMOUNT);
-        return nullptr;
+        return false;
     }
     const Amount amount = ParseAmount(amountText);
-    auto transaction = std::make_unique<CTransaction>();
     // The stored amount is a magnitude; the type gives the direction.
-    transaction->SetAmount(amount < 0 ? -amount : amount);
+    request.amount = amount < 0 ? -amount : amount;
 
-    DateTime date = Today(kDayStart);
+    request.date = Today(kDayStart);
     if (const std::string* text = arguments.Value("--date");
-        text != nullptr && !ParseDate(*text, date)) {
+        text != nullptr && !ParseDate(*text, request.date)) {
         context.data.Refuse(res::IDS_CLI_BAD_DATE, text->c_str());
-        return nullptr;
+        return false;
     }
-    transaction->SetDate(WithCurrentTime(date));
-    if (ReadType(context, account, amount, *transaction) != 0) return nullptr;
-    if (ReadCategoryAndClass(context, *transaction) != 0) return nullptr;
-    if (const std::string* payee = arguments.Value("--payee")) {
-        transaction->SetPayeeName(Stored(*payee).c_str());
-    }
-    if (const std::string* memo = arguments.Value("--memo")) {
-        transaction->SetMemo(Stored(*memo).c_str());
-    }
+    if (ReadType(context, account, amount, request) != 0) return false;
+    if (ReadCategoryAndClass(context, request) != 0) return false;
+    if (const std::string* payee = arguments.Value("--payee")) request.payee = Stored(*payee);
+    if (const std::string* memo = arguments.Value("--memo")) request.memo = Stored(*memo);
     if (const std::string* text = arguments.Value("--state")) {
         const std::vector<res::StringId> states = CRegisterRows::StateNames();
         const int state = FindName(*text, states);
         if (state < 0) {
             context.data.Refuse(res::IDS_CLI_BAD_STATE, text->c_str(), JoinNames(states).c_str());
-            return nullptr;
+            return false;
         }
-        transaction->SetState(static_cast<std::uint8_t>(state));
+        request.state = static_cast<std::uint8_t>(state);
     }
-    const EditOutcome outcome = CAccountOperations::CheckNewTransaction(account, *transaction);
-    if (!outcome.IsDone()) {
-        context.data.Refuse(outcome.message);
-        return nullptr;
-    }
-    return transaction;
+    return true;
 }
 
 void CAddCommand::Report(Context& context, const CCVAccount& account, const CTransaction& added) {
@@ -166,24 +155,20 @@ void CAddCommand::Report(Context& context, const CCVAccount& account, const CTra
 int CAddCommand::Run(Context& context) {
     CCVAccount* account = context.data.FindAccount(context.arguments.Arguments()[0]);
     if (account == nullptr) return kExitRefused;
-    std::unique_ptr<CTransaction> transaction = ReadTransaction(context, *account);
-    if (!transaction) return kExitRefused;
+    CNewTransaction::Request request;
+    if (!ReadRequest(context, *account, request)) return kExitRefused;
 
     // Every value passed: the payee list and the account change now.
     CCVAccountList& list = context.data.Accounts();
-    const char* payee = transaction->GetPayeeName();
-    if (payee[0] != '\0' && list.GetPayees().FindPayee(payee) == nullptr) {
-        list.GetPayees().NewPayee(payee);
+    CNewTransaction entry(list);
+    if (const EditOutcome outcome = entry.Enter(*account, request); !outcome.IsDone()) {
+        if (entry.Error() != 0) {
+            return context.data.Refuse(outcome.message, list.GetFolder().c_str(), entry.Error());
+        }
+        return context.data.Refuse(outcome.message);
     }
-    const CTransaction& added = *transaction;
-    if (const int rc =
-            CAccountOperations(list).AddTransactionWithTwins(*account, std::move(transaction));
-        rc != 0) {
-        return context.data.Refuse(res::IDS_DATA_NOT_SAVED, list.GetFolder().c_str(), rc);
-    }
-    list.MemorizePayee(added);
     if (const int rc = context.data.Save(); rc != 0) return rc;
-    Report(context, *account, added);
+    Report(context, *account, *entry.Entered());
     return kExitDone;
 }
 

@@ -1,18 +1,17 @@
 #pragma once
 
-#include <memory>
-
 #include "cli/CCommand.h"
+#include "model/CNewTransaction.h"
 
 class CCVAccount;
-class CTransaction;
 
 namespace cli {
 
 // add ACCOUNT --amount A [--date D] [--type T] [--payee P] [--category C] [--class K]
 // [--memo M] [--state S] [--check N]: one transaction, read as the transaction editor reads its
-// fields and entered as its "Done" enters it: a transfer gets its twin, a new payee joins the
-// payee list and the payee remembers the transaction. Nothing changes until every value passed.
+// fields and entered as its "Done" enters it (CNewTransaction): a known payee fills in the
+// category, class and memo left out, a transfer gets its twin, a new payee joins the payee list
+// and the payee remembers the transaction. Nothing changes until every value passed.
 //
 // The amount is signed as the register shows it: negative takes money out. Without --type the
 // account's own type is taken when it goes that way, else "Withdrawal" or "Deposit"; a type given
@@ -31,11 +30,12 @@ class CAddCommand : public CCommand {
     int Run(Context& context) override;
 
   private:
-    // Reads the options into a new transaction for `account`; null after saying what was wrong.
-    static std::unique_ptr<CTransaction> ReadTransaction(Context& context, CCVAccount& account);
+    // Reads the options into the request for `account`; false after saying what was wrong.
+    static bool ReadRequest(Context& context, const CCVAccount& account,
+                            CNewTransaction::Request& request);
     static int ReadType(Context& context, const CCVAccount& account, Amount amount,
-                        CTransaction& transaction);
-    static int ReadCategoryAndClass(Context& context, CTransaction& transaction);
+                        CNewTransaction::Request& request);
+    static int ReadCategoryAndClass(Context& context, CNewTransaction::Request& request);
     static void Report(Context& context, const CCVAccount& account, const CTransaction& added);
 };
 

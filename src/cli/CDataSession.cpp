@@ -1,14 +1,10 @@
 #include "cli/CDataSession.h"
 
-#include <memory>
-
-#include "model/CScheduledList.h"
 #include "model/CVModel.h"
-#include "online/CFiList.h"
 #include "platform/sys/Console.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Registry.h"
-#include "reports/CCVReportList.h"
+#include "startup/ModelWiring.h"
 #include "storage/CCVPassword.h"
 
 namespace cli {
@@ -53,11 +49,7 @@ int CDataSession::Open(const std::string& folder, Access access, bool reportProb
     if (access == kChange) {
         if (const int rc = TakeMutex(); rc != 0) return rc;
     }
-    m_model.SetListMakers(
-        {.scheduled =
-             [] { return std::unique_ptr<CCVItemList>(std::make_unique<CScheduledList>()); },
-         .institutions = [] { return std::unique_ptr<CCVItemList>(std::make_unique<CFiList>()); }});
-    m_model.SetReportMaker(&CCVReportList::MakeForModel);
+    startup::WireModel(m_model);
     if (m_model.PreparePreferences() != 0) {
         return Refuse(res::IDS_SETTINGS_NOT_WRITTEN, sys::RegistryFilePath().c_str());
     }

@@ -22,15 +22,16 @@ constexpr const char* kBalanceKey = "balance";
 }  // namespace
 
 std::vector<res::StringId> CRegisterRows::StateNames() {
-    return {res::IDS_CLI_STATE_UNCLEARED, res::IDS_CLI_STATE_CLEARED, res::IDS_CLI_STATE_RECONCILED,
-            res::IDS_CLI_STATE_VOID};
+    std::vector<res::StringId> names;
+    for (int state = CTransaction::kUncleared; state <= CTransaction::kVoid; ++state) {
+        names.push_back(CRegisterText::StateNameId(state));
+    }
+    return names;
 }
 
 std::string CRegisterRows::StateName(int state) {
-    const std::vector<res::StringId> names = StateNames();
-    return state >= 0 && state < static_cast<int>(names.size())
-               ? Text(names[static_cast<std::size_t>(state)])
-               : std::string();
+    const res::StringId id = CRegisterText::StateNameId(state);
+    return id != res::IDS_NONE ? Text(id) : std::string();
 }
 
 std::string CRegisterRows::Row::Number() const {
@@ -38,28 +39,24 @@ std::string CRegisterRows::Row::Number() const {
 }
 
 CRegisterRows::Row CRegisterRows::RowOf(const CTransaction& transaction, Amount balance) const {
+    const CRegisterText::Fields fields = m_text.Of(transaction);
     Row row;
     row.date = FormatDate(transaction.GetDate());
-    if (transaction.CarriesCheckNumber()) row.checkNumber = transaction.GetCheckNumber();
-    row.type = Utf8(m_accounts.GetTransactionTypes().NameOfKey(transaction.GetTypeId()));
-    row.payee = Utf8(transaction.GetPayeeName());
-    std::string category;
-    std::uint16_t icon = 0;
-    m_accounts.GetCategoryText(transaction.GetCategoryId(), category, icon);
-    row.category = Utf8(category);
-    std::string className;
-    m_accounts.GetClasses().NameOfKey(transaction.GetClassId(), className);
-    row.className = Utf8(className);
-    row.memo = Utf8(transaction.GetMemo());
-    row.amount = transaction.GetSignedAmount();
-    row.state = StateName(transaction.GetState());
+    row.checkNumber = fields.checkNumber;
+    row.type = Utf8(fields.type);
+    row.payee = Utf8(fields.payee);
+    row.category = Utf8(fields.category);
+    row.className = Utf8(fields.className);
+    row.memo = Utf8(fields.memo);
+    row.amount = fields.signedAmount;
+    row.state = StateName(fields.state);
     row.balance = balance;
     return row;
 }
 
 std::vector<CRegisterRows::Row> CRegisterRows::Rows(int filter) const {
     std::vector<Row> rows;
-    for (const CCVAccount::RegisterRow& line : m_account.GetRegisterRows(filter)) {
+    for (const CCVAccount::RegisterRow& line : m_text.Account().GetRegisterRows(filter)) {
         rows.push_back(RowOf(*line.transaction, line.runningBalance));
     }
     return rows;
@@ -67,7 +64,7 @@ std::vector<CRegisterRows::Row> CRegisterRows::Rows(int filter) const {
 
 bool CRegisterRows::FindRow(const CTransaction& transaction, Row& row) const {
     for (const CCVAccount::RegisterRow& line :
-         m_account.GetRegisterRows(CTransaction::kFilterAll)) {
+         m_text.Account().GetRegisterRows(CTransaction::kFilterAll)) {
         if (line.transaction == &transaction) {
             row = RowOf(transaction, line.runningBalance);
             return true;

@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "model/CRegisterText.h"
 #include "resources/StringIds.h"
 #include "storage/Amount.h"
 
@@ -19,7 +20,7 @@ class CTextTable;
 
 // The register of an account as the command line shows it: for each transaction that passes the
 // filter, in register order, its date, check number or type, payee, category, class, memo,
-// signed amount, state and running balance, all as text of the model's own naming.
+// signed amount, state and running balance: the texts of the model's CRegisterText in UTF-8.
 class CRegisterRows {
   public:
     struct Row {
@@ -39,7 +40,7 @@ class CRegisterRows {
     };
 
     CRegisterRows(CCVAccountList& accounts, const CCVAccount& account)
-        : m_accounts(accounts), m_account(account) {}
+        : m_text(accounts, account) {}
 
     // The name of a transaction state (Uncleared, Cleared, Reconciled, Void).
     static std::string StateName(int state);
@@ -59,8 +60,7 @@ class CRegisterRows {
     static std::vector<std::string> CsvFields(const Row& row);
 
   private:
-    CCVAccountList& m_accounts;
-    const CCVAccount& m_account;
+    CRegisterText m_text;
 };
 
 }  // namespace cli

@@ -8,8 +8,6 @@
 namespace {
 
 constexpr int kMissing = 1;
-constexpr double kHundredth = 0.01;
-constexpr double kHundred = 100.0;
 constexpr const char* kTransferPayee = "Transfer";
 
 RecordKey DepositType() {
@@ -67,8 +65,7 @@ Amount CAccountOperations::ConvertBetweenAccounts(const CCVAccount& source,
         currencies.FindByNumber(to) == nullptr) {
         return amount;
     }
-    return TruncateToAmount(static_cast<double>(amount) * kHundredth * GetConversionRate(from, to) *
-                            kHundred);
+    return ConvertAtRate(amount, GetConversionRate(from, to), RateForm::kThroughUnits);
 }
 
 // ---- twins ----

@@ -44,7 +44,8 @@ class CAccountOperations {
     // rate is never used; an unknown currency has rate 0.
     double GetConversionRate(std::uint8_t from, std::uint8_t to) const;
     // The amount in the target account's currency: unchanged for the same currency or when either
-    // currency is unknown; otherwise amount x 0.01 x rate x 100.0, truncated toward zero.
+    // currency is unknown; otherwise amount x 0.01 x rate x 100.0, truncated toward zero
+    // (ConvertAtRate through units).
     Amount ConvertBetweenAccounts(const CCVAccount& source, const CCVAccount& target,
                                   Amount amount) const;
 

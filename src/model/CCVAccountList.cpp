@@ -470,7 +470,7 @@ Amount CCVAccountList::GetTotalBalance(int kind) const {
         const std::uint8_t currency = account.Record().GetCurrency();
         if (currency != home) {
             if (const CCurrencyItem* item = m_currencies.FindByNumber(currency)) {
-                balance = TruncateToAmount(static_cast<double>(balance) * item->GetRate());
+                balance = ConvertAtRate(balance, item->GetRate(), RateForm::kInHundredths);
             }
         }
         total = AddAmounts(total, balance);
@@ -479,12 +479,10 @@ Amount CCVAccountList::GetTotalBalance(int kind) const {
 }
 
 Amount CCVAccountList::ConvertToHome(Amount amount, std::uint8_t currency) const {
-    constexpr double kHundredth = 0.01;
-    constexpr double kHundred = 100.0;
     if (currency == m_currencies.GetBaseNumber()) return amount;
     const CCurrencyItem* item = m_currencies.FindByNumber(currency);
     if (item == nullptr || item->GetRate() == 0) return amount;
-    return TruncateToAmount(static_cast<double>(amount) * kHundredth * item->GetRate() * kHundred);
+    return ConvertAtRate(amount, item->GetRate(), RateForm::kThroughUnits);
 }
 
 void CCVAccountList::ResetCurrency(std::uint8_t currency) {

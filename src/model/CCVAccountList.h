@@ -168,9 +168,10 @@ class CCVAccountList : public CCVItemList,
 
     // ---- sums and currencies ----
     // The sum of the balances of the accounts counted in the total, each converted to the home
-    // currency at its currency's rate.
+    // currency at its currency's rate (ConvertAtRate in hundredths: balance x rate).
     Amount GetTotalBalance(int kind) const;
-    // The amount in the home currency; unchanged for the home currency, an unknown one or rate 0.
+    // The amount in the home currency (ConvertAtRate through units); unchanged for the home
+    // currency, an unknown one or rate 0.
     Amount ConvertToHome(Amount amount, std::uint8_t currency) const;
     // Every account in that currency moves to the home currency.
     void ResetCurrency(std::uint8_t currency);

@@ -4,23 +4,28 @@
 
 #include "model/CCVAccountList.h"
 #include "model/ModelText.h"
-#include "online/MOnlineMessages.h"
 #include "platform/sys/Files.h"
 #include "storage/RecordKey.h"
+
+namespace {
+
+using Style = MOnlineMessages::Style;
+
+}  // namespace
 
 CAccountImport::CAccountImport(CCVAccountList& accounts, CCVAccountList& imports)
     : m_accounts(accounts), m_imports(imports) {}
 
 CAccountImport::Outcome CAccountImport::Result(int result, res::StringId message,
-                                               ui::UINT style) const {
+                                               Style style) const {
     return {result, message, style, m_imports.Count() > 0};
 }
 
 CAccountImport::Outcome CAccountImport::ImportNow(std::int64_t sourceIndex, CCVAccount* target,
                                                   const char* newName) {
     const CCVAccount* source = m_imports.At(sourceIndex);
-    if (source == nullptr) return Result(1, res::IDS_NONE, 0);
-    Outcome outcome = Result(1, res::IDS_NONE, 0);
+    if (source == nullptr) return Result(1);
+    Outcome outcome = Result(1);
     if (target == nullptr) {
         std::string name(newName != nullptr ? newName : "");
         if (name.size() > kMaxNewName) name.resize(kMaxNewName);
@@ -31,7 +36,7 @@ CAccountImport::Outcome CAccountImport::ImportNow(std::int64_t sourceIndex, CCVA
     if (outcome.result != 0) return outcome;
     // Written into its target: the pending file goes.
     m_imports.RemoveImport(sourceIndex);
-    return Result(0, res::IDS_IMPORT_DONE, MOnlineMessages::kInformation);
+    return Result(0, res::IDS_IMPORT_DONE, Style::kInformation);
 }
 
 res::StringId CAccountImport::RefuseNewName(const char* name) const {
@@ -70,7 +75,7 @@ std::vector<CTransaction*> CAccountImport::MoveTransactions(const CCVAccount& so
 CAccountImport::Outcome CAccountImport::IntoNewAccount(const CCVAccount& source,
                                                        const char* newName) {
     if (const res::StringId refusal = RefuseNewName(newName); refusal != res::IDS_NONE) {
-        return Result(1, refusal, MOnlineMessages::kExclamation);
+        return Result(1, refusal, Style::kExclamation);
     }
     auto account = std::make_unique<CCVAccount>();
     account->SetOwner(&m_accounts);
@@ -91,16 +96,16 @@ CAccountImport::Outcome CAccountImport::IntoNewAccount(const CCVAccount& source,
     if (m_accounts.AddAccount(account) != 0) {
         // Taken into the list but not written: out again, so that nothing was imported.
         if (!account) m_accounts.RemoveAccount(added);
-        return Result(1, res::IDS_IMPORT_NOT_SAVED, MOnlineMessages::kExclamation);
+        return Result(1, res::IDS_IMPORT_NOT_SAVED, Style::kExclamation);
     }
-    return Result(0, res::IDS_NONE, 0);
+    return Result(0);
 }
 
 CAccountImport::Outcome CAccountImport::IntoAccount(const CCVAccount& source, CCVAccount& target) {
     const std::vector<CTransaction*> added = MoveTransactions(source, target);
     if (m_accounts.SaveAccountFile(target) != 0) {
         for (CTransaction* transaction : added) target.TakeBackTransaction(transaction);
-        return Result(1, res::IDS_IMPORT_NOT_SAVED, MOnlineMessages::kExclamation);
+        return Result(1, res::IDS_IMPORT_NOT_SAVED, Style::kExclamation);
     }
-    return Result(0, res::IDS_NONE, 0);
+    return Result(0);
 }

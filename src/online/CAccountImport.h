@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/ui/WinTypes.h"
+#include "online/MOnlineMessages.h"
 #include "resources/StringIds.h"
 
 class CCVAccount;
@@ -32,8 +32,9 @@ class CAccountImport {
     struct Outcome {
         int result = 1;                         // 0 imported; 1 refused or failed
         res::StringId message = res::IDS_NONE;  // IDS_NONE: nothing to show
-        ui::UINT style = 0;                     // icon and buttons of the message
-        bool itemsLeft = false;                 // the import list still holds items
+        // The icon and buttons of the message.
+        MOnlineMessages::Style style = MOnlineMessages::Style::kInformation;
+        bool itemsLeft = false;  // the import list still holds items
     };
 
     CAccountImport(CCVAccountList& accounts, CCVAccountList& imports);
@@ -43,7 +44,9 @@ class CAccountImport {
     Outcome ImportNow(std::int64_t sourceIndex, CCVAccount* target, const char* newName);
 
   private:
-    Outcome Result(int result, res::StringId message, ui::UINT style) const;
+    // With IDS_NONE there is nothing to show, and the style does not matter.
+    Outcome Result(int result, res::StringId message = res::IDS_NONE,
+                   MOnlineMessages::Style style = MOnlineMessages::Style::kInformation) const;
     // The name rule for the new account: IDS_NONE when the name may be used.
     res::StringId RefuseNewName(const char* name) const;
     // Adds fresh copies of the source's transactions to the target, matched automatically; the

@@ -98,14 +98,14 @@ COnlineDownload::Step COnlineDownload::DownloadStatement(CCVAccount& account,
 
 void COnlineDownload::ShowBankNotListed(MOnlineMessages::Owner owner, const CCVAccount& account) {
     m_messages.ShowMessage(owner, OnlineText(res::IDS_BANK_NOT_LISTED, account.GetName()),
-                           res::IDS_APP_NAME, MOnlineMessages::kExclamation);
+                           res::IDS_APP_NAME, MOnlineMessages::Style::kExclamation);
 }
 
 int COnlineDownload::DownloadAccount(CCVAccount& account) {
     if (!account.Record().GetOnlineEnabled()) {
         m_messages.ShowMessage(MOnlineMessages::kOwnerCaller,
                                OnlineText(res::IDS_ACCOUNT_NOT_ONLINE), res::IDS_APP_NAME,
-                               MOnlineMessages::kExclamation);
+                               MOnlineMessages::Style::kExclamation);
         return 0;
     }
     ProgressShown progress(m_progress);
@@ -133,9 +133,9 @@ int COnlineDownload::DownloadAccount(CCVAccount& account) {
     }
     progress.End();
     if (downloaded.Count() == 0) {
-        m_messages.ShowMessage(MOnlineMessages::kOwnerCaller,
-                               OnlineText(res::IDS_NO_NEW_TRANSACTIONS),
-                               res::IDS_ONLINE_SUMMARY_CAPTION, MOnlineMessages::kInformation);
+        m_messages.ShowMessage(
+            MOnlineMessages::kOwnerCaller, OnlineText(res::IDS_NO_NEW_TRANSACTIONS),
+            res::IDS_ONLINE_SUMMARY_CAPTION, MOnlineMessages::Style::kInformation);
         return 0;
     }
     return 1;
@@ -171,7 +171,8 @@ int COnlineDownload::DownloadAll() {
 
 void COnlineDownload::ShowSummary(std::uint32_t transactions, int attempted, int notOnline) {
     const auto show = [this](const std::wstring& text, res::StringId caption) {
-        m_messages.ShowMessage(MOnlineMessages::kOwnerCaller, text, caption, MOnlineMessages::kInformation);
+        m_messages.ShowMessage(MOnlineMessages::kOwnerCaller, text, caption,
+                               MOnlineMessages::Style::kInformation);
     };
     if (static_cast<std::uint32_t>(notOnline) == m_accounts.Count()) {
         show(OnlineText(res::IDS_NO_ACCOUNT_ONLINE), res::IDS_APP_NAME);

@@ -6,12 +6,6 @@
 #include "model/CCVTxnList.h"
 #include "online/OnlineText.h"
 
-namespace {
-
-constexpr ui::UINT kYesNoQuestion = ui::MB_YESNO | ui::MB_ICONQUESTION;
-
-}  // namespace
-
 CTransactionReview::CTransactionReview(CCVAccount& account, std::int64_t index, int filter)
     : m_account(account), m_filter(filter), m_position(index) {
     m_account.SetReviewFilter(filter);
@@ -119,7 +113,7 @@ CTransactionReview::Opening CTransactionReview::CheckUnaccepted(CCVAccount& acco
         }
         if (messages.ShowMessage(MOnlineMessages::kOwnerCaller,
                                  OnlineText(question.text, static_cast<int>(count)),
-                                 res::IDS_APP_NAME, kYesNoQuestion)) {
+                                 res::IDS_APP_NAME, MOnlineMessages::Style::kYesNoQuestion)) {
             return {true, 0, question.filter};
         }
     }

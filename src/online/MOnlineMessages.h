@@ -1,12 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
-#include "platform/ui/WinMessages.h"
 #include "resources/StringIds.h"
 
 // The message boxes of the online operations. The operations choose the text, the caption, the
-// icon and buttons (MB_* styles) and which window owns the box; the screens show it.
+// style (icon and buttons) and which window owns the box; the screens show it, mapping the style
+// to their message box's own.
 class MOnlineMessages {
   public:
     enum Owner : int {
@@ -14,13 +15,16 @@ class MOnlineMessages {
         kOwnerProgress = 1,  // the progress window, while it is up
     };
 
-    // The styles of the plain notices: an OK button with an information or exclamation icon.
-    static constexpr ui::UINT kInformation = ui::MB_OK | ui::MB_ICONINFORMATION;
-    static constexpr ui::UINT kExclamation = ui::MB_OK | ui::MB_ICONEXCLAMATION;
+    enum class Style : std::uint8_t {
+        kInformation,    // OK, information icon: a run's summary, an import done
+        kExclamation,    // OK, exclamation icon: a refusal or a failure to save
+        kStop,           // OK, stop icon: an error of the bank or the connection
+        kYesNoQuestion,  // Yes and No, question icon
+    };
 
     // Shows the box; true when the answer is OK or Yes.
     virtual bool ShowMessage(Owner owner, std::wstring_view text, res::StringId caption,
-                             ui::UINT style) = 0;
+                             Style style) = 0;
 
   protected:
     ~MOnlineMessages() = default;

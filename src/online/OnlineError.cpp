@@ -59,5 +59,5 @@ void ShowOnlineError(MOnlineMessages& messages, MOnlineMessages::Owner owner, in
                      const char* message) {
     if (code == ofx::kErrorCancelled) return;
     messages.ShowMessage(owner, OnlineErrorText(code, message), res::IDS_OFX_ERROR_CAPTION,
-                         ui::MB_OK | ui::MB_ICONSTOP);
+                         MOnlineMessages::Style::kStop);
 }

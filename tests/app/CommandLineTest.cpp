@@ -247,6 +247,20 @@ TEST_F(CommandLine, ReportsAndBudgetsAsTheEngineBuildsThem) {
     }
 }
 
+TEST_F(CommandLine, AddTakesWhatAKnownPayeeRemembers) {
+    Do({"add", "Checking", "--amount", "-82.15", "--payee", "Corner Shop", "--category",
+        "Groceries", "--class", "Personal", "--memo", "weekly", "--date", "2027-07-03"});
+    // Category and class left out come from the payee; the memo given stays.
+    Do({"add", "Checking", "--amount", "-12.50", "--payee", "corner shop", "--memo", "milk",
+        "--date", "2027-07-04"});
+    EXPECT_EQ(Do({"export", "Checking", "--format", "csv"}).out,
+              "Date,Check number,Type,Payee,Category,Class,Memo,Amount,State,Balance\r\n"
+              "2027-07-03,,Check #,Corner Shop,Groceries,Personal,weekly,-82.15,Uncleared,"
+              "-82.15\r\n"
+              "2027-07-04,,Check #,corner shop,Groceries,Personal,milk,-12.50,Uncleared,"
+              "-94.65\r\n");
+}
+
 TEST_F(CommandLine, RefusedInputSaysWhyAndChangesNoByte) {
     Do({"add", "Checking", "--amount", "1"});  // makes the folder with its first accounts
     const auto before = Snapshot();
@@ -276,6 +290,8 @@ TEST_F(CommandLine, RefusedInputSaysWhyAndChangesNoByte) {
          "A split transaction cannot be entered from the command line."},
         {{"add", "Checking", "--amount", "-5", "--category", "[Checking]"},
          "You cant transfer to and from the same account."},
+        {{"add", "Checking", "--amount", "-5", "--category", "[Checking]", "--payee", "Newcomer"},
+         "You cant transfer to and from the same account."},  // and no payee made
         {{"add", "Checking", "--amount", "-5", "--class", "Hobby"},
          "There is no class named \"Hobby\"."},
         {{"add", "Checking", "--amount", "-5", "--state", "done"},

@@ -389,6 +389,11 @@ TEST(AccountList, TotalsInTheHomeCurrency) {
 
     EXPECT_EQ(list->ConvertToHome(-1001, 2), -1501);  // truncated toward zero
     EXPECT_EQ(list->ConvertToHome(1001, 1), 1001);
+    // The total multiplies hundredths, a conversion goes through units (see ConvertAtRate).
+    pound.SetRate(1.0);
+    list->At(0)->SetBalanceTo(CCVAccount::kBalanceCurrent, 29);
+    EXPECT_EQ(list->GetTotalBalance(CCVAccount::kBalanceCurrent), 29 + 2000 - 333);
+    EXPECT_EQ(list->ConvertToHome(29, 2), 28);
     pound.SetRate(0);
     EXPECT_EQ(list->ConvertToHome(1001, 2), 1001);
     pound.SetRate(1e300);

@@ -87,6 +87,8 @@ TEST_F(AccountOperations, ConversionRatesGoThroughTheHomeCurrency) {
     savings->Record().SetCurrency(2);
     EXPECT_EQ(ops.ConvertBetweenAccounts(*checking, *savings, -1001), -500);  // toward zero
     EXPECT_EQ(ops.ConvertBetweenAccounts(*savings, *checking, 1001), 2002);
+    currencies.FindByNumber(2)->SetRate(1.0);  // through units, as every twin was made
+    EXPECT_EQ(ops.ConvertBetweenAccounts(*checking, *savings, 29), 28);
     savings->Record().SetCurrency(200);  // unknown: unchanged
     EXPECT_EQ(ops.ConvertBetweenAccounts(*checking, *savings, 1001), 1001);
 }

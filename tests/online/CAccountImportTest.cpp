@@ -112,6 +112,7 @@ TEST_F(AccountImportTest, NamesANewAccountCannotTake) {
     for (const Case& c : cases) {
         const CAccountImport::Outcome outcome = Import().ImportNow(0, nullptr, c.name);
         EXPECT_EQ(outcome.message, c.message) << c.name;
+        EXPECT_EQ(outcome.style, MOnlineMessages::Style::kExclamation) << c.name;
         EXPECT_TRUE(outcome.result == 1 && outcome.itemsLeft) << c.name;
     }
     // Nothing changed: the accounts, their files, the pending item and its file.
@@ -131,7 +132,7 @@ TEST_F(AccountImportTest, NewAccountHasTheSourceSettingsAndOnlyItsTransactionsBa
     const CAccountImport::Outcome outcome = Import().ImportNow(0, nullptr, "Travel Card");
     EXPECT_EQ(outcome.result, 0);
     EXPECT_EQ(outcome.message, res::IDS_IMPORT_DONE);
-    EXPECT_EQ(outcome.style, ui::MB_OK | ui::MB_ICONINFORMATION);
+    EXPECT_EQ(outcome.style, MOnlineMessages::Style::kInformation);
     EXPECT_FALSE(outcome.itemsLeft);  // the last item: the screen closes
     EXPECT_EQ(m_pending.Count(), 0u);
     EXPECT_FALSE(sys::PathExists(m_imports.File("Visa.cvl")));
@@ -197,6 +198,7 @@ TEST_F(AccountImportTest, IntoAnAccountWithAMatchWithinSevenDays) {
         for (CCVAccount* target : {checking, static_cast<CCVAccount*>(nullptr)}) {
             const CAccountImport::Outcome outcome = Import().ImportNow(0, target, "New Card");
             EXPECT_EQ(outcome.message, res::IDS_IMPORT_NOT_SAVED);
+            EXPECT_EQ(outcome.style, MOnlineMessages::Style::kExclamation);
             EXPECT_TRUE(outcome.result == 1 && outcome.itemsLeft);
         }
     }

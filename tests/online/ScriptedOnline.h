@@ -40,7 +40,7 @@ class ScriptedOnline : public MOnlineProgress, public MPasswordPrompt, public MO
 
     // "<owner> <icon> <caption>: <text>"; answers with the next scripted answer (else No/OK).
     bool ShowMessage(Owner owner, std::wstring_view text, res::StringId caption,
-                     ui::UINT style) override {
+                     Style style) override {
         events.push_back(std::string(owner == kOwnerProgress ? "progress " : "caller ") +
                          Icon(style) + " " + sys::WideToAnsi(res::LoadString(caption)) + ": " +
                          sys::WideToAnsi(text));
@@ -58,13 +58,18 @@ class ScriptedOnline : public MOnlineProgress, public MPasswordPrompt, public MO
     int steps = 0;
 
   private:
-    static std::string Icon(ui::UINT style) {
-        const ui::UINT icon = style & ui::MB_ICONMASK;
-        if ((style & ui::MB_TYPEMASK) == ui::MB_YESNO)
-            return icon == ui::MB_ICONQUESTION ? "yes/no" : "?";
-        if (icon == ui::MB_ICONSTOP) return "stop";
-        if (icon == ui::MB_ICONEXCLAMATION) return "exclamation";
-        return icon == ui::MB_ICONINFORMATION ? "information" : "?";
+    static std::string Icon(Style style) {
+        switch (style) {
+            case Style::kInformation:
+                return "information";
+            case Style::kExclamation:
+                return "exclamation";
+            case Style::kStop:
+                return "stop";
+            case Style::kYesNoQuestion:
+                return "yes/no";
+        }
+        return "?";
     }
 };
 
