@@ -1,9 +1,7 @@
+#include "UiTestSupport.h"
 #include "platform/ui/CDatePicker.h"
 #include "platform/ui/CEdit.h"
-#include "platform/ui/CListView.h"
 #include "platform/ui/CSpinner.h"
-#include "platform/ui/SysColors.h"
-#include "UiTestSupport.h"
 
 namespace ui_test {
 namespace {
@@ -83,89 +81,6 @@ TEST_F(ControlsTest, SpinnerStepsWithLeftAndRightWrapsAndNotifies) {
     m_screen.RunUntilIdle();
     EXPECT_EQ(spinner->GetCurSel(), 0);
     EXPECT_TRUE(Messages(WM_CV_VALUE_CHANGED).empty());
-}
-
-class ListViewTest : public UiTest {
-protected:
-    void SetUp() override {
-        m_view = CreateView();
-        m_list = CreateChild(L"SysListView32", m_view, kFieldId, 0, RECT{0, 0, 30, 5});
-        m_control = GetControl<CListView>(m_list);
-        m_control->InsertColumn(0, L"Account", 20);
-        m_control->InsertColumn(1, L"Amount", 10, LVCFMT_RIGHT);
-        for (int i = 0; i < 6; ++i) {
-            const int row = m_control->InsertItem(i, L"Account " + std::to_wstring(i), i * 10);
-            m_control->SetItemText(row, 1, std::to_wstring(i * 100));
-        }
-        SetFocus(m_list);
-        ClearLog();
-    }
-    std::vector<Logged> Notifications(UINT code) const {
-        std::vector<Logged> found;
-        for (const Logged& entry : Messages(WM_NOTIFY)) {
-            if (entry.code == code) found.push_back(entry);
-        }
-        return found;
-    }
-
-    HWND m_view = nullptr;
-    HWND m_list = nullptr;
-    CListView* m_control = nullptr;
-};
-
-TEST_F(ListViewTest, KeysSelectScrollAndActivateWithNotifications) {
-    for (int i = 0; i < 5; ++i) m_screen.TypeKey(VK_DOWN);
-    m_screen.TypeKey(VK_RETURN);
-    m_screen.RunUntilIdle();
-
-    EXPECT_EQ(m_control->GetSelection(), 4);
-    // Four rows fit under the header, so the list has scrolled by one.
-    EXPECT_EQ(m_control->GetTopIndex(), 1);
-    const auto keys = Notifications(LVN_KEYDOWN);
-    ASSERT_EQ(keys.size(), 6u);
-    EXPECT_EQ(keys.back().item, static_cast<int>(VK_RETURN));
-    const auto activated = Notifications(LVN_ITEMACTIVATE);
-    ASSERT_EQ(activated.size(), 1u);
-    EXPECT_EQ(activated[0].item, 4);
-    std::vector<int> selected;
-    for (const Logged& change : Notifications(LVN_ITEMCHANGED)) {
-        if (change.item >= 0) selected.push_back(change.item);
-    }
-    EXPECT_EQ(selected, (std::vector<int>{0, 1, 2, 3, 4}));
-    // The list keeps up and down: the main loop's rule leaves them with it.
-    MSG down{m_list, WM_KEYDOWN, VK_DOWN, 0, 0, POINT{}};
-    EXPECT_FALSE(MoveArrowKeyToParent(down));
-    EXPECT_EQ(down.hwnd, m_list);
-    // The selected row is highlighted, the amount right-aligned.
-    const std::wstring row = m_screen.Line(1 + 1 + 3);
-    EXPECT_EQ(row.substr(0, 9), L"Account 4");
-    EXPECT_EQ(row.substr(26, 3), L"400");
-    EXPECT_EQ(m_screen.CellAt(0, 5).bg, GetSysColor(COLOR_HIGHLIGHT));
-}
-
-TEST_F(ListViewTest, TapsOnHeaderAndRows) {
-    m_screen.Tap(22, 1);  // the "Amount" header
-    m_screen.Tap(3, 3);   // the second row: selects
-    m_screen.Tap(3, 3);   // again: activates
-    m_screen.RunUntilIdle();
-    const auto clicks = Notifications(LVN_COLUMNCLICK);
-    ASSERT_EQ(clicks.size(), 1u);
-    EXPECT_EQ(clicks[0].item, 1);
-    EXPECT_EQ(m_control->GetSelection(), 1);
-    ASSERT_EQ(Notifications(LVN_ITEMACTIVATE).size(), 1u);
-    EXPECT_EQ(m_control->GetItemData(1), 10);
-}
-
-TEST_F(ListViewTest, OwnerDrawnRowsAreMeasuredAndDrawnByTheParent) {
-    const HWND list = CreateChild(L"SysListView32", m_view, kFieldId + 1,
-                                  LVS_OWNERDRAWFIXED | LVS_NOCOLUMNHEADER, RECT{0, 6, 30, 9});
-    GetControl<CListView>(list)->InsertItem(0, L"x");
-    GetControl<CListView>(list)->InsertItem(1, L"y");
-    m_screen.RunUntilIdle();
-    ASSERT_EQ(Messages(WM_MEASUREITEM).size(), 1u);
-    const auto drawn = Messages(WM_DRAWITEM);
-    ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(drawn[0].wParam, static_cast<WPARAM>(kFieldId + 1));
 }
 
 TEST_F(ControlsTest, DatePickerTypesPartsAndKeepsTheDayInTheMonth) {
