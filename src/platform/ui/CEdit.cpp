@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/sys/CodePage.h"
 #include "platform/ui/WindowApi.h"
 
 namespace ui {
@@ -27,6 +28,8 @@ void CEdit::Changed() {
 bool CEdit::Insert(wchar_t ch) {
     if ((Style() & ES_READONLY) != 0) return false;
     if ((Style() & ES_NUMBER) != 0 && (ch < L'0' || ch > L'9')) return false;
+    // Text is stored in Windows-1252: what it cannot hold would come back as '?'.
+    if (!sys::IsAnsiChar(ch)) return false;
     std::wstring text = GetWindowText(Handle());
     if (static_cast<int>(text.size()) >= m_limit) return false;
     m_caret = std::clamp(m_caret, 0, static_cast<int>(text.size()));

@@ -6,7 +6,9 @@
 
 // An edit field ("EDIT"): one line of text with a caret. It stops at its length limit
 // (EM_LIMITTEXT, 30000 unless set), shows '*' for every character when masked (ES_PASSWORD or
-// EM_SETPASSWORDCHAR), takes only digits with ES_NUMBER and nothing with ES_READONLY. The Back
+// EM_SETPASSWORDCHAR), takes only digits with ES_NUMBER and nothing with ES_READONLY. It refuses
+// a typed character that Windows-1252, the code page of stored text, lacks ('€' and 'é' are
+// taken, 'ł' and '中' are not); text set with WM_SETTEXT is kept as given. The Back
 // key erases the character before the caret. Every change the user makes notifies the parent
 // with WM_COMMAND EN_CHANGE and WM_CV_VALUE_CHANGED. The text is the window text.
 namespace ui {

@@ -53,6 +53,28 @@ TEST_F(ControlsTest, DigitsOnlyFieldRefusesOtherCharactersAndBackErases) {
     EXPECT_TRUE(Messages(WM_CV_VALUE_CHANGED).empty());
 }
 
+TEST_F(ControlsTest, EditRefusesTypedCharactersTheStoredCodePageLacks) {
+    const HWND view = CreateView();
+    const HWND edit = CreateChild(L"EDIT", view, kFieldId, 0, RECT{0, 0, 20, 1});
+    SetFocus(edit);
+    m_screen.TypeText(L"Zürich€");
+    m_screen.RunUntilIdle();
+    EXPECT_EQ(GetWindowText(edit), L"Zürich€");
+
+    SetWindowText(edit, L"");
+    ClearLog();
+    m_screen.TypeText(L"Łódź 中");  // Windows-1252 has ó, d and the blank, not Ł, ź or 中
+    m_screen.RunUntilIdle();
+    EXPECT_EQ(GetWindowText(edit), L"ód ");
+    EXPECT_EQ(GetControl<CEdit>(edit)->Caret(), 3);
+    EXPECT_EQ(Messages(WM_CV_VALUE_CHANGED).size(), 3u);  // a refused character tells nobody
+    EXPECT_EQ(m_screen.Line(1).substr(0, 3), L"ód ");
+
+    // Text a screen sets is its own business.
+    SetWindowText(edit, L"Łódź");
+    EXPECT_EQ(GetWindowText(edit), L"Łódź");
+}
+
 TEST_F(ControlsTest, SpinnerStepsWithLeftAndRightWrapsAndNotifies) {
     const HWND view = CreateView();
     const HWND spin = CreateChild(L"LISTBOX", view, kFieldId, 0, RECT{0, 0, 16, 1});
