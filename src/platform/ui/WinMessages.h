@@ -74,6 +74,7 @@ constexpr DWORD SS_CENTER = 0x1;
 constexpr DWORD SS_RIGHT = 0x2;
 
 // Edit fields.
+constexpr DWORD ES_MULTILINE = 0x0004;
 constexpr DWORD ES_PASSWORD = 0x0020;
 constexpr DWORD ES_READONLY = 0x0800;
 constexpr DWORD ES_NUMBER = 0x2000;

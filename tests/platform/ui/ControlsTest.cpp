@@ -75,6 +75,90 @@ TEST_F(ControlsTest, EditRefusesTypedCharactersTheStoredCodePageLacks) {
     EXPECT_EQ(GetWindowText(edit), L"Łódź");
 }
 
+TEST_F(ControlsTest, MultiLineEditWrapsAtBlanksAndMovesBetweenLines) {
+    const HWND view = CreateView();
+    const HWND edit = CreateChild(L"EDIT", view, kFieldId, ES_MULTILINE, RECT{0, 0, 10, 3});
+    SetWindowText(edit, L"Groceries for the week\nand a gift");
+    SetFocus(edit);
+    m_screen.RunUntilIdle();
+    // Five lines: "Groceries", "for the", "week", "and a", "gift"; the caret at the end shows
+    // the last three.
+    EXPECT_EQ(m_screen.Line(1).substr(0, 10), L"week      ");
+    EXPECT_EQ(m_screen.Line(2).substr(0, 10), L"and a     ");
+    EXPECT_EQ(m_screen.Line(3).substr(0, 5), L"gift ");
+
+    ClearLog();
+    CEdit* control = GetControl<CEdit>(edit);
+    const std::vector<int> expected = {27, 22, 14, 4};  // column 4 of each line up, or its end
+    for (int caret : expected) {
+        m_screen.TypeKey(VK_UP);
+        m_screen.RunUntilIdle();
+        EXPECT_EQ(control->Caret(), caret);
+    }
+    EXPECT_EQ(m_screen.Line(1).substr(0, 10), L"Groceries ");
+    EXPECT_TRUE(Messages(WM_KEYDOWN).empty()) << "the field kept the keys";
+    m_screen.TypeKey(VK_UP);  // past the first line: the parent's, to move to another field
+    for (int i = 0; i < 4; ++i) m_screen.TypeKey(VK_DOWN);
+    m_screen.RunUntilIdle();
+    EXPECT_EQ(control->Caret(), 33);
+    m_screen.TypeKey(VK_DOWN);  // past the last line
+    m_screen.RunUntilIdle();
+    const auto passed = Messages(WM_KEYDOWN);
+    ASSERT_EQ(passed.size(), 2u);
+    EXPECT_EQ(passed[0].hwnd, view);
+    EXPECT_EQ(passed[0].wParam, static_cast<WPARAM>(VK_UP));
+    EXPECT_EQ(passed[1].wParam, static_cast<WPARAM>(VK_DOWN));
+}
+
+TEST_F(ControlsTest, MultiLineEditBreaksAWordLongerThanTheField) {
+    const HWND view = CreateView();
+    const HWND edit = CreateChild(L"EDIT", view, kFieldId, ES_MULTILINE, RECT{0, 0, 4, 3});
+    SetWindowText(edit, L"abcdefgh");
+    SetFocus(edit);
+    m_screen.RunUntilIdle();
+    // Three characters a row: the fourth column is the caret's, after the last one.
+    EXPECT_EQ(m_screen.Line(1).substr(0, 4), L"abc ");
+    EXPECT_EQ(m_screen.Line(2).substr(0, 4), L"def ");
+    EXPECT_EQ(m_screen.Line(3).substr(0, 3), L"gh ");
+    CEdit* control = GetControl<CEdit>(edit);
+    const std::pair<unsigned, int> steps[] = {
+        {VK_UP, 5},                  // column 2 of "def"
+        {VK_HOME, 3},                // its first character
+        {VK_END, 5},                 // its last: 6 would be the start of "gh"
+        {VK_UP, 2},                  // column 2 of "abc"
+        {VK_DOWN, 5}, {VK_DOWN, 8},  // the end of the text
+    };
+    for (const auto& [key, caret] : steps) {
+        m_screen.TypeKey(key);
+        m_screen.RunUntilIdle();
+        EXPECT_EQ(control->Caret(), caret) << key;
+    }
+}
+
+TEST_F(ControlsTest, ArrowRuleLeavesTheArrowsWithControlsThatKeepThem) {
+    static const bool registered = RegisterClass(
+        L"ArrowKeeper", [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message == WM_GETDLGCODE) return DLGC_WANTARROWS;
+            return DefWindowProc(hwnd, message, wParam, lParam);
+        });
+    ASSERT_TRUE(registered);
+    const HWND view = CreateView();
+    const RECT rect{0, 0, 10, 1};
+    const auto moved = [](HWND hwnd, unsigned vk) {
+        MSG msg{hwnd, WM_KEYDOWN, vk, 0, 0, POINT{}};
+        return MoveArrowKeyToParent(msg) && msg.hwnd != hwnd;
+    };
+    EXPECT_TRUE(moved(CreateChild(L"EDIT", view, 1, 0, rect), VK_DOWN));
+    EXPECT_TRUE(moved(CreateChild(L"LISTBOX", view, 2, 0, rect), VK_UP));  // no drop-down
+    EXPECT_TRUE(moved(CreateChild(L"BUTTON", view, 3, BS_AUTOCHECKBOX, rect), VK_DOWN));
+    const HWND multiLine = CreateChild(L"EDIT", view, 4, ES_MULTILINE, RECT{0, 0, 10, 3});
+    EXPECT_FALSE(moved(multiLine, VK_DOWN));
+    EXPECT_FALSE(moved(multiLine, VK_UP));
+    EXPECT_FALSE(moved(CreateChild(L"SysListView32", view, 5, 0, rect), VK_DOWN));
+    // Decided by asking the window, whatever its class.
+    EXPECT_FALSE(moved(CreateChild(L"ArrowKeeper", view, 6, 0, rect), VK_UP));
+}
+
 TEST_F(ControlsTest, SpinnerStepsWithLeftAndRightWrapsAndNotifies) {
     const HWND view = CreateView();
     const HWND spin = CreateChild(L"LISTBOX", view, kFieldId, 0, RECT{0, 0, 16, 1});
