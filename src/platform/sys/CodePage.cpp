@@ -16,12 +16,20 @@ constexpr std::array<char32_t, 32> kHighControls = {
 
 constexpr wchar_t kReplacement = 0xFFFD;
 
-char ToAnsi(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+constexpr int kNoByte = -1;
+
+// The byte of `c` in the code page, or kNoByte.
+int AnsiByteOf(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
+        if (kHighControls[i] == c) return static_cast<int>(0x80 + i);
     }
-    return '?';
+    return kNoByte;
+}
+
+char ToAnsi(char32_t c) {
+    const int byte = AnsiByteOf(c);
+    return byte == kNoByte ? '?' : static_cast<char>(byte);
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -115,6 +123,10 @@ std::string WideToUtf8(std::wstring_view text) {
     out.reserve(text.size());
     for (wchar_t c : text) AppendUtf8(out, static_cast<char32_t>(c));
     return out;
+}
+
+bool IsAnsiChar(wchar_t ch) {
+    return AnsiByteOf(static_cast<char32_t>(ch)) != kNoByte;
 }
 
 std::string AnsiToUtf8(std::string_view text) { return WideToUtf8(AnsiToWide(text)); }

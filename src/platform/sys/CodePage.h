@@ -17,6 +17,9 @@ std::wstring AnsiToWide(std::string_view text);
 // Unicode to Windows-1252. A character the code page lacks becomes '?'.
 std::string WideToAnsi(std::wstring_view text);
 
+// Whether Windows-1252 has a byte for `ch`, so that WideToAnsi keeps it.
+bool IsAnsiChar(wchar_t ch);
+
 // UTF-8 to Unicode; an ill-formed sequence becomes U+FFFD.
 std::wstring Utf8ToWide(std::string_view text);
 

@@ -10,11 +10,23 @@ namespace {
 
 constexpr wchar_t kMoreAbove = L'▲';
 constexpr wchar_t kMoreBelow = L'▼';
+constexpr UINT kSelectedState = LVIS_SELECTED | LVIS_FOCUSED;
 
 }  // namespace
 
 bool CListView::HasHeader() const { return (Style() & LVS_NOCOLUMNHEADER) == 0; }
 bool CListView::IsOwnerDrawn() const { return (Style() & LVS_OWNERDRAWFIXED) != 0; }
+bool CListView::IsOwnerData() const {
+    return (Style() & LVS_OWNERDATA) != 0;
+}
+
+int CListView::GetItemCount() const {
+    return IsOwnerData() ? m_itemCount : static_cast<int>(m_rows.size());
+}
+
+int CListView::LastTopIndex() const {
+    return std::max(0, GetItemCount() - GetCountPerPage());
+}
 
 int CListView::InsertColumn(int index, const std::wstring& text, int width, int format) {
     const int at = (index < 0 || index > GetColumnCount()) ? GetColumnCount() : index;
@@ -39,6 +51,7 @@ bool CListView::SetColumnWidth(int column, int width) {
 }
 
 int CListView::InsertItem(int index, const std::wstring& text, LPARAM data) {
+    if (IsOwnerData()) return -1;
     const int at = (index < 0 || index > GetItemCount()) ? GetItemCount() : index;
     Row row;
     row.texts.push_back(text);
@@ -50,7 +63,7 @@ int CListView::InsertItem(int index, const std::wstring& text, LPARAM data) {
 }
 
 bool CListView::SetItemText(int item, int subItem, const std::wstring& text) {
-    if (item < 0 || item >= GetItemCount() || subItem < 0) return false;
+    if (IsOwnerData() || item < 0 || item >= GetItemCount() || subItem < 0) return false;
     auto& texts = m_rows[static_cast<std::size_t>(item)].texts;
     if (static_cast<int>(texts.size()) <= subItem) texts.resize(static_cast<std::size_t>(subItem) + 1);
     texts[static_cast<std::size_t>(subItem)] = text;
@@ -60,18 +73,26 @@ bool CListView::SetItemText(int item, int subItem, const std::wstring& text) {
 
 std::wstring CListView::GetItemText(int item, int subItem) const {
     if (item < 0 || item >= GetItemCount() || subItem < 0) return {};
+    if (IsOwnerData()) {
+        NMLVDISPINFO info;
+        info.hdr.code = LVN_GETDISPINFO;
+        info.iItem = item;
+        info.iSubItem = subItem;
+        NotifyParent(info.hdr);
+        return std::move(info.text);
+    }
     const auto& texts = m_rows[static_cast<std::size_t>(item)].texts;
     return subItem < static_cast<int>(texts.size()) ? texts[static_cast<std::size_t>(subItem)]
                                                     : std::wstring{};
 }
 
 LPARAM CListView::GetItemData(int item) const {
-    if (item < 0 || item >= GetItemCount()) return 0;
+    if (IsOwnerData() || item < 0 || item >= GetItemCount()) return 0;
     return m_rows[static_cast<std::size_t>(item)].data;
 }
 
 bool CListView::DeleteItem(int item) {
-    if (item < 0 || item >= GetItemCount()) return false;
+    if (IsOwnerData() || item < 0 || item >= GetItemCount()) return false;
     m_rows.erase(m_rows.begin() + item);
     if (m_selected == item) m_selected = -1;
     else if (m_selected > item) --m_selected;
@@ -82,9 +103,32 @@ bool CListView::DeleteItem(int item) {
 
 void CListView::DeleteAllItems() {
     m_rows.clear();
+    m_itemCount = 0;
     m_selected = -1;
     m_top = 0;
     Invalidate();
+}
+
+bool CListView::SetItemCount(int count) {
+    if (!IsOwnerData() || count < 0) return false;
+    m_itemCount = count;
+    const int previous = m_selected;
+    m_selected = std::min(m_selected, count - 1);
+    m_top = std::min(m_top, LastTopIndex());
+    Invalidate();
+    if (m_selected == previous) return true;
+    if (m_selected >= 0)
+        SendItemChanged(m_selected, 0, kSelectedState);
+    else
+        SendItemChanged(-1, kSelectedState, 0);
+    return true;
+}
+
+bool CListView::SetTopIndex(int top) {
+    if (top < 0 || top >= GetItemCount()) return false;
+    m_top = std::min(top, LastTopIndex());
+    Invalidate();
+    return true;
 }
 
 int CListView::GetCountPerPage() const {
@@ -120,7 +164,6 @@ bool CListView::SetSelection(int item) {
     m_selected = item;
     EnsureVisible(item);
     Invalidate();
-    constexpr UINT kSelectedState = LVIS_SELECTED | LVIS_FOCUSED;
     if (previous >= 0) SendItemChanged(previous, kSelectedState, 0);
     if (item >= 0) SendItemChanged(item, 0, kSelectedState);
     return true;
@@ -257,14 +300,15 @@ void CListView::Paint(CDeviceContext& dc, const RECT& client) {
         }
     }
     const int page = GetCountPerPage();
-    m_top = std::clamp(m_top, 0, std::max(0, GetItemCount() - page));
-    for (int i = 0; i < page && m_top + i < GetItemCount(); ++i) {
+    const int count = GetItemCount();
+    m_top = std::clamp(m_top, 0, LastTopIndex());
+    for (int i = 0; i < page && m_top + i < count; ++i) {
         const int top = HeaderHeight() + i * m_rowHeight;
         PaintRow(dc, m_top + i, RECT{0, top, client.right, top + m_rowHeight});
     }
     dc.SetTextColor(GetSysColor(COLOR_GRAYTEXT));
     if (m_top > 0) dc.TextOut(client.right - 1, HeaderHeight(), std::wstring(1, kMoreAbove));
-    if (m_top + page < GetItemCount()) {
+    if (m_top + page < count) {
         dc.TextOut(client.right - 1, client.bottom - 1, std::wstring(1, kMoreBelow));
     }
 }

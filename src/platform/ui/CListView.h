@@ -11,6 +11,12 @@
 // LVN_KEYDOWN for every key first, LVN_ITEMCHANGED when the selection moves, LVN_ITEMACTIVATE on
 // the action key (or a tap on the selected row), LVN_COLUMNCLICK on a tap on a header.
 // The list keeps the arrow keys (WM_GETDLGCODE answers DLGC_WANTARROWS).
+//
+// With LVS_OWNERDATA the list is virtual: it holds only a count of rows (SetItemCount) and refuses
+// InsertItem, SetItemText and DeleteItem. Painting asks for the visible rows alone, through
+// WM_DRAWITEM when owner-drawn and otherwise through LVN_GETDISPINFO, once a cell; GetItemText
+// asks the same way and GetItemData answers 0. Keys, taps and scrolling work on the count, so a
+// move of the selection costs the same for ten rows or a million.
 namespace ui {
 
 enum ColumnFormat : int { LVCFMT_LEFT = 0, LVCFMT_RIGHT = 1, LVCFMT_CENTER = 2 };
@@ -28,13 +34,20 @@ public:
     LPARAM GetItemData(int item) const;
     bool DeleteItem(int item);
     void DeleteAllItems();
-    int GetItemCount() const { return static_cast<int>(m_rows.size()); }
+    int GetItemCount() const;
+    // LVS_OWNERDATA only (false otherwise, or for a negative count): sets the number of rows. The
+    // selection stays where it is while in range, else moves to the last row (-1 when the list
+    // is empty) with LVN_ITEMCHANGED for the new row (iItem -1 when none is left).
+    bool SetItemCount(int count);
 
     int GetSelection() const { return m_selected; }
     // Selects a row (-1: none), scrolls it into view and notifies LVN_ITEMCHANGED.
     bool SetSelection(int item);
     void EnsureVisible(int item);
     int GetTopIndex() const { return m_top; }
+    // Scrolls `top` to the first visible row, or as near as a full last page allows. False for a
+    // row that does not exist.
+    bool SetTopIndex(int top);
     int GetCountPerPage() const;
     int GetRowHeight() const { return m_rowHeight; }
 
@@ -55,6 +68,8 @@ private:
 
     bool HasHeader() const;
     bool IsOwnerDrawn() const;
+    bool IsOwnerData() const;
+    int LastTopIndex() const;  // the top row that shows the last page full
     int HeaderHeight() const { return HasHeader() ? 1 : 0; }
     void KeyDown(unsigned vk);
     void Tap(POINT point);
@@ -63,6 +78,7 @@ private:
 
     std::vector<Column> m_columns;
     std::vector<Row> m_rows;
+    int m_itemCount = 0;  // LVS_OWNERDATA: the rows the parent has
     int m_selected = -1;
     int m_top = 0;
     int m_rowHeight = 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/ui/WinTypes.h"
 
 // Message numbers, styles, notification codes and the records that messages point to. The
@@ -72,6 +74,7 @@ constexpr DWORD SS_CENTER = 0x1;
 constexpr DWORD SS_RIGHT = 0x2;
 
 // Edit fields.
+constexpr DWORD ES_MULTILINE = 0x0004;
 constexpr DWORD ES_PASSWORD = 0x0020;
 constexpr DWORD ES_READONLY = 0x0800;
 constexpr DWORD ES_NUMBER = 0x2000;
@@ -92,6 +95,9 @@ constexpr UINT LBN_SELCHANGE = 1;
 
 // List views.
 constexpr DWORD LVS_OWNERDRAWFIXED = 0x0400;
+// The list holds no rows, only their count (CListView::SetItemCount); the parent draws the
+// visible ones (LVS_OWNERDRAWFIXED) or gives their texts when asked (LVN_GETDISPINFO).
+constexpr DWORD LVS_OWNERDATA = 0x1000;
 constexpr DWORD LVS_NOCOLUMNHEADER = 0x4000;
 
 // WM_SIZE and WM_ACTIVATE codes.
@@ -112,6 +118,7 @@ struct NMHDR {
 enum NotifyCode : UINT {
     LVN_ITEMCHANGED = static_cast<UINT>(-101),
     LVN_COLUMNCLICK = static_cast<UINT>(-108),
+    LVN_GETDISPINFO = static_cast<UINT>(-150),
     LVN_KEYDOWN = static_cast<UINT>(-155),
     LVN_ITEMACTIVATE = static_cast<UINT>(-114),
     DTN_DATETIMECHANGE = static_cast<UINT>(-759),
@@ -141,6 +148,15 @@ struct NMITEMACTIVATE {
 struct NMLVKEYDOWN {
     NMHDR hdr;
     unsigned wVKey = 0;
+};
+
+// LVN_GETDISPINFO: a list with LVS_OWNERDATA asks its parent for the text of one cell; the parent
+// fills `text` (left empty, the cell shows blank).
+struct NMLVDISPINFO {
+    NMHDR hdr;
+    int iItem = 0;
+    int iSubItem = 0;
+    std::wstring text;
 };
 
 // Owner-drawn rows: WM_MEASUREITEM asks the parent for the row height, WM_DRAWITEM asks it to

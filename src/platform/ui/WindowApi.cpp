@@ -1,6 +1,5 @@
 #include "platform/ui/WindowApi.h"
 
-#include <cwctype>
 #include <utility>
 
 #include "platform/ui/CControl.h"
@@ -366,9 +365,9 @@ bool MoveArrowKeyToParent(MSG& msg) {
     if (msg.message != WM_KEYDOWN || (msg.wParam != VK_UP && msg.wParam != VK_DOWN)) return false;
     const HWND parent = GetParent(msg.hwnd);
     if (parent == nullptr) return false;
-    std::wstring name = GetClassName(msg.hwnd);
-    for (wchar_t& ch : name) ch = static_cast<wchar_t>(std::towlower(ch));
-    if (name == L"syslistview32") return false;
+    const LRESULT code =
+        SendMessage(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    if ((code & DLGC_WANTARROWS) != 0) return false;
     msg.hwnd = parent;
     return true;
 }

@@ -128,9 +128,11 @@ bool SetWindowProc(HWND hwnd, WNDPROC proc);
 
 namespace ui {
 
-// The main loop's rule for the arrow keys: WM_KEYDOWN of up or down aimed at a child window that
-// is not a list view ("SysListView32") is moved to the child's parent, which moves the focus
-// between its fields. Returns whether the message was moved.
+// The main loop's rule for the arrow keys: WM_KEYDOWN of up or down aimed at a child window is
+// moved to the child's parent, which moves the focus between its fields, unless the child keeps
+// the arrows for itself: it answers WM_GETDLGCODE (wParam the key, lParam the message) with
+// DLGC_WANTARROWS, as list views and multi-line edit fields do. Returns whether the message was
+// moved.
 bool MoveArrowKeyToParent(MSG& msg);
 
 }  // namespace ui

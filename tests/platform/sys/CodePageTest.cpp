@@ -20,6 +20,13 @@ TEST(CodePage, EveryByteSurvivesARoundTrip) {
 TEST(CodePage, CharactersTheCodePageLacksBecomeQuestionMarks) {
     EXPECT_EQ(sys::WideToAnsi(L"\u0416x\u4E2D\U0001F600"), "?x??");
     EXPECT_EQ(sys::Utf8ToAnsi("caf\xC3\xA9 \xD0\x96"), "caf\xE9 ?");
+    // Which characters it holds: the euro and the others of 80-9F, Latin-1 up to FF, no more.
+    for (wchar_t held : {L'?', L'\u20AC', L'\u0178', L'\u017E', L'\u00A0', L'\u00FF', L'\u0081'}) {
+        EXPECT_TRUE(sys::IsAnsiChar(held)) << static_cast<unsigned>(held);
+    }
+    for (wchar_t lacking : {L'\u0080', L'\u009F', L'\u0100', L'\u0141', L'\u4E2D', L'\U0001F600'}) {
+        EXPECT_FALSE(sys::IsAnsiChar(lacking)) << static_cast<unsigned>(lacking);
+    }
 }
 
 TEST(CodePage, Utf8RoundTripAndIllFormedInput) {

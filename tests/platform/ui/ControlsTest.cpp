@@ -1,9 +1,7 @@
+#include "UiTestSupport.h"
 #include "platform/ui/CDatePicker.h"
 #include "platform/ui/CEdit.h"
-#include "platform/ui/CListView.h"
 #include "platform/ui/CSpinner.h"
-#include "platform/ui/SysColors.h"
-#include "UiTestSupport.h"
 
 namespace ui_test {
 namespace {
@@ -55,6 +53,112 @@ TEST_F(ControlsTest, DigitsOnlyFieldRefusesOtherCharactersAndBackErases) {
     EXPECT_TRUE(Messages(WM_CV_VALUE_CHANGED).empty());
 }
 
+TEST_F(ControlsTest, EditRefusesTypedCharactersTheStoredCodePageLacks) {
+    const HWND view = CreateView();
+    const HWND edit = CreateChild(L"EDIT", view, kFieldId, 0, RECT{0, 0, 20, 1});
+    SetFocus(edit);
+    m_screen.TypeText(L"Zürich€");
+    m_screen.RunUntilIdle();
+    EXPECT_EQ(GetWindowText(edit), L"Zürich€");
+
+    SetWindowText(edit, L"");
+    ClearLog();
+    m_screen.TypeText(L"Łódź 中");  // Windows-1252 has ó, d and the blank, not Ł, ź or 中
+    m_screen.RunUntilIdle();
+    EXPECT_EQ(GetWindowText(edit), L"ód ");
+    EXPECT_EQ(GetControl<CEdit>(edit)->Caret(), 3);
+    EXPECT_EQ(Messages(WM_CV_VALUE_CHANGED).size(), 3u);  // a refused character tells nobody
+    EXPECT_EQ(m_screen.Line(1).substr(0, 3), L"ód ");
+
+    // Text a screen sets is its own business.
+    SetWindowText(edit, L"Łódź");
+    EXPECT_EQ(GetWindowText(edit), L"Łódź");
+}
+
+TEST_F(ControlsTest, MultiLineEditWrapsAtBlanksAndMovesBetweenLines) {
+    const HWND view = CreateView();
+    const HWND edit = CreateChild(L"EDIT", view, kFieldId, ES_MULTILINE, RECT{0, 0, 10, 3});
+    SetWindowText(edit, L"Groceries for the week\nand a gift");
+    SetFocus(edit);
+    m_screen.RunUntilIdle();
+    // Five lines: "Groceries", "for the", "week", "and a", "gift"; the caret at the end shows
+    // the last three.
+    EXPECT_EQ(m_screen.Line(1).substr(0, 10), L"week      ");
+    EXPECT_EQ(m_screen.Line(2).substr(0, 10), L"and a     ");
+    EXPECT_EQ(m_screen.Line(3).substr(0, 5), L"gift ");
+
+    ClearLog();
+    CEdit* control = GetControl<CEdit>(edit);
+    const std::vector<int> expected = {27, 22, 14, 4};  // column 4 of each line up, or its end
+    for (int caret : expected) {
+        m_screen.TypeKey(VK_UP);
+        m_screen.RunUntilIdle();
+        EXPECT_EQ(control->Caret(), caret);
+    }
+    EXPECT_EQ(m_screen.Line(1).substr(0, 10), L"Groceries ");
+    EXPECT_TRUE(Messages(WM_KEYDOWN).empty()) << "the field kept the keys";
+    m_screen.TypeKey(VK_UP);  // past the first line: the parent's, to move to another field
+    for (int i = 0; i < 4; ++i) m_screen.TypeKey(VK_DOWN);
+    m_screen.RunUntilIdle();
+    EXPECT_EQ(control->Caret(), 33);
+    m_screen.TypeKey(VK_DOWN);  // past the last line
+    m_screen.RunUntilIdle();
+    const auto passed = Messages(WM_KEYDOWN);
+    ASSERT_EQ(passed.size(), 2u);
+    EXPECT_EQ(passed[0].hwnd, view);
+    EXPECT_EQ(passed[0].wParam, static_cast<WPARAM>(VK_UP));
+    EXPECT_EQ(passed[1].wParam, static_cast<WPARAM>(VK_DOWN));
+}
+
+TEST_F(ControlsTest, MultiLineEditBreaksAWordLongerThanTheField) {
+    const HWND view = CreateView();
+    const HWND edit = CreateChild(L"EDIT", view, kFieldId, ES_MULTILINE, RECT{0, 0, 4, 3});
+    SetWindowText(edit, L"abcdefgh");
+    SetFocus(edit);
+    m_screen.RunUntilIdle();
+    // Three characters a row: the fourth column is the caret's, after the last one.
+    EXPECT_EQ(m_screen.Line(1).substr(0, 4), L"abc ");
+    EXPECT_EQ(m_screen.Line(2).substr(0, 4), L"def ");
+    EXPECT_EQ(m_screen.Line(3).substr(0, 3), L"gh ");
+    CEdit* control = GetControl<CEdit>(edit);
+    const std::pair<unsigned, int> steps[] = {
+        {VK_UP, 5},                  // column 2 of "def"
+        {VK_HOME, 3},                // its first character
+        {VK_END, 5},                 // its last: 6 would be the start of "gh"
+        {VK_UP, 2},                  // column 2 of "abc"
+        {VK_DOWN, 5}, {VK_DOWN, 8},  // the end of the text
+    };
+    for (const auto& [key, caret] : steps) {
+        m_screen.TypeKey(key);
+        m_screen.RunUntilIdle();
+        EXPECT_EQ(control->Caret(), caret) << key;
+    }
+}
+
+TEST_F(ControlsTest, ArrowRuleLeavesTheArrowsWithControlsThatKeepThem) {
+    static const bool registered = RegisterClass(
+        L"ArrowKeeper", [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message == WM_GETDLGCODE) return DLGC_WANTARROWS;
+            return DefWindowProc(hwnd, message, wParam, lParam);
+        });
+    ASSERT_TRUE(registered);
+    const HWND view = CreateView();
+    const RECT rect{0, 0, 10, 1};
+    const auto moved = [](HWND hwnd, unsigned vk) {
+        MSG msg{hwnd, WM_KEYDOWN, vk, 0, 0, POINT{}};
+        return MoveArrowKeyToParent(msg) && msg.hwnd != hwnd;
+    };
+    EXPECT_TRUE(moved(CreateChild(L"EDIT", view, 1, 0, rect), VK_DOWN));
+    EXPECT_TRUE(moved(CreateChild(L"LISTBOX", view, 2, 0, rect), VK_UP));  // no drop-down
+    EXPECT_TRUE(moved(CreateChild(L"BUTTON", view, 3, BS_AUTOCHECKBOX, rect), VK_DOWN));
+    const HWND multiLine = CreateChild(L"EDIT", view, 4, ES_MULTILINE, RECT{0, 0, 10, 3});
+    EXPECT_FALSE(moved(multiLine, VK_DOWN));
+    EXPECT_FALSE(moved(multiLine, VK_UP));
+    EXPECT_FALSE(moved(CreateChild(L"SysListView32", view, 5, 0, rect), VK_DOWN));
+    // Decided by asking the window, whatever its class.
+    EXPECT_FALSE(moved(CreateChild(L"ArrowKeeper", view, 6, 0, rect), VK_UP));
+}
+
 TEST_F(ControlsTest, SpinnerStepsWithLeftAndRightWrapsAndNotifies) {
     const HWND view = CreateView();
     const HWND spin = CreateChild(L"LISTBOX", view, kFieldId, 0, RECT{0, 0, 16, 1});
@@ -83,89 +187,6 @@ TEST_F(ControlsTest, SpinnerStepsWithLeftAndRightWrapsAndNotifies) {
     m_screen.RunUntilIdle();
     EXPECT_EQ(spinner->GetCurSel(), 0);
     EXPECT_TRUE(Messages(WM_CV_VALUE_CHANGED).empty());
-}
-
-class ListViewTest : public UiTest {
-protected:
-    void SetUp() override {
-        m_view = CreateView();
-        m_list = CreateChild(L"SysListView32", m_view, kFieldId, 0, RECT{0, 0, 30, 5});
-        m_control = GetControl<CListView>(m_list);
-        m_control->InsertColumn(0, L"Account", 20);
-        m_control->InsertColumn(1, L"Amount", 10, LVCFMT_RIGHT);
-        for (int i = 0; i < 6; ++i) {
-            const int row = m_control->InsertItem(i, L"Account " + std::to_wstring(i), i * 10);
-            m_control->SetItemText(row, 1, std::to_wstring(i * 100));
-        }
-        SetFocus(m_list);
-        ClearLog();
-    }
-    std::vector<Logged> Notifications(UINT code) const {
-        std::vector<Logged> found;
-        for (const Logged& entry : Messages(WM_NOTIFY)) {
-            if (entry.code == code) found.push_back(entry);
-        }
-        return found;
-    }
-
-    HWND m_view = nullptr;
-    HWND m_list = nullptr;
-    CListView* m_control = nullptr;
-};
-
-TEST_F(ListViewTest, KeysSelectScrollAndActivateWithNotifications) {
-    for (int i = 0; i < 5; ++i) m_screen.TypeKey(VK_DOWN);
-    m_screen.TypeKey(VK_RETURN);
-    m_screen.RunUntilIdle();
-
-    EXPECT_EQ(m_control->GetSelection(), 4);
-    // Four rows fit under the header, so the list has scrolled by one.
-    EXPECT_EQ(m_control->GetTopIndex(), 1);
-    const auto keys = Notifications(LVN_KEYDOWN);
-    ASSERT_EQ(keys.size(), 6u);
-    EXPECT_EQ(keys.back().item, static_cast<int>(VK_RETURN));
-    const auto activated = Notifications(LVN_ITEMACTIVATE);
-    ASSERT_EQ(activated.size(), 1u);
-    EXPECT_EQ(activated[0].item, 4);
-    std::vector<int> selected;
-    for (const Logged& change : Notifications(LVN_ITEMCHANGED)) {
-        if (change.item >= 0) selected.push_back(change.item);
-    }
-    EXPECT_EQ(selected, (std::vector<int>{0, 1, 2, 3, 4}));
-    // The list keeps up and down: the main loop's rule leaves them with it.
-    MSG down{m_list, WM_KEYDOWN, VK_DOWN, 0, 0, POINT{}};
-    EXPECT_FALSE(MoveArrowKeyToParent(down));
-    EXPECT_EQ(down.hwnd, m_list);
-    // The selected row is highlighted, the amount right-aligned.
-    const std::wstring row = m_screen.Line(1 + 1 + 3);
-    EXPECT_EQ(row.substr(0, 9), L"Account 4");
-    EXPECT_EQ(row.substr(26, 3), L"400");
-    EXPECT_EQ(m_screen.CellAt(0, 5).bg, GetSysColor(COLOR_HIGHLIGHT));
-}
-
-TEST_F(ListViewTest, TapsOnHeaderAndRows) {
-    m_screen.Tap(22, 1);  // the "Amount" header
-    m_screen.Tap(3, 3);   // the second row: selects
-    m_screen.Tap(3, 3);   // again: activates
-    m_screen.RunUntilIdle();
-    const auto clicks = Notifications(LVN_COLUMNCLICK);
-    ASSERT_EQ(clicks.size(), 1u);
-    EXPECT_EQ(clicks[0].item, 1);
-    EXPECT_EQ(m_control->GetSelection(), 1);
-    ASSERT_EQ(Notifications(LVN_ITEMACTIVATE).size(), 1u);
-    EXPECT_EQ(m_control->GetItemData(1), 10);
-}
-
-TEST_F(ListViewTest, OwnerDrawnRowsAreMeasuredAndDrawnByTheParent) {
-    const HWND list = CreateChild(L"SysListView32", m_view, kFieldId + 1,
-                                  LVS_OWNERDRAWFIXED | LVS_NOCOLUMNHEADER, RECT{0, 6, 30, 9});
-    GetControl<CListView>(list)->InsertItem(0, L"x");
-    GetControl<CListView>(list)->InsertItem(1, L"y");
-    m_screen.RunUntilIdle();
-    ASSERT_EQ(Messages(WM_MEASUREITEM).size(), 1u);
-    const auto drawn = Messages(WM_DRAWITEM);
-    ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(drawn[0].wParam, static_cast<WPARAM>(kFieldId + 1));
 }
 
 TEST_F(ControlsTest, DatePickerTypesPartsAndKeepsTheDayInTheMonth) {

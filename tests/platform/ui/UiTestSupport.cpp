@@ -22,7 +22,13 @@ ui::LRESULT LoggingProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam, ui::
         } else if (header->code == ui::LVN_ITEMCHANGED) {
             const auto* change = reinterpret_cast<const ui::NMLISTVIEW*>(lParam);
             entry.item = (change->uNewState & ui::LVIS_SELECTED) != 0 ? change->iItem : -1;
+        } else if (header->code == ui::LVN_GETDISPINFO) {
+            auto* info = reinterpret_cast<ui::NMLVDISPINFO*>(lParam);
+            entry.item = info->iItem;
+            info->text = DisplayText(info->iItem, info->iSubItem);
         }
+    } else if (message == ui::WM_DRAWITEM) {
+        entry.item = static_cast<int>(reinterpret_cast<const ui::DRAWITEMSTRUCT*>(lParam)->itemID);
     }
     {
         std::lock_guard lock(g_mutex);
@@ -32,6 +38,10 @@ ui::LRESULT LoggingProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam, ui::
 }
 
 }  // namespace
+
+std::wstring DisplayText(int item, int subItem) {
+    return L"Row " + std::to_wstring(item) + L"." + std::to_wstring(subItem);
+}
 
 UiTest::UiTest() {
     static const bool registered = ui::RegisterClass(L"TestView", LoggingProc);

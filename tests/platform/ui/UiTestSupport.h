@@ -17,8 +17,11 @@ struct Logged {
     ui::WPARAM wParam = 0;
     ui::LPARAM lParam = 0;
     ui::UINT code = 0;  // WM_NOTIFY: the notification code
-    int item = -1;      // WM_NOTIFY: the row or column; LVN_KEYDOWN: the key
+    int item = -1;      // WM_NOTIFY: the row or column; LVN_KEYDOWN: the key; WM_DRAWITEM: the row
 };
+
+// What a test window answers to LVN_GETDISPINFO for a cell: "Row 12.1".
+std::wstring DisplayText(int item, int subItem);
 
 // A headless screen of 40 x 12 and windows of class "TestView", which log every message they get
 // and otherwise behave as plain windows.
