@@ -350,7 +350,8 @@ constexpr Entry kStrings[] = {
      L"None of the statements in the file %s is for the account number \"%s\"."},
     {IDS_STATEMENT_FILE_SEVERAL_FIT,
      L"Several statements in the file %s are for the account number \"%s\"."},
-    {IDS_STATEMENT_FILE_NOT_ADDED, L"The transactions of the file %s could not all be added (error %d)."},
+    {IDS_STATEMENT_FILE_NOT_ADDED,
+     L"The transactions of the file %s could not all be added (error %d)."},
     // ---- end of statement download, review, account import and statement files ----
 
     // ---- the command line ----
