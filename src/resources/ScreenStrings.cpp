@@ -80,10 +80,6 @@ constexpr Entry kScreenStrings[] = {
      L"now?"},
     {IDS_FIND_TITLE, L"Find"},
     {IDS_FIND_LABEL, L"Find"},
-    {IDS_INVALID_NAME, L"Invalid Name!"},
-    {IDS_FIND_RESULTS_TITLE, L"Found: %s"},
-    {IDS_FIND_NOTHING, L"No transaction contains this text."},
-    {IDS_EMPTY_REGISTER, L"No transactions. Press the left soft key to enter one."},
     {IDS_NEEDS_TERMINAL,
      L"coinvale: the interactive program needs a terminal. Without one, use its commands: "
      L"\"coinvale accounts\" lists the accounts and \"coinvale --help\" lists every command."},

@@ -7,6 +7,7 @@
 #include "model/CCVAccountList.h"
 #include "model/CTransaction.h"
 #include "model/CVModel.h"
+#include "platform/sys/CodePage.h"
 #include "platform/ui/SysColors.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/CCVApplication.h"

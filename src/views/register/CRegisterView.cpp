@@ -24,6 +24,7 @@ namespace {
 
 constexpr int kBalanceTypeCleared = 1;
 constexpr int kLastSortColumn = kColumnAmount;
+constexpr int kFilterCount = CTransaction::kFilterCount;
 // The "Sort By" pop-up stands after "Balance Types" and "Filter Types".
 constexpr int kSortMenuPosition = 3;
 
@@ -93,7 +94,7 @@ bool CRegisterView::OnCreate(ui::LPARAM) {
         if (ui::CMenu* menu = Menu()) {
             AddSortMenu();
             menu->CheckRadioItem(res::IDC_REG_FILTER_FIRST,
-                                 res::IDC_REG_FILTER_FIRST + CTransaction::kFilterCount - 1,
+                                 res::IDC_REG_FILTER_FIRST + kFilterCount - 1,
                                  static_cast<ui::UINT>(res::IDC_REG_FILTER_FIRST + m_filter),
                                  ui::MF_BYCOMMAND);
         }
@@ -112,7 +113,7 @@ void CRegisterView::AddSortMenu() {
     auto sortBy = std::make_unique<ui::CMenu>();
     for (int column : m_columns.Visible()) {
         if (!CRegisterColumns::IsSortColumn(column)) continue;
-        const UINT flags = ui::MFT_RADIOCHECK |
+        const ui::UINT flags = ui::MFT_RADIOCHECK |
                            (column == m_account->GetSortColumn() ? ui::MF_CHECKED : ui::MF_STRING);
         sortBy->InsertItem(sortBy->GetItemCount(),
                            static_cast<ui::UINT>(res::IDC_REG_SORT_FIRST + column),
@@ -173,7 +174,7 @@ void CRegisterView::SetFilter(int filter) {
     m_account->SetFilter(filter);
     Model().GetPreferences().SetTransactionFilter(static_cast<std::uint32_t>(filter));
     CheckRadio(res::IDC_REG_FILTER_FIRST,
-               res::IDC_REG_FILTER_FIRST + CTransaction::kFilterCount - 1,
+               res::IDC_REG_FILTER_FIRST + kFilterCount - 1,
                res::IDC_REG_FILTER_FIRST + filter);
     Rebuild();
 }
@@ -291,7 +292,7 @@ bool CRegisterView::OnCommand(int id) {
         return true;
     }
     if (id >= res::IDC_REG_FILTER_FIRST &&
-        id < res::IDC_REG_FILTER_FIRST + CTransaction::kFilterCount) {
+        id < res::IDC_REG_FILTER_FIRST + kFilterCount) {
         SetFilter(id - res::IDC_REG_FILTER_FIRST);
         return true;
     }
