@@ -69,7 +69,6 @@ inline constexpr StringId IDS_UNACCEPTED_QUESTION = static_cast<StringId>(10167)
 inline constexpr StringId IDS_IMPORTED_QUESTION = static_cast<StringId>(10168);    // %d: the count
 inline constexpr StringId IDS_FIND_TITLE = static_cast<StringId>(10170);
 inline constexpr StringId IDS_FIND_LABEL = static_cast<StringId>(10171);
-    static_cast<StringId>(10173);  // %s: the search text
 inline constexpr StringId IDS_NEEDS_TERMINAL = static_cast<StringId>(10180);
 inline constexpr StringId IDS_DATA_NOT_SAVED_SCREEN =
     static_cast<StringId>(10181);  // %s the data folder

@@ -40,9 +40,9 @@ int CCVUIUtility::Initialise() {
 }
 
 ui::HWND CCVUIUtility::CreateSoftKeyBar(int menuId, ui::HWND window, unsigned flags) {
-    const ui::HWND bar = (flags & kMenuBarEmpty) != 0 ? ui::CSoftKeyBar::CreateFromMenu(
-                                                            window, std::make_unique<ui::CMenu>())
-                                                      : ui::CreateSoftKeyBar(window, menuId);
+    const ui::HWND bar = (flags & kMenuBarEmpty) != 0
+                             ? ui::CSoftKeyBar::CreateFromMenu(window, std::make_unique<ui::CMenu>())
+                             : ui::CreateSoftKeyBar(window, menuId);
     if (bar != nullptr) ui::OverrideBackKey(bar, true);
     return bar;
 }
@@ -104,8 +104,8 @@ void CCVUIUtility::DrawHeadingAt(ui::CDeviceContext& dc, std::wstring_view text,
     ui::LOGFONT bold = m_currentFont->Description();
     bold.lfWeight = ui::FW_SEMIBOLD;
     const ui::HFONT previous = dc.SelectFont(ui::CFont::Create(bold));
-    const ui::COLORREF color =
-        m_headingColor != 0 ? m_headingColor : ui::GetSysColor(ui::COLOR_ACTIVECAPTION);
+    const ui::COLORREF color = m_headingColor != 0 ? m_headingColor
+                                                   : ui::GetSysColor(ui::COLOR_ACTIVECAPTION);
     const ui::COLORREF previousColor = dc.SetTextColor(color);
     const int previousMode = dc.SetBkMode(ui::TRANSPARENT);
     dc.TextOut(0, row, text);
@@ -130,8 +130,8 @@ void CCVUIUtility::DrawStateGlyph(int n, ui::CDeviceContext& dc, const ui::RECT&
 
 std::wstring CCVUIUtility::AmountText(Amount amount, bool showDecimals,
                                       std::wstring_view currencyName) {
-    const std::string number =
-        FormatAmount(amount, showDecimals ? kAmountPlain : kAmountWholeUnits, kDecimalSeparator);
+    const std::string number = FormatAmount(
+        amount, showDecimals ? kAmountPlain : kAmountWholeUnits, kDecimalSeparator);
     // Whole units of an amount under one unit would be empty (or a lone "-"): they are 0.
     const bool noUnits = number.empty() || number == "-";
     std::wstring text;
@@ -170,18 +170,13 @@ bool CCVUIUtility::IsValidAmountText(std::wstring_view text, bool required) {
 bool CCVUIUtility::AmountCheck(std::wstring_view text, bool required) {
     if (IsValidAmountText(text, required)) return true;
     if (required) {
-        MessageBox(ui::GetActiveWindow(), res::IDS_ENTER_VALID_AMOUNT,
-                   ui::MB_OK | ui::MB_ICONWARNING);
+        MessageBox(ui::GetActiveWindow(), res::IDS_ENTER_VALID_AMOUNT, ui::MB_OK | ui::MB_ICONWARNING);
     }
     return false;
 }
 
-std::wstring CCVUIUtility::WideCopy(std::string_view narrow) {
-    return sys::AnsiToWide(narrow);
-}
-std::string CCVUIUtility::NarrowCopy(std::wstring_view wide) {
-    return sys::WideToAnsi(wide);
-}
+std::wstring CCVUIUtility::WideCopy(std::string_view narrow) { return sys::AnsiToWide(narrow); }
+std::string CCVUIUtility::NarrowCopy(std::wstring_view wide) { return sys::WideToAnsi(wide); }
 
 bool CCVUIUtility::RouteKey(ui::HWND focused, const ui::MSG& msg) {
     if (focused == nullptr || ui::GetParent(focused) == nullptr) return false;
@@ -198,6 +193,4 @@ bool CCVUIUtility::BringUpExistingWindow(const std::wstring& className, const st
     return ui::SetForegroundWindow(window);
 }
 
-void CCVUIUtility::Release() {
-    m_currentFont = ui::CFont::Default();
-}
+void CCVUIUtility::Release() { m_currentFont = ui::CFont::Default(); }

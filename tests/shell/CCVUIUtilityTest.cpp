@@ -1,8 +1,8 @@
 #include "shell/CCVUIUtility.h"
 
-#include "UiTestSupport.h"
 #include "platform/ui/CListView.h"
 #include "resources/MenuIds.h"
+#include "UiTestSupport.h"
 
 namespace ui_test {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 using namespace ui;
 
 class UIUtilityTest : public UiTest {
-  protected:
+protected:
     CCVUIUtility& m_utility = CCVUIUtility::Instance();
 };
 
@@ -76,9 +76,9 @@ TEST_F(UIUtilityTest, AmountCheckLimitsAndMessage) {
                                L"-72057594037927937", L"9999999999999999999"}) {
         EXPECT_FALSE(CCVUIUtility::IsValidAmountText(bad, true)) << bad;
     }
-    for (const wchar_t* good :
-         {L"0", L"12.5", L"-0.07", L"1,234.56", L"+5", L"72057594037927936.99",
-          L"-72057594037927936.99", L"1234567890123456789"}) {
+    for (const wchar_t* good : {L"0", L"12.5", L"-0.07", L"1,234.56", L"+5",
+                                L"72057594037927936.99", L"-72057594037927936.99",
+                                L"1234567890123456789"}) {
         // The last has 19 digits: short enough, but its value is past the limit.
         const bool expected = std::wstring(good) != L"1234567890123456789";
         EXPECT_EQ(CCVUIUtility::IsValidAmountText(good, true), expected) << good;
@@ -98,9 +98,7 @@ TEST_F(UIUtilityTest, AmountCheckLimitsAndMessage) {
 }
 
 TEST_F(UIUtilityTest, WideAndNarrowCopiesUseWindows1252) {
-    EXPECT_EQ(CCVUIUtility::NarrowCopy(L"Café €5 Ω"),
-              "Caf\xE9 \x80"
-              "5 ?");
+    EXPECT_EQ(CCVUIUtility::NarrowCopy(L"Café €5 Ω"), "Caf\xE9 \x80" "5 ?");
     EXPECT_EQ(CCVUIUtility::WideCopy("Caf\xE9 \x80"), L"Café €");
 }
 
