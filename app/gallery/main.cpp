@@ -1,6 +1,6 @@
 // The gallery: every control of the window system on a few screens, with soft keys and menus, to
-// try in a terminal. F1 and F2 are the soft keys, Enter the action key, Escape or Backspace the
-// Back key, the arrows move.
+// try in a terminal. F1 (or Ctrl+L) and F2 (or Ctrl+R) are the soft keys, Enter the action key,
+// Escape or Backspace the Back key, the arrows move (see "Keys" in README.md).
 #include <cstdio>
 #include <memory>
 

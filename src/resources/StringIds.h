@@ -160,6 +160,8 @@ enum StringId : int {
     IDS_KEY_LEFT_SOFT = 1007,
     IDS_KEY_RIGHT_SOFT = 1008,
     IDS_ENTER_VALID_AMOUNT = 1009,
+    IDS_KEY_LEFT_SOFT_BOTH = 1050,  // the soft keys' two keys each, where the bar has room
+    IDS_KEY_RIGHT_SOFT_BOTH = 1051,
     IDS_GALLERY_TITLE_CONTROLS = 2000,
     IDS_GALLERY_TITLE_LIST = 2001,
     IDS_GALLERY_TITLE_DRAWING = 2002,

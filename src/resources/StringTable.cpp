@@ -183,6 +183,8 @@ constexpr Entry kStrings[] = {
     {IDS_KEY_LEFT_SOFT, L"F1"},
     {IDS_KEY_RIGHT_SOFT, L"F2"},
     {IDS_ENTER_VALID_AMOUNT, L"Enter a valid amount."},
+    {IDS_KEY_LEFT_SOFT_BOTH, L"F1/^L"},
+    {IDS_KEY_RIGHT_SOFT_BOTH, L"F2/^R"},
     {IDS_GALLERY_TITLE_CONTROLS, L"Gallery: Controls"},
     {IDS_GALLERY_TITLE_LIST, L"Gallery: List View"},
     {IDS_GALLERY_TITLE_DRAWING, L"Gallery: Drawing"},

@@ -41,6 +41,7 @@ CTerminalScreen::CTerminalScreen() {
     noecho();
     nonl();
     keypad(stdscr, TRUE);
+    DefineExtraKeySequences();
     nodelay(stdscr, TRUE);
     curs_set(0);
     set_escdelay(kEscapeDelayMs);

@@ -64,30 +64,40 @@ LRESULT CSoftKeyBar::OnMessage(UINT message, WPARAM wParam, LPARAM, bool& handle
     return 0;
 }
 
+std::wstring CSoftKeyBar::Label(int key, bool bothBindings) const {
+    const CMenu::Item* item = m_menu ? m_menu->GetItem(key) : nullptr;
+    if (item == nullptr || item->text.empty()) return {};
+    res::StringId name = key == kLeftKey ? res::IDS_KEY_LEFT_SOFT : res::IDS_KEY_RIGHT_SOFT;
+    if (bothBindings) {
+        name = key == kLeftKey ? res::IDS_KEY_LEFT_SOFT_BOTH : res::IDS_KEY_RIGHT_SOFT_BOTH;
+    }
+    const std::wstring keys(res::LoadString(name));
+    return key == kLeftKey ? keys + L" " + item->text : item->text + L" " + keys;
+}
+
 void CSoftKeyBar::Paint(CDeviceContext& dc, const RECT& client) {
     const COLORREF back = GetSysColor(COLOR_BTNFACE);
     dc.FillRect(client, back);
     dc.SetBkColor(back);
     if (!m_menu) return;
     const int half = client.Width() / 2;
+    const RECT areas[] = {RECT{0, 0, half, 1}, RECT{half, 0, client.right, 1}};
+    const bool bothBindings =
+        static_cast<int>(Label(kLeftKey, true).size()) <= areas[kLeftKey].Width() &&
+        static_cast<int>(Label(kRightKey, true).size()) <= areas[kRightKey].Width();
     for (int key = kLeftKey; key <= kRightKey; ++key) {
+        const std::wstring label = Label(key, bothBindings);
+        if (label.empty()) continue;
         const CMenu::Item* item = m_menu->GetItem(key);
-        if (item == nullptr || item->text.empty()) continue;
-        const std::wstring name(res::LoadString(key == kLeftKey ? res::IDS_KEY_LEFT_SOFT
-                                                                : res::IDS_KEY_RIGHT_SOFT));
         dc.SetTextColor(item->IsEnabled() ? GetSysColor(COLOR_WINDOWTEXT)
                                           : GetSysColor(COLOR_GRAYTEXT));
         const HFONT font = (item->flags & MF_DEFAULT) != 0
                                ? CFont::Create(LOGFONT{0, 0, FW_BOLD, false, false, L""})
                                : CFont::Default();
         const HFONT previous = dc.SelectFont(font);
-        if (key == kLeftKey) {
-            RECT area{0, 0, half, 1};
-            dc.DrawText(name + L" " + item->text, area, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
-        } else {
-            RECT area{half, 0, client.right, 1};
-            dc.DrawText(item->text + L" " + name, area, DT_RIGHT | DT_SINGLELINE | DT_END_ELLIPSIS);
-        }
+        RECT area = areas[key];
+        dc.DrawText(label, area,
+                    (key == kLeftKey ? DT_LEFT : DT_RIGHT) | DT_SINGLELINE | DT_END_ELLIPSIS);
         dc.SelectFont(previous);
     }
 }

@@ -9,7 +9,9 @@
 // The soft-key bar of a top-level window: the bottom row of the screen while its window is
 // active. Its menu holds one item per soft key (position 0 the left key, 1 the right key); a key
 // whose item has a pop-up opens that menu, any other key posts WM_COMMAND with the item's id to
-// the bar's window. Labels show with the key names beside them; a disabled key does nothing.
+// the bar's window. Labels show with the key names beside them, both of each key's bindings
+// ("F1/^L New", "Menu F2/^R") where every label fits its half of the bar, else the function key
+// alone ("F1 New"); a disabled key does nothing.
 namespace ui {
 
 constexpr UINT MF_DEFAULT = 0x1000;  // the key the action key stands for: drawn in bold
@@ -33,8 +35,11 @@ protected:
     bool TakesFocus() const override { return false; }
 
 private:
-    std::unique_ptr<CMenu> m_menu;
-    HWND m_openMenu = nullptr;
+  // The key's label with its key names, or empty when the key has none.
+  std::wstring Label(int key, bool bothBindings) const;
+
+  std::unique_ptr<CMenu> m_menu;
+  HWND m_openMenu = nullptr;
 };
 
 }  // namespace ui

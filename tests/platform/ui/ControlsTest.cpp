@@ -75,64 +75,71 @@ TEST_F(ControlsTest, EditRefusesTypedCharactersTheStoredCodePageLacks) {
     EXPECT_EQ(GetWindowText(edit), L"Łódź");
 }
 
-TEST_F(ControlsTest, MultiLineEditWrapsAtBlanksAndMovesBetweenLines) {
-    const HWND view = CreateView();
-    const HWND edit = CreateChild(L"EDIT", view, kFieldId, ES_MULTILINE, RECT{0, 0, 10, 3});
-    SetWindowText(edit, L"Groceries for the week\nand a gift");
-    SetFocus(edit);
-    m_screen.RunUntilIdle();
+// A multi-line field three rows high at the top of a view, focused, its caret at the end.
+class MultiLineEditTest : public UiTest {
+  protected:
+    void Open(int width, const std::wstring& text) {
+        m_view = CreateView();
+        m_edit = CreateChild(L"EDIT", m_view, kFieldId, ES_MULTILINE, RECT{0, 0, width, 3});
+        SetWindowText(m_edit, text);
+        SetFocus(m_edit);
+        m_screen.RunUntilIdle();
+        m_width = width;
+    }
+    std::vector<std::wstring> Rows() const {
+        std::vector<std::wstring> rows;
+        for (int y = 1; y <= 3; ++y) {
+            rows.push_back(m_screen.Line(y).substr(0, static_cast<std::size_t>(m_width)));
+        }
+        return rows;
+    }
+    // Types each key and checks where the caret went.
+    void ExpectCarets(const std::vector<std::pair<unsigned, int>>& steps) {
+        for (const auto& [key, caret] : steps) {
+            m_screen.TypeKey(key);
+            m_screen.RunUntilIdle();
+            EXPECT_EQ(GetControl<CEdit>(m_edit)->Caret(), caret) << "after key " << key;
+        }
+    }
+
+    HWND m_view = nullptr;
+    HWND m_edit = nullptr;
+    int m_width = 0;
+};
+
+TEST_F(MultiLineEditTest, WrapsAtBlanksAndMovesBetweenLines) {
     // Five lines: "Groceries", "for the", "week", "and a", "gift"; the caret at the end shows
     // the last three.
-    EXPECT_EQ(m_screen.Line(1).substr(0, 10), L"week      ");
-    EXPECT_EQ(m_screen.Line(2).substr(0, 10), L"and a     ");
-    EXPECT_EQ(m_screen.Line(3).substr(0, 5), L"gift ");
+    Open(10, L"Groceries for the week\nand a gift");
+    EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"week      ", L"and a     ", L"gift      "}));
 
     ClearLog();
-    CEdit* control = GetControl<CEdit>(edit);
-    const std::vector<int> expected = {27, 22, 14, 4};  // column 4 of each line up, or its end
-    for (int caret : expected) {
-        m_screen.TypeKey(VK_UP);
-        m_screen.RunUntilIdle();
-        EXPECT_EQ(control->Caret(), caret);
-    }
-    EXPECT_EQ(m_screen.Line(1).substr(0, 10), L"Groceries ");
+    // Column 4 of each line up, or the end of a shorter one.
+    ExpectCarets({{VK_UP, 27}, {VK_UP, 22}, {VK_UP, 14}, {VK_UP, 4}});
+    EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"Groceries ", L"for the   ", L"week      "}));
     EXPECT_TRUE(Messages(WM_KEYDOWN).empty()) << "the field kept the keys";
-    m_screen.TypeKey(VK_UP);  // past the first line: the parent's, to move to another field
-    for (int i = 0; i < 4; ++i) m_screen.TypeKey(VK_DOWN);
-    m_screen.RunUntilIdle();
-    EXPECT_EQ(control->Caret(), 33);
-    m_screen.TypeKey(VK_DOWN);  // past the last line
-    m_screen.RunUntilIdle();
+    // Past the first line and past the last the keys go to the parent, to move between fields.
+    ExpectCarets(
+        {{VK_UP, 4}, {VK_DOWN, 14}, {VK_DOWN, 22}, {VK_DOWN, 27}, {VK_DOWN, 33}, {VK_DOWN, 33}});
     const auto passed = Messages(WM_KEYDOWN);
     ASSERT_EQ(passed.size(), 2u);
-    EXPECT_EQ(passed[0].hwnd, view);
+    EXPECT_EQ(passed[0].hwnd, m_view);
     EXPECT_EQ(passed[0].wParam, static_cast<WPARAM>(VK_UP));
     EXPECT_EQ(passed[1].wParam, static_cast<WPARAM>(VK_DOWN));
 }
 
-TEST_F(ControlsTest, MultiLineEditBreaksAWordLongerThanTheField) {
-    const HWND view = CreateView();
-    const HWND edit = CreateChild(L"EDIT", view, kFieldId, ES_MULTILINE, RECT{0, 0, 4, 3});
-    SetWindowText(edit, L"abcdefgh");
-    SetFocus(edit);
-    m_screen.RunUntilIdle();
+TEST_F(MultiLineEditTest, BreaksAWordLongerThanTheField) {
     // Three characters a row: the fourth column is the caret's, after the last one.
-    EXPECT_EQ(m_screen.Line(1).substr(0, 4), L"abc ");
-    EXPECT_EQ(m_screen.Line(2).substr(0, 4), L"def ");
-    EXPECT_EQ(m_screen.Line(3).substr(0, 3), L"gh ");
-    CEdit* control = GetControl<CEdit>(edit);
-    const std::pair<unsigned, int> steps[] = {
-        {VK_UP, 5},                  // column 2 of "def"
-        {VK_HOME, 3},                // its first character
-        {VK_END, 5},                 // its last: 6 would be the start of "gh"
-        {VK_UP, 2},                  // column 2 of "abc"
-        {VK_DOWN, 5}, {VK_DOWN, 8},  // the end of the text
-    };
-    for (const auto& [key, caret] : steps) {
-        m_screen.TypeKey(key);
-        m_screen.RunUntilIdle();
-        EXPECT_EQ(control->Caret(), caret) << key;
-    }
+    Open(4, L"abcdefgh");
+    EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"abc ", L"def ", L"gh  "}));
+    ExpectCarets({
+        {VK_UP, 5},    // column 2 of "def"
+        {VK_HOME, 3},  // its first character
+        {VK_END, 5},   // its last: 6 would be the start of "gh"
+        {VK_UP, 2},    // column 2 of "abc"
+        {VK_DOWN, 5},
+        {VK_DOWN, 8},  // the end of the text
+    });
 }
 
 TEST_F(ControlsTest, ArrowRuleLeavesTheArrowsWithControlsThatKeepThem) {

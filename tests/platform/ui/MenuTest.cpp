@@ -30,8 +30,8 @@ protected:
 
 TEST_F(MenuTest, SoftKeysSendCommandsAndOpenTheMenu) {
     m_screen.RunUntilIdle();
-    EXPECT_EQ(m_screen.Line(11).substr(0, 7), L"F1 Back");
-    EXPECT_EQ(m_screen.Line(11).substr(33), L"Menu F2");
+    EXPECT_EQ(m_screen.Line(11).substr(0, 10), L"F1/^L Back");
+    EXPECT_EQ(m_screen.Line(11).substr(30), L"Menu F2/^R");
 
     m_screen.TypeKey(VK_TSOFT1);
     m_screen.RunUntilIdle();
@@ -47,6 +47,18 @@ TEST_F(MenuTest, SoftKeysSendCommandsAndOpenTheMenu) {
     m_screen.RunUntilIdle();
     EXPECT_EQ(GetFocus(), m_view);
     EXPECT_FALSE(m_screen.Shows(L"Add Row"));
+}
+
+TEST_F(MenuTest, BarShowsTheControlKeysWhereEveryLabelHasRoom) {
+    GetControl<CSoftKeyBar>(m_bar)->SetKeyLabel(0, L"Previous Screen");
+    m_screen.RunUntilIdle();
+    // "F1/^L Previous Screen" is one cell wider than half the bar: both keys show F1 and F2 only.
+    EXPECT_EQ(m_screen.Line(11).substr(0, 19), L"F1 Previous Screen ");
+    EXPECT_EQ(m_screen.Line(11).substr(33), L"Menu F2");
+    m_screen.Resize(80, 12);
+    m_screen.RunUntilIdle();
+    EXPECT_EQ(m_screen.Line(11).substr(0, 22), L"F1/^L Previous Screen ");
+    EXPECT_EQ(m_screen.Line(11).substr(70), L"Menu F2/^R");
 }
 
 TEST_F(MenuTest, ItemsArePickedByNumberAndByArrows) {
@@ -159,7 +171,7 @@ TEST_F(MessageBoxTest, ShowsCaptionIconTextAndButtons) {
     const std::wstring shown = m_screen.TextBeforeLastInput();
     EXPECT_NE(shown.find(L"Coinvale"), std::wstring::npos);
     EXPECT_NE(shown.find(L"! Enter a valid amount."), std::wstring::npos);
-    EXPECT_NE(shown.find(L"F1 OK"), std::wstring::npos);
+    EXPECT_NE(shown.find(L"F1/^L OK"), std::wstring::npos);
 }
 
 }  // namespace
