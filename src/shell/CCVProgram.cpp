@@ -113,6 +113,15 @@ bool CCVProgram::PumpUntilIdle() {
     return true;
 }
 
+void CCVProgram::DropQuit() {
+    ui::MSG msg;
+    while (ui::PeekMessage(msg, nullptr, 0, 0, ui::PM_REMOVE)) {
+        if (msg.message == ui::WM_QUIT) continue;
+        ui::TranslateMessage(msg);
+        ui::DispatchMessage(msg);
+    }
+}
+
 int CCVProgram::Run() {
     CCVApplication& app = CCVApplication::Instance();
     app.SetFirstScreenChooser([this] { ChooseFirstScreen(); });

@@ -35,6 +35,8 @@ class CCVProgram {
     static void Dispatch(const ui::MSG& msg);
     // Runs the thread's messages through the loop's rules until none is left (tests, benchmarks).
     static bool PumpUntilIdle();
+    // Runs the thread's messages and drops a quit message left in the queue (tests).
+    static void DropQuit();
 
     // Opens the first screen: loads the data (saying what could not be read) and navigates to the
     // accounts summary. Used as the application's first-screen chooser.

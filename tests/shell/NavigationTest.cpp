@@ -93,9 +93,7 @@ class NavigationTest : public ::testing::Test {
         m_app.Shutdown();
         m_app.Catalog().Clear();
         m_app.SetFirstScreenChooser({});
-        ui::PumpUntilIdle();
-        ui::MSG quit;
-        ui::PeekMessage(quit, nullptr, 0, 0, ui::PM_REMOVE);  // a quit left by a test
+        shell::CCVProgram::DropQuit();  // a quit left by a test
     }
     static bool Pump() { return shell::CCVProgram::PumpUntilIdle(); }
     void Go(int command, ui::LPARAM param = 0) {
@@ -179,9 +177,14 @@ TEST_F(NavigationTest, AnEleventhForwardNavigationIsNotRecorded) {
     for (int step = 0; step < 11; ++step) Go(route[step % 3]);
     EXPECT_EQ(m_app.StackDepth(), shell::kNavigationStackSize);
     EXPECT_EQ(m_app.CurrentView(), 19);
-    // The tenth entry is the screen left by the tenth navigation (a register), not the eleventh.
-    EXPECT_EQ(m_app.StackAt(9).view, shell::kViewRegister);
-    EXPECT_EQ(m_app.StackAt(9).command, 10421);
+    // The tenth entry is the screen left by the tenth navigation (the summary); the register
+    // left by the eleventh is not there, so Back skips it.
+    EXPECT_EQ(m_app.StackAt(9).view, shell::kViewAccountsSummary);
+    EXPECT_EQ(m_app.StackAt(9).command, shell::kEventOpenRegister);
+    m_app.PostBack(0);
+    Pump();
+    EXPECT_EQ(m_app.CurrentView(), shell::kViewAccountsSummary);
+    EXPECT_EQ(m_app.StackDepth(), 9);
 }
 
 TEST_F(NavigationTest, BackFromFindResultsBuildsTheRegisterAgainAndKeepsIt) {

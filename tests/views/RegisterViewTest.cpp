@@ -136,10 +136,11 @@ TEST_F(RegisterViewTest, SortByListsOnlyTheShownColumns) {
     ShowColumns({Column::Clear, Column::Icon, Column::Date, Column::Payee, Column::Amount});
     OpenChecking();
     Choose({L"Sort By"});
-    for (const wchar_t* shown : {L"Check", L"Icon", L"Date", L"Payee", L"Amount"}) {
+    // Menu items stand two blanks after their number.
+    for (const wchar_t* shown : {L"  Check ", L"  Icon ", L"•Date ", L"  Payee ", L"  Amount "}) {
         EXPECT_TRUE(Shows(shown)) << sys::WideToUtf8(shown);
     }
-    for (const wchar_t* hidden : {L"Type", L"Category", L"Class", L"Memo"}) {
+    for (const wchar_t* hidden : {L"  Type ", L"  Category ", L"  Class ", L"  Memo "}) {
         EXPECT_FALSE(Shows(hidden)) << sys::WideToUtf8(hidden);
     }
 }

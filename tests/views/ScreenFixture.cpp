@@ -41,9 +41,7 @@ ScreenFixture::~ScreenFixture() {
     app.Catalog().Clear();
     app.SetFirstScreenChooser({});
     Model().SaveAndRelease();
-    ui::PumpUntilIdle();
-    ui::MSG quit;
-    ui::PeekMessage(quit, nullptr, 0, 0, ui::PM_REMOVE);
+    shell::CCVProgram::DropQuit();
     sys::ClearTestTime();
 }
 

@@ -275,7 +275,9 @@ int CRegisterView::NavigationCommandOf(int id) const {
         case res::IDC_REG_VIEW_TRANSACTION:
             return res::IDC_REG_DETAILS;
         case res::IDC_REG_EDIT_TRANSACTION:
-            return shell::kEventEditTransaction;
+            // The editor, or the review for a line awaiting it.
+            return CanNavigate(shell::kEventEditTransaction) ? int{shell::kEventEditTransaction}
+                                                             : int{res::IDC_REG_REVIEW};
         case res::IDC_REG_ROW_COLOR:
             return shell::kEventChooseColour;
         case res::IDC_REG_DETAILS:
