@@ -27,8 +27,10 @@ CRegisterText::Fields CRegisterText::Of(const CTransaction& transaction) const {
     std::uint16_t icon = 0;
     m_accounts.GetCategoryText(categoryId, fields.category, icon);
     // A split and a transfer show their text alone.
-    if (!transaction.IsSplit() && m_accounts.FindAccountById(categoryId) == nullptr) {
+    if (!categoryId.IsNull() && !transaction.IsSplit() &&
+        m_accounts.FindAccountById(categoryId) == nullptr) {
         fields.categoryIcon = icon;
+        fields.hasCategoryIcon = true;
     }
     m_accounts.GetClasses().NameOfKey(transaction.GetClassId(), fields.className);
     fields.memo = transaction.GetMemo();

@@ -30,6 +30,7 @@ class CRegisterText {
         std::string payee;
         std::string category;
         std::uint16_t categoryIcon = 0;
+        bool hasCategoryIcon = false;  // false for a split, a transfer or no category
         std::string className;
         std::string memo;
         Amount signedAmount = 0;

@@ -43,12 +43,14 @@ TEST_F(RegisterText, CategoryColumnForATransferASplitACategoryAndNone) {
     const CRegisterText::Fields toSavings = Of(std::move(transfer));
     EXPECT_EQ(toSavings.category, "[Savings]");
     EXPECT_EQ(toSavings.categoryIcon, 0);
+    EXPECT_FALSE(toSavings.hasCategoryIcon);
 
     auto split = Txn(Day(2027, 3, 2), 6000, Type::kTypeWithdrawal, "Split");
     split->SetCategoryId(CTransaction::SplitCategoryId());
     const CRegisterText::Fields splitFields = Of(std::move(split));
     EXPECT_EQ(splitFields.category, "-SPLIT-");
     EXPECT_EQ(splitFields.categoryIcon, 0);
+    EXPECT_FALSE(splitFields.hasCategoryIcon);
 
     CCVCategoryList& categories = list->GetCategories();
     const RecordKey fuel = categories.FindOrCreate("Auto:Fuel", true);
@@ -62,6 +64,7 @@ TEST_F(RegisterText, CategoryColumnForATransferASplitACategoryAndNone) {
     const CRegisterText::Fields fuelFields = Of(std::move(fill));
     EXPECT_EQ(fuelFields.category, "Auto:Fuel");
     EXPECT_EQ(fuelFields.categoryIcon, 17);
+    EXPECT_TRUE(fuelFields.hasCategoryIcon);
     EXPECT_EQ(fuelFields.className, "Business");
     EXPECT_EQ(fuelFields.memo, "full tank");
     EXPECT_EQ(fuelFields.payee, "Gas \xE9tang");
@@ -70,6 +73,7 @@ TEST_F(RegisterText, CategoryColumnForATransferASplitACategoryAndNone) {
     const CRegisterText::Fields none = Of(Txn(Day(2027, 3, 4), 100, Type::kTypeDeposit));
     EXPECT_EQ(none.category, "");
     EXPECT_EQ(none.categoryIcon, 0);
+    EXPECT_FALSE(none.hasCategoryIcon);
     EXPECT_EQ(none.className, "");
     EXPECT_EQ(none.type, "Deposit");
 

@@ -213,6 +213,8 @@ void CRegisterView::ToggleCleared(int row) {
     if (transaction == nullptr) return;
     if (CClearedMark::Toggle(*m_account, *transaction) != CClearedMark::kToggled) return;
     Rebuild();
+    // The person sees the new mark before the account file reaches the disk.
+    ui::RefreshScreen();
     SaveAccount();
 }
 
@@ -421,7 +423,7 @@ void CRegisterView::DrawRow(ui::CDeviceContext& dc, int row, const ui::RECT& rec
                 cell.assign(1, res::StateGlyph(StateGlyph(fields)));
                 break;
             case kColumnIcon:
-                cell.assign(1, res::IconGlyph(0, fields.categoryIcon));
+                if (fields.hasCategoryIcon) cell.assign(1, res::IconGlyph(0, fields.categoryIcon));
                 break;
             case kColumnDate: {
                 const DateParts date = DateToParts(transaction->GetDate());
