@@ -110,6 +110,14 @@ void CTerminalScreen::Present(const ui::CCellSurface& screen) {
     refresh();
 }
 
+bool CTerminalScreen::TakeHeldInput(ui::InputEvent& event) {
+    std::lock_guard lock(m_heldMutex);
+    if (m_held.empty()) return false;
+    event = m_held.front();
+    m_held.pop_front();
+    return true;
+}
+
 bool CTerminalScreen::ReadOne() {
     ui::InputEvent event;
     bool have = false;
@@ -134,10 +142,18 @@ bool CTerminalScreen::ReadOne() {
     }
     if (have) {
         if (event.kind == ui::InputEvent::Kind::Resize) {
-            std::lock_guard lock(m_curses);
-            clear();  // everything is drawn again at the new size
+            {
+                std::lock_guard lock(m_curses);
+                clear();  // everything is drawn again at the new size
+            }
+            ui::CWindowManager::Instance().DeliverInput(event);
+        } else {
+            {
+                std::lock_guard lock(m_heldMutex);
+                m_held.push_back(event);
+            }
+            ui::CWindowManager::Instance().WakeAll();
         }
-        ui::CWindowManager::Instance().DeliverInput(event);
     }
     return true;
 }

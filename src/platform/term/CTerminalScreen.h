@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <mutex>
 #include <thread>
 
@@ -23,6 +24,9 @@ public:
 
     ui::SIZE ScreenSize() const override;
     void Present(const ui::CCellSurface& screen) override;
+    // Keys and taps wait here until the thread that has the focus is idle, so that a key typed
+    // ahead reaches the window that will have the focus by then (the menu a soft key opens).
+    bool TakeHeldInput(ui::InputEvent& event) override;
 
 private:
     void ReadInput();
@@ -30,6 +34,8 @@ private:
     int PairFor(ui::COLORREF fg, ui::COLORREF bg);
 
     mutable std::mutex m_curses;  // every curses call is made under it
+    std::mutex m_heldMutex;
+    std::deque<ui::InputEvent> m_held;
     bool m_open = false;
     int m_colors = 0;
     int m_stopPipe[2] = {-1, -1};
