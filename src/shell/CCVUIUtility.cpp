@@ -130,16 +130,22 @@ void CCVUIUtility::DrawStateGlyph(int n, ui::CDeviceContext& dc, const ui::RECT&
 
 std::wstring CCVUIUtility::AmountText(Amount amount, bool showDecimals,
                                       std::wstring_view currencyName) {
-    const std::string number = FormatAmount(
+    std::string number = FormatAmount(
         amount, showDecimals ? kAmountPlain : kAmountWholeUnits, kDecimalSeparator);
-    // Whole units of an amount under one unit would be empty (or a lone "-"): they are 0.
-    const bool noUnits = number.empty() || number == "-";
+    // An amount under one unit has no units digit (".05", "-.05", or nothing at all for 0):
+    // people read "0.05" and "0.00", and "0" without decimals.
+    const std::size_t units = !number.empty() && number.front() == '-' ? 1 : 0;
+    if (number.size() == units || number[units] == kDecimalSeparator) {
+        number.insert(units, 1, '0');
+    }
+    if (showDecimals && number.find(kDecimalSeparator) == std::string::npos) number += ".00";
+    if (number == "-0" || number == "-0.00") number.erase(0, 1);
     std::wstring text;
     if (!currencyName.empty()) {
         text += currencyName;
         text += L' ';
     }
-    text += noUnits ? std::wstring(1, L'0') : sys::AnsiToWide(number);
+    text += sys::AnsiToWide(number);
     text += L' ';
     return text;
 }

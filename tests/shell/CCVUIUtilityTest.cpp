@@ -51,7 +51,12 @@ TEST_F(UIUtilityTest, AmountAndDateTexts) {
     EXPECT_EQ(CCVUIUtility::AmountText(123456, true, L"EUR"), L"EUR 1234.56 ");
     EXPECT_EQ(CCVUIUtility::AmountText(123456, false), L"1234 ");
     EXPECT_EQ(CCVUIUtility::AmountText(-123456, true), L"-1234.56 ");
-    EXPECT_EQ(CCVUIUtility::AmountText(5, true), L".05 ");
+    // Regression: amounts under one unit lost their units digit (".05", and nothing for 0).
+    EXPECT_EQ(CCVUIUtility::AmountText(5, true), L"0.05 ");
+    EXPECT_EQ(CCVUIUtility::AmountText(-5, true), L"-0.05 ");
+    EXPECT_EQ(CCVUIUtility::AmountText(0, true, L"$"), L"$ 0.00 ");
+    EXPECT_EQ(CCVUIUtility::AmountText(0, false), L"0 ");
+    EXPECT_EQ(CCVUIUtility::AmountText(-100, true), L"-1.00 ");
     // Regression: whole units of amounts under one unit came out empty, or as a lone "-".
     EXPECT_EQ(CCVUIUtility::AmountText(5, false), L"0 ");
     EXPECT_EQ(CCVUIUtility::AmountText(-5, false, L"USD"), L"USD 0 ");

@@ -31,7 +31,7 @@ TEST_F(SummaryViewTest, AFreshFolderShowsItsFiveAccountsAndAZeroTotal) {
     }
     const int total = LineOf(L"Balance:");
     ASSERT_EQ(total, 22);  // the line above the soft keys
-    EXPECT_NE(Line(total).find(L" 0 "), std::wstring::npos) << Utf8Line(total);
+    EXPECT_NE(Line(total).find(L" 0.00 "), std::wstring::npos) << Utf8Line(total);
     EXPECT_NE(Line(23).find(L"New"), std::wstring::npos);
     EXPECT_NE(Line(23).find(L"Menu"), std::wstring::npos);
 }
