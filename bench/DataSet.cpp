@@ -480,7 +480,10 @@ int Writer::Fill() {
         const DateTime date = start +
                               static_cast<DateTime>(kSpan * m_counts.transactions / wanted) +
                               static_cast<DateTime>(Uniform(stretch));
-        CCVAccount& account = *m_accounts[static_cast<std::size_t>(Uniform(m_accounts.size()))];
+        CCVAccount& account =
+            m_options.firstAccountPercent > 0 && Chance(m_options.firstAccountPercent)
+                ? *m_list.At(0)
+                : *m_accounts[static_cast<std::size_t>(Uniform(m_accounts.size()))];
         const std::int64_t left = wanted - m_counts.transactions;
         const int draw = Uniform(kPercent);
         std::unique_ptr<CTransaction> t;
@@ -506,7 +509,8 @@ int Writer::Fill() {
 
 int DataSet::Write(const std::string& folder) {
     m_counts = {};
-    if (m_options.accounts < 1 || m_options.accounts > kMaxAccounts || m_options.transactions < 0) {
+    if (m_options.accounts < 1 || m_options.accounts > kMaxAccounts || m_options.transactions < 0 ||
+        m_options.firstAccountPercent < 0 || m_options.firstAccountPercent > kPercent) {
         return 1;
     }
     std::error_code error;

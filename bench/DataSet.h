@@ -20,6 +20,10 @@ class DataSet {
         // Register entries over all accounts, twins included.
         std::int64_t transactions = 100000;
         std::uint32_t seed = 1;
+        // The share, in percent, of the transactions drawn for the account first in the list
+        // (in name order), so that one register is as long as a benchmark needs; the others are
+        // spread over all accounts by their type. 0 spreads them all by type.
+        int firstAccountPercent = 0;
         // The day of the newest transaction; 0 means today.
         DateTime endDate = 0;
     };

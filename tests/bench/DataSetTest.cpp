@@ -1,6 +1,7 @@
 // The data-set generator: the folder it writes loads back whole with the counts it reports, its
-// transfers have twins that point back, the balances add up, a seed gives the same contents
-// twice, and a folder that already holds data is refused.
+// transfers have twins that point back, the balances add up, a share of the transactions can go
+// to one account, a seed gives the same contents twice, and a folder that already holds data is
+// refused.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -125,6 +126,56 @@ TEST(DataSet, TheSameSeedGivesTheSameContentsAndAnotherSeedOthers) {
     EXPECT_NE(runs[0], runs[2]);
 }
 
+TEST(DataSet, AShareOfTheTransactionsGoesToTheFirstAccount) {
+    const auto countsOf = [](int percent) {
+        TempFolder folder;
+        std::vector<std::uint32_t> counts;
+        DataSet dataSet({.accounts = 8,
+                         .transactions = 2000,
+                         .seed = 3,
+                         .firstAccountPercent = percent,
+                         .endDate = kEnd});
+        EXPECT_EQ(dataSet.Write(folder.Path()), 0);
+        CCVAccountList list(Makers());
+        EXPECT_EQ(list.Load(folder.Path()), 0);
+        for (std::uint32_t i = 0; i < list.Count(); ++i) {
+            counts.push_back(list.At(i)->Transactions().Count());
+        }
+        return counts;
+    };
+    // Spread by type, the first account (a card) holds a fifth or so.
+    const std::vector<std::uint32_t> spread = countsOf(0);
+    ASSERT_EQ(spread.size(), 8u);
+    EXPECT_LT(spread[0], 600u);
+    // With 60 %, it holds more than half, and each other account a small part.
+    const std::vector<std::uint32_t> most = countsOf(60);
+    ASSERT_EQ(most.size(), 8u);
+    EXPECT_GT(most[0], 1000u);
+    EXPECT_LT(most[0], 1400u);
+    for (std::size_t i = 1; i < most.size(); ++i) EXPECT_LT(most[i], 300u) << i;
+
+    // With 100 %, every transaction is drawn for it: the others hold only twins.
+    TempFolder folder;
+    ASSERT_EQ(DataSet({.accounts = 4,
+                       .transactions = 500,
+                       .seed = 3,
+                       .firstAccountPercent = 100,
+                       .endDate = kEnd})
+                  .Write(folder.Path()),
+              0);
+    CCVAccountList list(Makers());
+    ASSERT_EQ(list.Load(folder.Path()), 0);
+    EXPECT_GT(list.At(0)->Transactions().Count(), 400u);
+    for (std::uint32_t i = 1; i < list.Count(); ++i) {
+        const CCVAccount& account = *list.At(i);
+        for (std::uint32_t n = 0; n < account.Transactions().Count(); ++n) {
+            const auto& t = *static_cast<const CTransaction*>(account.Transactions().GetAt(n));
+            EXPECT_FALSE(t.GetLinkedTransactionId().IsNull()) << account.GetName();
+            EXPECT_EQ(t.GetCategoryId(), list.At(0)->GetAccountId()) << account.GetName();
+        }
+    }
+}
+
 TEST(DataSet, FewerAccountsThanTheFirstFiveAndRefusals) {
     TempFolder folder;
     DataSet small({.accounts = 2, .transactions = 50, .endDate = kEnd});
@@ -140,6 +191,12 @@ TEST(DataSet, FewerAccountsThanTheFirstFiveAndRefusals) {
     EXPECT_EQ(
         DataSet({.accounts = DataSet::kMaxAccounts + 1, .transactions = 10}).Write(empty.Path()),
         1);
+    EXPECT_EQ(
+        DataSet({.accounts = 3, .transactions = 10, .firstAccountPercent = -1}).Write(empty.Path()),
+        1);
+    EXPECT_EQ(DataSet({.accounts = 3, .transactions = 10, .firstAccountPercent = 101})
+                  .Write(empty.Path()),
+              1);
     EXPECT_TRUE(testing_support::ListFolder(empty.Path()).empty());
 }
 
