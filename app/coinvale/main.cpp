@@ -52,20 +52,15 @@ bool Unlock(CVModel& model) {
 }
 
 int RunInteractive() {
-    if (isatty(STDIN_FILENO) == 0 || isatty(STDOUT_FILENO) == 0) {
-        PrintMessage(stderr, res::IDS_NEEDS_TERMINAL);
-        return kExitUsage;
-    }
-    // SIGTERM, SIGHUP and SIGINT end the program as "Exit" does: everything is saved. The watcher
-    // comes first, so that every thread started later keeps them blocked.
-    const ui::DWORD mainThread = ui::GetCurrentThreadId();
-    sys::CSignalWatcher signals([mainThread](int) { shell::CCVProgram::RequestEnd(mainThread); });
-
     // One interactive program at a time; while it runs, a command that changes the data refuses
     // to. Without a runtime folder the program runs unguarded.
     sys::NamedMutex instance(sys::kInstanceMutexName);
     if (instance.TryAcquire() == sys::NamedMutex::kHeldElsewhere) {
         return shell::CCVProgram::RefuseSecondInstance(stderr);
+    }
+    if (isatty(STDIN_FILENO) == 0 || isatty(STDOUT_FILENO) == 0) {
+        PrintMessage(stderr, res::IDS_NEEDS_TERMINAL);
+        return kExitUsage;
     }
 
     CVModel& model = *CVModel::GetModel();
@@ -75,6 +70,11 @@ int RunInteractive() {
         return kExitFailure;
     }
     if (!Unlock(model)) return kExitFailure;
+
+    // From here on SIGTERM, SIGHUP and SIGINT end the program as "Exit" does: everything is
+    // saved. The watcher comes before any other thread, so that every thread keeps them blocked.
+    const ui::DWORD mainThread = ui::GetCurrentThreadId();
+    sys::CSignalWatcher signals([mainThread](int) { shell::CCVProgram::RequestEnd(mainThread); });
 
     views::RegisterViews(shell::CCVApplication::Instance().Catalog());
     shell::CCVProgram program;

@@ -110,6 +110,23 @@ TEST_F(RegisterViewTest, ReconciledAndVoidRowsKeepTheirMark) {
     EXPECT_EQ(checking.GetBalance(CCVAccount::kBalanceCleared), 500);
 }
 
+TEST_F(RegisterViewTest, SortedByTheClearedMarkAToggledRowMovesWithItsMark) {
+    FillChecking();
+    OpenChecking();
+    Choose({L"Sort By", L"Check"});
+    const std::vector<std::wstring> before = PayeesShown();
+    ASSERT_EQ(before.size(), 4u);
+    // The two uncleared rows stand together at the top or at the bottom.
+    const bool unclearedFirst = before.front() == L"Bakery" || before.front() == L"Grocer";
+    const std::wstring end = unclearedFirst ? before.front() : before.back();
+    const std::wstring other = end == L"Bakery" ? L"Grocer" : L"Bakery";
+    Key(unclearedFirst ? ui::VK_HOME : ui::VK_END);
+    Key(ui::VK_RETURN);  // the uncleared row at that end becomes cleared and leaves it
+    const std::vector<std::wstring> after = PayeesShown();
+    EXPECT_EQ(unclearedFirst ? after.front() : after.back(), other);
+    EXPECT_NE(unclearedFirst ? after.front() : after.back(), end);
+}
+
 TEST_F(RegisterViewTest, SortByOffersTheShownColumnsAndTheHeaderSortsByItsColumn) {
     FillChecking();
     ShowColumns({Column::Clear, Column::Icon, Column::Date, Column::Payee, Column::Amount});
