@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "resources/ScreenMenus.h"
+#include "resources/SortedById.h"
 
 namespace res {
 namespace {
@@ -47,20 +48,13 @@ constexpr MenuDef kMenus[] = {
     {IDM_GALLERY_DONE, {{IDC_GALLERY_DONE, IDS_DONE}, {IDC_GALLERY_BACK, IDS_GALLERY_BACK}}},
 };
 
-constexpr bool IsSorted() {
-    for (std::size_t i = 1; i < std::size(kMenus); ++i) {
-        if (kMenus[i - 1].id >= kMenus[i].id) return false;
-    }
-    return true;
-}
-static_assert(IsSorted(), "the menu table must be sorted by id, without duplicates");
+static_assert(IsSortedById(kMenus),
+              "the menu table must be sorted by id, without duplicates");
 
 }  // namespace
 
 const MenuDef* FindMenu(int id) {
-    for (const MenuDef& menu : kMenus) {
-        if (menu.id == id) return &menu;
-    }
+    if (const MenuDef* menu = FindById(kMenus, id)) return menu;
     return FindScreenMenu(id);
 }
 

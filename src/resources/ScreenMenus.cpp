@@ -4,6 +4,8 @@
 
 #include "resources/ScreenIds.h"
 
+#include "resources/SortedById.h"
+
 namespace res {
 namespace {
 
@@ -116,21 +118,13 @@ constexpr MenuDef kScreenMenus[] = {
     {static_cast<MenuId>(IDM_FIND_RESULTS), {{IDC_FIND_RESULTS_DONE, IDS_DONE}, {}}},
 };
 
-constexpr bool IsSorted() {
-    for (std::size_t i = 1; i < std::size(kScreenMenus); ++i) {
-        if (kScreenMenus[i - 1].id >= kScreenMenus[i].id) return false;
-    }
-    return true;
-}
-static_assert(IsSorted(), "the screens' menu table must be sorted by id, without duplicates");
+static_assert(IsSortedById(kScreenMenus),
+              "the screens' menu table must be sorted by id, without duplicates");
 
 }  // namespace
 
 const MenuDef* FindScreenMenu(int id) {
-    for (const MenuDef& menu : kScreenMenus) {
-        if (menu.id == id) return &menu;
-    }
-    return nullptr;
+    return FindById(kScreenMenus, id);
 }
 
 }  // namespace res

@@ -5,6 +5,8 @@
 
 #include "resources/ScreenIds.h"
 
+#include "resources/SortedById.h"
+
 namespace res {
 namespace {
 
@@ -91,21 +93,14 @@ constexpr Entry kScreenStrings[] = {
     {IDS_FILE_DAMAGED_SCREEN, L"%s was damaged. Coinvale kept a copy of it as %s."},
 };
 
-constexpr bool IsSorted() {
-    for (std::size_t i = 1; i < std::size(kScreenStrings); ++i) {
-        if (kScreenStrings[i - 1].id >= kScreenStrings[i].id) return false;
-    }
-    return true;
-}
-static_assert(IsSorted(), "the screens' string table must be sorted by id, without duplicates");
+static_assert(IsSortedById(kScreenStrings),
+              "the screens' string table must be sorted by id, without duplicates");
 
 }  // namespace
 
 std::wstring_view LoadScreenString(StringId id) {
-    const auto* end = std::end(kScreenStrings);
-    const auto* it = std::lower_bound(std::begin(kScreenStrings), end, id,
-                                      [](const Entry& e, StringId value) { return e.id < value; });
-    return (it != end && it->id == id) ? it->text : std::wstring_view{};
+    const Entry* entry = FindById(kScreenStrings, id);
+    return entry != nullptr ? entry->text : std::wstring_view{};
 }
 
 }  // namespace res

@@ -6,6 +6,7 @@
 
 #include "resources/ScreenIds.h"
 #include "resources/ScreenStrings.h"
+#include "resources/SortedById.h"
 
 namespace res {
 namespace {
@@ -566,22 +567,15 @@ constexpr Entry kStrings[] = {
     // ---- end of the command line ----
 };
 
-constexpr bool IsSorted() {
-    for (std::size_t i = 1; i < std::size(kStrings); ++i) {
-        if (kStrings[i - 1].id >= kStrings[i].id) return false;
-    }
-    return true;
-}
-static_assert(IsSorted(), "the string table must be sorted by id, without duplicates");
+static_assert(IsSortedById(kStrings),
+              "the string table must be sorted by id, without duplicates");
 
 }  // namespace
 
 std::wstring_view LoadString(StringId id) {
     if (id >= IDS_SCREEN_FIRST) return LoadScreenString(id);
-    const auto* end = std::end(kStrings);
-    const auto* it = std::lower_bound(std::begin(kStrings), end, id,
-                                      [](const Entry& e, StringId value) { return e.id < value; });
-    return (it != end && it->id == id) ? it->text : std::wstring_view{};
+    const Entry* entry = FindById(kStrings, id);
+    return entry != nullptr ? entry->text : std::wstring_view{};
 }
 
 }  // namespace res

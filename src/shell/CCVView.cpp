@@ -8,10 +8,12 @@
 #include "platform/ui/CPaintDC.h"
 #include "platform/ui/CSoftKeyBar.h"
 #include "platform/ui/WindowApi.h"
+#include "resources/ScreenIds.h"
 #include "resources/StringTable.h"
 #include "shell/CCVApplication.h"
 #include "shell/CCVUIUtility.h"
 #include "shell/CTransitionTable.h"
+#include "storage/CCVPassword.h"
 
 namespace shell {
 
@@ -91,6 +93,14 @@ bool CCVView::CanNavigate(int command) const {
 
 std::unique_ptr<CNavigationPayload> CCVView::TakePayload() {
     return CCVApplication::Instance().TakePayload();
+}
+
+void CCVView::NavigateIfPasswordSet(int command) {
+    if (Model().PasswordState() != CCVPassword::kPasswordSet) {
+        Ask(res::IDS_NEED_PASSWORD_FIRST, ui::MB_OK | ui::MB_ICONINFORMATION);
+        return;
+    }
+    Navigate(command);
 }
 
 bool CCVView::Ask(int textId, ui::UINT style, const std::wstring& text) {
@@ -192,7 +202,11 @@ ui::LRESULT CCVView::WindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wPar
             return 0;
         }
         case ui::WM_COMMAND:
-            if (lParam == 0) OnCommand(static_cast<int>(ui::LOWORD(wParam)));
+            if (lParam == 0) {
+                // A command the screen does not take itself goes where the table sends it.
+                const int id = static_cast<int>(ui::LOWORD(wParam));
+                if (!OnCommand(id) && CTransitionTable::Find(m_view, id) != kNoView) Navigate(id);
+            }
             return 0;
         case ui::WM_KEYDOWN: {
             const auto vk = static_cast<unsigned>(wParam);

@@ -55,7 +55,8 @@ class CCVView {
     virtual Frame Describe(ui::LPARAM param) = 0;
     // Builds the controls; false when the screen cannot be shown (the window is then destroyed).
     virtual bool OnCreate(ui::LPARAM param) = 0;
-    // A menu or soft-key command. True when handled.
+    // A menu or soft-key command. True when handled; a command not handled that the transition
+    // table knows from this screen navigates.
     virtual bool OnCommand(int id) {
         (void)id;
         return false;
@@ -99,6 +100,8 @@ class CCVView {
     void Navigate(int command, ui::LPARAM param = 0,
                   std::unique_ptr<CNavigationPayload> payload = nullptr);
     void PostBack(ui::LPARAM param = 0);
+    // Navigates when a lock password is set; otherwise says "You need to set password first.".
+    void NavigateIfPasswordSet(int command);
     // Whether `command` leads from this screen to a screen the program has.
     bool CanNavigate(int command) const;
     // The payload handed with the navigation that opened this screen (during OnCreate), or null.

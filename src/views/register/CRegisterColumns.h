@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "model/CTxnSortOrder.h"
 #include "resources/StringIds.h"
 
 class CCVPreferences;
@@ -12,19 +13,10 @@ class CCVPreferences;
 // cleared mark to 8 the amount) and 9 the running balance, which is never a sort column.
 namespace views {
 
-enum RegisterColumn : int {
-    kColumnCheck = 0,
-    kColumnIcon = 1,
-    kColumnDate = 2,
-    kColumnType = 3,
-    kColumnPayee = 4,
-    kColumnCategory = 5,
-    kColumnClass = 6,
-    kColumnMemo = 7,
-    kColumnAmount = 8,
-    kColumnBalance = 9,
-    kRegisterColumnCount = 10,
-};
+// Columns 0-8 are the register's sort columns; the running balance follows them.
+using enum CTxnSortOrder::Column;
+constexpr int kColumnBalance = CTxnSortOrder::kColumnCount;
+constexpr int kRegisterColumnCount = kColumnBalance + 1;
 
 class CRegisterColumns {
   public:

@@ -16,7 +16,6 @@
 #include "shell/CReviewRequest.h"
 #include "shell/RegisteredMessages.h"
 #include "shell/ViewNumbers.h"
-#include "storage/CCVPassword.h"
 #include "storage/DateTime.h"
 
 namespace views {
@@ -338,32 +337,10 @@ bool CRegisterView::OnCommand(int id) {
             Navigate(shell::kEventChooseColour, 12);
             return true;
         case res::IDC_REG_SECURITY_OPTIONS:
-            if (Model().PasswordState() != CCVPassword::kPasswordSet) {
-                Ask(res::IDS_NEED_PASSWORD_FIRST, ui::MB_OK | ui::MB_ICONINFORMATION);
-                return true;
-            }
-            Navigate(id);
+            NavigateIfPasswordSet(id);
             return true;
         case res::IDC_REG_CLOSE:
             PostBack(0);
-            return true;
-        case res::IDC_REG_FIND:
-        case res::IDC_REG_RECONCILE:
-        case res::IDC_REG_ADJUST_BALANCE:
-        case res::IDC_REG_PURGE:
-        case res::IDC_REG_BUDGETS:
-        case res::IDC_REG_UPCOMING:
-        case res::IDC_REG_EDIT_PAYEES:
-        case res::IDC_REG_EDIT_CATEGORIES:
-        case res::IDC_REG_EDIT_CLASSES:
-        case res::IDC_REG_EDIT_CURRENCIES:
-        case res::IDC_REG_EDIT_TYPES:
-        case res::IDC_REG_EDIT_SCHEDULED:
-        case res::IDC_REG_FONT:
-        case res::IDC_REG_PREFERENCES:
-        case res::IDC_REG_SET_PASSWORD:
-        case res::IDC_REG_ABOUT:
-            Navigate(id);
             return true;
         default:
             return false;

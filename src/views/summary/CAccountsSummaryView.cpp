@@ -18,7 +18,6 @@
 #include "shell/CCVUIUtility.h"
 #include "shell/RegisteredMessages.h"
 #include "shell/ViewNumbers.h"
-#include "storage/CCVPassword.h"
 #include "storage/DateTime.h"
 
 namespace views {
@@ -193,27 +192,7 @@ bool CAccountsSummaryView::OnCommand(int id) {
             Navigate(ReportsCommand());
             return true;
         case res::IDC_SECURITY_OPTIONS:
-            if (Model().PasswordState() != CCVPassword::kPasswordSet) {
-                Ask(res::IDS_NEED_PASSWORD_FIRST, ui::MB_OK | ui::MB_ICONINFORMATION);
-                return true;
-            }
-            Navigate(id);
-            return true;
-        case res::IDC_NEW_ACCOUNT:
-        case res::IDC_ABOUT:
-        case res::IDC_EDIT_ACCOUNTS:
-        case res::IDC_TRANSFER:
-        case res::IDC_BUDGETS:
-        case res::IDC_UPCOMING:
-        case res::IDC_FONT:
-        case res::IDC_SET_PASSWORD:
-        case res::IDC_EDIT_PAYEES:
-        case res::IDC_EDIT_CATEGORIES:
-        case res::IDC_EDIT_CLASSES:
-        case res::IDC_EDIT_CURRENCIES:
-        case res::IDC_EDIT_TYPES:
-        case res::IDC_EDIT_SCHEDULED:
-            Navigate(id);
+            NavigateIfPasswordSet(id);
             return true;
         default:
             return false;
