@@ -233,6 +233,18 @@ TEST_F(NavigationTest, APayloadGoesToTheNewScreenOrIsFreed) {
     EXPECT_EQ(g_payloadsAlive, 0);
 }
 
+TEST_F(NavigationTest, TheHelpKeyOpensTheCurrentScreensTopic) {
+    std::vector<std::string> opened;
+    m_app.SetHelpViewer([&opened](const std::string& page) { opened.push_back(page); });
+    Go(shell::kEventOpenRegister);
+    ui::PostMessage(m_app.CurrentWindow(), ui::WM_HELP, 0, 0);
+    Pump();
+    m_app.SetHelpViewer({});
+    ui::PostMessage(m_app.CurrentWindow(), ui::WM_HELP, 0, 0);  // no viewer: nothing happens
+    Pump();
+    EXPECT_EQ(opened, (std::vector<std::string>{"Coinvale.htm#Transactions"}));
+}
+
 TEST_F(NavigationTest, TheLoopEndsOnCloseAndMovesArrowsFromFieldsToTheScreen) {
     ui::MSG close{m_app.CurrentWindow(), ui::WM_CLOSE, 0, 0, 0, ui::POINT{}};
     bool end = false;
