@@ -45,3 +45,5 @@ time_command report --by category --period "This Year"
 time_command budget --by category --period "This Year"
 time_command upcoming --through "1 Year"
 time_command check
+# A change: one transaction added to one account and saved.
+time_command add Checking --amount -1.00 --payee X

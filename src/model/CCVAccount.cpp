@@ -78,6 +78,7 @@ CCVAccount::~CCVAccount() = default;
 void CCVAccount::SetName(const char* name) {
     SetOwnedText(m_name, name);
     m_record.SetName(m_name.c_str());
+    MarkUnsaved();
 }
 
 // ---- register and balances ----
@@ -301,6 +302,7 @@ std::uint32_t CCVAccount::GetRowColor() {
 
 void CCVAccount::SetRowColor(std::uint32_t color) {
     m_rowColor = color;
+    MarkUnsaved();
     const CCVPreferences* preferences = m_owner ? m_owner->GetPreferences() : nullptr;
     if (preferences != nullptr) preferences->SetRowColor(color);
 }
@@ -313,6 +315,7 @@ std::uint16_t CCVAccount::GetReservedWord(int index) const {
 void CCVAccount::SetReservedWord(int index, std::uint16_t value) {
     if (index < 0 || index >= kReservedWords) return;
     m_reservedWords[static_cast<std::size_t>(index)] = value;
+    MarkUnsaved();
 }
 
 // ---- balances set by the user ----

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/CAccountSaveState.h"
 #include "model/CCVAccountRecord.h"
 #include "model/CCVTxnList.h"
 #include "model/CTransaction.h"
@@ -100,6 +101,13 @@ class CCVAccount : public CCVItem {
     // The identifier that transfers to or from this account carry as their category.
     RecordKey GetAccountId() const { return m_record.GetAccountId(); }
 
+    // ---- saving ----
+    // Whether the account file would differ from what it held when it was last written or read
+    // whole (see CAccountSaveState); true until then.
+    bool HasUnsavedChanges() const { return m_saveState.Differs(*this); }
+    // The account file now holds the account as it stands.
+    void MarkFileSaved() { m_saveState.Take(*this); }
+
     // ---- register and balances ----
     CCVTxnList& Transactions() { return m_transactions; }
     const CCVTxnList& Transactions() const { return m_transactions; }
@@ -153,9 +161,15 @@ class CCVAccount : public CCVItem {
 
     // ---- view settings ----
     std::uint16_t GetSortColumn() const { return m_sortColumn; }
-    void SetSortColumn(std::uint16_t column) { m_sortColumn = column; }
+    void SetSortColumn(std::uint16_t column) {
+        m_sortColumn = column;
+        MarkUnsaved();
+    }
     bool GetSortAscending() const { return m_sortAscending != 0; }
-    void SetSortAscending(bool ascending) { m_sortAscending = ascending ? 1 : 0; }
+    void SetSortAscending(bool ascending) {
+        m_sortAscending = ascending ? 1 : 0;
+        MarkUnsaved();
+    }
     std::int32_t GetFilter() const { return m_filter; }
     void SetFilter(std::int32_t filter) { m_filter = filter; }
     RecordKey GetDefaultTypeId() const { return DefaultTypeIdOfType(m_record.GetAccountType()); }
@@ -166,11 +180,17 @@ class CCVAccount : public CCVItem {
 
     // ---- fields of the account file ----
     std::uint32_t GetOwnRowColor() const { return m_rowColor; }
-    void SetOwnRowColor(std::uint32_t color) { m_rowColor = color; }
+    void SetOwnRowColor(std::uint32_t color) {
+        m_rowColor = color;
+        MarkUnsaved();
+    }
     std::uint16_t GetReservedWord(int index) const;
     void SetReservedWord(int index, std::uint16_t value);
     std::uint32_t GetReservedLong() const { return m_reservedLong; }
-    void SetReservedLong(std::uint32_t value) { m_reservedLong = value; }
+    void SetReservedLong(std::uint32_t value) {
+        m_reservedLong = value;
+        MarkUnsaved();
+    }
 
     // ---- balances set by the user ----
     // The chosen balance becomes the amount; the beginning balance and the other balance move by
@@ -252,4 +272,5 @@ class CCVAccount : public CCVItem {
     std::uint32_t m_downloadReviewPending = 1;
     std::uint32_t m_importReviewPending = 1;
     std::int32_t m_reviewFilter = CTransaction::kFilterAll;
+    CAccountSaveState m_saveState;
 };

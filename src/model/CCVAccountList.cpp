@@ -163,6 +163,7 @@ int CCVAccountList::LoadListFile(ListFile file) {
     CCVItemList* list = ListOf(file);
     if (list == nullptr) return 0;
     const std::string path = m_folder + ListFileName(file);
+    m_listFileBytes[file].reset();
     if (list->LoadFile(path) != 0) {
         // Not read whole: a file that is there and readable is damaged, and keeps what was read
         // once a copy of it is safe. Otherwise the list is not loaded and never saved.
@@ -170,6 +171,8 @@ int CCVAccountList::LoadListFile(ListFile file) {
             list->Clear(true, true);
             return 1;
         }
+    } else if (std::vector<std::uint8_t> bytes; sys::ReadWholeFile(path, bytes) == 0) {
+        m_listFileBytes[file] = std::move(bytes);
     }
     m_listLoaded[file] = true;
     return 0;
@@ -180,7 +183,17 @@ int CCVAccountList::SaveListFile(ListFile file) {
     if (list == nullptr) return 0;
     // A list that was not loaded would replace the records of its file with nothing.
     if (!m_listLoaded[file]) return 1;
-    return list->SaveFile(m_folder + ListFileName(file));
+    std::vector<std::uint8_t> bytes;
+    const bool stored = list->SaveToBytes(bytes) == 0;
+    std::optional<std::vector<std::uint8_t>>& onDisk = m_listFileBytes[file];
+    if (stored && onDisk && *onDisk == bytes) return 0;
+    const int rc = list->SaveFile(m_folder + ListFileName(file));
+    if (rc == 0 && stored) {
+        onDisk = std::move(bytes);
+    } else if (rc == 0) {
+        onDisk.reset();
+    }
+    return rc;
 }
 
 int CCVAccountList::LoadAccountFile(CCVAccount& account, const std::string& path) {
@@ -191,11 +204,17 @@ int CCVAccountList::LoadAccountFile(CCVAccount& account, const std::string& path
 int CCVAccountList::SaveAccountFile(CCVAccount& account, const std::string& path) {
     if (m_readOnly || (path.empty() && m_folder.empty())) return 1;
     try {
-        return CCVAccountFile::Save(
+        const int rc = CCVAccountFile::Save(
             account, path.empty() ? AccountFilePath(account.GetName()) : path, Cipher());
+        if (rc == 0 && path.empty()) account.MarkFileSaved();
+        return rc;
     } catch (const std::bad_alloc&) {
         return 2;
     }
+}
+
+void CCVAccountList::MarkAccountsUnsaved() {
+    for (std::uint32_t i = 0; i < Count(); ++i) At(i)->MarkUnsaved();
 }
 
 void CCVAccountList::NoteProblem(const std::string& path, FileProblem::Kind kind) {
@@ -233,6 +252,8 @@ int CCVAccountList::LoadAccountFiles(bool skipDeleted, OnFailure onFailure) {
             if (!usable && stopAtFailure) return 1;
             if (!usable) continue;
         }
+        // A damaged file stays changed, so that the first save writes what could be read.
+        if (result == CCVAccountFile::LoadResult::kWhole) account->MarkFileSaved();
         InsertSorted(account.release());
     }
     return 0;
@@ -289,7 +310,9 @@ int CCVAccountList::SaveAll() {
     const auto note = [&first](int rc) {
         if (first == 0) first = rc;
     };
-    for (std::uint32_t i = 0; i < Count(); ++i) note(SaveAccountFile(*At(i)));
+    for (std::uint32_t i = 0; i < Count(); ++i) {
+        if (At(i)->HasUnsavedChanges()) note(SaveAccountFile(*At(i)));
+    }
     for (int file = 0; file < kListFileCount; ++file) {
         note(SaveListFile(static_cast<ListFile>(file)));
     }
@@ -529,6 +552,7 @@ void CCVAccountList::ClearReferenceLists() {
     for (int file = 0; file < kListFileCount; ++file) {
         if (CCVItemList* list = ListOf(static_cast<ListFile>(file))) list->Clear(true, true);
         m_listLoaded[static_cast<std::size_t>(file)] = false;
+        m_listFileBytes[static_cast<std::size_t>(file)].reset();
     }
     if (auto* versioned = dynamic_cast<MDirectoryVersion*>(m_institutions.get())) {
         versioned->ResetVersion();

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,11 +108,17 @@ class CCVAccountList : public CCVItemList,
     int Inspect(const std::string& folder);
     const std::vector<FileProblem>& Problems() const { return m_problems; }
     bool IsReadOnly() const { return m_readOnly; }
-    // Saves every account, then the list files in order. All are attempted; the result is the
-    // first failure.
+    // Saves every account that changed since its file was last written or read whole (see
+    // CCVAccount::HasUnsavedChanges), then every list file whose bytes would change, in order.
+    // A file written marks its state saved; a file that fails stays changed for the next save.
+    // All are attempted; the result is the first failure. Nothing changed: nothing is written.
     int SaveAll();
-    // Writes the account file to `path`, or to its place in the data folder when `path` is empty.
+    // Writes the account file to `path`, or to its place in the data folder when `path` is empty
+    // (the account is then saved: see CCVAccount::MarkFileSaved).
     int SaveAccountFile(CCVAccount& account, const std::string& path = {});
+    // Every account counts as changed, so that the next save writes every account file (a new
+    // password enciphers the protected bytes of the records differently).
+    void MarkAccountsUnsaved();
     // Reads the account file into the account: 0, or 1 when it could not be read whole.
     int LoadAccountFile(CCVAccount& account, const std::string& path);
     const std::string& GetFolder() const { return m_folder; }
@@ -258,6 +265,9 @@ class CCVAccountList : public CCVItemList,
     int m_sortMode = kSortByName;
     bool m_sortAscending = false;
     std::array<bool, kListFileCount> m_listLoaded{};
+    // What each list file held when last read whole or written; none when unknown (a damaged or
+    // unread file), so that the next save writes it.
+    std::array<std::optional<std::vector<std::uint8_t>>, kListFileCount> m_listFileBytes;
     std::vector<DamagedFile> m_damagedFiles;
     std::vector<FileProblem> m_problems;
     bool m_readOnly = false;

@@ -214,7 +214,10 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
     CSplitLine& SplitToChange(int line);
     // Keeps the lines, or no memory at all when every line is empty.
     void SetSplitLines(const SplitLines& lines);
-    void MarkChanged() { m_flags |= kModified | kChanged; }
+    void MarkChanged() {
+        m_flags |= kModified | kChanged;
+        MarkUnsaved();
+    }
 
     Fields m_fields;
 };

@@ -45,7 +45,11 @@ const CBlowfish* CVModel::GetPasswordCipher() const {
 
 int CVModel::ChangePassword(std::string_view newPassword, std::string_view currentPassword) {
     const int rc = Password().ChangePassword(newPassword, currentPassword);
-    if (rc == CCVPassword::kRight && m_initialised) SaveIfAllowed();
+    if (rc == CCVPassword::kRight && m_initialised) {
+        // The protected bytes of every account record are stored under the new password.
+        m_accountList->MarkAccountsUnsaved();
+        SaveIfAllowed();
+    }
     return rc;
 }
 
@@ -115,7 +119,7 @@ int CVModel::Reinit() {
     return Init();
 }
 
-int CVModel::SaveIfAllowed() {
+int CVModel::SaveChanges() {
     if (!m_accountList || m_reloadPending) return 0;
     return m_accountList->SaveAll();
 }

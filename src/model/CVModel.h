@@ -20,7 +20,7 @@ class CBlowfish;
 //
 //   start-up      SetListMakers, SetReportMaker, PreparePreferences, then (after the password,
 //                 when one is set) Init
-//   running       the screens change the data in memory; SaveIfAllowed writes it
+//   running       the screens change the data in memory; SaveChanges writes what changed
 //   sync start    SaveIfAllowed; sync end: SetReloadPending(true), and nothing is saved until
 //                 Reinit has reloaded the files the desktop companion left
 //   end           SaveAndRelease
@@ -60,9 +60,13 @@ class CVModel {
     // shows IDS_MODEL_INIT_FAIL when it fails (and IDS_MODEL_REINIT_EXCEPTION when memory runs
     // out, which throws).
     int Reinit();
-    // Saves everything (see CCVAccountList::SaveAll) unless there is no data or a reload is
-    // pending. 0 or the first failure.
-    int SaveIfAllowed();
+    // Saves what changed now: the account files and list files that differ from what they held
+    // when last written or read (see CCVAccountList::SaveAll), nothing when nothing changed. The
+    // screens call it when a change is complete. Nothing is written without data or while a
+    // reload is pending (0); a read-only load never saves (1). 0 or the first failure.
+    int SaveChanges();
+    // The save at the start of a synchronisation and at the end: SaveChanges.
+    int SaveIfAllowed() { return SaveChanges(); }
     // Saves as SaveIfAllowed, then destroys the report object and the account list.
     int SaveAndRelease();
 

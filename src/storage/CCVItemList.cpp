@@ -50,6 +50,7 @@ void CCVItemList::InsertNode(std::size_t position, CCVItem* record) {
     position = record->IsDeleted() ? std::clamp(position, live, m_records.size())
                                    : std::min(position, live);
     m_records.insert(m_records.begin() + static_cast<std::ptrdiff_t>(position), record);
+    ++m_editCount;
     if (record->IsDeleted()) ++m_deletedCount;
     if (m_cursor >= 0 && static_cast<std::size_t>(m_cursor) >= position) ++m_cursor;
 }
@@ -57,6 +58,7 @@ void CCVItemList::InsertNode(std::size_t position, CCVItem* record) {
 void CCVItemList::EraseNode(std::size_t position) {
     if (m_records[position]->IsDeleted()) --m_deletedCount;
     m_records.erase(m_records.begin() + static_cast<std::ptrdiff_t>(position));
+    ++m_editCount;
     // A walk whose record goes away continues with the record that followed it.
     const auto pos = static_cast<std::int64_t>(position);
     if (m_cursor == pos) {
@@ -175,6 +177,7 @@ int CCVItemList::Clear(bool /*freeNodes: nodes are always released*/, bool destr
         for (CCVItem* record : m_records) delete record;
     }
     m_records.clear();
+    if (!wasEmpty) ++m_editCount;
     m_deletedCount = 0;
     m_cursor = kNoCursor;
     return wasEmpty ? 1 : 0;
@@ -299,6 +302,13 @@ int CCVItemList::SaveFile(const std::string& fileName) {
     const int rc = Serialize(ar);
     const int closeRc = ar.Close();
     return (rc != 0 || closeRc != 0) ? 1 : 0;
+}
+
+int CCVItemList::SaveToBytes(std::vector<std::uint8_t>& bytes) {
+    RecordArchive ar(bytes);
+    ar.Open();
+    const int rc = Serialize(ar);
+    return (rc != 0 || ar.Close() != 0) ? 1 : 0;
 }
 
 int CCVItemList::LoadFile(const std::string& fileName, int mode) {

@@ -114,6 +114,12 @@ public:
     // when it could not be written (the old file is then unchanged).
     int LoadFile(const std::string& fileName, int mode = kModeLoad);
     int SaveFile(const std::string& fileName);
+    // The bytes SaveFile would write, into `bytes`; 0, or 1 when the list could not be stored.
+    int SaveToBytes(std::vector<std::uint8_t>& bytes);
+
+    // Counts every insertion, removal and move of a record and every emptying, so the owner of a
+    // file can tell whether the list's order or membership changed since the file was written.
+    std::uint64_t EditCount() const { return m_editCount; }
 
     std::uint16_t HeaderWord() const { return m_headerWord; }
     std::uint16_t ListVersion() const { return m_listVersion; }
@@ -147,4 +153,5 @@ private:
     std::uint16_t m_storedCount = 0;
     char m_listName[kListNameSize] = {};
     bool m_ownsRecords = true;
+    std::uint64_t m_editCount = 0;
 };

@@ -9,6 +9,8 @@
 RecordArchive::RecordArchive(std::string fileName, int loading)
     : m_fileName(std::move(fileName)), m_loading(loading != 0) {}
 
+RecordArchive::RecordArchive(std::vector<std::uint8_t>& sink) : m_loading(false), m_sink(&sink) {}
+
 RecordArchive::~RecordArchive() = default;
 
 int RecordArchive::Open() {
@@ -17,6 +19,10 @@ int RecordArchive::Open() {
         const int rc = sys::ReadWholeFile(m_fileName, m_data);
         m_remaining = m_data.size();
         return rc;
+    }
+    if (m_sink != nullptr) {
+        m_sink->clear();
+        return 0;
     }
     m_output = std::make_unique<sys::AtomicFile>();
     m_writeFailed = m_output->Open(m_fileName) != 0;
@@ -33,6 +39,11 @@ int RecordArchive::ReadBytes(void* destination, std::size_t n) {
 
 int RecordArchive::WriteBytes(const void* source, std::size_t n) {
     if (m_loading || source == nullptr) return 0;
+    if (m_sink != nullptr) {
+        const auto* bytes = static_cast<const std::uint8_t*>(source);
+        m_sink->insert(m_sink->end(), bytes, bytes + n);
+        return 0;
+    }
     if (m_writeFailed || !m_output || m_output->Write(source, n) != 0) {
         m_writeFailed = true;
         return 1;

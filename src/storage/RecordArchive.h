@@ -20,6 +20,8 @@ public:
     enum Direction { kSave = 0, kLoad = 1 };
 
     RecordArchive(std::string fileName, int loading);
+    // Saves into `sink` (emptied by Open) instead of a file: the bytes a save would write.
+    explicit RecordArchive(std::vector<std::uint8_t>& sink);
     ~RecordArchive();  // a save that was not closed leaves the old file as it was
     RecordArchive(const RecordArchive&) = delete;
     RecordArchive& operator=(const RecordArchive&) = delete;
@@ -76,5 +78,6 @@ private:
     std::size_t m_position = 0;
     std::size_t m_remaining = 0;
     std::unique_ptr<sys::AtomicFile> m_output;
+    std::vector<std::uint8_t>* m_sink = nullptr;
     bool m_writeFailed = false;
 };

@@ -198,9 +198,7 @@ void CRegisterView::SortBy(int column) {
 
 void CRegisterView::SaveAccount() {
     CVModel& model = Model();
-    CCVAccountList* accounts = model.GetAccountList();
-    if (accounts == nullptr || model.IsReloadPending()) return;
-    if (accounts->SaveAccountFile(*m_account) != 0) {
+    if (model.SaveChanges() != 0) {
         Ask(res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR,
             CCVUIUtility::FormatString(res::IDS_DATA_NOT_SAVED_SCREEN,
                                        model.GetDataFolder().c_str()));
