@@ -75,9 +75,8 @@ TEST(SaveChanges, EachChangeWritesOnlyItsFiles) {
     EXPECT_EQ(Saved(folder, *list), Files{"Checking.cvl"});
 
     // A transfer writes both accounts.
-    ASSERT_EQ(CAccountOperations(*list).TransferFunds(&checking, &savings, 3'000'000'000u, 50,
-                                                      false),
-              0);
+    ASSERT_EQ(
+        CAccountOperations(*list).TransferFunds(&checking, &savings, 3'000'000'000u, 50, false), 0);
     EXPECT_EQ(Saved(folder, *list), (Files{"Checking.cvl", "Savings.cvl"}));
 
     // A deletion, the record set directly, a view setting of the file.
@@ -108,8 +107,7 @@ TEST(SaveChanges, EachChangeWritesOnlyItsFiles) {
     // What was saved is what a new load reads.
     auto reloaded = folder.Load();
     EXPECT_EQ(reloaded->FindAccountByName("Reserve")->Record().GetClearedBalance(), 700);
-    EXPECT_EQ(reloaded->FindAccountByName("Checking")->GetSortColumn(),
-              checking.GetSortColumn());
+    EXPECT_EQ(reloaded->FindAccountByName("Checking")->GetSortColumn(), checking.GetSortColumn());
     EXPECT_NE(reloaded->GetPayees().FindByName("Grocers"), nullptr);
     EXPECT_EQ(Saved(folder, *reloaded), Files{});
 }
