@@ -6,6 +6,7 @@
 #include "model/BuiltInKey.h"
 #include "model/CountedText.h"
 #include "resources/StringTable.h"
+#include "storage/ByteReader.h"
 #include "storage/RecordArchive.h"
 
 namespace {
@@ -13,6 +14,11 @@ namespace {
 constexpr std::uint16_t kSplitCategoryNumber = 1;
 
 const CSplitLine kEmptyLine{};
+
+bool IsEmptyLine(const CSplitLine& line) {
+    return line.GetAmount() == 0 && line.GetCategoryId().IsNull() && line.GetClassId().IsNull() &&
+           line.GetLinkedTransactionId().IsNull() && *line.GetMemo() == '\0';
+}
 
 }  // namespace
 
@@ -41,6 +47,12 @@ CTransaction::CTransaction(const CTransaction& source, DateTime date) : m_fields
     m_fields.date = WithCurrentTime(date);
 }
 
+CTransaction::CTransaction(LoadTag /*loading*/) {}
+
+std::unique_ptr<CTransaction> CTransaction::NewForLoading() {
+    return std::unique_ptr<CTransaction>(new CTransaction(LoadTag{}));
+}
+
 CTransaction::~CTransaction() = default;
 
 void CTransaction::CopyFrom(const CTransaction& other) {
@@ -49,26 +61,67 @@ void CTransaction::CopyFrom(const CTransaction& other) {
 }
 
 int CTransaction::Serialize(RecordArchive& ar) {
-    if (ar.IsLoading()) m_fields = Fields{};
+    if (ar.IsLoading()) return Load(ar);
     Fields& f = m_fields;
     int rc = CCVItem::Serialize(ar);
     if (rc == 0) rc = SerializeFixedFields(ar);
     if (rc == 0) rc = TransferCountedText(ar, f.payeeName);
     if (rc == 0) rc = TransferCountedText(ar, f.memo, kMemoCapacity);
     if (rc == 0) rc = TransferCountedText(ar, f.onlineId, kOnlineIdCapacity);
-    SplitLines lines;
-    for (int i = 0; i < kSplitLines; ++i) {
-        if (!ar.IsLoading()) lines[static_cast<std::size_t>(i)] = GetSplit(i);
-        if (rc == 0) rc = lines[static_cast<std::size_t>(i)].Serialize(ar);
+    for (int i = 0; i < kSplitLines && rc == 0; ++i) {
+        CSplitLine line = GetSplit(i);
+        rc = line.Serialize(ar);
     }
-    if (ar.IsLoading() && rc == 0) SetSplitLines(lines);
     std::uint8_t reserved[kReservedSize] = {};
     if (rc == 0) rc = ar.TransferBytes(reserved, sizeof reserved);
     return rc;
 }
 
+int CTransaction::Load(RecordArchive& ar) {
+    m_fields = Fields{};
+    Fields& f = m_fields;
+    int rc = CCVItem::Serialize(ar);
+    if (rc == 0) rc = SerializeFixedFields(ar);
+    if (rc == 0) rc = TransferCountedText(ar, f.payeeName);
+    if (rc == 0) rc = TransferCountedText(ar, f.memo, kMemoCapacity);
+    if (rc == 0) rc = TransferCountedText(ar, f.onlineId, kOnlineIdCapacity);
+    // Lines are decoded one at a time; only a transaction with a line in use keeps any.
+    CSplitLine line;
+    for (int i = 0; i < kSplitLines && rc == 0; ++i) {
+        rc = line.Serialize(ar);
+        if (rc != 0 || IsEmptyLine(line)) continue;
+        if (f.splits.empty()) f.splits.resize(kSplitLines);
+        f.splits[static_cast<std::size_t>(i)] = std::move(line);
+        line = CSplitLine{};
+    }
+    if (rc == 0 && ar.Take(kReservedSize) == nullptr) rc = 1;
+    if (rc != 0) f.splits.clear();
+    return rc;
+}
+
 int CTransaction::SerializeFixedFields(RecordArchive& ar) {
     Fields& f = m_fields;
+    if (ar.IsLoading()) {
+        const std::uint8_t* bytes = ar.Take(kFixedSize);
+        if (bytes == nullptr) return 1;
+        ByteReader in(bytes);
+        f.transactionId = in.Key();
+        f.date = in.Fixed32();
+        f.amount = in.Signed64();
+        f.checkNumber = in.Fixed32();
+        f.categoryId = in.Key();
+        f.classId = in.Key();
+        f.linkedTransactionId = in.Key();
+        f.typeId = in.Key();
+        f.downloadedAmount = in.Signed64();
+        f.stateFlags = in.Byte();
+        f.sourceSplitIndex = in.Byte();
+        f.currencyCode = in.Byte();
+        f.onlineOrigin = in.Byte();
+        f.matchedTransactionId = in.Key();
+        f.payeeId = in.Key();
+        return 0;
+    }
     int rc = 0;
     const auto move = [&](auto& field) {
         if (rc == 0) rc = ar.Transfer(field);
@@ -191,8 +244,7 @@ CSplitLine& CTransaction::SplitToChange(int line) {
 }
 
 void CTransaction::SetSplitLines(const SplitLines& lines) {
-    const bool anySet = std::any_of(lines.begin(), lines.end(),
-                                    [](const CSplitLine& line) { return !(line == kEmptyLine); });
+    const bool anySet = !std::all_of(lines.begin(), lines.end(), IsEmptyLine);
     if (anySet) {
         m_fields.splits.assign(lines.begin(), lines.end());
     } else {

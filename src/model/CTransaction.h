@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,9 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
     // calendar day of `date` at the current time of day (entering a scheduled transaction). The
     // record part is that of a new record.
     CTransaction(const CTransaction& source, DateTime date);
+    // A transaction about to be read from a file: every field zero or empty and no identifier
+    // drawn, since the stored one replaces it.
+    static std::unique_ptr<CTransaction> NewForLoading();
     CTransaction(const CTransaction&) = default;
     CTransaction& operator=(const CTransaction&) = default;
     ~CTransaction() override;
@@ -209,6 +213,10 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
         std::string onlineId;
     };
 
+    struct LoadTag {};
+    explicit CTransaction(LoadTag loading);
+    // The loading direction of Serialize: decodes the stored bytes in place.
+    int Load(RecordArchive& ar);
     static bool ValidLine(int line) { return line >= 0 && line < kSplitLines; }
     // The line to change, its ten lines made first when there are none.
     CSplitLine& SplitToChange(int line);
