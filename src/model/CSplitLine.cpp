@@ -10,6 +10,14 @@ void CSplitLine::SetMemo(const char* memo) {
     SetBoundedText(m_memo, memo, kMemoCapacity);
 }
 
+bool CSplitLine::SkipBlank(RecordArchive& ar) {
+    static constexpr std::uint8_t kBlank[kFixedSize + 1] = {};
+    const std::uint8_t* bytes = ar.Peek(sizeof kBlank);
+    if (bytes == nullptr || std::memcmp(bytes, kBlank, sizeof kBlank) != 0) return false;
+    ar.Take(sizeof kBlank);
+    return true;
+}
+
 int CSplitLine::SerializeFixedFields(RecordArchive& ar) {
     if (ar.IsLoading()) {
         const std::uint8_t* bytes = ar.Take(kFixedSize);

@@ -20,6 +20,14 @@ bool IsEmptyLine(const CSplitLine& line) {
            line.GetLinkedTransactionId().IsNull() && *line.GetMemo() == '\0';
 }
 
+// The number of lines up to and including the last one that is not empty.
+template <typename Lines>
+std::size_t LastLineInUse(const Lines& lines) {
+    const auto last = std::find_if(lines.rbegin(), lines.rend(),
+                                   [](const CSplitLine& line) { return !IsEmptyLine(line); });
+    return static_cast<std::size_t>(lines.rend() - last);
+}
+
 }  // namespace
 
 RecordKey CTransaction::SplitCategoryId() {
@@ -85,15 +93,14 @@ int CTransaction::Load(RecordArchive& ar) {
     if (rc == 0) rc = TransferCountedText(ar, f.payeeName);
     if (rc == 0) rc = TransferCountedText(ar, f.memo, kMemoCapacity);
     if (rc == 0) rc = TransferCountedText(ar, f.onlineId, kOnlineIdCapacity);
-    // Lines are decoded one at a time; only a transaction with a line in use keeps any.
-    CSplitLine line;
+    // Blank lines are passed over; the lines up to the last one in use are kept.
     for (int i = 0; i < kSplitLines && rc == 0; ++i) {
+        if (CSplitLine::SkipBlank(ar)) continue;
+        CSplitLine& line = SplitToChange(i);
         rc = line.Serialize(ar);
-        if (rc != 0 || IsEmptyLine(line)) continue;
-        if (f.splits.empty()) f.splits.resize(kSplitLines);
-        f.splits[static_cast<std::size_t>(i)] = std::move(line);
-        line = CSplitLine{};
+        if (rc == 0 && IsEmptyLine(line)) f.splits.resize(LastLineInUse(f.splits));
     }
+    f.splits.shrink_to_fit();
     if (rc == 0 && ar.Take(kReservedSize) == nullptr) rc = 1;
     if (rc != 0) f.splits.clear();
     return rc;
@@ -234,22 +241,21 @@ void CTransaction::SetOnlineId(const char* onlineId) {
 // ---- split lines ----
 
 const CSplitLine& CTransaction::GetSplit(int line) const {
-    if (!ValidLine(line) || m_fields.splits.empty()) return kEmptyLine;
+    if (!ValidLine(line) || static_cast<std::size_t>(line) >= m_fields.splits.size()) {
+        return kEmptyLine;
+    }
     return m_fields.splits[static_cast<std::size_t>(line)];
 }
 
 CSplitLine& CTransaction::SplitToChange(int line) {
-    if (m_fields.splits.empty()) m_fields.splits.resize(kSplitLines);
-    return m_fields.splits[static_cast<std::size_t>(line)];
+    const auto index = static_cast<std::size_t>(line);
+    if (index >= m_fields.splits.size()) m_fields.splits.resize(index + 1);
+    return m_fields.splits[index];
 }
 
 void CTransaction::SetSplitLines(const SplitLines& lines) {
-    const bool anySet = !std::all_of(lines.begin(), lines.end(), IsEmptyLine);
-    if (anySet) {
-        m_fields.splits.assign(lines.begin(), lines.end());
-    } else {
-        m_fields.splits.clear();
-    }
+    const std::size_t kept = LastLineInUse(lines);
+    m_fields.splits.assign(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(kept));
 }
 
 void CTransaction::SetSplits(const SplitLines& lines) {
@@ -259,13 +265,13 @@ void CTransaction::SetSplits(const SplitLines& lines) {
 
 void CTransaction::SetSplit(int line, const CSplitLine& value) {
     if (!ValidLine(line)) return;
-    if (!(m_fields.splits.empty() && value == kEmptyLine)) SplitToChange(line) = value;
+    if (HoldsLine(line) || !IsEmptyLine(value)) SplitToChange(line) = value;
     MarkChanged();
 }
 
 void CTransaction::SetSplitLinkedTransactionId(int line, const RecordKey& key) {
     if (!ValidLine(line)) return;
-    if (!(m_fields.splits.empty() && key.IsNull())) SplitToChange(line).SetLinkedTransactionId(key);
+    if (HoldsLine(line) || !key.IsNull()) SplitToChange(line).SetLinkedTransactionId(key);
     MarkChanged();
 }
 

@@ -205,7 +205,7 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
         RecordKey matchedTransactionId;
         RecordKey payeeId;
         // What a find reads stands together: the state above, the lines, payee and memo.
-        std::vector<CSplitLine> splits;  // empty, or all kSplitLines lines
+        std::vector<CSplitLine> splits;  // the lines up to the last one set; the rest are empty
         FixedText<kPayeeCapacity + 1> payeeName;
         // The memo and the bank's identifier are mostly short or empty: held at their length,
         // not at their capacity, since a register holds tens of thousands of transactions.
@@ -218,9 +218,12 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
     // The loading direction of Serialize: decodes the stored bytes in place.
     int Load(RecordArchive& ar);
     static bool ValidLine(int line) { return line >= 0 && line < kSplitLines; }
-    // The line to change, its ten lines made first when there are none.
+    bool HoldsLine(int line) const {
+        return static_cast<std::size_t>(line) < m_fields.splits.size();
+    }
+    // The line to change, made first (with the lines before it) when it is not held.
     CSplitLine& SplitToChange(int line);
-    // Keeps the lines, or no memory at all when every line is empty.
+    // Keeps the lines up to the last one in use, or no memory at all when every line is empty.
     void SetSplitLines(const SplitLines& lines);
     void MarkChanged() { m_flags |= kModified | kChanged; }
 

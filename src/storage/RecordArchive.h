@@ -34,8 +34,8 @@ public:
     // The next n loaded bytes, in place, and a move past them; null, moving nothing, when fewer
     // than n remain (or while saving). The bytes stay valid until Close.
     const std::uint8_t* Take(std::size_t n) {
-        if (n > m_remaining) return nullptr;
-        const std::uint8_t* bytes = m_file.Data() + m_position;
+        const std::uint8_t* bytes = Peek(n);
+        if (bytes == nullptr) return nullptr;
         m_position += n;
         m_remaining -= n;
         return bytes;
@@ -71,6 +71,11 @@ public:
         const int rc = TransferBytes(text, N);
         text[N - 1] = '\0';
         return rc;
+    }
+
+    // The next n loaded bytes, in place, without moving past them; null when fewer remain.
+    const std::uint8_t* Peek(std::size_t n) const {
+        return n > m_remaining ? nullptr : m_file.Data() + m_position;
     }
 
     // Looks at the next two bytes without consuming them; false when fewer remain.
