@@ -188,25 +188,27 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
     static constexpr std::uint8_t kStateMask = 0xC0;
     static constexpr std::uint8_t kReconcileMark = 0x01;
 
+    // Members are ordered by alignment, not as stored, so that no padding falls between them:
+    // a register holds tens of thousands of transactions.
     struct Fields {
-        RecordKey transactionId;
-        DateTime date = 0;
         Amount amount = 0;
+        Amount downloadedAmount = 0;
+        DateTime date = 0;
         std::uint32_t checkNumber = 0;
+        RecordKey transactionId;
         RecordKey categoryId;
         RecordKey classId;
         RecordKey linkedTransactionId;
         RecordKey typeId;
-        Amount downloadedAmount = 0;
+        RecordKey matchedTransactionId;
+        RecordKey payeeId;
         std::uint8_t stateFlags = 0;
         std::uint8_t sourceSplitIndex = kNoSourceSplit;
         std::uint8_t currencyCode = 0;
         std::uint8_t onlineOrigin = kEntered;
-        RecordKey matchedTransactionId;
-        RecordKey payeeId;
-        // What a find reads stands together: the state above, the lines, payee and memo.
-        std::vector<CSplitLine> splits;  // the lines up to the last one set; the rest are empty
+        // What a find reads stands together: the state above, payee, lines and memo.
         FixedText<kPayeeCapacity + 1> payeeName;
+        std::vector<CSplitLine> splits;  // the lines up to the last one set; the rest are empty
         // The memo and the bank's identifier are mostly short or empty: held at their length,
         // not at their capacity, since a register holds tens of thousands of transactions.
         std::string memo;
