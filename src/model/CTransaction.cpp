@@ -69,41 +69,40 @@ void CTransaction::CopyFrom(const CTransaction& other) {
 }
 
 int CTransaction::Serialize(RecordArchive& ar) {
-    if (ar.IsLoading()) return Load(ar);
+    if (ar.IsLoading()) m_fields = Fields{};
     Fields& f = m_fields;
     int rc = CCVItem::Serialize(ar);
     if (rc == 0) rc = SerializeFixedFields(ar);
     if (rc == 0) rc = TransferCountedText(ar, f.payeeName);
     if (rc == 0) rc = TransferCountedText(ar, f.memo, kMemoCapacity);
     if (rc == 0) rc = TransferCountedText(ar, f.onlineId, kOnlineIdCapacity);
+    if (rc == 0) rc = ar.IsLoading() ? LoadSplitLines(ar) : SaveSplitLines(ar);
+    std::uint8_t reserved[kReservedSize] = {};
+    if (rc == 0) rc = ar.TransferBytes(reserved, sizeof reserved);
+    if (rc != 0 && ar.IsLoading()) f.splits.clear();
+    return rc;
+}
+
+int CTransaction::SaveSplitLines(RecordArchive& ar) const {
+    int rc = 0;
     for (int i = 0; i < kSplitLines && rc == 0; ++i) {
         CSplitLine line = GetSplit(i);
         rc = line.Serialize(ar);
     }
-    std::uint8_t reserved[kReservedSize] = {};
-    if (rc == 0) rc = ar.TransferBytes(reserved, sizeof reserved);
     return rc;
 }
 
-int CTransaction::Load(RecordArchive& ar) {
-    m_fields = Fields{};
-    Fields& f = m_fields;
-    int rc = CCVItem::Serialize(ar);
-    if (rc == 0) rc = SerializeFixedFields(ar);
-    if (rc == 0) rc = TransferCountedText(ar, f.payeeName);
-    if (rc == 0) rc = TransferCountedText(ar, f.memo, kMemoCapacity);
-    if (rc == 0) rc = TransferCountedText(ar, f.onlineId, kOnlineIdCapacity);
+int CTransaction::LoadSplitLines(RecordArchive& ar) {
     // Blank lines are passed over; the lines up to the last one in use are kept.
-    for (int i = 0; i < kSplitLines && rc == 0; ++i) {
+    std::vector<CSplitLine>& splits = m_fields.splits;
+    for (int i = 0; i < kSplitLines; ++i) {
         if (CSplitLine::SkipBlank(ar)) continue;
         CSplitLine& line = SplitToChange(i);
-        rc = line.Serialize(ar);
-        if (rc == 0 && IsEmptyLine(line)) f.splits.resize(LastLineInUse(f.splits));
+        if (line.Serialize(ar) != 0) return 1;
+        if (IsEmptyLine(line)) splits.resize(LastLineInUse(splits));
     }
-    f.splits.shrink_to_fit();
-    if (rc == 0 && ar.Take(kReservedSize) == nullptr) rc = 1;
-    if (rc != 0) f.splits.clear();
-    return rc;
+    splits.shrink_to_fit();
+    return 0;
 }
 
 int CTransaction::SerializeFixedFields(RecordArchive& ar) {

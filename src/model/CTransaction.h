@@ -217,8 +217,9 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
 
     struct LoadTag {};
     explicit CTransaction(LoadTag loading);
-    // The loading direction of Serialize: decodes the stored bytes in place.
-    int Load(RecordArchive& ar);
+    // The ten stored split lines in each direction; 0, or 1 when the archive runs out.
+    int SaveSplitLines(RecordArchive& ar) const;
+    int LoadSplitLines(RecordArchive& ar);
     static bool ValidLine(int line) { return line >= 0 && line < kSplitLines; }
     bool HoldsLine(int line) const {
         return static_cast<std::size_t>(line) < m_fields.splits.size();

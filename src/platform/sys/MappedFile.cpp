@@ -1,11 +1,8 @@
 #include "platform/sys/MappedFile.h"
 
-#include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/sys/FileFault.h"
 #include "platform/sys/Files.h"
 
 namespace sys {
@@ -25,17 +22,11 @@ void MappedFile::Close() {
 
 int MappedFile::Open(const std::string& path) {
     Close();
-    if (IsFaultInjected(FileStep::Read)) return 1;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    std::size_t size = 0;
+    const int fd = OpenFileForReading(path, size);
     if (fd < 0) return 1;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return 1;
-    }
     int rc = 0;
-    if (st.st_size > 0) {
-        const auto size = static_cast<std::size_t>(st.st_size);
+    if (size > 0) {
         void* map = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
         if (map != MAP_FAILED) {
             m_data = static_cast<const std::uint8_t*>(map);
