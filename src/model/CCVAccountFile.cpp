@@ -100,7 +100,7 @@ int LoadDeleted(RecordArchive& ar, CCVAccount& account) {
     if (ar.Transfer(count) != 0) return 1;
     for (std::uint16_t i = 0; i < count; ++i) {
         std::uint8_t separator[sizeof CCVItemList::kSeparator];
-        auto transaction = std::make_unique<CTransaction>();
+        auto transaction = CTransaction::NewForLoading();
         if (ar.ReadBytes(separator, sizeof separator) != 0 || transaction->Serialize(ar) != 0) {
             return 1;
         }

@@ -32,5 +32,5 @@ class CCVTxnList : public CCVItemList {
     void Resort(const CTxnSortOrder& order);
 
   protected:
-    std::unique_ptr<CCVItem> NewRecord() const override { return std::make_unique<CTransaction>(); }
+    std::unique_ptr<CCVItem> NewRecord() const override { return CTransaction::NewForLoading(); }
 };

@@ -42,6 +42,9 @@ class CSplitLine {
 
     // Moves the stored form in the archive's direction; 0, or 1 when the archive runs out.
     int Serialize(RecordArchive& ar);
+    // While loading: moves past a stored line that is blank (every fixed byte zero and no memo)
+    // and answers true; otherwise moves nothing and answers false.
+    static bool SkipBlank(RecordArchive& ar);
     // Moves the kFixedSize bytes before the memo (offsets 0-31 above).
     int SerializeFixedFields(RecordArchive& ar);
 

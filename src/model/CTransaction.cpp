@@ -6,6 +6,7 @@
 #include "model/BuiltInKey.h"
 #include "model/CountedText.h"
 #include "resources/StringTable.h"
+#include "storage/ByteReader.h"
 #include "storage/RecordArchive.h"
 
 namespace {
@@ -13,6 +14,19 @@ namespace {
 constexpr std::uint16_t kSplitCategoryNumber = 1;
 
 const CSplitLine kEmptyLine{};
+
+bool IsEmptyLine(const CSplitLine& line) {
+    return line.GetAmount() == 0 && line.GetCategoryId().IsNull() && line.GetClassId().IsNull() &&
+           line.GetLinkedTransactionId().IsNull() && *line.GetMemo() == '\0';
+}
+
+// The number of lines up to and including the last one that is not empty.
+template <typename Lines>
+std::size_t LastLineInUse(const Lines& lines) {
+    const auto last = std::find_if(lines.rbegin(), lines.rend(),
+                                   [](const CSplitLine& line) { return !IsEmptyLine(line); });
+    return static_cast<std::size_t>(lines.rend() - last);
+}
 
 }  // namespace
 
@@ -41,6 +55,12 @@ CTransaction::CTransaction(const CTransaction& source, DateTime date) : m_fields
     m_fields.date = WithCurrentTime(date);
 }
 
+CTransaction::CTransaction(LoadTag /*loading*/) {}
+
+std::unique_ptr<CTransaction> CTransaction::NewForLoading() {
+    return std::unique_ptr<CTransaction>(new CTransaction(LoadTag{}));
+}
+
 CTransaction::~CTransaction() = default;
 
 void CTransaction::CopyFrom(const CTransaction& other) {
@@ -56,19 +76,58 @@ int CTransaction::Serialize(RecordArchive& ar) {
     if (rc == 0) rc = TransferCountedText(ar, f.payeeName);
     if (rc == 0) rc = TransferCountedText(ar, f.memo, kMemoCapacity);
     if (rc == 0) rc = TransferCountedText(ar, f.onlineId, kOnlineIdCapacity);
-    SplitLines lines;
-    for (int i = 0; i < kSplitLines; ++i) {
-        if (!ar.IsLoading()) lines[static_cast<std::size_t>(i)] = GetSplit(i);
-        if (rc == 0) rc = lines[static_cast<std::size_t>(i)].Serialize(ar);
-    }
-    if (ar.IsLoading() && rc == 0) SetSplitLines(lines);
+    if (rc == 0) rc = ar.IsLoading() ? LoadSplitLines(ar) : SaveSplitLines(ar);
     std::uint8_t reserved[kReservedSize] = {};
     if (rc == 0) rc = ar.TransferBytes(reserved, sizeof reserved);
+    if (rc != 0 && ar.IsLoading()) f.splits.clear();
     return rc;
+}
+
+int CTransaction::SaveSplitLines(RecordArchive& ar) const {
+    int rc = 0;
+    for (int i = 0; i < kSplitLines && rc == 0; ++i) {
+        CSplitLine line = GetSplit(i);
+        rc = line.Serialize(ar);
+    }
+    return rc;
+}
+
+int CTransaction::LoadSplitLines(RecordArchive& ar) {
+    // Blank lines are passed over; the lines up to the last one in use are kept.
+    std::vector<CSplitLine>& splits = m_fields.splits;
+    for (int i = 0; i < kSplitLines; ++i) {
+        if (CSplitLine::SkipBlank(ar)) continue;
+        CSplitLine& line = SplitToChange(i);
+        if (line.Serialize(ar) != 0) return 1;
+        if (IsEmptyLine(line)) splits.resize(LastLineInUse(splits));
+    }
+    splits.shrink_to_fit();
+    return 0;
 }
 
 int CTransaction::SerializeFixedFields(RecordArchive& ar) {
     Fields& f = m_fields;
+    if (ar.IsLoading()) {
+        const std::uint8_t* bytes = ar.Take(kFixedSize);
+        if (bytes == nullptr) return 1;
+        ByteReader in(bytes);
+        f.transactionId = in.Key();
+        f.date = in.Fixed32();
+        f.amount = in.Signed64();
+        f.checkNumber = in.Fixed32();
+        f.categoryId = in.Key();
+        f.classId = in.Key();
+        f.linkedTransactionId = in.Key();
+        f.typeId = in.Key();
+        f.downloadedAmount = in.Signed64();
+        f.stateFlags = in.Byte();
+        f.sourceSplitIndex = in.Byte();
+        f.currencyCode = in.Byte();
+        f.onlineOrigin = in.Byte();
+        f.matchedTransactionId = in.Key();
+        f.payeeId = in.Key();
+        return 0;
+    }
     int rc = 0;
     const auto move = [&](auto& field) {
         if (rc == 0) rc = ar.Transfer(field);
@@ -181,23 +240,21 @@ void CTransaction::SetOnlineId(const char* onlineId) {
 // ---- split lines ----
 
 const CSplitLine& CTransaction::GetSplit(int line) const {
-    if (!ValidLine(line) || m_fields.splits.empty()) return kEmptyLine;
+    if (!ValidLine(line) || static_cast<std::size_t>(line) >= m_fields.splits.size()) {
+        return kEmptyLine;
+    }
     return m_fields.splits[static_cast<std::size_t>(line)];
 }
 
 CSplitLine& CTransaction::SplitToChange(int line) {
-    if (m_fields.splits.empty()) m_fields.splits.resize(kSplitLines);
-    return m_fields.splits[static_cast<std::size_t>(line)];
+    const auto index = static_cast<std::size_t>(line);
+    if (index >= m_fields.splits.size()) m_fields.splits.resize(index + 1);
+    return m_fields.splits[index];
 }
 
 void CTransaction::SetSplitLines(const SplitLines& lines) {
-    const bool anySet = std::any_of(lines.begin(), lines.end(),
-                                    [](const CSplitLine& line) { return !(line == kEmptyLine); });
-    if (anySet) {
-        m_fields.splits.assign(lines.begin(), lines.end());
-    } else {
-        m_fields.splits.clear();
-    }
+    const std::size_t kept = LastLineInUse(lines);
+    m_fields.splits.assign(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(kept));
 }
 
 void CTransaction::SetSplits(const SplitLines& lines) {
@@ -207,13 +264,13 @@ void CTransaction::SetSplits(const SplitLines& lines) {
 
 void CTransaction::SetSplit(int line, const CSplitLine& value) {
     if (!ValidLine(line)) return;
-    if (!(m_fields.splits.empty() && value == kEmptyLine)) SplitToChange(line) = value;
+    if (HoldsLine(line) || !IsEmptyLine(value)) SplitToChange(line) = value;
     MarkChanged();
 }
 
 void CTransaction::SetSplitLinkedTransactionId(int line, const RecordKey& key) {
     if (!ValidLine(line)) return;
-    if (!(m_fields.splits.empty() && key.IsNull())) SplitToChange(line).SetLinkedTransactionId(key);
+    if (HoldsLine(line) || !key.IsNull()) SplitToChange(line).SetLinkedTransactionId(key);
     MarkChanged();
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,9 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
     // calendar day of `date` at the current time of day (entering a scheduled transaction). The
     // record part is that of a new record.
     CTransaction(const CTransaction& source, DateTime date);
+    // A transaction about to be read from a file: every field zero or empty and no identifier
+    // drawn, since the stored one replaces it.
+    static std::unique_ptr<CTransaction> NewForLoading();
     CTransaction(const CTransaction&) = default;
     CTransaction& operator=(const CTransaction&) = default;
     ~CTransaction() override;
@@ -184,35 +188,45 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
     static constexpr std::uint8_t kStateMask = 0xC0;
     static constexpr std::uint8_t kReconcileMark = 0x01;
 
+    // Members are ordered by alignment, not as stored, so that no padding falls between them:
+    // a register holds tens of thousands of transactions.
     struct Fields {
-        RecordKey transactionId;
-        DateTime date = 0;
         Amount amount = 0;
+        Amount downloadedAmount = 0;
+        DateTime date = 0;
         std::uint32_t checkNumber = 0;
+        RecordKey transactionId;
         RecordKey categoryId;
         RecordKey classId;
         RecordKey linkedTransactionId;
         RecordKey typeId;
-        Amount downloadedAmount = 0;
+        RecordKey matchedTransactionId;
+        RecordKey payeeId;
         std::uint8_t stateFlags = 0;
         std::uint8_t sourceSplitIndex = kNoSourceSplit;
         std::uint8_t currencyCode = 0;
         std::uint8_t onlineOrigin = kEntered;
-        RecordKey matchedTransactionId;
-        RecordKey payeeId;
-        // What a find reads stands together: the state above, the lines, payee and memo.
-        std::vector<CSplitLine> splits;  // empty, or all kSplitLines lines
+        // What a find reads stands together: the state above, payee, lines and memo.
         FixedText<kPayeeCapacity + 1> payeeName;
+        std::vector<CSplitLine> splits;  // the lines up to the last one set; the rest are empty
         // The memo and the bank's identifier are mostly short or empty: held at their length,
         // not at their capacity, since a register holds tens of thousands of transactions.
         std::string memo;
         std::string onlineId;
     };
 
+    struct LoadTag {};
+    explicit CTransaction(LoadTag loading);
+    // The ten stored split lines in each direction; 0, or 1 when the archive runs out.
+    int SaveSplitLines(RecordArchive& ar) const;
+    int LoadSplitLines(RecordArchive& ar);
     static bool ValidLine(int line) { return line >= 0 && line < kSplitLines; }
-    // The line to change, its ten lines made first when there are none.
+    bool HoldsLine(int line) const {
+        return static_cast<std::size_t>(line) < m_fields.splits.size();
+    }
+    // The line to change, made first (with the lines before it) when it is not held.
     CSplitLine& SplitToChange(int line);
-    // Keeps the lines, or no memory at all when every line is empty.
+    // Keeps the lines up to the last one in use, or no memory at all when every line is empty.
     void SetSplitLines(const SplitLines& lines);
     void MarkChanged() {
         m_flags |= kModified | kChanged;

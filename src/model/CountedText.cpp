@@ -14,14 +14,16 @@ int WriteCounted(RecordArchive& ar, const char* text, std::size_t length) {
     return ar.WriteBytes(text, n);
 }
 
-// Reads a length byte and its bytes; `text` receives at most `capacity` of them, up to a zero.
-int ReadCounted(RecordArchive& ar, std::size_t capacity, std::string& text) {
-    std::uint8_t n = 0;
-    char bytes[kMaxCountedLength] = {};
-    if (ar.Transfer(n) != 0 || ar.ReadBytes(bytes, n) != 0) return 1;
-    const std::size_t kept = std::min<std::size_t>(n, capacity);
-    text.assign(bytes, ::strnlen(bytes, kept));
-    return 0;
+// Takes a length byte and its bytes in place; `kept` receives how many of them the field keeps
+// (at most `capacity`, up to a zero). Null when fewer bytes remain than the length asks for.
+const char* TakeCounted(RecordArchive& ar, std::size_t capacity, std::size_t& kept) {
+    const std::uint8_t* length = ar.Take(1);
+    if (length == nullptr) return nullptr;
+    kept = 0;
+    if (*length == 0) return "";
+    const auto* bytes = reinterpret_cast<const char*>(ar.Take(*length));
+    if (bytes != nullptr) kept = ::strnlen(bytes, std::min<std::size_t>(*length, capacity));
+    return bytes;
 }
 
 }  // namespace
@@ -37,10 +39,11 @@ void SetBoundedText(std::string& text, const char* value, std::size_t capacity) 
 int TransferCountedText(RecordArchive& ar, char* field, std::size_t capacity) {
     capacity = std::min(capacity, kMaxCountedLength);
     if (!ar.IsLoading()) return WriteCounted(ar, field, ::strnlen(field, capacity));
-    std::string text;
-    if (ReadCounted(ar, capacity, text) != 0) return 1;
+    std::size_t kept = 0;
+    const char* bytes = TakeCounted(ar, capacity, kept);
+    if (bytes == nullptr) return 1;
     std::memset(field, 0, capacity + 1);
-    std::memcpy(field, text.data(), text.size());
+    std::memcpy(field, bytes, kept);
     return 0;
 }
 
@@ -49,5 +52,9 @@ int TransferCountedText(RecordArchive& ar, std::string& text, std::size_t capaci
     if (!ar.IsLoading()) {
         return WriteCounted(ar, text.c_str(), ::strnlen(text.c_str(), capacity));
     }
-    return ReadCounted(ar, capacity, text);
+    std::size_t kept = 0;
+    const char* bytes = TakeCounted(ar, capacity, kept);
+    if (bytes == nullptr) return 1;
+    text.assign(bytes, kept);
+    return 0;
 }

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "platform/sys/AtomicFile.h"
-#include "platform/sys/Files.h"
 #include "storage/Coding.h"
 
 RecordArchive::RecordArchive(std::string fileName, int loading)
@@ -16,8 +15,8 @@ RecordArchive::~RecordArchive() = default;
 int RecordArchive::Open() {
     if (m_loading) {
         m_position = 0;
-        const int rc = sys::ReadWholeFile(m_fileName, m_data);
-        m_remaining = m_data.size();
+        const int rc = m_file.Open(m_fileName);
+        m_remaining = m_file.Size();
         return rc;
     }
     if (m_sink != nullptr) {
@@ -31,9 +30,7 @@ int RecordArchive::Open() {
 
 int RecordArchive::ReadBytes(void* destination, std::size_t n) {
     if (n > m_remaining) return 1;
-    if (n > 0) std::memcpy(destination, m_data.data() + m_position, n);
-    m_position += n;
-    m_remaining = m_data.size() - m_position;
+    if (n > 0) std::memcpy(destination, Take(n), n);
     return 0;
 }
 
@@ -57,8 +54,7 @@ int RecordArchive::Close() {
         rc = (!m_writeFailed && m_output->Commit() == 0) ? 0 : 1;
         m_output.reset();
     }
-    m_data.clear();
-    m_data.shrink_to_fit();
+    m_file.Close();
     m_position = 0;
     m_remaining = 0;
     return rc;
@@ -120,12 +116,12 @@ int RecordArchive::Transfer(RecordKey& key) {
 
 bool RecordArchive::PeekFixed16(std::uint16_t& value) const {
     if (!m_loading || m_remaining < 2) return false;
-    value = coding::DecodeFixed16(m_data.data() + m_position);
+    value = coding::DecodeFixed16(m_file.Data() + m_position);
     return true;
 }
 
 void RecordArchive::Seek(std::size_t position) {
-    if (!m_loading || position > m_data.size()) return;
+    if (!m_loading || position > m_file.Size()) return;
     m_position = position;
-    m_remaining = m_data.size() - m_position;
+    m_remaining = m_file.Size() - m_position;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sys/MappedFile.h"
 #include "storage/RecordKey.h"
 
 namespace sys {
@@ -26,11 +27,21 @@ public:
     RecordArchive(const RecordArchive&) = delete;
     RecordArchive& operator=(const RecordArchive&) = delete;
 
-    // Load: reads the whole file into memory. Save: starts the replacement file. 0 or 1.
+    // Load: maps the whole file, or reads it. Save: starts the replacement file. 0 or 1.
     int Open();
 
     // Copies n bytes out; 1, copying nothing, when fewer than n remain.
     int ReadBytes(void* destination, std::size_t n);
+
+    // The next n loaded bytes, in place, and a move past them; null, moving nothing, when fewer
+    // than n remain (or while saving). The bytes stay valid until Close.
+    const std::uint8_t* Take(std::size_t n) {
+        const std::uint8_t* bytes = Peek(n);
+        if (bytes == nullptr) return nullptr;
+        m_position += n;
+        m_remaining -= n;
+        return bytes;
+    }
 
     // Appends n bytes to the file being saved; nothing while loading or for a null source.
     // Returns 1 once a write has failed (and for every write after).
@@ -64,6 +75,11 @@ public:
         return rc;
     }
 
+    // The next n loaded bytes, in place, without moving past them; null when fewer remain.
+    const std::uint8_t* Peek(std::size_t n) const {
+        return n > m_remaining ? nullptr : m_file.Data() + m_position;
+    }
+
     // Looks at the next two bytes without consuming them; false when fewer remain.
     bool PeekFixed16(std::uint16_t& value) const;
 
@@ -74,7 +90,7 @@ public:
 private:
     std::string m_fileName;
     bool m_loading;
-    std::vector<std::uint8_t> m_data;
+    sys::MappedFile m_file;
     std::size_t m_position = 0;
     std::size_t m_remaining = 0;
     std::unique_ptr<sys::AtomicFile> m_output;

@@ -105,6 +105,44 @@ TEST(Transaction, RecordIsStoredByteForByteAndReadBack) {
     EXPECT_EQ(ReadBytes(again), ReadBytes(path));
 }
 
+TEST(Transaction, SplitLineWithAnySingleFieldSurvivesALoad) {
+    // Lines are kept only when one is in use; each field alone makes a line worth keeping.
+    CTransaction t;
+    CSplitLine memoOnly;
+    memoOnly.SetMemo("note");
+    t.SetSplit(2, memoOnly);
+    CSplitLine classOnly;
+    classOnly.SetClassId(BuiltInKey(101));
+    t.SetSplit(4, classOnly);
+    CSplitLine linkOnly;
+    linkOnly.SetLinkedTransactionId(KeyOf(0x22));
+    t.SetSplit(6, linkOnly);
+    CSplitLine categoryOnly;
+    categoryOnly.SetCategoryId(BuiltInKey(119));
+    t.SetSplit(8, categoryOnly);
+    CSplitLine amountOnly;
+    amountOnly.SetAmount(5);
+    t.SetSplit(9, amountOnly);
+    TempFolder folder;
+    const std::string path = folder.File("lines.lst");
+    CCVTxnList list;
+    list.Append(new CTransaction(t));
+    ASSERT_EQ(list.SaveFile(path), 0);
+
+    CCVTxnList loaded;
+    ASSERT_EQ(loaded.LoadFile(path), 0);
+    const CTransaction& back = *loaded.At(0);
+    EXPECT_STREQ(back.GetSplit(2).GetMemo(), "note");
+    EXPECT_EQ(back.GetSplit(4).GetClassId(), BuiltInKey(101));
+    EXPECT_EQ(back.GetSplit(6).GetLinkedTransactionId(), KeyOf(0x22));
+    EXPECT_EQ(back.GetSplit(8).GetCategoryId(), BuiltInKey(119));
+    EXPECT_EQ(back.GetSplit(9).GetAmount(), 5);
+    EXPECT_TRUE(back.GetSplit(3) == CSplitLine{});
+    const std::string again = folder.File("again.lst");
+    ASSERT_EQ(loaded.SaveFile(again), 0);
+    EXPECT_EQ(ReadBytes(again), ReadBytes(path));
+}
+
 TEST(Transaction, LengthAboveCapacityCutsTheTextAndKeepsTheRestInPlace) {
     TempFolder folder;
     Bytes record = SampleBytes();

@@ -75,6 +75,28 @@ TEST(RecordArchive, ReadPastTheEndCopiesNothing) {
     EXPECT_EQ(ar.WriteBytes(buffer, 1), 0);  // writing while loading does nothing
 }
 
+TEST(RecordArchive, TakeHandsOutBytesInPlaceOrNothing) {
+    TempFolder temp;
+    testing_support::WriteBytes(temp.File("short"), {1, 2, 3, 4, 5});
+    RecordArchive ar(temp.File("short"), RecordArchive::kLoad);
+    ASSERT_EQ(ar.Open(), 0);
+    const std::uint8_t* first = ar.Take(2);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first[0], 1);
+    EXPECT_EQ(first[1], 2);
+    EXPECT_EQ(ar.Take(4), nullptr);  // only three remain: nothing is taken
+    EXPECT_EQ(ar.Tell(), 2u);
+    const std::uint8_t* rest = ar.Take(3);
+    ASSERT_NE(rest, nullptr);
+    EXPECT_EQ(rest, first + 2);  // the same bytes, not a copy
+    EXPECT_EQ(rest[2], 5);
+    EXPECT_EQ(ar.Remaining(), 0u);
+
+    RecordArchive out(temp.File("out"), RecordArchive::kSave);
+    ASSERT_EQ(out.Open(), 0);
+    EXPECT_EQ(out.Take(1), nullptr);  // nothing to take while saving
+}
+
 TEST(RecordArchive, LoadedTextIsAlwaysTerminated) {
     TempFolder temp;
     testing_support::WriteBytes(temp.File("text"), {'a', 'b', 'c', 'd'});

@@ -64,19 +64,28 @@ int CreateFolder(const std::string& path) {
     return FolderExists(path) ? 0 : 1;
 }
 
-int ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
-    out.clear();
-    if (IsFaultInjected(FileStep::Read)) return 1;
+int OpenFileForReading(const std::string& path, std::size_t& size) {
+    size = 0;
+    if (IsFaultInjected(FileStep::Read)) return -1;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return 1;
+    if (fd < 0) return -1;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return 1;
+        return -1;
     }
+    size = static_cast<std::size_t>(st.st_size);
+    return fd;
+}
+
+int ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
+    out.clear();
+    std::size_t size = 0;
+    const int fd = OpenFileForReading(path, size);
+    if (fd < 0) return 1;
     // One byte more than the size, so that the read which finds the end needs no larger buffer
     // (growing it would copy the whole file once more).
-    out.resize(static_cast<std::size_t>(st.st_size) + 1);
+    out.resize(size + 1);
     std::size_t done = 0;
     int result = 0;
     // The size is a hint: read until the end, growing when the file grew meanwhile.

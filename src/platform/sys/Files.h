@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,6 +15,11 @@ bool FolderExists(const std::string& path);  // a directory (after following lin
 // Creates the folder and any missing parents (mode 0777 less the umask). Returns 0 when the
 // folder exists afterwards, 1 otherwise.
 int CreateFolder(const std::string& path);
+
+// Opens a regular file for reading (honouring an injected read fault): its descriptor, which
+// the caller closes, with the file's size in `size`; -1 when it cannot be opened or is no
+// regular file.
+int OpenFileForReading(const std::string& path, std::size_t& size);
 
 // Reads the whole file into `out`. Returns 0 on success, 1 when the file cannot be opened or
 // read (out is then empty).
