@@ -38,8 +38,6 @@ inline constexpr StringId IDS_MENU_BALANCE_TYPES = static_cast<StringId>(10127);
 inline constexpr StringId IDS_MENU_BALANCE = static_cast<StringId>(10128);
 inline constexpr StringId IDS_MENU_CLEARED = static_cast<StringId>(10129);
 inline constexpr StringId IDS_MENU_SORT_BY = static_cast<StringId>(10130);
-inline constexpr StringId IDS_MENU_SORT_ACCOUNTS = static_cast<StringId>(10131);
-inline constexpr StringId IDS_MENU_SORT_AMOUNT = static_cast<StringId>(10132);
 inline constexpr StringId IDS_MENU_LISTS = static_cast<StringId>(10133);
 inline constexpr StringId IDS_MENU_SETTINGS = static_cast<StringId>(10134);
 inline constexpr StringId IDS_MENU_ACCOUNT = static_cast<StringId>(10135);
@@ -57,18 +55,10 @@ inline constexpr StringId IDS_MENU_PREFERENCES = static_cast<StringId>(10146);
 inline constexpr StringId IDS_MENU_ROW_COLOR = static_cast<StringId>(10147);
 inline constexpr StringId IDS_MENU_CLOSE = static_cast<StringId>(10148);
 inline constexpr StringId IDS_MENU_FILTER_TYPES = static_cast<StringId>(10149);
-inline constexpr StringId IDS_MENU_FIND = static_cast<StringId>(10150);
-inline constexpr StringId IDS_COLUMN_DATE = static_cast<StringId>(10160);
-inline constexpr StringId IDS_COLUMN_TYPE = static_cast<StringId>(10161);
-inline constexpr StringId IDS_COLUMN_PAYEE = static_cast<StringId>(10162);
-inline constexpr StringId IDS_COLUMN_CATEGORY = static_cast<StringId>(10163);
-inline constexpr StringId IDS_COLUMN_CLASS = static_cast<StringId>(10164);
-inline constexpr StringId IDS_COLUMN_MEMO = static_cast<StringId>(10165);
 inline constexpr StringId IDS_COLUMN_BALANCE = static_cast<StringId>(10166);
 inline constexpr StringId IDS_UNACCEPTED_QUESTION = static_cast<StringId>(10167);  // %d: the count
 inline constexpr StringId IDS_IMPORTED_QUESTION = static_cast<StringId>(10168);    // %d: the count
 inline constexpr StringId IDS_FIND_TITLE = static_cast<StringId>(10170);
-inline constexpr StringId IDS_FIND_LABEL = static_cast<StringId>(10171);
 inline constexpr StringId IDS_NEEDS_TERMINAL = static_cast<StringId>(10180);
 inline constexpr StringId IDS_DATA_NOT_SAVED_SCREEN =
     static_cast<StringId>(10181);  // %s the data folder
@@ -87,9 +77,10 @@ enum ScreenMenuId : int {
 
 // ---- command ids (WM_COMMAND ids of menu items, and navigation commands) ----
 enum ScreenCommand : int {
+    // the "Balance Types" items of the summary and the register
+    IDC_BALANCE_TYPE_BALANCE = 100,
+    IDC_BALANCE_TYPE_CLEARED = 101,
     // the accounts summary
-    IDC_SUMMARY_BALANCE = 100,
-    IDC_SUMMARY_CLEARED = 101,
     IDC_SUMMARY_LOCK_NOW = 102,
     IDC_SUMMARY_SORT_ACCOUNTS = 123,
     IDC_SUMMARY_SORT_AMOUNT = 124,
@@ -115,8 +106,6 @@ enum ScreenCommand : int {
     IDC_ADD_EDIT_DONE = 10398,
     IDC_ADD_EDIT_CANCEL = 10399,
     // the register
-    IDC_REG_BALANCE = 100,
-    IDC_REG_CLEARED = 101,
     IDC_REG_FILTER_FIRST = 103,  // 103-109: the seven filters
     IDC_REG_SORT_FIRST = 110,    // 110-118: sort by column 0-8
     IDC_REG_VIEW_TRANSACTION = 125,

@@ -10,14 +10,16 @@ namespace res {
 namespace {
 
 // ---- the accounts summary: "New" and "Menu" ----
-constexpr MenuItemDef kSummaryBalanceTypes[] = {
-    {IDC_SUMMARY_BALANCE, IDS_MENU_BALANCE, kMenuChecked | kMenuRadio},
-    {IDC_SUMMARY_CLEARED, IDS_MENU_CLEARED, kMenuRadio},
+// The balance the total line shows, on the summary and in the register.
+constexpr MenuItemDef kBalanceTypes[] = {
+    {IDC_BALANCE_TYPE_BALANCE, IDS_MENU_BALANCE, kMenuChecked | kMenuRadio},
+    {IDC_BALANCE_TYPE_CLEARED, IDS_MENU_CLEARED, kMenuRadio},
 };
 
 constexpr MenuItemDef kSummarySortBy[] = {
-    {IDC_SUMMARY_SORT_ACCOUNTS, IDS_MENU_SORT_ACCOUNTS, kMenuChecked | kMenuRadio},
-    {IDC_SUMMARY_SORT_AMOUNT, IDS_MENU_SORT_AMOUNT, kMenuRadio},
+    // named after the summary's columns
+    {IDC_SUMMARY_SORT_ACCOUNTS, IDS_COLUMN_ACCOUNTS, kMenuChecked | kMenuRadio},
+    {IDC_SUMMARY_SORT_AMOUNT, IDS_COLUMN_AMOUNT, kMenuRadio},
 };
 
 constexpr MenuItemDef kSummaryLists[] = {
@@ -40,7 +42,7 @@ constexpr MenuItemDef kSummaryMenu[] = {
     {IDC_REPORTS, IDS_MENU_REPORTS},
     {IDC_BUDGETS, IDS_MENU_BUDGETS},
     {IDC_UPCOMING, IDS_MENU_UPCOMING},
-    {0, IDS_MENU_BALANCE_TYPES, 0, kSummaryBalanceTypes, std::size(kSummaryBalanceTypes)},
+    {0, IDS_MENU_BALANCE_TYPES, 0, kBalanceTypes, std::size(kBalanceTypes)},
     {0, IDS_MENU_SORT_BY, 0, kSummarySortBy, std::size(kSummarySortBy)},
     {0, IDS_MENU_LISTS, 0, kSummaryLists, std::size(kSummaryLists)},
     {0, IDS_MENU_SETTINGS, 0, kSummarySettings, std::size(kSummarySettings)},
@@ -60,11 +62,6 @@ constexpr MenuItemDef kRegisterAccount[] = {
     {IDC_REG_RECONCILE, IDS_MENU_RECONCILE},
     {IDC_REG_ADJUST_BALANCE, IDS_MENU_ADJUST_BALANCE},
     {IDC_REG_PURGE, IDS_MENU_PURGE},
-};
-
-constexpr MenuItemDef kRegisterBalanceTypes[] = {
-    {IDC_REG_BALANCE, IDS_MENU_BALANCE, kMenuChecked | kMenuRadio},
-    {IDC_REG_CLEARED, IDS_MENU_CLEARED, kMenuRadio},
 };
 
 constexpr MenuItemDef kRegisterFilters[] = {
@@ -97,7 +94,7 @@ constexpr MenuItemDef kRegisterSettings[] = {
 
 constexpr MenuItemDef kRegisterMenu[] = {
     {0, IDS_MENU_ACCOUNT, 0, kRegisterAccount, std::size(kRegisterAccount)},
-    {0, IDS_MENU_BALANCE_TYPES, 0, kRegisterBalanceTypes, std::size(kRegisterBalanceTypes)},
+    {0, IDS_MENU_BALANCE_TYPES, 0, kBalanceTypes, std::size(kBalanceTypes)},
     {0, IDS_MENU_FILTER_TYPES, 0, kRegisterFilters, std::size(kRegisterFilters)},
     {IDC_REG_REPORTS, IDS_MENU_REPORTS},
     {IDC_REG_BUDGETS, IDS_MENU_BUDGETS},

@@ -83,7 +83,9 @@ bool CCVProgram::Preprocess(ui::MSG& msg, bool& end) {
         return false;
     }
     if (ui::MoveArrowKeyToParent(msg)) return true;
-    if (msg.message == RegisteredMessage(kRunningInstanceMessage) && !app.IsActivationBusy() &&
+    // Registered messages are rare: only they pay for the look-up of the name.
+    if (msg.message >= ui::kFirstRegisteredMessage &&
+        msg.message == RegisteredMessage(kRunningInstanceMessage) && !app.IsActivationBusy() &&
         app.Activate()) {
         return false;
     }

@@ -67,6 +67,7 @@ ui::HWND CCVView::Create(int view, ui::LPARAM param) {
         m_window = nullptr;
         return nullptr;
     }
+    // Menu items whose command leads to a screen the program does not have yet are grey.
     if (ui::CMenu* menu = Menu()) GreyItems(*menu);
     if (!m_focusRing.empty() && ui::GetFocus() != m_focusRing.front() &&
         std::find(m_focusRing.begin(), m_focusRing.end(), ui::GetFocus()) == m_focusRing.end()) {
@@ -159,10 +160,6 @@ void CCVView::GreyItems(ui::CMenu& menu) {
             menu.EnableItem(static_cast<ui::UINT>(i), ui::MF_BYPOSITION, false);
         }
     }
-}
-
-void CCVView::GreyUnreachableItems() {
-    if (ui::CMenu* menu = Menu()) GreyItems(*menu);
 }
 
 void CCVView::CheckRadio(int first, int last, int checked) {

@@ -118,8 +118,6 @@ class CCVView {
     void SetFocusIndex(int index);
 
     ui::CMenu* Menu() const;
-    // Greys the menu items whose command leads to a screen the program does not have yet.
-    void GreyUnreachableItems();
     void CheckRadio(int first, int last, int checked);
     ui::RECT ClientRect() const;
     void Repaint() const;

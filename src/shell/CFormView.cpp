@@ -10,18 +10,21 @@ namespace {
 constexpr int kMargin = 1;
 constexpr int kRowsPerField = 3;  // the label, the field, a blank row
 
+int FieldWidth(int clientWidth) {
+    return std::max(1, clientWidth - 2 * kMargin);
+}
+
 }  // namespace
 
-int CFormView::NextRow() const {
+int CFormView::LabelRow(int index) const {
     const int first = m_heading.empty() ? kMargin : kMargin + 2;
-    return first + static_cast<int>(m_rows.size()) * kRowsPerField;
+    return first + index * kRowsPerField;
 }
 
 ui::HWND CFormView::AddEditField(const std::wstring& label, int id, int limit, ui::DWORD style,
                                  const std::wstring& text) {
-    const ui::RECT client = ClientRect();
-    const int top = NextRow();
-    const int width = std::max(1, client.right - 2 * kMargin);
+    const int top = LabelRow(static_cast<int>(m_rows.size()));
+    const int width = FieldWidth(ClientRect().right);
     Row row;
     row.label = AddLabel(label, ui::RECT{kMargin, top, kMargin + width, top + 1});
     row.field =
@@ -41,12 +44,10 @@ void CFormView::OnPaint(ui::CDeviceContext& dc, const ui::RECT&) {
 }
 
 void CFormView::OnSize(int width, int) {
-    const int fieldWidth = std::max(1, width - 2 * kMargin);
-    int top = m_heading.empty() ? kMargin : kMargin + 2;
-    for (const Row& row : m_rows) {
-        ui::MoveWindow(row.label, kMargin, top, fieldWidth, 1);
-        ui::MoveWindow(row.field, kMargin, top + 1, fieldWidth, 1);
-        top += kRowsPerField;
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const int top = LabelRow(static_cast<int>(i));
+        ui::MoveWindow(m_rows[i].label, kMargin, top, FieldWidth(width), 1);
+        ui::MoveWindow(m_rows[i].field, kMargin, top + 1, FieldWidth(width), 1);
     }
 }
 

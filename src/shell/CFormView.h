@@ -28,7 +28,8 @@ class CFormView : public CCVView {
         ui::HWND label = nullptr;
         ui::HWND field = nullptr;
     };
-    int NextRow() const;
+    // The row of field `index`'s label; the field stands on the row under it.
+    int LabelRow(int index) const;
 
     std::wstring m_heading;
     std::vector<Row> m_rows;

@@ -2,6 +2,9 @@
 
 #include "platform/ui/SysColors.h"
 #include "platform/ui/WindowApi.h"
+#include "resources/ScreenIds.h"
+#include "resources/StringTable.h"
+#include "shell/CCVUIUtility.h"
 
 namespace shell {
 namespace {
@@ -43,13 +46,28 @@ void CListShapeView::Select(int row) {
     if (ui::CListView* list = ListControl()) list->SetSelection(row);
 }
 
-void CListShapeView::SetTotalLine(const std::wstring& label, const std::wstring& value,
-                                  ui::COLORREF valueColour) {
+void CListShapeView::SetBalanceType(BalanceType type) {
+    m_balanceType = type;
+    CheckRadio(res::IDC_BALANCE_TYPE_BALANCE, res::IDC_BALANCE_TYPE_CLEARED,
+               type == BalanceType::kCleared ? res::IDC_BALANCE_TYPE_CLEARED
+                                             : res::IDC_BALANCE_TYPE_BALANCE);
+    ShowBalance();
+}
+
+bool CListShapeView::OnBalanceTypeCommand(int id) {
+    if (id != res::IDC_BALANCE_TYPE_BALANCE && id != res::IDC_BALANCE_TYPE_CLEARED) return false;
+    SetBalanceType(id == res::IDC_BALANCE_TYPE_CLEARED ? BalanceType::kCleared
+                                                       : BalanceType::kBalance);
+    return true;
+}
+
+void CListShapeView::ShowBalanceLine(Amount amount, bool showDecimals) {
     const bool shownBefore = !m_totalLabel.empty();
-    m_totalLabel = label;
-    m_totalValue = value;
-    m_totalColour = valueColour;
-    if (shownBefore != !label.empty()) Layout();
+    m_totalLabel = res::LoadString(m_balanceType == BalanceType::kCleared ? res::IDS_LABEL_CLEARED
+                                                                          : res::IDS_LABEL_BALANCE);
+    m_totalValue = CCVUIUtility::AmountText(amount, showDecimals);
+    m_totalColour = AmountColour(amount);
+    if (!shownBefore) Layout();
     ui::InvalidateRect(Window(), nullptr);
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/ui/CListView.h"
 #include "shell/CCVView.h"
+#include "storage/Amount.h"
 
 // The shape of a screen that is one list over the whole work area, above one line for a total
 // (a label on the left, a value on the right): the accounts summary, the register, and the
@@ -15,6 +16,8 @@ namespace shell {
 class CListShapeView : public CCVView {
   public:
     static constexpr int kListId = 1;
+    // What the total line shows: the balance, or the cleared balance ("Balance Types").
+    enum class BalanceType : int { kBalance = 0, kCleared = 1 };
 
   protected:
     // Makes the list (columns are the screen's to add) and lays out the screen. False on failure.
@@ -26,10 +29,15 @@ class CListShapeView : public CCVView {
     int RowCount() const;
     int Selection() const;
     void Select(int row);
-    // The total line; an empty label hides it and gives the list the whole work area.
-    void SetTotalLine(const std::wstring& label, const std::wstring& value,
-                      ui::COLORREF valueColour);
-    ui::RECT TotalLineRect() const;
+    BalanceType GetBalanceType() const { return m_balanceType; }
+    // Chooses the balance type: checks its "Balance Types" item and shows the line again.
+    void SetBalanceType(BalanceType type);
+    // The "Balance Types" commands; true when `id` is one of them.
+    bool OnBalanceTypeCommand(int id);
+    // The screen works out its balance of the current type and shows it with ShowBalanceLine.
+    virtual void ShowBalance() {}
+    // The total line: "Balance:" or "Cleared:", and the amount, red when negative.
+    void ShowBalanceLine(Amount amount, bool showDecimals);
 
     // Draws row `row` into `rect` (one cell high); `selected` with `focused` is the highlighted
     // row.
@@ -50,8 +58,10 @@ class CListShapeView : public CCVView {
 
   private:
     void Layout();
+    ui::RECT TotalLineRect() const;
 
     ui::HWND m_list = nullptr;
+    BalanceType m_balanceType = BalanceType::kBalance;
     std::wstring m_totalLabel;
     std::wstring m_totalValue;
     ui::COLORREF m_totalColour = 0;

@@ -24,11 +24,11 @@ shell::CCVView::Frame CCommonAddEditView::Describe(ui::LPARAM) {
 bool CCommonAddEditView::OnCreate(ui::LPARAM) {
     const CCVAccount* account = Model().GetCurrentAccount();
     if (account == nullptr) return false;
-    m_field = AddEditField(std::wstring(res::LoadString(res::IDS_FIND_LABEL)), kFieldId, kFindLimit,
+    m_field = AddEditField(std::wstring(res::LoadString(res::IDS_FIND_TITLE)), kFieldId, kFindLimit,
                            0, CCVUIUtility::WideCopy(account->GetSearchText()));
     if (m_field == nullptr) return false;
     if (auto* bar = ui::GetControl<ui::CSoftKeyBar>(ui::GetSoftKeyBar(Window()))) {
-        bar->SetKeyLabel(kLeftSoftKey, std::wstring(res::LoadString(res::IDS_MENU_FIND)));
+        bar->SetKeyLabel(kLeftSoftKey, std::wstring(res::LoadString(res::IDS_FIND_TITLE)));
     }
     ui::SetFocus(m_field);
     return true;

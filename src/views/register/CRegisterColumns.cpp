@@ -4,6 +4,7 @@
 
 #include "preferences/CCVPreferences.h"
 #include "resources/ScreenIds.h"
+#include "resources/StringTable.h"
 
 namespace views {
 namespace {
@@ -88,26 +89,10 @@ void CRegisterColumns::Layout(int width) {
 }
 
 res::StringId CRegisterColumns::HeaderId(int column) {
-    switch (column) {
-        case kColumnDate:
-            return res::IDS_COLUMN_DATE;
-        case kColumnType:
-            return res::IDS_COLUMN_TYPE;
-        case kColumnPayee:
-            return res::IDS_COLUMN_PAYEE;
-        case kColumnCategory:
-            return res::IDS_COLUMN_CATEGORY;
-        case kColumnClass:
-            return res::IDS_COLUMN_CLASS;
-        case kColumnMemo:
-            return res::IDS_COLUMN_MEMO;
-        case kColumnAmount:
-            return res::IDS_COLUMN_AMOUNT;
-        case kColumnBalance:
-            return res::IDS_COLUMN_BALANCE;
-        default:
-            return res::IDS_NONE;  // the marks have blank headers
-    }
+    // The marks have blank headers; the other columns are named as in "Sort By".
+    if (column == kColumnBalance) return res::IDS_COLUMN_BALANCE;
+    if (column < kColumnDate) return res::IDS_NONE;
+    return res::NthStringId(res::IDS_SORT_CHECK, column, kColumnBalance);
 }
 
 bool CRegisterColumns::IsRightAligned(int column) {

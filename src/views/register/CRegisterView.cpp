@@ -21,7 +21,6 @@
 namespace views {
 namespace {
 
-constexpr int kBalanceTypeCleared = 1;
 constexpr int kLastSortColumn = kColumnAmount;
 constexpr int kFilterCount = CTransaction::kFilterCount;
 // The "Sort By" pop-up stands after "Balance Types" and "Filter Types".
@@ -38,7 +37,7 @@ struct RegisterState : shell::CViewState {
     int selected = -1;
     int top = 0;
     int filter = 0;
-    int balanceType = 0;
+    shell::CListShapeView::BalanceType balanceType = shell::CListShapeView::BalanceType::kBalance;
     int focus = 0;
 };
 
@@ -92,10 +91,9 @@ bool CRegisterView::OnCreate(ui::LPARAM) {
     if (!IsFindResults()) {
         if (ui::CMenu* menu = Menu()) {
             AddSortMenu();
-            menu->CheckRadioItem(res::IDC_REG_FILTER_FIRST,
-                                 res::IDC_REG_FILTER_FIRST + kFilterCount - 1,
-                                 static_cast<ui::UINT>(res::IDC_REG_FILTER_FIRST + m_filter),
-                                 ui::MF_BYCOMMAND);
+            menu->CheckRadioItem(
+                res::IDC_REG_FILTER_FIRST, res::IDC_REG_FILTER_FIRST + kFilterCount - 1,
+                static_cast<ui::UINT>(res::IDC_REG_FILTER_FIRST + m_filter), ui::MF_BYCOMMAND);
         }
         ui::PostMessage(Window(), shell::RegisteredMessage(shell::kCheckUnacceptedMessage), 0, 0);
     }
@@ -112,8 +110,9 @@ void CRegisterView::AddSortMenu() {
     auto sortBy = std::make_unique<ui::CMenu>();
     for (int column : m_columns.Visible()) {
         if (!CRegisterColumns::IsSortColumn(column)) continue;
-        const ui::UINT flags = ui::MFT_RADIOCHECK |
-                           (column == m_account->GetSortColumn() ? ui::MF_CHECKED : ui::MF_STRING);
+        const ui::UINT flags =
+            ui::MFT_RADIOCHECK |
+            (column == m_account->GetSortColumn() ? ui::MF_CHECKED : ui::MF_STRING);
         sortBy->InsertItem(sortBy->GetItemCount(),
                            static_cast<ui::UINT>(res::IDC_REG_SORT_FIRST + column),
                            std::wstring(res::LoadString(
@@ -144,18 +143,14 @@ void CRegisterView::Rebuild() {
     SetRowCount(static_cast<int>(m_rows.size()));
     if (selected >= static_cast<int>(m_rows.size())) Select(static_cast<int>(m_rows.size()) - 1);
     ShowBalance();
-    ui::InvalidateRect(List());
 }
 
 void CRegisterView::ShowBalance() {
     if (IsFindResults()) return;
-    const Amount balance = m_balanceType == kBalanceTypeCleared
-                               ? m_account->GetBalance(CCVAccount::kBalanceCleared)
-                               : m_account->GetFilteredBalance(m_filter);
-    SetTotalLine(std::wstring(res::LoadString(m_balanceType == kBalanceTypeCleared
-                                                  ? res::IDS_LABEL_CLEARED
-                                                  : res::IDS_LABEL_BALANCE)),
-                 CCVUIUtility::AmountText(balance, m_showDecimal), AmountColour(balance));
+    ShowBalanceLine(GetBalanceType() == BalanceType::kCleared
+                        ? m_account->GetBalance(CCVAccount::kBalanceCleared)
+                        : m_account->GetFilteredBalance(m_filter),
+                    m_showDecimal);
 }
 
 void CRegisterView::LayoutColumns(int width) {
@@ -172,17 +167,9 @@ void CRegisterView::SetFilter(int filter) {
     m_filter = filter;
     m_account->SetFilter(filter);
     Model().GetPreferences().SetTransactionFilter(static_cast<std::uint32_t>(filter));
-    CheckRadio(res::IDC_REG_FILTER_FIRST,
-               res::IDC_REG_FILTER_FIRST + kFilterCount - 1,
+    CheckRadio(res::IDC_REG_FILTER_FIRST, res::IDC_REG_FILTER_FIRST + kFilterCount - 1,
                res::IDC_REG_FILTER_FIRST + filter);
     Rebuild();
-}
-
-void CRegisterView::SetBalanceType(int type) {
-    m_balanceType = type == kBalanceTypeCleared ? kBalanceTypeCleared : 0;
-    CheckRadio(res::IDC_REG_BALANCE, res::IDC_REG_CLEARED,
-               m_balanceType == kBalanceTypeCleared ? res::IDC_REG_CLEARED : res::IDC_REG_BALANCE);
-    ShowBalance();
 }
 
 void CRegisterView::SortBy(int column) {
@@ -292,8 +279,8 @@ bool CRegisterView::OnCommand(int id) {
         PostBack(0);
         return true;
     }
-    if (id >= res::IDC_REG_FILTER_FIRST &&
-        id < res::IDC_REG_FILTER_FIRST + kFilterCount) {
+    if (OnBalanceTypeCommand(id)) return true;
+    if (id >= res::IDC_REG_FILTER_FIRST && id < res::IDC_REG_FILTER_FIRST + kFilterCount) {
         SetFilter(id - res::IDC_REG_FILTER_FIRST);
         return true;
     }
@@ -302,12 +289,6 @@ bool CRegisterView::OnCommand(int id) {
         return true;
     }
     switch (id) {
-        case res::IDC_REG_BALANCE:
-            SetBalanceType(0);
-            return true;
-        case res::IDC_REG_CLEARED:
-            SetBalanceType(kBalanceTypeCleared);
-            return true;
         case res::IDC_REG_DETAILS:
         case res::IDC_REG_NEW_TRANSACTION:
             Navigate(res::IDC_REG_NEW_TRANSACTION);
@@ -365,7 +346,8 @@ ui::LRESULT CRegisterView::OnNotify(const ui::NMHDR& header) {
 }
 
 ui::LRESULT CRegisterView::OnMessage(ui::UINT message, ui::WPARAM, ui::LPARAM, bool& handled) {
-    handled = message == shell::RegisteredMessage(shell::kCheckUnacceptedMessage);
+    handled = message >= ui::kFirstRegisteredMessage &&
+              message == shell::RegisteredMessage(shell::kCheckUnacceptedMessage);
     if (handled) ReviewOffer();
     return 0;
 }
@@ -445,7 +427,7 @@ std::unique_ptr<shell::CViewState> CRegisterView::SaveState() const {
     state->selected = Selection();
     state->top = ListControl() != nullptr ? ListControl()->GetTopIndex() : 0;
     state->filter = m_filter;
-    state->balanceType = m_balanceType;
+    state->balanceType = GetBalanceType();
     state->focus = FocusIndex();
     return state;
 }

@@ -35,14 +35,13 @@ class CRegisterView : public shell::CListShapeView {
                  bool focused) override;
     void LayoutColumns(int width) override;
     int NavigationCommandOf(int id) const override;
+    void ShowBalance() override;
 
   private:
     bool IsFindResults() const;
     CTransaction* TransactionAt(int row) const;
     void Rebuild();
-    void ShowBalance();
     void SetFilter(int filter);
-    void SetBalanceType(int type);
     void SortBy(int column);
     void ToggleCleared(int row);
     void EditTransaction();
@@ -58,7 +57,6 @@ class CRegisterView : public shell::CListShapeView {
     CRegisterColumns m_columns;
     std::vector<CCVAccount::RegisterRow> m_rows;
     int m_filter = 0;
-    int m_balanceType = 0;
     ui::COLORREF m_rowColour = 0;
     bool m_showYear = false;
     bool m_showDecimal = true;

@@ -25,7 +25,6 @@ namespace {
 
 constexpr int kColumnName = 0;
 constexpr int kColumnAmount = 1;
-constexpr int kBalanceTypeCleared = 1;
 constexpr std::uint32_t kReminderTakesOver = 1;
 
 // The two start-of-day questions, each asked once per run.
@@ -36,7 +35,7 @@ bool g_selectedThisRun = false;
 
 struct SummaryState : shell::CViewState {
     int selected = -1;
-    int balanceType = 0;
+    shell::CListShapeView::BalanceType balanceType = shell::CListShapeView::BalanceType::kBalance;
     int focus = 0;
 };
 
@@ -72,7 +71,7 @@ bool CAccountsSummaryView::OnCreate(ui::LPARAM) {
                Accounts()->GetSortMode() == 1 ? res::IDC_SUMMARY_SORT_AMOUNT
                                               : res::IDC_SUMMARY_SORT_ACCOUNTS);
     BuildRows();
-    SetBalanceType(0);
+    SetBalanceType(BalanceType::kBalance);
     if (!g_selectedThisRun && RowCount() > 0) {
         Select(0);
         g_selectedThisRun = true;
@@ -113,23 +112,11 @@ void CAccountsSummaryView::LayoutColumns(int width) {
     list->SetColumnWidth(kColumnAmount, amount);
 }
 
-void CAccountsSummaryView::ShowTotal() {
-    const Amount total = Accounts()->GetTotalBalance(m_balanceType == kBalanceTypeCleared
+void CAccountsSummaryView::ShowBalance() {
+    const Amount total = Accounts()->GetTotalBalance(GetBalanceType() == BalanceType::kCleared
                                                          ? CCVAccount::kBalanceCleared
                                                          : CCVAccount::kBalanceCurrent);
-    const bool decimals = Model().GetPreferences().GetShowDecimal();
-    SetTotalLine(std::wstring(res::LoadString(m_balanceType == kBalanceTypeCleared
-                                                  ? res::IDS_LABEL_CLEARED
-                                                  : res::IDS_LABEL_BALANCE)),
-                 CCVUIUtility::AmountText(total, decimals), AmountColour(total));
-}
-
-void CAccountsSummaryView::SetBalanceType(int type) {
-    m_balanceType = type == kBalanceTypeCleared ? kBalanceTypeCleared : 0;
-    CheckRadio(
-        res::IDC_SUMMARY_BALANCE, res::IDC_SUMMARY_CLEARED,
-        m_balanceType == kBalanceTypeCleared ? res::IDC_SUMMARY_CLEARED : res::IDC_SUMMARY_BALANCE);
-    ShowTotal();
+    ShowBalanceLine(total, Model().GetPreferences().GetShowDecimal());
 }
 
 void CAccountsSummaryView::Sort(int column) {
@@ -172,13 +159,8 @@ void CAccountsSummaryView::Exit() {
 }
 
 bool CAccountsSummaryView::OnCommand(int id) {
+    if (OnBalanceTypeCommand(id)) return true;
     switch (id) {
-        case res::IDC_SUMMARY_BALANCE:
-            SetBalanceType(0);
-            return true;
-        case res::IDC_SUMMARY_CLEARED:
-            SetBalanceType(kBalanceTypeCleared);
-            return true;
         case res::IDC_SUMMARY_SORT_ACCOUNTS:
             Sort(kColumnName);
             return true;
@@ -233,7 +215,7 @@ void CAccountsSummaryView::DrawRow(ui::CDeviceContext& dc, int row, const ui::RE
 std::unique_ptr<shell::CViewState> CAccountsSummaryView::SaveState() const {
     auto state = std::make_unique<SummaryState>();
     state->selected = Selection();
-    state->balanceType = m_balanceType;
+    state->balanceType = GetBalanceType();
     state->focus = FocusIndex();
     return state;
 }

@@ -32,6 +32,7 @@ class CAccountsSummaryView : public shell::CListShapeView {
                  bool focused) override;
     void LayoutColumns(int width) override;
     int NavigationCommandOf(int id) const override;
+    void ShowBalance() override;
 
   private:
     struct Row {
@@ -43,8 +44,6 @@ class CAccountsSummaryView : public shell::CListShapeView {
 
     CCVAccountList* Accounts() const;
     void BuildRows();
-    void ShowTotal();
-    void SetBalanceType(int type);
     void Sort(int column);
     void OpenRegister(int row);
     void Exit();
@@ -52,7 +51,6 @@ class CAccountsSummaryView : public shell::CListShapeView {
     void RunStartOfDayChecks();
 
     std::vector<Row> m_rows;
-    int m_balanceType = 0;
     int m_amountWidth = 0;
 };
 
