@@ -144,7 +144,6 @@ inline constexpr StringId IDS_ADJUST_TITLE = static_cast<StringId>(10481);
 inline constexpr StringId IDS_LABEL_NEW_BALANCE = static_cast<StringId>(10482);
 inline constexpr StringId IDS_LABEL_BALANCE_KIND = static_cast<StringId>(10483);
 inline constexpr StringId IDS_MENU_MARK = static_cast<StringId>(10484);
-inline constexpr StringId IDS_NO_SECOND_ACCOUNT = static_cast<StringId>(10485);
 
 // ---- menus of the screens ----
 enum ScreenMenuId : int {

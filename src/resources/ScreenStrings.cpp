@@ -159,7 +159,6 @@ constexpr Entry kScreenStrings[] = {
     {IDS_LABEL_NEW_BALANCE, L"Enter new balance :"},
     {IDS_LABEL_BALANCE_KIND, L"Adjust :"},
     {IDS_MENU_MARK, L"Mark"},
-    {IDS_NO_SECOND_ACCOUNT, L"A transfer needs two accounts. Create another account first."},
 };
 
 static_assert(IsSortedById(kScreenStrings),

@@ -29,7 +29,6 @@ ui::HWND CLabelledFormView::AddRow(const std::wstring& label, const wchar_t* cla
     } else {
         row.field = CCVUIUtility::Instance().StaticLabel(res::IDS_NONE, text, ui::RECT{0, 0, 1, 1},
                                                         Window());
-        if (row.field != nullptr && text.empty()) ui::SetWindowText(row.field, L"");
     }
     if (row.field == nullptr) return nullptr;
     m_rows.push_back(row);

@@ -146,6 +146,24 @@ TEST_F(AccountScreensTest, ARenameKeepsTheRegisterColumnsAndErasingANameStaysOnT
     EXPECT_FALSE(preferences.GetColumnShown(Column::Category));
 }
 
+TEST_F(AccountScreensTest, FromTheRegisterTheEditorEditsTheRegistersAccount) {
+    Start();
+    Key(ui::VK_DOWN);
+    Key(ui::VK_DOWN);
+    Key(ui::VK_DOWN);  // Savings
+    Key(ui::VK_RETURN);
+    ASSERT_EQ(CurrentView(), shell::kViewRegister);
+    Choose({L"Account", L"Account  Info"});
+    ASSERT_EQ(CurrentView(), shell::kViewAccountInfo);
+    EXPECT_NE(Line(LineOf(L"Name:")).find(L"Savings"), std::wstring::npos);
+    for (int i = 0; i < 7; ++i) Key(ui::VK_TBACK);
+    Type(L"Rainy Day");
+    Done();
+    ASSERT_EQ(CurrentView(), shell::kViewRegister);
+    EXPECT_NE(Line(0).find(L"Rainy Day"), std::wstring::npos);
+    EXPECT_STREQ(Model().GetCurrentAccount()->GetName(), "Rainy Day");
+}
+
 TEST_F(AccountScreensTest, DeleteAsksWithNoAsTheDefaultAndOffersTheScheduledTransactions) {
     auto* scheduled = new CScheduledItem();
     scheduled->SetAccountId(Account("Visa").GetAccountId());

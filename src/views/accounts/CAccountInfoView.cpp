@@ -62,11 +62,10 @@ bool CAccountInfoView::OnCreate(ui::LPARAM param) {
     if (accounts == nullptr) return false;
     m_new = ViewNumber() == shell::kViewNewAccount;
     if (!m_new) {
-        // Without an account here the screen is being built again on its way back from the icon
-        // chooser: its saved state names the account.
-        const CCVAccount* account = param > 0
-                                        ? accounts->At(static_cast<std::int64_t>(param) - 1)
-                                        : Model().GetCurrentAccount();
+        // The opening screen hands the account's position. On the way back from the icon
+        // chooser the saved state names the account instead.
+        const CCVAccount* account = accounts->At(static_cast<std::int64_t>(param));
+        if (account == nullptr) account = Model().GetCurrentAccount();
         if (account != nullptr) m_accountId = account->GetAccountId();
     }
 

@@ -10,7 +10,7 @@
 class CCVAccount;
 
 // The account editor ("Account Info"): a new account (view 14) or an existing one (view 15: the
-// account at the navigation parameter's position minus one, or the current account for 0). Its
+// account at the navigation parameter's position, or the current account when there is none). Its
 // fields: name, type, bank, account number, beginning balance, currency, icon and whether the
 // account counts in the summary's total. "Done" checks the fields in order, saves and goes back;
 // "Icons" opens the icon chooser; "Cancel" and Back go back without a change.

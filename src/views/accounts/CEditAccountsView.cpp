@@ -59,8 +59,8 @@ bool CEditAccountsView::CheckSelected(int row) {
 
 void CEditAccountsView::Edit() {
     const int row = Selection();
-    // The editor takes the account's position plus one; 0 means the current account.
-    if (CheckSelected(row)) Navigate(res::IDC_ACCOUNTS_EDIT, row + 1);
+    // The editor takes the account's position.
+    if (CheckSelected(row)) Navigate(res::IDC_ACCOUNTS_EDIT, row);
 }
 
 void CEditAccountsView::Delete() {

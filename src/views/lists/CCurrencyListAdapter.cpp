@@ -15,11 +15,11 @@ CListAdapter::Row CCurrencyListAdapter::RowAt(int index) const {
     Row row;
     if (const CCurrencyItem* currency = m_currencies.At(index)) {
         row.name = CCVUIUtility::WideCopy(currency->GetSymbol());
-        row.detail = sys::Utf8ToWide(sys::FormatText("%.9f", currency->GetRate()));
-        if (m_currencies.IsBase(currency) == kYes) {
-            row.detail = std::wstring(res::LoadString(res::IDS_BASE_CURRENCY_MARK)) + L"  " +
-                         row.detail;
-        }
+        // The rates right-aligned in their column, the base's mark before its rate.
+        std::wstring mark(res::LoadString(res::IDS_BASE_CURRENCY_MARK));
+        if (m_currencies.IsBase(currency) != kYes) mark.assign(mark.size(), L' ');
+        row.detail = mark + L"  " +
+                     sys::Utf8ToWide(sys::FormatText("%14.9f", currency->GetRate()));
     }
     return row;
 }
