@@ -17,10 +17,9 @@
 namespace {
 
 using Column = CCVPreferences::Column;
-constexpr Column kColumns[] = {Column::Clear,    Column::Icon,   Column::Date,
-                               Column::TransactionType, Column::Payee, Column::Category,
-                               Column::Class,    Column::Amount, Column::Balance,
-                               Column::Memo};
+constexpr Column kColumns[] = {
+    Column::Clear,    Column::Icon,  Column::Date,   Column::TransactionType, Column::Payee,
+    Column::Category, Column::Class, Column::Amount, Column::Balance,         Column::Memo};
 
 bool AimsAt(const CScheduledItem& item, const RecordKey& accountId) {
     if (item.GetAccountId() == accountId) return true;
@@ -129,8 +128,8 @@ void CAccountEditing::CarrySettings(const std::string& oldName, const std::strin
     const std::wstring oldWide = sys::AnsiToWide(oldName);
     const std::wstring newWide = sys::AnsiToWide(newName);
     const std::wstring lastActive = preferences.GetLastActiveAccount();
-    const bool wasCurrent = preferences.CurrentSettingsKey() ==
-                            CCVPreferences::AccountSettingsKey(oldWide);
+    const bool wasCurrent =
+        preferences.CurrentSettingsKey() == CCVPreferences::AccountSettingsKey(oldWide);
 
     preferences.SelectAccount(oldWide);
     bool shown[std::size(kColumns)];
@@ -151,7 +150,8 @@ void CAccountEditing::CarrySettings(const std::string& oldName, const std::strin
     if (colour != 0) preferences.SetRowColor(colour);
 
     // The selection and the last active account are what they were, under the new name.
-    const bool lastWasOld = CompareNoCase(sys::WideToAnsi(lastActive).c_str(), oldName.c_str()) == 0;
+    const bool lastWasOld =
+        CompareNoCase(sys::WideToAnsi(lastActive).c_str(), oldName.c_str()) == 0;
     const std::wstring last = lastWasOld ? newWide : lastActive;
     if (wasCurrent || lastWasOld) {
         preferences.SelectAccount(newWide);

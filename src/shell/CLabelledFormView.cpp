@@ -28,7 +28,7 @@ ui::HWND CLabelledFormView::AddRow(const std::wstring& label, const wchar_t* cla
         row.field = AddField(className, style, ui::RECT{0, 0, 1, 1}, id, text);
     } else {
         row.field = CCVUIUtility::Instance().StaticLabel(res::IDS_NONE, text, ui::RECT{0, 0, 1, 1},
-                                                        Window());
+                                                         Window());
     }
     if (row.field == nullptr) return nullptr;
     m_rows.push_back(row);
@@ -45,8 +45,7 @@ ui::HWND CLabelledFormView::AddEditRow(const std::wstring& label, int id, int li
 }
 
 ui::HWND CLabelledFormView::AddSpinnerRow(const std::wstring& label, int id,
-                                          const std::vector<std::wstring>& entries,
-                                          int selected) {
+                                          const std::vector<std::wstring>& entries, int selected) {
     const ui::HWND field = AddRow(label, L"LISTBOX", 0, id, L"", true);
     if (auto* spinner = ui::GetControl<ui::CSpinner>(field)) {
         for (const std::wstring& entry : entries) spinner->AddString(entry);

@@ -88,19 +88,20 @@ TEST_F(AccountEditing, ChecksComeInTheirOrderAndPointAtTheirField) {
 }
 
 TEST_F(AccountEditing, APositiveBeginningBalanceOfADebtAccountIsQuestioned) {
-    for (std::uint8_t type : {CCVAccount::kCredit, CCVAccount::kLiability,
-                              CCVAccount::kLineOfCredit}) {
+    for (std::uint8_t type :
+         {CCVAccount::kCredit, CCVAccount::kLiability, CCVAccount::kLineOfCredit}) {
         const Fields fields = FieldsNamed("Loan", type, "100.00");
         const CAccountEditing::Check asked = editing().CheckFields(fields, nullptr, false);
         EXPECT_EQ(asked.outcome, EditOutcome::Ask(res::IDS_BEGINNING_BALANCE_POSITIVE)) << +type;
         EXPECT_EQ(asked.field, CAccountEditing::Field::kBalance);
         EXPECT_TRUE(editing().CheckFields(fields, nullptr, true).outcome.IsDone());
-        EXPECT_TRUE(
-            editing().CheckFields(FieldsNamed("Loan", type, "-100.00"), nullptr, false)
-                .outcome.IsDone());
+        EXPECT_TRUE(editing()
+                        .CheckFields(FieldsNamed("Loan", type, "-100.00"), nullptr, false)
+                        .outcome.IsDone());
     }
     for (std::uint8_t type : {CCVAccount::kChecking, CCVAccount::kAsset, CCVAccount::kCash}) {
-        EXPECT_TRUE(editing().CheckFields(FieldsNamed("Box", type, "100"), nullptr, false)
+        EXPECT_TRUE(editing()
+                        .CheckFields(FieldsNamed("Box", type, "100"), nullptr, false)
                         .outcome.IsDone());
     }
 }

@@ -116,7 +116,7 @@ TEST_F(AccountScreensTest, APositiveCreditBalanceIsQuestionedAndNoKeepsTheScreen
     EXPECT_NE(LastBox().find(L"usually a negative amount"), std::wstring::npos);
     EXPECT_EQ(CurrentView(), shell::kViewNewAccount);
     EXPECT_EQ(Accounts().FindAccountByName("Store Card"), nullptr);
-    Type(L"0");  // the focus is back on the balance: 1000
+    Type(L"0");             // the focus is back on the balance: 1000
     Done({ui::VK_RETURN});  // Yes
     EXPECT_EQ(CurrentView(), shell::kViewEditAccounts);
     EXPECT_EQ(Account("Store Card").GetBalance(CCVAccount::kBalanceCurrent), 100000);
@@ -169,7 +169,7 @@ TEST_F(AccountScreensTest, DeleteAsksWithNoAsTheDefaultAndOffersTheScheduledTran
     scheduled->SetAccountId(Account("Visa").GetAccountId());
     Accounts().GetScheduledTransactions()->Append(scheduled);
     OpenAccountList();
-    Key(ui::VK_END);  // Visa
+    Key(ui::VK_END);                       // Visa
     Choose({L"Delete"}, {ui::VK_RETURN});  // the default answer: No
     EXPECT_NE(LastBox().find(L"Are you sure you want to delete the selected item?"),
               std::wstring::npos);

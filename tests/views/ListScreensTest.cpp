@@ -181,8 +181,7 @@ TEST_F(ListScreensTest, CurrenciesMakeBaseAndTheBaseRate) {
 
     Key(ui::VK_END);
     Choose({L"Make base"}, {ui::VK_RETURN});  // Yes
-    EXPECT_NE(LastBox().find(L"make the selected currency your base currency"),
-              std::wstring::npos);
+    EXPECT_NE(LastBox().find(L"make the selected currency your base currency"), std::wstring::npos);
     EXPECT_EQ(currencies.GetBaseNumber(), currencies.At(8)->GetNumber());
     EXPECT_DOUBLE_EQ(currencies.At(8)->GetRate(), 1.0);
     EXPECT_NE(Line(LineOf(L"NZ$")).find(L"Base"), std::wstring::npos);

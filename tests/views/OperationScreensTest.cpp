@@ -146,7 +146,7 @@ TEST_F(OperationScreensTest, ReconcileWithoutDifferenceCongratulatesAndWithoutAd
     EXPECT_NE(Line(LineOf(L"Beginning Bal :")).find(L"150.00"), std::wstring::npos);
     LeftKey();
     ASSERT_EQ(CurrentView(), shell::kViewReconcileList);
-    EXPECT_FALSE(Shows(L"Salary"));  // reconciled already
+    EXPECT_FALSE(Shows(L"Salary"));           // reconciled already
     LeftKey({ui::VK_TSOFT2, ui::VK_RETURN});  // No adjustment, OK
     EXPECT_NE(LastBox().find(L"It will not create any adjustment"), std::wstring::npos);
     EXPECT_EQ(CurrentView(), shell::kViewRegister);

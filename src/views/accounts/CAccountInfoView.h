@@ -35,7 +35,7 @@ class CAccountInfoView : public shell::CLabelledFormView {
     void Done();
 
     bool m_new = true;
-    RecordKey m_accountId;  // the edited account
+    RecordKey m_accountId;                   // the edited account
     std::vector<std::uint8_t> m_currencies;  // currency number by spinner position
     std::uint16_t m_icon = 0;
     ui::HWND m_name = nullptr;

@@ -61,12 +61,24 @@ bool CChooseIconView::OnKey(unsigned vk) {
     const int columns = Columns();
     int next = m_selected;
     switch (vk) {
-        case ui::VK_LEFT: next -= 1; break;
-        case ui::VK_RIGHT: next += 1; break;
-        case ui::VK_UP: next -= columns; break;
-        case ui::VK_DOWN: next += columns; break;
-        case ui::VK_HOME: next = 0; break;
-        case ui::VK_END: next = count - 1; break;
+        case ui::VK_LEFT:
+            next -= 1;
+            break;
+        case ui::VK_RIGHT:
+            next += 1;
+            break;
+        case ui::VK_UP:
+            next -= columns;
+            break;
+        case ui::VK_DOWN:
+            next += columns;
+            break;
+        case ui::VK_HOME:
+            next = 0;
+            break;
+        case ui::VK_END:
+            next = count - 1;
+            break;
         case ui::VK_RETURN:
             Choose();
             return true;
@@ -86,8 +98,8 @@ void CChooseIconView::OnPaint(ui::CDeviceContext& dc, const ui::RECT&) {
         const int x = kLeft + (icon % columns) * kCellWidth;
         const int y = kTop + icon / columns;
         const bool selected = icon == m_selected;
-        const ui::COLORREF back = selected ? ui::GetSysColor(ui::COLOR_HIGHLIGHT)
-                                           : ui::GetSysColor(ui::COLOR_WINDOW);
+        const ui::COLORREF back =
+            selected ? ui::GetSysColor(ui::COLOR_HIGHLIGHT) : ui::GetSysColor(ui::COLOR_WINDOW);
         dc.SetBkColor(back);
         dc.SetTextColor(selected ? ui::GetSysColor(ui::COLOR_HIGHLIGHTTEXT)
                                  : ui::GetSysColor(ui::COLOR_WINDOWTEXT));

@@ -66,7 +66,8 @@ void CEditAccountsView::Edit() {
 void CEditAccountsView::Delete() {
     const int row = Selection();
     if (!CheckSelected(row)) return;
-    if (!Ask(res::IDS_DELETE_ITEM_QUESTION, ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2)) {
+    if (!Ask(res::IDS_DELETE_ITEM_QUESTION,
+             ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2)) {
         return;
     }
     CAccountEditing editing = Editing();

@@ -48,8 +48,8 @@ constexpr KindOfView kKinds[] = {
 };
 
 // The title of each kind, by kind.
-constexpr res::StringId kTitles[] = {res::IDS_EDIT_PAYEE_TITLE,    res::IDS_EDIT_CLASS_TITLE,
-                                     res::IDS_EDIT_CURRENCY_TITLE, res::IDS_EDIT_CATEGORY_TITLE,
+constexpr res::StringId kTitles[] = {res::IDS_EDIT_PAYEE_TITLE,       res::IDS_EDIT_CLASS_TITLE,
+                                     res::IDS_EDIT_CURRENCY_TITLE,    res::IDS_EDIT_CATEGORY_TITLE,
                                      res::IDS_TRANSACTION_TYPE_TITLE, res::IDS_FIND_TITLE};
 
 // What a category screen keeps while the icon chooser is open.
@@ -163,16 +163,16 @@ bool CCommonAddEditView::CreateItemFields() {
                     if (choices[i] == name) parent = static_cast<int>(i);
                 }
             }
-            m_second =
-                AddSpinnerRow(Text(res::IDS_LABEL_SUB_CATEGORY_OF), kSecondFieldId, choices, parent);
+            m_second = AddSpinnerRow(Text(res::IDS_LABEL_SUB_CATEGORY_OF), kSecondFieldId, choices,
+                                     parent);
             m_icon = category ? category->GetIcon() : 0;
             m_iconValue = AddValueRow(Text(res::IDS_LABEL_ICON), L"");
             ShowIcon();
             return m_first != nullptr && m_second != nullptr;
         }
         case kTransactionType: {
-            const CTransactionTypeItem* type = edit ? lists.GetTransactionTypes().At(m_index)
-                                                    : nullptr;
+            const CTransactionTypeItem* type =
+                edit ? lists.GetTransactionTypes().At(m_index) : nullptr;
             if (edit && type == nullptr) return false;
             m_first = AddEditRow(Text(res::IDS_LABEL_TYPE_NAME), kFirstFieldId, kTypeNameLimit, 0,
                                  type ? CCVUIUtility::WideCopy(type->GetName()) : L"");
@@ -182,9 +182,9 @@ bool CCommonAddEditView::CreateItemFields() {
                             Text(type->IsDebit() == kYes ? res::IDS_TYPE_WITHDRAWAL
                                                          : res::IDS_TYPE_DEPOSIT));
             } else {
-                m_second = AddSpinnerRow(Text(res::IDS_LABEL_TYPE), kSecondFieldId,
-                                         {Text(res::IDS_TYPE_DEPOSIT), Text(res::IDS_TYPE_WITHDRAWAL)},
-                                         0);
+                m_second =
+                    AddSpinnerRow(Text(res::IDS_LABEL_TYPE), kSecondFieldId,
+                                  {Text(res::IDS_TYPE_DEPOSIT), Text(res::IDS_TYPE_WITHDRAWAL)}, 0);
             }
             return m_first != nullptr;
         }
@@ -220,8 +220,8 @@ EditOutcome CCommonAddEditView::Save() {
             auto* spinner = ui::GetControl<ui::CSpinner>(m_second);
             const std::string parent =
                 spinner != nullptr ? Narrow(spinner->GetText(spinner->GetCurSel())) : "";
-            return edit ? lists.GetCategories().EditCategory(m_index, first.c_str(),
-                                                             parent.c_str(), m_icon)
+            return edit ? lists.GetCategories().EditCategory(m_index, first.c_str(), parent.c_str(),
+                                                             m_icon)
                         : lists.GetCategories().NewCategory(first.c_str(), parent.c_str(), m_icon);
         }
         case kTransactionType:

@@ -18,8 +18,7 @@ CListAdapter::Row CCurrencyListAdapter::RowAt(int index) const {
         // The rates right-aligned in their column, the base's mark before its rate.
         std::wstring mark(res::LoadString(res::IDS_BASE_CURRENCY_MARK));
         if (m_currencies.IsBase(currency) != kYes) mark.assign(mark.size(), L' ');
-        row.detail = mark + L"  " +
-                     sys::Utf8ToWide(sys::FormatText("%14.9f", currency->GetRate()));
+        row.detail = mark + L"  " + sys::Utf8ToWide(sys::FormatText("%14.9f", currency->GetRate()));
     }
     return row;
 }

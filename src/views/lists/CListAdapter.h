@@ -16,8 +16,8 @@ namespace views {
 class CListAdapter {
   public:
     struct Row {
-        wchar_t icon = 0;    // 0: none
-        int indent = 0;      // cells before the name
+        wchar_t icon = 0;  // 0: none
+        int indent = 0;    // cells before the name
         std::wstring name;
         std::wstring detail;  // shown on the right
     };
@@ -36,7 +36,9 @@ class CListAdapter {
     virtual Row RowAt(int index) const = 0;
 
     // The check before the edit screen opens on a position.
-    virtual EditOutcome CheckEdit(std::int64_t index) const { return CheckSelection(List(), index); }
+    virtual EditOutcome CheckEdit(std::int64_t index) const {
+        return CheckSelection(List(), index);
+    }
     // Deletes the record at the position (after the person said yes).
     virtual EditOutcome Delete(std::int64_t index) = 0;
     // A command of the list's own; `handled` false for a command it does not know. `confirmed` is

@@ -97,7 +97,8 @@ void CListEditorView::Edit() {
 void CListEditorView::Delete() {
     const int row = Selection();
     if (!CheckSelected(row)) return;
-    if (!Ask(res::IDS_DELETE_ITEM_QUESTION, ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2)) {
+    if (!Ask(res::IDS_DELETE_ITEM_QUESTION,
+             ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2)) {
         return;
     }
     const EditOutcome outcome = m_adapter->Delete(row);

@@ -40,8 +40,8 @@ bool CAdjustBalanceView::OnCreate(ui::LPARAM) {
 void CAdjustBalanceView::ShowBalance() {
     const CCVAccount* account = Model().GetCurrentAccount();
     if (account == nullptr) return;
-    ui::SetWindowText(m_amount,
-                      CCVUIUtility::WideCopy(FormatAmount(account->GetBalance(SpinnerIndex(m_kind)))));
+    ui::SetWindowText(
+        m_amount, CCVUIUtility::WideCopy(FormatAmount(account->GetBalance(SpinnerIndex(m_kind)))));
 }
 
 ui::LRESULT CAdjustBalanceView::OnMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM,

@@ -38,8 +38,8 @@ bool CTransferFundsView::OnCreate(ui::LPARAM) {
     }
     // From the account shown last, to the next one.
     const int count = static_cast<int>(names.size());
-    const int from = static_cast<int>(std::clamp<std::int64_t>(
-        accounts->GetCurrentAccountIndex(), 0, std::max(0, count - 1)));
+    const int from = static_cast<int>(
+        std::clamp<std::int64_t>(accounts->GetCurrentAccountIndex(), 0, std::max(0, count - 1)));
     const int to = count > 1 ? (from + 1) % count : from;
     m_date = AddDateRow(Text(res::IDS_LABEL_DATE), kDateId, ::Now());
     m_from = AddSpinnerRow(Text(res::IDS_LABEL_FROM), kFromId, names, count > 0 ? from : -1);
