@@ -8,6 +8,7 @@
 #include "model/CCVAccountList.h"
 #include "model/CTransaction.h"
 #include "model/CVModel.h"
+#include "shell/CCVApplication.h"
 #include "shell/ViewNumbers.h"
 #include "support/TempFolder.h"
 
@@ -208,6 +209,44 @@ TEST_F(OperationScreensTest, AdjustingTheClearedBalanceMovesTheOthersAlong) {
     EXPECT_EQ(checking.GetBalance(CCVAccount::kBalanceCurrent), 17000);
     EXPECT_EQ(checking.Record().GetBeginningBalance(), 2000);
     EXPECT_EQ(checking.Transactions().Count(), 2u);
+}
+
+TEST_F(OperationScreensTest, TheHelpKeyOpensEachScreensTopic) {
+    std::vector<std::string> opened;
+    shell::CCVApplication::Instance().SetHelpViewer(
+        [&opened](const std::string& page) { opened.push_back(page); });
+    Start();
+    const auto help = [&] {
+        Key(ui::VK_HELP_KEY);
+        return opened.empty() ? std::string() : opened.back();
+    };
+    Choose({L"Edit Accounts"});
+    EXPECT_EQ(help(), "Coinvale.htm#Editaccount");
+    Choose({L"New"});
+    EXPECT_EQ(help(), "Coinvale.htm#AccountInfo");
+    Key(ui::VK_ESCAPE);
+    Key(ui::VK_ESCAPE);
+    Choose({L"Lists", L"Edit Currencies"});
+    EXPECT_EQ(help(), "Coinvale.htm#Setcurrency");
+    Key(ui::VK_ESCAPE);
+    Choose({L"Lists", L"Edit Payees"});
+    EXPECT_EQ(help(), "Coinvale.htm#Customtransaction");
+    Key(ui::VK_ESCAPE);
+    Choose({L"Transfer"});
+    EXPECT_EQ(help(), "Coinvale.htm#Transfer");
+    Key(ui::VK_ESCAPE);
+    Key(ui::VK_DOWN);
+    Key(ui::VK_RETURN);  // the register of Checking
+    for (const auto& [item, topic] : std::vector<std::pair<std::wstring, std::string>>{
+             {L"Reconcile", "Coinvale.htm#Reconcile"},
+             {L"Purge Transactions", "Coinvale.htm#Purgetransaction"},
+             {L"Adjust Ending Balance", "Coinvale.htm#Adjust"}}) {
+        Choose({L"Account", item});
+        EXPECT_EQ(help(), topic);
+        Key(ui::VK_TSOFT2);  // Cancel (Back would erase in the focused field)
+        ASSERT_EQ(CurrentView(), shell::kViewRegister);
+    }
+    shell::CCVApplication::Instance().SetHelpViewer({});
 }
 
 }  // namespace
