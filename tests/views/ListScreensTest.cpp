@@ -70,11 +70,26 @@ TEST_F(ListScreensTest, PayeesNewRenameRefusalAndDoneGoesBack) {
     Type(L"CORNER SHOP");
     LeftKey();
     EXPECT_STREQ(Accounts().GetPayees().At(0)->GetName(), "CORNER SHOP");
+    EXPECT_TRUE(Selected(L"CORNER SHOP"));
 
     // "Done" returns to the summary that opened the list rather than stacking a new one.
     Key(ui::VK_TSOFT1);
     EXPECT_EQ(CurrentView(), shell::kViewAccountsSummary);
     EXPECT_EQ(shell::CCVApplication::Instance().StackDepth(), depth - 1);
+}
+
+TEST_F(ListScreensTest, ARenamedPayeeMovesToItsPlaceAndStaysSelected) {
+    ASSERT_TRUE(Accounts().GetPayees().NewPayee("Apple").IsDone());
+    ASSERT_TRUE(Accounts().GetPayees().NewPayee("Banana").IsDone());
+    OpenList(L"Edit Payees", shell::kViewEditPayees);
+    EXPECT_TRUE(Selected(L"Apple"));
+    Choose({L"Edit"});
+    Erase(5);
+    Type(L"Zucchini");
+    LeftKey();
+    ASSERT_EQ(CurrentView(), shell::kViewEditPayees);
+    EXPECT_GT(LineOf(L"Zucchini"), LineOf(L"Banana"));
+    EXPECT_TRUE(Selected(L"Zucchini"));
 }
 
 TEST_F(ListScreensTest, ACategoryWithAnIconAndASubCategoryUnderIt) {
@@ -91,6 +106,7 @@ TEST_F(ListScreensTest, ACategoryWithAnIconAndASubCategoryUnderIt) {
     EXPECT_NE(Line(LineOf(L"Icon:")).find(res::IconGlyph(2, 5)), std::wstring::npos);
     LeftKey();
     ASSERT_EQ(CurrentView(), shell::kViewEditCategories);
+    EXPECT_TRUE(Selected(L"Pets"));  // the new category is the selected row
     CCVCategoryList& categories = Accounts().GetCategories();
     const RecordKey pets = categories.FindOrCreate("Pets", false);
     ASSERT_FALSE(pets.IsNull());

@@ -1,6 +1,7 @@
 #include "views/lists/CListEditorView.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "model/CCVAccountList.h"
 #include "model/CVModel.h"
@@ -18,8 +19,11 @@
 namespace views {
 namespace {
 
+// What the list held when it was left, so that coming back selects what the person worked on.
 struct ListState : shell::CViewState {
     int selected = -1;
+    const CCVItem* selectedRecord = nullptr;  // compared, never followed
+    std::unordered_set<const CCVItem*> records;
 };
 
 std::unique_ptr<CListAdapter> MakeAdapter(int view, CCVAccountList& accounts) {
@@ -166,12 +170,31 @@ void CListEditorView::DrawRow(ui::CDeviceContext& dc, int row, const ui::RECT& r
 
 std::unique_ptr<shell::CViewState> CListEditorView::SaveState() const {
     auto state = std::make_unique<ListState>();
+    const CCVItemList& list = m_adapter->List();
     state->selected = Selection();
+    state->selectedRecord = list.GetAt(state->selected);
+    for (std::uint32_t i = 0; i < list.Count(); ++i) state->records.insert(list.GetAt(i));
     return state;
 }
 
 void CListEditorView::RestoreState(const shell::CViewState& state) {
-    if (const auto* saved = dynamic_cast<const ListState*>(&state)) Refresh(saved->selected);
+    const auto* saved = dynamic_cast<const ListState*>(&state);
+    if (saved == nullptr) return;
+    const CCVItemList& list = m_adapter->List();
+    int select = saved->selected;
+    // A record added meanwhile (New) is selected; otherwise the edited one where it now stands.
+    bool added = false;
+    for (std::uint32_t i = 0; i < list.Count() && !added; ++i) {
+        if (saved->records.count(list.GetAt(i)) == 0) {
+            select = static_cast<int>(i);
+            added = true;
+        }
+    }
+    if (!added && saved->selectedRecord != nullptr) {
+        const std::int64_t at = list.IndexOf(saved->selectedRecord);
+        if (at >= 0) select = static_cast<int>(at);
+    }
+    Refresh(select);
 }
 
 }  // namespace views
