@@ -79,7 +79,7 @@ TEST_F(AccountScreensTest, ANewAccountWithAnOpeningBalanceAndAnIconReachesItsFil
 
     Done();
     EXPECT_EQ(CurrentView(), shell::kViewEditAccounts);
-    EXPECT_TRUE(Shows(L"Wallet"));
+    EXPECT_EQ(m_screen.CellAt(5, LineOf(L"Wallet")).bg, ui::GetSysColor(ui::COLOR_HIGHLIGHT));
     CCVAccount& wallet = Account("Wallet");
     EXPECT_EQ(wallet.Record().GetAccountType(), CCVAccount::kCash);
     EXPECT_EQ(wallet.GetBalance(CCVAccount::kBalanceCurrent), 25075);
@@ -139,6 +139,7 @@ TEST_F(AccountScreensTest, ARenameKeepsTheRegisterColumnsAndErasingANameStaysOnT
     Type(L"Main");
     Done();
     EXPECT_EQ(CurrentView(), shell::kViewEditAccounts);
+    EXPECT_EQ(m_screen.CellAt(5, LineOf(L"Main")).bg, ui::GetSysColor(ui::COLOR_HIGHLIGHT));
     EXPECT_TRUE(std::filesystem::exists(File("Main")));
     EXPECT_FALSE(std::filesystem::exists(File("Checking")));
     preferences.SelectAccount(L"Main");

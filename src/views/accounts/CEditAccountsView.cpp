@@ -1,6 +1,7 @@
 #include "views/accounts/CEditAccountsView.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "model/CAccountEditing.h"
 #include "model/CCVAccount.h"
@@ -17,8 +18,11 @@
 namespace views {
 namespace {
 
+// What the list held when it was left, so that coming back selects the account worked on.
 struct AccountsState : shell::CViewState {
     int selected = -1;
+    const CCVAccount* selectedAccount = nullptr;  // compared, never followed
+    std::unordered_set<const CCVAccount*> accounts;
 };
 
 constexpr int kIconSet = 0;
@@ -126,12 +130,31 @@ void CEditAccountsView::DrawRow(ui::CDeviceContext& dc, int row, const ui::RECT&
 
 std::unique_ptr<shell::CViewState> CEditAccountsView::SaveState() const {
     auto state = std::make_unique<AccountsState>();
+    const CCVAccountList& accounts = *Model().GetAccountList();
     state->selected = Selection();
+    state->selectedAccount = accounts.At(state->selected);
+    for (std::uint32_t i = 0; i < accounts.Count(); ++i) state->accounts.insert(accounts.At(i));
     return state;
 }
 
 void CEditAccountsView::RestoreState(const shell::CViewState& state) {
-    if (const auto* saved = dynamic_cast<const AccountsState*>(&state)) Refresh(saved->selected);
+    const auto* saved = dynamic_cast<const AccountsState*>(&state);
+    if (saved == nullptr) return;
+    const CCVAccountList& accounts = *Model().GetAccountList();
+    int select = saved->selected;
+    // A new account is selected; otherwise the edited one where its name now puts it.
+    bool added = false;
+    for (std::uint32_t i = 0; i < accounts.Count() && !added; ++i) {
+        if (saved->accounts.count(accounts.At(i)) == 0) {
+            select = static_cast<int>(i);
+            added = true;
+        }
+    }
+    if (!added && saved->selectedAccount != nullptr) {
+        const std::int64_t at = accounts.FindAccount(saved->selectedAccount);
+        if (at >= 0) select = static_cast<int>(at);
+    }
+    Refresh(select);
 }
 
 }  // namespace views
