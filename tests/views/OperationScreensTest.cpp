@@ -8,6 +8,7 @@
 #include "model/CCVAccountList.h"
 #include "model/CTransaction.h"
 #include "model/CVModel.h"
+#include "platform/ui/SysColors.h"
 #include "shell/CCVApplication.h"
 #include "shell/ViewNumbers.h"
 #include "support/TempFolder.h"
@@ -175,8 +176,17 @@ TEST_F(OperationScreensTest, PurgeAsksFirstAndKeepsTheBalance) {
     Choose({L"Account", L"Purge Transactions"});
     ASSERT_EQ(CurrentView(), shell::kViewPurge);
     EXPECT_TRUE(Shows(L"Purge all transactions before :"));
+    const int dateRow = LineOf(L"Date :");
+    const int dateColumn = static_cast<int>(Line(dateRow).find(L"12/6/2026"));
+    EXPECT_NE(m_screen.CellAt(dateColumn, dateRow).fg, ui::GetSysColor(ui::COLOR_GRAYTEXT));
     Key(ui::VK_RIGHT);  // every cleared transaction
     EXPECT_TRUE(Shows(L"Purge all cleared transactions."));
+    // The date plays no part now: grey, and the focus does not go there.
+    EXPECT_EQ(m_screen.CellAt(dateColumn, dateRow).fg, ui::GetSysColor(ui::COLOR_GRAYTEXT));
+    Key(ui::VK_DOWN);
+    Key(ui::VK_RIGHT);  // still the mode: every reconciled transaction
+    EXPECT_TRUE(Shows(L"Purge all reconciled transactions."));
+    Key(ui::VK_LEFT);
     LeftKey({ui::VK_RETURN});  // the default answer: No
     EXPECT_NE(LastBox().find(L"permanently delete"), std::wstring::npos);
     EXPECT_EQ(Account("Checking").Transactions().Count(), 2u);

@@ -3,6 +3,7 @@
 #include "model/CAccountOperations.h"
 #include "model/CCVAccount.h"
 #include "model/CVModel.h"
+#include "platform/ui/WindowApi.h"
 #include "resources/ScreenIds.h"
 #include "resources/StringTable.h"
 #include "shell/SaveChanges.h"
@@ -34,6 +35,16 @@ bool CPurgeView::OnCreate(ui::LPARAM) {
     if (m_mode == nullptr || m_date == nullptr) return false;
     FocusField(m_mode);
     return true;
+}
+
+ui::LRESULT CPurgeView::OnMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM, bool& handled) {
+    // The date counts only for purging what came before it.
+    handled = message == ui::WM_CV_VALUE_CHANGED && static_cast<int>(wParam) == kModeId;
+    if (handled) {
+        ui::EnableWindow(m_date, SpinnerIndex(m_mode) == CAccountOperations::kPurgeBeforeDate);
+        ui::InvalidateRect(m_date);
+    }
+    return 0;
 }
 
 void CPurgeView::Purge() {

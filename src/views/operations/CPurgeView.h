@@ -13,6 +13,8 @@ class CPurgeView : public shell::CLabelledFormView {
     Frame Describe(ui::LPARAM param) override;
     bool OnCreate(ui::LPARAM param) override;
     bool OnCommand(int id) override;
+    ui::LRESULT OnMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam,
+                          bool& handled) override;
 
   private:
     void Purge();
