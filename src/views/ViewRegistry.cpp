@@ -26,7 +26,8 @@ void RegisterViews(shell::CViewCatalog& catalog) {
     catalog.Register(shell::kViewFindResults, [] { return std::make_unique<CRegisterView>(); });
     catalog.Register(shell::kViewFind, [] { return std::make_unique<CCommonAddEditView>(); });
     // accounts, reference lists and account operations
-    catalog.Register(shell::kViewEditAccounts, [] { return std::make_unique<CEditAccountsView>(); });
+    catalog.Register(shell::kViewEditAccounts,
+                     [] { return std::make_unique<CEditAccountsView>(); });
     for (int view : {shell::kViewNewAccount, shell::kViewAccountInfo}) {
         catalog.Register(view, [] { return std::make_unique<CAccountInfoView>(); });
     }
