@@ -88,6 +88,23 @@ TEST_F(AccountScreensTest, ANewAccountWithAnOpeningBalanceAndAnIconReachesItsFil
     EXPECT_FALSE(wallet.HasUnsavedChanges());
 }
 
+TEST_F(AccountScreensTest, OnAShortOrWideTerminalEveryFieldStaysInView) {
+    OpenNewAccount();
+    // 80 x 24: a blank row between the fields.
+    EXPECT_EQ(LineOf(L"Type:"), LineOf(L"Name:") + 2);
+    m_screen.Resize(80, 14);
+    Pump();
+    // Too short for blank rows: one field under the other, the last above the soft keys.
+    EXPECT_EQ(LineOf(L"Type:"), LineOf(L"Name:") + 1);
+    EXPECT_GT(LineOf(L"Include in Account View Total."), 0);
+    EXPECT_LT(LineOf(L"Include in Account View Total."), 13);
+    m_screen.Resize(120, 40);
+    Pump();
+    EXPECT_EQ(LineOf(L"Type:"), LineOf(L"Name:") + 2);
+    // The spinner's arrows stand at the right edge of the wider screen.
+    EXPECT_EQ(Line(LineOf(L"Type:")).find_last_not_of(L' '), 118u);
+}
+
 TEST_F(AccountScreensTest, NameChecksSayWhatIsWrongAndKeepWhatWasTyped) {
     OpenNewAccount();
     FieldDown(kBalanceField);
