@@ -4,6 +4,7 @@
 #include <set>
 
 #include "model/CVModel.h"
+#include "platform/ui/CComboBox.h"
 #include "platform/ui/CEdit.h"
 #include "platform/ui/CPaintDC.h"
 #include "platform/ui/CSoftKeyBar.h"
@@ -181,8 +182,9 @@ void CCVView::Repaint() const {
 
 void CCVView::HandleBackKey(ui::LPARAM lParam) {
     const ui::HWND focus = ui::GetFocus();
-    auto* edit = ui::GetControl<ui::CEdit>(focus);
-    if (edit != nullptr && !ui::GetWindowText(focus).empty()) {
+    const bool takesText =
+        ui::GetControl<ui::CEdit>(focus) != nullptr || ui::GetControl<ui::CComboBox>(focus) != nullptr;
+    if (takesText && !ui::GetWindowText(focus).empty()) {
         // The Back key erases in a field that holds text, as the handheld does.
         ui::SendBackToFocusWindow(ui::WM_HOTKEY, ui::VK_TBACK, lParam);
         return;
@@ -203,6 +205,8 @@ ui::LRESULT CCVView::WindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wPar
                 // A command the screen does not take itself goes where the table sends it.
                 const int id = static_cast<int>(ui::LOWORD(wParam));
                 if (!OnCommand(id) && CTransitionTable::Find(m_view, id) != kNoView) Navigate(id);
+            } else {
+                OnControlCommand(static_cast<int>(ui::LOWORD(wParam)), ui::HIWORD(wParam));
             }
             return 0;
         case ui::WM_KEYDOWN: {

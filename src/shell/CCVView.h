@@ -66,6 +66,12 @@ class CCVView {
         (void)vk;
         return false;
     }
+    // A notification of one of the screen's own controls (WM_COMMAND from a child: a spinner's
+    // LBN_SELCHANGE or LBN_DBLCLK, an edit field's EN_CHANGE, ...).
+    virtual void OnControlCommand(int id, unsigned code) {
+        (void)id;
+        (void)code;
+    }
     virtual ui::LRESULT OnNotify(const ui::NMHDR& header) {
         (void)header;
         return 0;
