@@ -160,7 +160,7 @@ TEST_F(EditorViewTest, EditingAReconciledAmountAsksAndNoKeepsTheAccount) {
     EXPECT_EQ(Only("Checking")->GetAmount(), 3000);
 }
 
-TEST_F(EditorViewTest, DeleteAsksAndTheTwinOfASplitLineIsRefused) {
+TEST_F(EditorViewTest, DeleteAsksAndTakesTheTransfersTwin) {
     OpenChecking();
     NewTransaction();
     Fill(Field::kPayee, L"Out");
