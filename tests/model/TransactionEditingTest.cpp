@@ -11,6 +11,8 @@
 #include "ScheduleDay.h"
 #include "model/BuiltInKey.h"
 #include "model/CAccountOperations.h"
+#include "model/CCVTxnList.h"
+#include "model/CTxnSortOrder.h"
 #include "platform/sys/Clock.h"
 #include "resources/ScreenIds.h"
 
@@ -251,6 +253,41 @@ TEST_F(TransactionEditing, DeleteTakesTheTwinPurgeKeepsTheBalance) {
     ASSERT_TRUE(editing().Remove(*checking, spent, true).IsDone());
     EXPECT_EQ(checking->Transactions().Count(), 0u);
     EXPECT_EQ(checking->GetBalance(CCVAccount::kBalanceCurrent), -700);
+}
+
+}  // namespace
+
+namespace {
+
+// An edit puts the one changed transaction where a stable sort of the whole register would: the
+// others stay, and among equals it keeps its former place.
+TEST(Reposition, PutsOneChangedTransactionWhereASortWould) {
+    const CTxnSortOrder order(CTxnSortOrder::kColumnDate, true);
+    for (int moved = 0; moved < 7; ++moved) {
+        for (DateTime to : {DateTime{5}, DateTime{20}, DateTime{20} + 1, DateTime{35}, DateTime{1},
+                            DateTime{99}}) {
+            CCVTxnList quick;
+            CCVTxnList sorted;
+            sorted.SetBorrowing();
+            const DateTime dates[] = {10, 20, 20, 20, 30, 30, 40};
+            for (DateTime date : dates) {
+                auto t = std::make_unique<CTransaction>();
+                t->SetDate(date);
+                sorted.Append(t.get());
+                quick.Append(t.release());
+            }
+            CTransaction* changed = quick.At(moved);
+            changed->SetDate(to);
+            sorted.Resort(order);
+            ASSERT_EQ(quick.Reposition(changed, order), 0);
+            for (std::int64_t i = 0; i < 7; ++i) {
+                EXPECT_EQ(quick.At(i), sorted.At(i)) << "moved " << moved << " to " << to;
+            }
+        }
+    }
+    CCVTxnList list;
+    CTransaction stranger;
+    EXPECT_EQ(list.Reposition(&stranger, order), 1);
 }
 
 }  // namespace
