@@ -181,15 +181,23 @@ void CCVView::Repaint() const {
 }
 
 void CCVView::HandleBackKey(ui::LPARAM lParam) {
-    const ui::HWND focus = ui::GetFocus();
-    const bool takesText =
-        ui::GetControl<ui::CEdit>(focus) != nullptr || ui::GetControl<ui::CComboBox>(focus) != nullptr;
-    if (takesText && !ui::GetWindowText(focus).empty()) {
+    const bool released = (ui::LOWORD(lParam) & ui::MOD_KEYUP) != 0;
+    if (!released) {
+        // Decided when the key goes down: a field that holds text erases with it, and the
+        // release that follows is the field's too, also when that erased its last character.
+        const ui::HWND focus = ui::GetFocus();
+        const bool takesText = ui::GetControl<ui::CEdit>(focus) != nullptr ||
+                               ui::GetControl<ui::CComboBox>(focus) != nullptr;
+        m_backErases = takesText && !ui::GetWindowText(focus).empty();
         // The Back key erases in a field that holds text, as the handheld does.
-        ui::SendBackToFocusWindow(ui::WM_HOTKEY, ui::VK_TBACK, lParam);
+        if (m_backErases) ui::SendBackToFocusWindow(ui::WM_HOTKEY, ui::VK_TBACK, lParam);
         return;
     }
-    if ((ui::LOWORD(lParam) & ui::MOD_KEYUP) != 0) OnBack();
+    if (m_backErases) {
+        m_backErases = false;
+        return;
+    }
+    OnBack();
 }
 
 ui::LRESULT CCVView::WindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam,

@@ -103,6 +103,24 @@ TEST_F(EditorViewTest, RefusalsKeepTheScreenAndTheEntries) {
     EXPECT_EQ(Accounts().GetPayees().FindPayee("Someone New"), nullptr);
 }
 
+TEST_F(EditorViewTest, ErasingTheLastCharacterWithTheBackKeyKeepsTheScreen) {
+    // Fault mended: the release of the Back key that erased a field's last character found the
+    // field empty and left the screen, throwing the entries away.
+    OpenChecking();
+    NewTransaction();
+    Fill(Field::kAmount, L"12");
+    Focus(Field::kPayee);
+    Type(L"Ab");
+    Key(ui::VK_TBACK);
+    Key(ui::VK_TBACK);
+    EXPECT_EQ(CurrentView(), shell::kViewNewTransaction);
+    EXPECT_EQ(FieldText(Field::kPayee), L"");
+    EXPECT_EQ(FieldText(Field::kAmount), L"12");
+    Key(ui::VK_TBACK);  // on the empty field: the Back key leaves, as "Cancel"
+    EXPECT_EQ(CurrentView(), shell::kViewRegister);
+    EXPECT_EQ(Account("Checking").Transactions().Count(), 0u);
+}
+
 TEST_F(EditorViewTest, SpinnerEntriesOpenScreensOnlyOnTheActionKey) {
     OpenChecking();
     NewTransaction();
