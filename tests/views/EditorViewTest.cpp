@@ -82,6 +82,22 @@ TEST_F(EditorViewTest, NewWithdrawalWithANewPayeeReachesTheRegisterAndThePayeeLi
     EXPECT_GE(LineOf(L"-25.40"), 0);
 }
 
+TEST_F(EditorViewTest, UpAndDownPassOverTheHiddenCheckNumber) {
+    OpenChecking();
+    NewTransaction();
+    const auto focused = [] { return ui::GetDlgCtrlID(ui::GetFocus()); };
+    ASSERT_EQ(focused(), Field::kPayee);
+    Key(ui::VK_UP);  // a checking account's first type is "Check #": its number shows
+    EXPECT_EQ(focused(), Field::kNumber);
+    Key(ui::VK_UP);
+    EXPECT_EQ(focused(), Field::kType);
+    Key(ui::VK_RIGHT);  // "Withdrawal" carries no number
+    Key(ui::VK_DOWN);
+    EXPECT_EQ(focused(), Field::kPayee);
+    Key(ui::VK_UP);
+    EXPECT_EQ(focused(), Field::kType);
+}
+
 TEST_F(EditorViewTest, RefusalsKeepTheScreenAndTheEntries) {
     OpenChecking();
     NewTransaction();

@@ -199,6 +199,7 @@ void CEditTransactionsView::BuildFields() {
         ui::HWND control = AddField(row.className, row.style, ui::RECT{left, y, right, y + 1},
                                     static_cast<int>(row.field));
         m_form.Control(row.field) = control;
+        if (control != nullptr) ++m_fieldCount;
         if (row.limit > 0) {
             if (auto* edit = ui::GetControl<ui::CEdit>(control)) edit->SetLimit(row.limit);
             if (auto* combo = ui::GetControl<ui::CComboBox>(control)) combo->SetLimit(row.limit);
@@ -254,11 +255,17 @@ void CEditTransactionsView::OnShown() {
 
 bool CEditTransactionsView::OnKey(unsigned vk) {
     if (m_mode == Mode::kDetails || (vk != ui::VK_UP && vk != ui::VK_DOWN)) return false;
-    // The focus skips the fields that are hidden or disabled (the check number of other types).
-    for (int tries = 0; tries < CEditorForm::kFieldCount; ++tries) {
-        MoveFocus(vk == ui::VK_UP ? -1 : 1);
+    // The focus passes over the fields that are hidden or disabled (the check number of the
+    // other types, the account of a transaction opened from a report): they do not take it.
+    const int direction = vk == ui::VK_UP ? -1 : 1;
+    const int start = FocusIndex();
+    for (int step = 1; step < m_fieldCount; ++step) {
+        const int index = ((start + direction * step) % m_fieldCount + m_fieldCount) % m_fieldCount;
+        SetFocusIndex(index);
         const ui::HWND focus = ui::GetFocus();
-        if (ui::IsWindowVisible(focus) && ui::IsWindowEnabled(focus)) break;
+        if (FocusIndex() == index && ui::IsWindowVisible(focus) && ui::IsWindowEnabled(focus)) {
+            break;
+        }
     }
     return true;
 }

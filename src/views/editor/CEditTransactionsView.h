@@ -90,6 +90,7 @@ class CEditTransactionsView : public shell::CCVView {
     std::unique_ptr<CTransaction> m_working;
     std::unique_ptr<CScheduledItem> m_scheduled;
     CEditorForm m_form;
+    int m_fieldCount = 0;  // the fields in the focus ring
     bool m_loaded = false;
 };
 
