@@ -80,3 +80,10 @@ EditOutcome CScheduledEditing::Record(const CUpcomingTransItem& upcoming,
     }
     return EditOutcome::Done();
 }
+
+int CScheduledEditing::Delete(CScheduledItem& stored) {
+    if (m_scheduled.IndexOf(&stored) < 0) return 1;
+    if (m_scheduled.MarkDeleted(&stored) != 0) return 1;
+    m_scheduled.UpdateReminderTime(m_host);
+    return 0;
+}

@@ -38,6 +38,10 @@ class CScheduledEditing {
     EditOutcome Record(const CUpcomingTransItem& upcoming, const CScheduledItem& working,
                        DateTime day);
 
+    // Deletes a scheduled transaction (the scheduled list's "Delete"); 1 when it is not in the
+    // list. The reminder time follows.
+    int Delete(CScheduledItem& stored);
+
   private:
     EditOutcome Check(const CScheduledItem& working) const;
 

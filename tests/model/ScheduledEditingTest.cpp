@@ -126,6 +126,13 @@ TEST_F(ScheduledEditing, EditReplacesAndTheReminderFollows) {
     EXPECT_EQ(stored.Template().GetAmount(), 1250);
     EXPECT_EQ(host.nearest, Day(2027, 3, 15, 9));
     EXPECT_EQ(scheduled->Count(), 1u);
+
+    // Deleted: no reminder is left.
+    ASSERT_EQ(editing().Delete(stored), 0);
+    EXPECT_EQ(scheduled->Count(), 0u);
+    EXPECT_EQ(host.nearest, 0u);
+    CScheduledItem stranger;
+    EXPECT_EQ(editing().Delete(stranger), 1);
 }
 
 TEST_F(ScheduledEditing, RecordEntersTheOccurrenceAsEditedAndKeepsTheSeries) {

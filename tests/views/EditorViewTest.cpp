@@ -98,6 +98,16 @@ TEST_F(EditorViewTest, UpAndDownPassOverTheHiddenCheckNumber) {
     EXPECT_EQ(focused(), Field::kType);
 }
 
+TEST_F(EditorViewTest, ANewTransactionTakesTheTypeOfItsAccount) {
+    Start();
+    for (int row = 0; row < 4; ++row) Key(ui::VK_DOWN);  // Visa, a credit card
+    Key(ui::VK_RETURN);
+    ASSERT_EQ(CurrentView(), shell::kViewRegister);
+    NewTransaction();
+    EXPECT_TRUE(Shows(L"Charge"));
+    EXPECT_EQ(LineOf(L"Number:"), -1);  // a charge carries no check number
+}
+
 TEST_F(EditorViewTest, RefusalsKeepTheScreenAndTheEntries) {
     OpenChecking();
     NewTransaction();
