@@ -17,8 +17,8 @@ std::string CCurrencyConversion::RateText(std::uint8_t from, std::uint8_t to) co
     return text;
 }
 
-EditOutcome CCurrencyConversion::Convert(const std::string& amountText,
-                                         const std::string& rateText, Amount& converted) {
+EditOutcome CCurrencyConversion::Convert(const std::string& amountText, const std::string& rateText,
+                                         Amount& converted) {
     Amount amount = 0;
     if (const EditOutcome read = CTransactionEditing::ReadAmount(amountText, amount);
         !read.IsDone()) {

@@ -29,8 +29,8 @@ EditOutcome CScheduledEditing::ReadFields(const CTransactionEditing::Fields& fie
 EditOutcome CScheduledEditing::Check(const CScheduledItem& working) const {
     const CCVAccount* account = m_accounts.FindAccountById(working.GetAccountId());
     if (account == nullptr) return EditOutcome::Refused(res::IDS_SCHEDULE_NEEDS_ACCOUNT);
-    if (const EditOutcome same = CAccountOperations::CheckNewTransaction(*account,
-                                                                         working.Template());
+    if (const EditOutcome same =
+            CAccountOperations::CheckNewTransaction(*account, working.Template());
         !same.IsDone()) {
         return same;
     }
@@ -67,8 +67,8 @@ EditOutcome CScheduledEditing::Record(const CUpcomingTransItem& upcoming,
                                       const CScheduledItem& working, DateTime day) {
     const CCVAccount* account = m_accounts.FindAccountById(working.GetAccountId());
     if (account == nullptr) return EditOutcome::Refused(res::IDS_SCHEDULE_NEEDS_ACCOUNT);
-    if (const EditOutcome same = CAccountOperations::CheckNewTransaction(*account,
-                                                                         working.Template());
+    if (const EditOutcome same =
+            CAccountOperations::CheckNewTransaction(*account, working.Template());
         !same.IsDone()) {
         return same;
     }

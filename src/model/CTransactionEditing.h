@@ -46,7 +46,7 @@ class CTransactionEditing {
 
     // What a save does beyond replacing the transaction.
     enum class EditMode {
-        kRegister,  // the register's edit: may move the transaction, asks about reconciled ones
+        kRegister,   // the register's edit: may move the transaction, asks about reconciled ones
         kElsewhere,  // opened from a report, a budget or the review: neither
     };
 

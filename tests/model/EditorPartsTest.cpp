@@ -54,8 +54,8 @@ TEST(SplitEditing, ALineIsNeverSplitNorItsOwnAccount) {
               res::IDS_ENTER_VALID_AMOUNT);
     EXPECT_EQ(line.GetAmount(), 0);  // the refusals changed nothing
 
-    ASSERT_TRUE(
-        CSplitEditing::ReadLine("12.34", other, {}, std::string(300, 'm'), own, 161, line).IsDone());
+    ASSERT_TRUE(CSplitEditing::ReadLine("12.34", other, {}, std::string(300, 'm'), own, 161, line)
+                    .IsDone());
     EXPECT_EQ(line.GetAmount(), 1234);
     EXPECT_EQ(line.GetCategoryId(), other);
     EXPECT_EQ(std::string(line.GetMemo()).size(), 161u);

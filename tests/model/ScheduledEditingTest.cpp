@@ -26,7 +26,9 @@ class Host : public MScheduleHost {
   public:
     // The list is loaded after the host is made.
     explicit Host(const std::unique_ptr<CCVAccountList>& list) : m_list(list) {}
-    CCVAccount* FindAccountById(const RecordKey& id) override { return m_list->FindAccountById(id); }
+    CCVAccount* FindAccountById(const RecordKey& id) override {
+        return m_list->FindAccountById(id);
+    }
     int AddTransactionWithTwins(CCVAccount& account,
                                 std::unique_ptr<CTransaction> transaction) override {
         return m_list->AddTransactionWithTwins(account, std::move(transaction));
@@ -93,8 +95,7 @@ TEST_F(ScheduledEditing, RefusalsChangeNothing) {
     EXPECT_EQ(editing().SaveNew(working, Day(2027, 3, 20)).message,
               res::IDS_SCHEDULE_NEEDS_ACCOUNT);
     ASSERT_TRUE(editing().ReadFields(Typed("5", "[Checking]"), "Checking", working).IsDone());
-    EXPECT_EQ(editing().SaveNew(working, Day(2027, 3, 20)).message,
-              res::IDS_TRANSFER_SAME_ACCOUNT);
+    EXPECT_EQ(editing().SaveNew(working, Day(2027, 3, 20)).message, res::IDS_TRANSFER_SAME_ACCOUNT);
     // "# of times" 0 would never occur.
     ASSERT_TRUE(editing().ReadFields(Typed("5"), "Checking", working).IsDone());
     working.SetNextDate(Day(2027, 4, 1));

@@ -131,8 +131,7 @@ TEST_F(TransactionEditing, PayeeMemoryFillsOnlyWithoutAWholeAmount) {
         EXPECT_TRUE(CTransactionEditing::PayeeMayFill(empty)) << empty;
     }
     for (const char* typed : {"25", "10.00", "-3", "0.5x1", "100"}) {
-        EXPECT_EQ(CTransactionEditing::PayeeMayFill(typed), std::string(typed) == "0.5x1")
-            << typed;
+        EXPECT_EQ(CTransactionEditing::PayeeMayFill(typed), std::string(typed) == "0.5x1") << typed;
     }
     Enter(*checking, Typed("42.00", "Grocer"));
     CTransaction working;
@@ -232,7 +231,8 @@ TEST_F(TransactionEditing, MovingToAnotherAccountAddsTheCopyBeforeRemovingTheOri
     CTransaction& second = Enter(*checking, Typed("5"));
     CTransaction toItself = second;
     toItself.SetCategoryId(savings->GetAccountId());
-    EXPECT_EQ(editing().SaveEdit(*checking, second, toItself, savings, EditMode::kRegister, false)
+    EXPECT_EQ(editing()
+                  .SaveEdit(*checking, second, toItself, savings, EditMode::kRegister, false)
                   .message,
               res::IDS_TRANSFER_SAME_ACCOUNT);
     EXPECT_NE(checking->FindById(second.GetTransactionId()), nullptr);

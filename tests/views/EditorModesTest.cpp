@@ -146,7 +146,8 @@ TEST_F(EditorModesTest, NewScheduledTransactionOccursOnTheDayShown) {
     Pump();
     EXPECT_EQ(CurrentView(), shell::kViewNewScheduled);
     EXPECT_EQ(Accounts().GetScheduledTransactions()->Count(), 0u);
-    ui::SetFocus(ui::GetDlgItem(shell::CCVApplication::Instance().CurrentWindow(), Field::kAccount));
+    ui::SetFocus(
+        ui::GetDlgItem(shell::CCVApplication::Instance().CurrentWindow(), Field::kAccount));
     Key(ui::VK_HOME);
     Key(ui::VK_TSOFT1);
     EXPECT_EQ(CurrentView(), 57);

@@ -131,17 +131,29 @@ LRESULT CComboBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& h
             return 0;
         case WM_KEYDOWN:
             switch (wParam) {
-                case VK_LEFT: Step(-1); return 0;
-                case VK_RIGHT: Step(1); return 0;
-                case VK_HOME: Pick(0); return 0;
-                case VK_END: Pick(GetCount() - 1); return 0;
+                case VK_LEFT:
+                    Step(-1);
+                    return 0;
+                case VK_RIGHT:
+                    Step(1);
+                    return 0;
+                case VK_HOME:
+                    Pick(0);
+                    return 0;
+                case VK_END:
+                    Pick(GetCount() - 1);
+                    return 0;
                 case VK_BACK:
-                case VK_TBACK: Erase(); return 0;
+                case VK_TBACK:
+                    Erase();
+                    return 0;
                 case VK_RETURN:
                     m_typed = GetWindowText(Handle()).size();
                     Notify(CBN_DBLCLK);
                     return 0;
-                default: handled = false; return 0;
+                default:
+                    handled = false;
+                    return 0;
             }
         case WM_SETTEXT: {
             const LRESULT result = DefWindowProc(Handle(), message, wParam, lParam);
@@ -157,11 +169,15 @@ LRESULT CComboBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& h
             return 0;
         case WM_LBUTTONUP: {
             const int x = static_cast<int>(static_cast<std::int16_t>(LOWORD(lParam)));
-            if (x < kArrowWidth) Step(-1);
-            else if (x >= ClientRect().right - kArrowWidth) Step(1);
+            if (x < kArrowWidth)
+                Step(-1);
+            else if (x >= ClientRect().right - kArrowWidth)
+                Step(1);
             return 0;
         }
-        default: handled = false; return 0;
+        default:
+            handled = false;
+            return 0;
     }
 }
 
@@ -176,8 +192,8 @@ void CComboBox::Paint(CDeviceContext& dc, const RECT& client) {
     const int left = kArrowWidth + 1;
     const int caret = static_cast<int>(std::min(m_typed, text.size()));
     const int offset = std::max(0, static_cast<int>(text.size()) + 1 - width);
-    const std::wstring shown = text.substr(static_cast<std::size_t>(std::min<int>(
-        offset, static_cast<int>(text.size()))));
+    const std::wstring shown =
+        text.substr(static_cast<std::size_t>(std::min<int>(offset, static_cast<int>(text.size()))));
     dc.TextOut(left, 0, std::wstring_view(shown).substr(0, static_cast<std::size_t>(width)));
     if (!HasFocus()) return;
     // The completed part, then the caret after the text, in reverse.

@@ -18,7 +18,7 @@
 namespace ui {
 
 class CComboBox : public CControl {
-public:
+  public:
     static constexpr int kDefaultLimit = 30000;
 
     int AddString(const std::wstring& text);
@@ -35,11 +35,11 @@ public:
     // The completed part of the text, which the typed part does not hold.
     std::wstring Completion() const;
 
-protected:
+  protected:
     void Paint(CDeviceContext& dc, const RECT& client) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
-private:
+  private:
     void Step(int delta);
     void Pick(int index);  // the text becomes the entry, and the parent hears of it
     void Type(wchar_t ch);

@@ -39,8 +39,8 @@ bool CConvertCurrencyView::OnCreate(ui::LPARAM) {
     if (accounts == nullptr) return false;
     auto payload = TakePayload();
     const auto* request = dynamic_cast<const shell::CConversionRequest*>(payload.get());
-    m_target = request != nullptr ? request->TargetCurrency()
-                                  : accounts->GetCurrencies().GetBaseNumber();
+    m_target =
+        request != nullptr ? request->TargetCurrency() : accounts->GetCurrencies().GetBaseNumber();
     const int right = ClientRect().right - 1;
     AddLabel(Text(res::IDS_CONVERT_LABEL_FROM), ui::RECT{1, 0, right, 1});
     m_from = AddField(L"LISTBOX", 0, ui::RECT{1, 1, right, 2}, kFromId);

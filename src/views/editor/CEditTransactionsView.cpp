@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "model/CCVAccountList.h"
-#include "model/CMemoText.h"
 #include "model/CScheduledEditing.h"
 #include "model/CScheduledItem.h"
 #include "model/CScheduledList.h"
@@ -34,24 +33,14 @@ constexpr int kMargin = 1;
 constexpr std::size_t kScheduledSplitMemo = 161;
 
 struct EditorState : shell::CViewState {
+    CEditorSubject subject;
     CTransactionEditing::Fields fields;
     std::string accountName;
-    std::unique_ptr<CTransaction> working;
-    std::unique_ptr<CScheduledItem> scheduled;
-    RecordKey accountId;
-    RecordKey originalId;
-    RecordKey scheduledKey;
-    DateTime occurrence = 0;
     int focus = 0;
-    bool loaded = false;
 };
 
 std::wstring Text(res::StringId id) {
     return std::wstring(res::LoadString(id));
-}
-
-std::wstring Wide(const std::string& narrow) {
-    return CCVUIUtility::WideCopy(narrow);
 }
 
 res::StringId TitleOf(CEditTransactionsView::Mode mode) {
@@ -65,15 +54,24 @@ CEditTransactionsView::~CEditTransactionsView() = default;
 
 CEditTransactionsView::Mode CEditTransactionsView::ModeOfView(int view) {
     switch (view) {
-        case shell::kViewNewTransaction: return Mode::kNew;
-        case shell::kViewEditTransaction: return Mode::kEdit;
-        case shell::kViewEditUpcoming: return Mode::kUpcoming;
-        case shell::kViewNewScheduled: return Mode::kNewScheduled;
-        case shell::kViewEditScheduled: return Mode::kEditScheduled;
-        case shell::kViewEditReport: return Mode::kReport;
-        case shell::kViewEditReview: return Mode::kReview;
-        case shell::kViewEditBudget: return Mode::kBudget;
-        default: return Mode::kDetails;
+        case shell::kViewNewTransaction:
+            return Mode::kNew;
+        case shell::kViewEditTransaction:
+            return Mode::kEdit;
+        case shell::kViewEditUpcoming:
+            return Mode::kUpcoming;
+        case shell::kViewNewScheduled:
+            return Mode::kNewScheduled;
+        case shell::kViewEditScheduled:
+            return Mode::kEditScheduled;
+        case shell::kViewEditReport:
+            return Mode::kReport;
+        case shell::kViewEditReview:
+            return Mode::kReview;
+        case shell::kViewEditBudget:
+            return Mode::kBudget;
+        default:
+            return Mode::kDetails;
     }
 }
 
@@ -87,81 +85,52 @@ bool CEditTransactionsView::EditsStored() const {
            m_mode == Mode::kBudget;
 }
 
-CTransaction& CEditTransactionsView::WorkingTransaction() const {
-    return IsScheduled() ? m_scheduled->Template() : *m_working;
-}
-
 shell::CCVView::Frame CEditTransactionsView::Describe(ui::LPARAM) {
     m_mode = ModeOfView(ViewNumber());
     int menu = res::IDM_EDITOR_EDIT;
     switch (m_mode) {
-        case Mode::kDetails: menu = res::IDM_EDITOR_DETAILS; break;
-        case Mode::kNew: menu = res::IDM_EDITOR_NEW; break;
-        case Mode::kUpcoming: menu = res::IDM_EDITOR_UPCOMING; break;
+        case Mode::kDetails:
+            menu = res::IDM_EDITOR_DETAILS;
+            break;
+        case Mode::kNew:
+            menu = res::IDM_EDITOR_NEW;
+            break;
+        case Mode::kUpcoming:
+            menu = res::IDM_EDITOR_UPCOMING;
+            break;
         case Mode::kNewScheduled:
-        case Mode::kEditScheduled: menu = res::IDM_EDITOR_SCHEDULED; break;
-        default: break;
+        case Mode::kEditScheduled:
+            menu = res::IDM_EDITOR_SCHEDULED;
+            break;
+        default:
+            break;
     }
     return Frame{L"EditTransactionsView", Text(TitleOf(m_mode)), menu};
 }
 
 void CEditTransactionsView::Load(ui::LPARAM param) {
-    CVModel& model = Model();
-    CCVAccount* current = model.GetCurrentAccount();
+    const CCVAccount* current = Model().GetCurrentAccount();
     auto payload = TakePayload();
-    m_loaded = false;
     switch (m_mode) {
-        case Mode::kNew: {
-            if (current == nullptr) return;
-            m_working = std::make_unique<CTransaction>();
-            m_working->SetDate(Now());
-            m_working->SetTypeId(current->GetDefaultTypeId());
-            m_accountId = current->GetAccountId();
-            m_loaded = true;
+        case Mode::kNew:
+            m_subject.NewTransaction(current);
             return;
-        }
-        case Mode::kNewScheduled: {
-            m_scheduled = std::make_unique<CScheduledItem>();
-            m_scheduled->Template().SetDate(Now());
-            if (current != nullptr) {
-                m_scheduled->SetAccountId(current->GetAccountId());
-                m_scheduled->Template().SetTypeId(current->GetDefaultTypeId());
-            }
-            m_loaded = true;
+        case Mode::kNewScheduled:
+            m_subject.NewScheduled(current);
             return;
-        }
         case Mode::kUpcoming:
-        case Mode::kEditScheduled: {
-            const auto* request = dynamic_cast<const shell::CScheduledRequest*>(payload.get());
-            CScheduledList* list = m_accounts->GetScheduledTransactions();
-            if (request == nullptr || list == nullptr) return;
-            const auto* item =
-                static_cast<const CScheduledItem*>(list->FindByKey(request->ScheduledKey()));
-            if (item == nullptr) return;
-            m_scheduled = std::make_unique<CScheduledItem>(*item);
-            m_scheduledKey = request->ScheduledKey();
-            m_occurrence = request->OccurrenceDate();
-            const DateTime shown = m_mode == Mode::kUpcoming ? m_occurrence : item->GetNextDate();
-            m_scheduled->Template().SetDate(shown != 0 && !item->HasEnded() ? shown : Now());
-            m_loaded = true;
+        case Mode::kEditScheduled:
+            m_subject.StoredScheduled(*m_accounts,
+                                      dynamic_cast<const shell::CScheduledRequest*>(payload.get()),
+                                      m_mode == Mode::kUpcoming);
             return;
-        }
-        default: break;
+        default:
+            m_subject.StoredTransaction(
+                *m_accounts, current,
+                dynamic_cast<const shell::CTransactionRequest*>(payload.get()),
+                static_cast<long long>(param));
+            return;
     }
-    // A transaction that is stored: named by a request, or a row of the register.
-    const CCVAccount* account = current;
-    const CTransaction* transaction = nullptr;
-    if (const auto* request = dynamic_cast<const shell::CTransactionRequest*>(payload.get())) {
-        account = m_accounts->FindAccountById(request->AccountId());
-        if (account != nullptr) transaction = account->FindById(request->TransactionId());
-    } else if (account != nullptr && param >= 0) {
-        transaction = account->GetFiltered(account->GetFilter(), static_cast<std::int64_t>(param));
-    }
-    if (account == nullptr || transaction == nullptr) return;
-    m_accountId = account->GetAccountId();
-    m_originalId = transaction->GetTransactionId();
-    m_working = std::make_unique<CTransaction>(*transaction);
-    m_loaded = true;
 }
 
 void CEditTransactionsView::BuildFields() {
@@ -213,13 +182,14 @@ void CEditTransactionsView::BuildFields() {
 }
 
 void CEditTransactionsView::ShowWorking() {
-    if (!m_loaded) return;
+    if (!m_subject.IsLoaded()) return;
     const CCVAccount* account =
-        IsScheduled() ? m_accounts->FindAccountById(m_scheduled->GetAccountId())
-                      : m_accounts->FindAccountById(m_accountId);
-    m_form.Show(*m_accounts, WorkingTransaction(), account);
+        IsScheduled() ? m_accounts->FindAccountById(m_subject.Scheduled().GetAccountId())
+                      : m_accounts->FindAccountById(m_subject.AccountId());
+    m_form.Show(*m_accounts, m_subject.Working(), account);
     if (m_mode == Mode::kNew || m_mode == Mode::kNewScheduled) {
-        if (WorkingTransaction().GetAmount() == 0) ui::SetWindowText(m_form.Control(Field::kAmount), L"");
+        if (m_subject.Working().GetAmount() == 0)
+            ui::SetWindowText(m_form.Control(Field::kAmount), L"");
     }
     if (m_form.Control(Field::kRepeat) != nullptr) {
         ui::SetWindowText(m_form.Control(Field::kRepeat), RepeatText());
@@ -227,10 +197,10 @@ void CEditTransactionsView::ShowWorking() {
 }
 
 std::wstring CEditTransactionsView::RepeatText() const {
-    if (!m_scheduled || m_scheduled->GetNextDate() == 0) return {};
-    const DateParts next = DateToParts(m_scheduled->GetNextDate());
+    if (!m_subject.IsScheduled() || m_subject.Scheduled().GetNextDate() == 0) return {};
+    const DateParts next = DateToParts(m_subject.Scheduled().GetNextDate());
     const std::wstring frequency = Text(static_cast<res::StringId>(
-        res::IDS_FREQUENCY_ONCE + std::min<int>(m_scheduled->GetFrequency(), 9)));
+        res::IDS_FREQUENCY_ONCE + std::min<int>(m_subject.Scheduled().GetFrequency(), 9)));
     return CCVUIUtility::FormatString(
         res::IDS_EDITOR_REPEAT_TEXT, sys::WideToUtf8(frequency).c_str(),
         sys::WideToUtf8(CCVUIUtility::DateText(next.month, next.day, next.year, true)).c_str());
@@ -250,7 +220,7 @@ bool CEditTransactionsView::OnCreate(ui::LPARAM param) {
 
 void CEditTransactionsView::OnShown() {
     // Nothing to edit (the transaction is gone, or no request named one): back at once.
-    if (!m_loaded) PostBack(0);
+    if (!m_subject.IsLoaded()) PostBack(0);
 }
 
 bool CEditTransactionsView::OnKey(unsigned vk) {
@@ -271,7 +241,7 @@ bool CEditTransactionsView::OnKey(unsigned vk) {
 }
 
 void CEditTransactionsView::OnControlCommand(int id, unsigned code) {
-    if (m_mode == Mode::kDetails || !m_loaded) return;
+    if (m_mode == Mode::kDetails || !m_subject.IsLoaded()) return;
     switch (static_cast<Field>(id)) {
         case Field::kPayee:
             if (code == ui::CBN_SELCHANGE && !m_form.IsActionEntry(Field::kPayee)) PayeeChosen();
@@ -281,8 +251,10 @@ void CEditTransactionsView::OnControlCommand(int id, unsigned code) {
             return;
         case Field::kCategory:
             if (code != ui::LBN_DBLCLK) return;
-            if (m_form.IsSplitEntry()) OpenSplits();
-            else if (m_form.IsActionEntry(Field::kCategory)) Navigate(shell::kEventEditCategories);
+            if (m_form.IsSplitEntry())
+                OpenSplits();
+            else if (m_form.IsActionEntry(Field::kCategory))
+                Navigate(shell::kEventEditCategories);
             return;
         case Field::kClass:
             if (code == ui::LBN_DBLCLK && m_form.IsActionEntry(Field::kClass)) {
@@ -298,23 +270,24 @@ void CEditTransactionsView::OnControlCommand(int id, unsigned code) {
         case Field::kRepeat:
             if (code == ui::EN_RETURN) Navigate(shell::kEventChangeRepeat);
             return;
-        default: return;
+        default:
+            return;
     }
 }
 
 void CEditTransactionsView::PayeeChosen() {
-    const std::string amount = CCVUIUtility::NarrowCopy(ui::GetWindowText(m_form.Control(Field::kAmount)));
+    const std::string amount =
+        CCVUIUtility::NarrowCopy(ui::GetWindowText(m_form.Control(Field::kAmount)));
     if (!CTransactionEditing::PayeeMayFill(amount)) return;
-    const std::string payee = CCVUIUtility::NarrowCopy(ui::GetWindowText(m_form.Control(Field::kPayee)));
-    PayeeMemoryFields& target = IsScheduled() ? static_cast<PayeeMemoryFields&>(*m_scheduled)
-                                              : static_cast<PayeeMemoryFields&>(*m_working);
-    if (!CTransactionEditing(*m_accounts).FillFromPayee(payee, target)) return;
-    m_form.ShowRemembered(*m_accounts, WorkingTransaction());
+    const std::string payee =
+        CCVUIUtility::NarrowCopy(ui::GetWindowText(m_form.Control(Field::kPayee)));
+    if (!CTransactionEditing(*m_accounts).FillFromPayee(payee, m_subject.Memory())) return;
+    m_form.ShowRemembered(*m_accounts, m_subject.Working());
 }
 
 void CEditTransactionsView::OpenSplits() {
     auto request = std::make_unique<shell::CSplitRequest>();
-    const CTransaction& working = WorkingTransaction();
+    const CTransaction& working = m_subject.Working();
     for (int line = 0; line < CTransaction::kSplitLines; ++line) {
         request->lines[static_cast<std::size_t>(line)] = working.GetSplit(line);
     }
@@ -327,14 +300,14 @@ void CEditTransactionsView::OpenSplits() {
         request->amount = working.GetAmount();
     }
     const CCVAccount* account = m_accounts->FindAccountByName(m_form.AccountName().c_str());
-    request->ownAccountId = account != nullptr ? account->GetAccountId() : m_accountId;
+    request->ownAccountId = account != nullptr ? account->GetAccountId() : m_subject.AccountId();
     request->memoCapacity = IsScheduled() ? kScheduledSplitMemo : CSplitLine::kMemoCapacity;
     Navigate(shell::kEventSplitList, 0, std::move(request));
 }
 
 void CEditTransactionsView::OpenMemo() {
     auto request = std::make_unique<shell::CMemoRequest>();
-    request->memo = WorkingTransaction().GetMemo();
+    request->memo = m_subject.Working().GetMemo();
     request->capacity = CTransaction::kMemoCapacity;
     Navigate(shell::kEventEditMemo, 0, std::move(request));
 }
@@ -351,9 +324,9 @@ void CEditTransactionsView::OpenConversion() {
         }
     }
     const CCVAccount* account = m_accounts->FindAccountByName(m_form.AccountName().c_str());
-    if (account == nullptr) account = m_accounts->FindAccountById(m_accountId);
-    const std::uint8_t currency =
-        account != nullptr ? account->Record().GetCurrency() : m_accounts->GetCurrencies().GetBaseNumber();
+    if (account == nullptr) account = m_accounts->FindAccountById(m_subject.AccountId());
+    const std::uint8_t currency = account != nullptr ? account->Record().GetCurrency()
+                                                     : m_accounts->GetCurrencies().GetBaseNumber();
     Navigate(IsScheduled() ? res::IDC_SCHEDULED_CONVERT : res::IDC_EDITOR_CONVERT, 0,
              std::make_unique<shell::CConversionRequest>(currency));
 }
@@ -385,7 +358,7 @@ void CEditTransactionsView::Finish() {
 }
 
 void CEditTransactionsView::Save() {
-    if (m_mode == Mode::kDetails || !m_loaded) {
+    if (m_mode == Mode::kDetails || !m_subject.IsLoaded()) {
         PostBack(0);
         return;
     }
@@ -394,51 +367,54 @@ void CEditTransactionsView::Save() {
         CScheduledList* list = m_accounts->GetScheduledTransactions();
         if (list == nullptr) return;
         CScheduledEditing editing(*m_accounts, *list, *m_accounts);
-        if (!ShowOutcome(editing.ReadFields(fields, m_form.AccountName(), *m_scheduled), 0)) return;
-        auto* stored = static_cast<CScheduledItem*>(list->FindByKey(m_scheduledKey));
+        if (!ShowOutcome(editing.ReadFields(fields, m_form.AccountName(), m_subject.Scheduled()),
+                         0))
+            return;
+        auto* stored = static_cast<CScheduledItem*>(list->FindByKey(m_subject.ScheduledKey()));
         EditOutcome outcome = EditOutcome::Refused(res::IDS_SCHEDULE_GONE);
         if (m_mode == Mode::kNewScheduled) {
-            outcome = editing.SaveNew(*m_scheduled, fields.date);
+            outcome = editing.SaveNew(m_subject.Scheduled(), fields.date);
         } else if (stored != nullptr && m_mode == Mode::kEditScheduled) {
-            outcome = editing.SaveEdit(*stored, *m_scheduled);
+            outcome = editing.SaveEdit(*stored, m_subject.Scheduled());
         } else if (stored != nullptr) {
-            outcome = editing.Record(CUpcomingTransItem(m_occurrence, *stored), *m_scheduled,
-                                     fields.date);
+            outcome = editing.Record(CUpcomingTransItem(m_subject.Occurrence(), *stored),
+                                     m_subject.Scheduled(), fields.date);
         }
         if (ShowOutcome(outcome, 0)) Finish();
         return;
     }
     CTransactionEditing editing(*m_accounts);
-    if (!ShowOutcome(editing.ReadFields(fields, *m_working), 0)) return;
-    CCVAccount* account = m_accounts->FindAccountById(m_accountId);
+    if (!ShowOutcome(editing.ReadFields(fields, m_subject.Working()), 0)) return;
+    CCVAccount* account = m_accounts->FindAccountById(m_subject.AccountId());
     const CCVAccount* byName = m_accounts->FindAccountByName(m_form.AccountName().c_str());
     CCVAccount* named =
         byName != nullptr ? m_accounts->FindAccountById(byName->GetAccountId()) : nullptr;
     if (m_mode == Mode::kNew) {
         CCVAccount* target = named != nullptr ? named : account;
         if (target == nullptr) return;
-        if (ShowOutcome(editing.SaveNew(*target, *m_working), editing.Error())) Finish();
+        if (ShowOutcome(editing.SaveNew(*target, m_subject.Working()), editing.Error())) Finish();
         return;
     }
-    CTransaction* stored = account != nullptr ? account->FindById(m_originalId) : nullptr;
+    CTransaction* stored = account != nullptr ? account->FindById(m_subject.OriginalId()) : nullptr;
     if (stored == nullptr) {
         PostBack(0);
         return;
     }
     const auto mode = m_mode == Mode::kEdit ? CTransactionEditing::EditMode::kRegister
                                             : CTransactionEditing::EditMode::kElsewhere;
-    EditOutcome outcome = editing.SaveEdit(*account, *stored, *m_working, named, mode, false);
+    EditOutcome outcome =
+        editing.SaveEdit(*account, *stored, m_subject.Working(), named, mode, false);
     if (outcome.result == EditOutcome::kAsk) {
         if (!Ask(outcome.message, ui::MB_YESNO | ui::MB_ICONQUESTION)) return;
-        outcome = editing.SaveEdit(*account, *stored, *m_working, named, mode, true);
+        outcome = editing.SaveEdit(*account, *stored, m_subject.Working(), named, mode, true);
     }
     if (ShowOutcome(outcome, editing.Error())) Finish();
 }
 
 void CEditTransactionsView::Remove(bool keepBalance) {
     if (!EditsStored()) return;
-    CCVAccount* account = m_accounts->FindAccountById(m_accountId);
-    CTransaction* stored = account != nullptr ? account->FindById(m_originalId) : nullptr;
+    CCVAccount* account = m_accounts->FindAccountById(m_subject.AccountId());
+    CTransaction* stored = account != nullptr ? account->FindById(m_subject.OriginalId()) : nullptr;
     if (stored == nullptr) return;
     const EditOutcome check = CTransactionEditing::CheckRemove(*stored, keepBalance);
     if (check.result == EditOutcome::kRefused) {
@@ -467,18 +443,14 @@ bool CEditTransactionsView::OnCommand(int id) {
             return true;
         case res::IDC_EDITOR_CONVERT:
         case res::IDC_SCHEDULED_CONVERT:
-            if (m_loaded && m_mode != Mode::kDetails) OpenConversion();
+            if (m_subject.IsLoaded() && m_mode != Mode::kDetails) OpenConversion();
             return true;
         case res::IDC_EDITOR_SPLITS:
-            if (m_loaded && m_mode != Mode::kDetails) OpenSplits();
+            if (m_subject.IsLoaded() && m_mode != Mode::kDetails) OpenSplits();
             return true;
         default:
             return false;
     }
-}
-
-int CEditTransactionsView::NavigationCommandOf(int id) const {
-    return id;
 }
 
 void CEditTransactionsView::OnBack() {
@@ -487,7 +459,7 @@ void CEditTransactionsView::OnBack() {
 
 void CEditTransactionsView::TakeHandBacks() {
     shell::CHandBack& handBack = shell::CCVApplication::Instance().HandBack();
-    CTransaction& working = WorkingTransaction();
+    CTransaction& working = m_subject.Working();
     if (auto memo = handBack.TakeAs<shell::CMemoRequest>(shell::HandBackKind::kMemo)) {
         working.SetMemo(memo->memo.c_str());
         m_form.ShowMemo(working.GetMemo());
@@ -508,13 +480,7 @@ void CEditTransactionsView::TakeHandBacks() {
 
 std::unique_ptr<shell::CViewState> CEditTransactionsView::SaveState() const {
     auto state = std::make_unique<EditorState>();
-    state->loaded = m_loaded;
-    state->accountId = m_accountId;
-    state->originalId = m_originalId;
-    state->scheduledKey = m_scheduledKey;
-    state->occurrence = m_occurrence;
-    if (m_working) state->working = std::make_unique<CTransaction>(*m_working);
-    if (m_scheduled) state->scheduled = std::make_unique<CScheduledItem>(*m_scheduled);
+    state->subject = m_subject;
     if (m_mode != Mode::kDetails && m_accounts != nullptr) {
         state->fields = m_form.Read(*m_accounts);
         state->accountName = m_form.AccountName();
@@ -526,14 +492,8 @@ std::unique_ptr<shell::CViewState> CEditTransactionsView::SaveState() const {
 void CEditTransactionsView::RestoreState(const shell::CViewState& state) {
     const auto* saved = dynamic_cast<const EditorState*>(&state);
     if (saved == nullptr) return;
-    m_loaded = saved->loaded;
-    m_accountId = saved->accountId;
-    m_originalId = saved->originalId;
-    m_scheduledKey = saved->scheduledKey;
-    m_occurrence = saved->occurrence;
-    m_working = saved->working ? std::make_unique<CTransaction>(*saved->working) : nullptr;
-    m_scheduled = saved->scheduled ? std::make_unique<CScheduledItem>(*saved->scheduled) : nullptr;
-    if (!m_loaded || m_mode == Mode::kDetails) return;
+    m_subject = saved->subject;
+    if (!m_subject.IsLoaded() || m_mode == Mode::kDetails) return;
     // The lists may have changed on the screens in between (a new payee or category).
     m_form.FillLists(*m_accounts);
     ShowWorking();
@@ -543,44 +503,9 @@ void CEditTransactionsView::RestoreState(const shell::CViewState& state) {
 }
 
 void CEditTransactionsView::OnPaint(ui::CDeviceContext& dc, const ui::RECT& client) {
-    if (m_mode != Mode::kDetails || !m_loaded) return;
-    const CTransaction& t = *m_working;
-    const CCVAccount* account = m_accounts->FindAccountById(m_accountId);
-    const DateParts date = DateToParts(t.GetDate());
-    std::string className;
-    m_accounts->GetClasses().NameOfKey(t.GetClassId(), className);
-    const Amount signedAmount = t.GetSignedAmount();
-    const std::pair<res::StringId, std::wstring> rows[] = {
-        {res::IDS_EDITOR_LABEL_DATE, CCVUIUtility::DateText(date.month, date.day, date.year, true)},
-        {res::IDS_EDITOR_LABEL_PAYEE, Wide(t.GetPayeeName())},
-        {res::IDS_EDITOR_LABEL_TYPE, Wide(m_accounts->GetTransactionTypes().NameOfKey(t.GetTypeId()))},
-        {res::IDS_EDITOR_LABEL_AMOUNT, CEditorForm::AmountText(signedAmount)},
-        {res::IDS_EDITOR_LABEL_CATEGORY,
-         Wide(m_accounts->GetCategoryText()->GetCategoryText(t.GetCategoryId()))},
-        {res::IDS_EDITOR_LABEL_CLASS, Wide(className)},
-        {res::IDS_EDITOR_LABEL_STATE,
-         Text(static_cast<res::StringId>(res::IDS_EDITOR_STATE_UNCLEARED + static_cast<int>(t.GetState())))},
-        {res::IDS_EDITOR_LABEL_ACCOUNT, account != nullptr ? Wide(account->GetName()) : L""},
-        {res::IDS_EDITOR_LABEL_MEMO, L""},
-    };
-    const int left = kMargin + CEditorForm::kLabelWidth;
-    int y = 0;
-    for (const auto& [label, value] : rows) {
-        dc.TextOut(kMargin, y, Text(label));
-        dc.TextOut(left, y, value.substr(0, static_cast<std::size_t>(std::max(0, client.right - left))));
-        ++y;
-    }
-    // The memo's lines under its label.
-    std::wstring memo = Wide(CMemoText::ToField(t.GetMemo()));
-    --y;
-    std::size_t start = 0;
-    while (y < client.bottom && start <= memo.size()) {
-        const std::size_t end = std::min(memo.find(L'\n', start), memo.size());
-        dc.TextOut(left, y++, memo.substr(start, std::min<std::size_t>(
-                                                     end - start, static_cast<std::size_t>(
-                                                                      std::max(0, client.right - left)))));
-        start = end + 1;
-    }
+    if (m_mode != Mode::kDetails || !m_subject.IsLoaded()) return;
+    CEditorForm::PaintDetails(dc, client, *m_accounts, m_subject.Working(),
+                              m_accounts->FindAccountById(m_subject.AccountId()));
 }
 
 }  // namespace views

@@ -7,6 +7,7 @@
 #include "shell/CCVView.h"
 #include "storage/RecordKey.h"
 #include "views/editor/CEditorForm.h"
+#include "views/editor/CEditorSubject.h"
 
 class CCVAccount;
 class CCVAccountList;
@@ -57,7 +58,6 @@ class CEditTransactionsView : public shell::CCVView {
     void OnControlCommand(int id, unsigned code) override;
     void OnPaint(ui::CDeviceContext& dc, const ui::RECT& client) override;
     void OnBack() override;
-    int NavigationCommandOf(int id) const override;
 
   private:
     bool IsScheduled() const;
@@ -66,10 +66,6 @@ class CEditTransactionsView : public shell::CCVView {
     void Load(ui::LPARAM param);
     void BuildFields();
     void ShowWorking();
-    CTransaction& WorkingTransaction() const;
-    // The fields read into the working copy without the checks (before another screen opens);
-    // an amount that does not read stays in the field.
-    void Gather();
     void Save();
     void Remove(bool keepBalance);
     void OpenSplits();
@@ -83,15 +79,9 @@ class CEditTransactionsView : public shell::CCVView {
 
     Mode m_mode = Mode::kDetails;
     CCVAccountList* m_accounts = nullptr;
-    RecordKey m_accountId;
-    RecordKey m_originalId;
-    RecordKey m_scheduledKey;
-    DateTime m_occurrence = 0;
-    std::unique_ptr<CTransaction> m_working;
-    std::unique_ptr<CScheduledItem> m_scheduled;
+    CEditorSubject m_subject;
     CEditorForm m_form;
     int m_fieldCount = 0;  // the fields in the focus ring
-    bool m_loaded = false;
 };
 
 }  // namespace views

@@ -16,6 +16,7 @@ namespace views {
 namespace {
 
 constexpr int kStates = 4;
+constexpr int kMargin = 1;
 
 std::wstring Wide(const std::string& narrow) {
     return CCVUIUtility::WideCopy(narrow);
@@ -68,19 +69,20 @@ void CEditorForm::FillLists(CCVAccountList& accounts) const {
         categories->AddString(Text(res::IDS_CATEGORY_SPLIT));
         CCVCategoryList& list = accounts.GetCategories();
         for (std::uint32_t i = 0; i < list.Count(); ++i) {
-            categories->AddString(Wide(accounts.GetCategoryText()->GetCategoryText(
-                *list.At(i)->GetKey())));
+            categories->AddString(
+                Wide(accounts.GetCategoryText()->GetCategoryText(*list.At(i)->GetKey())));
         }
         for (std::uint32_t i = 0; i < accounts.Count(); ++i) {
-            categories->AddString(Wide(accounts.GetAccountNameById(accounts.At(i)->GetAccountId(),
-                                                                   true)));
+            categories->AddString(
+                Wide(accounts.GetAccountNameById(accounts.At(i)->GetAccountId(), true)));
         }
         categories->AddString(Text(res::IDS_EDITOR_EDIT_CATEGORY));
     }
     if (ui::CSpinner* types = Spinner(Control(kType))) {
         types->ResetContent();
         CTransactionTypeList& list = accounts.GetTransactionTypes();
-        for (std::uint32_t i = 0; i < list.Count(); ++i) types->AddString(Wide(list.At(i)->GetName()));
+        for (std::uint32_t i = 0; i < list.Count(); ++i)
+            types->AddString(Wide(list.At(i)->GetName()));
     }
     if (ui::CSpinner* classes = Spinner(Control(kClass))) {
         classes->ResetContent();
@@ -94,7 +96,8 @@ void CEditorForm::FillLists(CCVAccountList& accounts) const {
     if (ui::CSpinner* states = Spinner(Control(kState))) {
         states->ResetContent();
         for (int state = 0; state < kStates; ++state) {
-            states->AddString(Text(static_cast<res::StringId>(res::IDS_EDITOR_STATE_UNCLEARED + state)));
+            states->AddString(
+                Text(static_cast<res::StringId>(res::IDS_EDITOR_STATE_UNCLEARED + state)));
         }
     }
 }
@@ -126,8 +129,8 @@ void CEditorForm::ShowRemembered(CCVAccountList& accounts, const CTransaction& t
 void CEditorForm::Show(CCVAccountList& accounts, const CTransaction& transaction,
                        const CCVAccount* account) const {
     if (auto* date = ui::GetControl<ui::CDatePicker>(Control(kDate))) {
-        date->SetSystemTime(DateToSystemTime(transaction.GetDate() != 0 ? transaction.GetDate()
-                                                                        : Now()));
+        date->SetSystemTime(
+            DateToSystemTime(transaction.GetDate() != 0 ? transaction.GetDate() : Now()));
     }
     if (account != nullptr) SelectText(Control(kAccount), Wide(account->GetName()));
     ui::SetWindowText(Control(kPayee), Wide(transaction.GetPayeeName()));
@@ -214,6 +217,49 @@ void CEditorForm::Restore(CCVAccountList& accounts, const CTransactionEditing::F
     if (ui::CSpinner* states = Spinner(Control(kState))) states->SetCurSel(fields.state);
     ui::SetWindowText(Control(kNumber), Wide(fields.checkNumber));
     ShowNumberForType(accounts);
+}
+
+void CEditorForm::PaintDetails(ui::CDeviceContext& dc, const ui::RECT& client,
+                               CCVAccountList& accounts, const CTransaction& t,
+                               const CCVAccount* account) {
+    const DateParts date = DateToParts(t.GetDate());
+    std::string className;
+    accounts.GetClasses().NameOfKey(t.GetClassId(), className);
+    const Amount signedAmount = t.GetSignedAmount();
+    const std::pair<res::StringId, std::wstring> rows[] = {
+        {res::IDS_EDITOR_LABEL_DATE, CCVUIUtility::DateText(date.month, date.day, date.year, true)},
+        {res::IDS_EDITOR_LABEL_PAYEE, Wide(t.GetPayeeName())},
+        {res::IDS_EDITOR_LABEL_TYPE, Wide(accounts.GetTransactionTypes().NameOfKey(t.GetTypeId()))},
+        {res::IDS_EDITOR_LABEL_AMOUNT, AmountText(signedAmount)},
+        {res::IDS_EDITOR_LABEL_CATEGORY,
+         Wide(accounts.GetCategoryText()->GetCategoryText(t.GetCategoryId()))},
+        {res::IDS_EDITOR_LABEL_CLASS, Wide(className)},
+        {res::IDS_EDITOR_LABEL_STATE,
+         Text(static_cast<res::StringId>(res::IDS_EDITOR_STATE_UNCLEARED +
+                                         static_cast<int>(t.GetState())))},
+        {res::IDS_EDITOR_LABEL_ACCOUNT, account != nullptr ? Wide(account->GetName()) : L""},
+        {res::IDS_EDITOR_LABEL_MEMO, L""},
+    };
+    const int left = kMargin + kLabelWidth;
+    int y = 0;
+    for (const auto& [label, value] : rows) {
+        dc.TextOut(kMargin, y, Text(label));
+        dc.TextOut(left, y,
+                   value.substr(0, static_cast<std::size_t>(std::max(0, client.right - left))));
+        ++y;
+    }
+    // The memo's lines under its label.
+    std::wstring memo = Wide(CMemoText::ToField(t.GetMemo()));
+    --y;
+    std::size_t start = 0;
+    while (y < client.bottom && start <= memo.size()) {
+        const std::size_t end = std::min(memo.find(L'\n', start), memo.size());
+        dc.TextOut(
+            left, y++,
+            memo.substr(start, std::min<std::size_t>(end - start, static_cast<std::size_t>(std::max(
+                                                                      0, client.right - left)))));
+        start = end + 1;
+    }
 }
 
 }  // namespace views

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/CTransactionEditing.h"
+#include "platform/ui/CDeviceContext.h"
 #include "platform/ui/WinMessages.h"
 
 class CCVAccount;
@@ -63,6 +64,11 @@ class CEditorForm {
     void SelectCategory(const std::string& text) const;
 
     static std::wstring AmountText(Amount amount);
+    // The read-only details of a transaction: label and value on each row, the memo's lines
+    // under its label.
+    static void PaintDetails(ui::CDeviceContext& dc, const ui::RECT& client,
+                             CCVAccountList& accounts, const CTransaction& transaction,
+                             const CCVAccount* account);
 
   private:
     ui::HWND m_controls[kFieldCount] = {};

@@ -65,8 +65,10 @@ bool CSplitLineEditView::OnCreate(ui::LPARAM) {
     m_class = AddSpinner(Text(res::IDS_EDITOR_LABEL_CLASS), kClassId);
     const int top = 7;
     AddLabel(Text(res::IDS_EDITOR_LABEL_AMOUNT), ui::RECT{1, top, ClientRect().right - 1, top + 1});
-    m_amount = AddField(L"EDIT", 0, ui::RECT{1, top + 1, ClientRect().right - 1, top + 2}, kAmountId);
-    AddLabel(Text(res::IDS_EDITOR_LABEL_MEMO), ui::RECT{1, top + 3, ClientRect().right - 1, top + 4});
+    m_amount =
+        AddField(L"EDIT", 0, ui::RECT{1, top + 1, ClientRect().right - 1, top + 2}, kAmountId);
+    AddLabel(Text(res::IDS_EDITOR_LABEL_MEMO),
+             ui::RECT{1, top + 3, ClientRect().right - 1, top + 4});
     m_memo = AddField(L"EDIT", 0, ui::RECT{1, top + 4, ClientRect().right - 1, top + 5}, kMemoId);
     if (auto* edit = ui::GetControl<ui::CEdit>(m_amount)) edit->SetLimit(kAmountLimit);
     if (auto* edit = ui::GetControl<ui::CEdit>(m_memo)) {
@@ -89,7 +91,8 @@ bool CSplitLineEditView::OnCreate(ui::LPARAM) {
     if (auto* classes = ui::GetControl<ui::CSpinner>(m_class)) {
         classes->AddString(L"");
         CClassList& list = accounts->GetClasses();
-        for (std::uint32_t i = 0; i < list.Count(); ++i) classes->AddString(Wide(list.At(i)->GetName()));
+        for (std::uint32_t i = 0; i < list.Count(); ++i)
+            classes->AddString(Wide(list.At(i)->GetName()));
     }
     const CSplitLine& line = m_request.line;
     Select(m_category, Wide(accounts->GetCategoryText()->GetCategoryText(line.GetCategoryId())));
@@ -117,10 +120,10 @@ void CSplitLineEditView::Done() {
         classId = RecordKey();
     }
     CSplitLine line = m_request.line;
-    const EditOutcome outcome = CSplitEditing::ReadLine(
-        CCVUIUtility::NarrowCopy(ui::GetWindowText(m_amount)), categoryId, classId,
-        CCVUIUtility::NarrowCopy(ui::GetWindowText(m_memo)), m_request.ownAccountId,
-        m_request.memoCapacity, line);
+    const EditOutcome outcome =
+        CSplitEditing::ReadLine(CCVUIUtility::NarrowCopy(ui::GetWindowText(m_amount)), categoryId,
+                                classId, CCVUIUtility::NarrowCopy(ui::GetWindowText(m_memo)),
+                                m_request.ownAccountId, m_request.memoCapacity, line);
     if (!outcome.IsDone()) {
         Ask(outcome.message, ui::MB_OK | ui::MB_ICONEXCLAMATION);
         if (outcome.message != res::IDS_SPLIT_LINE_SPLIT &&

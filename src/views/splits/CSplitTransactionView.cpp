@@ -57,11 +57,10 @@ bool CSplitTransactionView::OnCreate(ui::LPARAM) {
     }
     if (!CreateList(true)) return false;
     for (int column = 0; column < kColumns; ++column) {
-        ListControl()->InsertColumn(
-            column,
-            std::wstring(res::LoadString(
-                static_cast<res::StringId>(res::IDS_SPLIT_COLUMN_CATEGORY + column))),
-            1, column == 2 ? ui::LVCFMT_RIGHT : ui::LVCFMT_LEFT);
+        ListControl()->InsertColumn(column,
+                                    std::wstring(res::LoadString(static_cast<res::StringId>(
+                                        res::IDS_SPLIT_COLUMN_CATEGORY + column))),
+                                    1, column == 2 ? ui::LVCFMT_RIGHT : ui::LVCFMT_LEFT);
     }
     SetRowCount(CTransaction::kSplitLines);
     OnSize(ClientRect().right, ClientRect().bottom);
@@ -76,7 +75,8 @@ void CSplitTransactionView::OnShown() {
 
 void CSplitTransactionView::OnSize(int width, int height) {
     CListShapeView::OnSize(width, height);
-    if (List() != nullptr) ui::MoveWindow(List(), 0, 0, width, std::max(1, height - kTotalRows - 1));
+    if (List() != nullptr)
+        ui::MoveWindow(List(), 0, 0, width, std::max(1, height - kTotalRows - 1));
 }
 
 void CSplitTransactionView::LayoutColumns(int width) {
@@ -111,7 +111,8 @@ void CSplitTransactionView::DrawRow(ui::CDeviceContext& dc, int row, const ui::R
         ui::RECT cell{left, rect.top, std::min(rect.right, left + width - 1), rect.bottom};
         if (!cell.IsEmpty()) {
             dc.DrawText(cells[column], cell,
-                        ui::DT_SINGLELINE | ui::DT_END_ELLIPSIS | (column == 2 ? unsigned{ui::DT_RIGHT} : 0U));
+                        ui::DT_SINGLELINE | ui::DT_END_ELLIPSIS |
+                            (column == 2 ? unsigned{ui::DT_RIGHT} : 0U));
         }
         left += width;
     }

@@ -78,8 +78,8 @@ TEST_F(EditorControlsTest, ComboBoxStepsThroughEntriesAndTellsTheActionKeyApart)
     EXPECT_EQ(GetWindowText(hwnd), L"Bakery");
     Keys({VK_END, VK_RIGHT});
     EXPECT_EQ(GetWindowText(hwnd), L"Bakery");
-    EXPECT_EQ(Codes(), (std::vector<UINT>{CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELCHANGE,
-                                          CBN_SELCHANGE}));
+    EXPECT_EQ(Codes(),
+              (std::vector<UINT>{CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELCHANGE}));
     ClearLog();
     Keys({VK_RETURN});
     EXPECT_EQ(Codes(), (std::vector<UINT>{CBN_DBLCLK}));
@@ -132,8 +132,8 @@ TEST_F(EditorControlsTest, SpinnerFindsByTypingAndGoesToTheEnds) {
 
 TEST_F(EditorControlsTest, ActionKeyBreaksALineOnlyWhereTheFieldWantsIt) {
     const HWND view = CreateView();
-    const HWND memo = CreateChild(L"EDIT", view, kFieldId, ES_MULTILINE | ES_WANTRETURN,
-                                  RECT{0, 0, 20, 4});
+    const HWND memo =
+        CreateChild(L"EDIT", view, kFieldId, ES_MULTILINE | ES_WANTRETURN, RECT{0, 0, 20, 4});
     SendMessage(memo, EM_LIMITTEXT, 5, 0);
     SetFocus(memo);
     m_screen.TypeText(L"ab");
