@@ -135,9 +135,6 @@ void CEditorForm::Show(CCVAccountList& accounts, const CTransaction& transaction
     if (account != nullptr) SelectText(Control(kAccount), Wide(account->GetName()));
     ui::SetWindowText(Control(kPayee), Wide(transaction.GetPayeeName()));
     ShowRemembered(accounts, transaction);
-    if (transaction.GetAmount() == 0 && transaction.GetPayeeName()[0] == '\0') {
-        ui::SetWindowText(Control(kAmount), L"");
-    }
     if (ui::CSpinner* states = Spinner(Control(kState))) states->SetCurSel(transaction.GetState());
     ui::SetWindowText(Control(kNumber), transaction.GetCheckNumber() != 0
                                             ? std::to_wstring(transaction.GetCheckNumber())
