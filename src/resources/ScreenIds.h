@@ -144,6 +144,65 @@ inline constexpr StringId IDS_ADJUST_TITLE = static_cast<StringId>(10481);
 inline constexpr StringId IDS_LABEL_NEW_BALANCE = static_cast<StringId>(10482);
 inline constexpr StringId IDS_LABEL_BALANCE_KIND = static_cast<StringId>(10483);
 inline constexpr StringId IDS_MENU_MARK = static_cast<StringId>(10484);
+// ---- the transaction editor, the split screens, the memo and currency conversion ----
+inline constexpr StringId IDS_EDITOR_TITLE_DETAILS = static_cast<StringId>(10200);
+inline constexpr StringId IDS_EDITOR_TITLE_NEW = static_cast<StringId>(10201);
+inline constexpr StringId IDS_EDITOR_TITLE_EDIT = static_cast<StringId>(10202);
+inline constexpr StringId IDS_EDITOR_TITLE_UPCOMING = static_cast<StringId>(10203);
+inline constexpr StringId IDS_EDITOR_TITLE_NEW_SCHEDULED = static_cast<StringId>(10204);
+inline constexpr StringId IDS_EDITOR_TITLE_EDIT_SCHEDULED = static_cast<StringId>(10205);
+inline constexpr StringId IDS_EDITOR_TITLE_REPORT = static_cast<StringId>(10206);
+inline constexpr StringId IDS_EDITOR_TITLE_REVIEW = static_cast<StringId>(10207);
+inline constexpr StringId IDS_EDITOR_TITLE_BUDGET = static_cast<StringId>(10208);
+inline constexpr StringId IDS_EDITOR_LABEL_DATE = static_cast<StringId>(10210);
+inline constexpr StringId IDS_EDITOR_LABEL_PAYEE = static_cast<StringId>(10211);
+inline constexpr StringId IDS_EDITOR_LABEL_TYPE = static_cast<StringId>(10212);
+inline constexpr StringId IDS_EDITOR_LABEL_AMOUNT = static_cast<StringId>(10213);
+inline constexpr StringId IDS_EDITOR_LABEL_CATEGORY = static_cast<StringId>(10214);
+inline constexpr StringId IDS_EDITOR_LABEL_CLASS = static_cast<StringId>(10215);
+inline constexpr StringId IDS_EDITOR_LABEL_MEMO = static_cast<StringId>(10216);
+inline constexpr StringId IDS_EDITOR_LABEL_STATE = static_cast<StringId>(10217);
+inline constexpr StringId IDS_EDITOR_LABEL_ACCOUNT = static_cast<StringId>(10218);
+inline constexpr StringId IDS_EDITOR_LABEL_NUMBER = static_cast<StringId>(10219);
+inline constexpr StringId IDS_EDITOR_LABEL_REPEAT = static_cast<StringId>(10220);
+inline constexpr StringId IDS_EDITOR_EDIT_PAYEE = static_cast<StringId>(10225);
+inline constexpr StringId IDS_EDITOR_EDIT_CATEGORY = static_cast<StringId>(10226);
+inline constexpr StringId IDS_EDITOR_EDIT_CLASS = static_cast<StringId>(10227);
+inline constexpr StringId IDS_EDITOR_STATE_UNCLEARED = static_cast<StringId>(10228);
+inline constexpr StringId IDS_EDITOR_STATE_CLEARED = static_cast<StringId>(10229);
+inline constexpr StringId IDS_EDITOR_STATE_RECONCILED = static_cast<StringId>(10230);
+inline constexpr StringId IDS_EDITOR_STATE_VOID = static_cast<StringId>(10231);
+inline constexpr StringId IDS_EDITOR_MENU_RECORD = static_cast<StringId>(10235);
+inline constexpr StringId IDS_EDITOR_MENU_CONVERT = static_cast<StringId>(10236);
+inline constexpr StringId IDS_EDITOR_MENU_PURGE = static_cast<StringId>(10237);
+inline constexpr StringId IDS_EDITOR_MENU_DELETE = static_cast<StringId>(10238);
+inline constexpr StringId IDS_SPLIT_MENU_EDIT = static_cast<StringId>(10239);
+inline constexpr StringId IDS_SPLIT_MENU_CLEAR = static_cast<StringId>(10240);
+inline constexpr StringId IDS_SPLIT_MENU_ADJUST = static_cast<StringId>(10241);
+inline constexpr StringId IDS_RECONCILED_EDIT_QUESTION = static_cast<StringId>(10250);
+inline constexpr StringId IDS_SCHEDULE_NEEDS_ACCOUNT = static_cast<StringId>(10251);
+inline constexpr StringId IDS_EDITOR_NEGATIVE_AMOUNT = static_cast<StringId>(10252);
+inline constexpr StringId IDS_REPEAT_NEEDS_TIMES = static_cast<StringId>(10253);
+inline constexpr StringId IDS_SPLIT_LINE_SPLIT = static_cast<StringId>(10254);
+inline constexpr StringId IDS_SPLIT_LINE_OWN_ACCOUNT = static_cast<StringId>(10255);
+inline constexpr StringId IDS_MEMO_TOO_LONG = static_cast<StringId>(10256);
+inline constexpr StringId IDS_CONVERT_RATE_INVALID = static_cast<StringId>(10257);
+inline constexpr StringId IDS_SPLIT_TITLE = static_cast<StringId>(10260);
+inline constexpr StringId IDS_SPLIT_LINE_TITLE = static_cast<StringId>(10261);
+inline constexpr StringId IDS_SPLIT_COLUMN_CATEGORY = static_cast<StringId>(10262);
+inline constexpr StringId IDS_SPLIT_COLUMN_CLASS = static_cast<StringId>(10263);
+inline constexpr StringId IDS_SPLIT_COLUMN_AMOUNT = static_cast<StringId>(10264);
+inline constexpr StringId IDS_SPLIT_COLUMN_MEMO = static_cast<StringId>(10265);
+inline constexpr StringId IDS_SPLIT_TOTAL = static_cast<StringId>(10266);
+inline constexpr StringId IDS_SPLIT_REMAINDER = static_cast<StringId>(10267);
+inline constexpr StringId IDS_SPLIT_TRANSACTION_TOTAL = static_cast<StringId>(10268);
+inline constexpr StringId IDS_CONVERT_TITLE = static_cast<StringId>(10270);
+inline constexpr StringId IDS_CONVERT_LABEL_FROM = static_cast<StringId>(10271);
+inline constexpr StringId IDS_CONVERT_LABEL_FROM_AMOUNT = static_cast<StringId>(10272);
+inline constexpr StringId IDS_CONVERT_LABEL_RATE = static_cast<StringId>(10273);
+inline constexpr StringId IDS_CONVERT_LABEL_AMOUNT = static_cast<StringId>(10274);
+inline constexpr StringId IDS_MEMO_TITLE = static_cast<StringId>(10280);
+inline constexpr StringId IDS_EDITOR_REPEAT_TEXT = static_cast<StringId>(10285);
 
 // ---- menus of the screens ----
 enum ScreenMenuId : int {
@@ -163,6 +222,16 @@ enum ScreenMenuId : int {
     IDM_PURGE = 10408,
     IDM_ADJUST_BALANCE = 10409,
     IDM_CATEGORY_ADD_EDIT = 10646,
+    // the transaction editor, the split screens, the memo and currency conversion
+    IDM_EDITOR_DETAILS = 10300,
+    IDM_EDITOR_NEW = 10301,
+    IDM_EDITOR_EDIT = 10302,
+    IDM_EDITOR_UPCOMING = 10303,
+    IDM_EDITOR_SCHEDULED = 10304,
+    IDM_SPLIT_LIST = 10305,
+    IDM_SPLIT_LINE = 10306,
+    IDM_MEMO = 10307,
+    IDM_CONVERT = 10308,
 };
 
 // ---- command ids (WM_COMMAND ids of menu items, and navigation commands) ----
@@ -252,6 +321,25 @@ enum ScreenCommand : int {
     IDC_CURRENCY_NEW = 10477,
     IDC_CURRENCY_EDIT = 10479,
     IDC_CATEGORY_ICON = 10644,
+    // the transaction editor, the split screens, the memo and currency conversion
+    IDC_EDITOR_DONE = 200,
+    IDC_EDITOR_CANCEL = 201,
+    IDC_EDITOR_PURGE = 202,
+    IDC_EDITOR_DELETE = 203,
+    IDC_EDITOR_RECORD = 204,
+    IDC_SPLIT_DONE = 210,
+    IDC_SPLIT_CLEAR = 211,
+    IDC_SPLIT_ADJUST = 212,
+    IDC_SPLIT_LINE_DONE = 213,
+    IDC_SPLIT_LINE_CANCEL = 214,
+    IDC_MEMO_DONE = 215,
+    IDC_MEMO_CANCEL = 216,
+    IDC_CONVERT_DONE = 217,
+    IDC_CONVERT_CANCEL = 218,
+    IDC_EDITOR_CONVERT = 10450,     // "Convert Currency" of the register's editor modes
+    IDC_EDITOR_SPLITS = 10495,      // the split list
+    IDC_SPLIT_EDIT = 10503,         // "Edit" of the split list
+    IDC_SCHEDULED_CONVERT = 10692,  // "Convert Currency" of the scheduled modes
 };
 
 }  // namespace res

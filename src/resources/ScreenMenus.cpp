@@ -139,6 +139,28 @@ constexpr MenuItemDef kReconcileListMenu[] = {
 constexpr MenuItemDef kCategoryAddEditMenu[] = {
     {IDC_CATEGORY_ICON, IDS_MENU_ICON},
     {IDC_ADD_EDIT_CANCEL, IDS_CANCEL},
+// ---- the transaction editor, the split screens, the memo and currency conversion ----
+constexpr MenuItemDef kEditorNewMenu[] = {
+    {IDC_EDITOR_CONVERT, IDS_EDITOR_MENU_CONVERT},
+    {IDC_EDITOR_CANCEL, IDS_CANCEL},
+};
+
+constexpr MenuItemDef kEditorEditMenu[] = {
+    {IDC_EDITOR_PURGE, IDS_EDITOR_MENU_PURGE},
+    {IDC_EDITOR_DELETE, IDS_EDITOR_MENU_DELETE},
+    {IDC_EDITOR_CONVERT, IDS_EDITOR_MENU_CONVERT},
+    {IDC_EDITOR_CANCEL, IDS_CANCEL},
+};
+
+constexpr MenuItemDef kEditorScheduledMenu[] = {
+    {IDC_SCHEDULED_CONVERT, IDS_EDITOR_MENU_CONVERT},
+    {IDC_EDITOR_CANCEL, IDS_CANCEL},
+};
+
+constexpr MenuItemDef kSplitListMenu[] = {
+    {IDC_SPLIT_EDIT, IDS_SPLIT_MENU_EDIT},
+    {IDC_SPLIT_CLEAR, IDS_SPLIT_MENU_CLEAR},
+    {IDC_SPLIT_ADJUST, IDS_SPLIT_MENU_ADJUST},
 };
 
 // Sorted by id.
@@ -178,6 +200,25 @@ constexpr MenuDef kScreenMenus[] = {
     {static_cast<MenuId>(IDM_CATEGORY_ADD_EDIT),
      {{IDC_ADD_EDIT_DONE, IDS_DONE},
       {0, IDS_MENU, 0, kCategoryAddEditMenu, std::size(kCategoryAddEditMenu)}}},
+    // the transaction editor, the split screens, the memo and currency conversion
+    {static_cast<MenuId>(IDM_EDITOR_DETAILS), {{IDC_EDITOR_DONE, IDS_DONE}, {}}},
+    {static_cast<MenuId>(IDM_EDITOR_NEW),
+     {{IDC_EDITOR_DONE, IDS_DONE}, {0, IDS_MENU, 0, kEditorNewMenu, std::size(kEditorNewMenu)}}},
+    {static_cast<MenuId>(IDM_EDITOR_EDIT),
+     {{IDC_EDITOR_DONE, IDS_DONE}, {0, IDS_MENU, 0, kEditorEditMenu, std::size(kEditorEditMenu)}}},
+    {static_cast<MenuId>(IDM_EDITOR_UPCOMING),
+     {{IDC_EDITOR_RECORD, IDS_EDITOR_MENU_RECORD},
+      {0, IDS_MENU, 0, kEditorScheduledMenu, std::size(kEditorScheduledMenu)}}},
+    {static_cast<MenuId>(IDM_EDITOR_SCHEDULED),
+     {{IDC_EDITOR_DONE, IDS_DONE},
+      {0, IDS_MENU, 0, kEditorScheduledMenu, std::size(kEditorScheduledMenu)}}},
+    {static_cast<MenuId>(IDM_SPLIT_LIST),
+     {{IDC_SPLIT_DONE, IDS_DONE}, {0, IDS_MENU, 0, kSplitListMenu, std::size(kSplitListMenu)}}},
+    {static_cast<MenuId>(IDM_SPLIT_LINE),
+     {{IDC_SPLIT_LINE_DONE, IDS_DONE}, {IDC_SPLIT_LINE_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_MEMO), {{IDC_MEMO_DONE, IDS_DONE}, {IDC_MEMO_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_CONVERT),
+     {{IDC_CONVERT_DONE, IDS_DONE}, {IDC_CONVERT_CANCEL, IDS_CANCEL}}},
 };
 
 static_assert(IsSortedById(kScreenMenus),

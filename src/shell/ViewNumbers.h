@@ -50,6 +50,20 @@ enum ViewNumber : int {
     kViewChooseIcon = 49,
     kFirstViewNumber = 1,
     kLastViewNumber = 76,
+    // the transaction editor in its nine modes, the split screens, the memo, conversion
+    kViewTransactionDetails = 40,
+    kViewNewTransaction = 41,
+    kViewEditTransaction = 42,
+    kViewEditUpcoming = 43,
+    kViewNewScheduled = 44,
+    kViewEditScheduled = 45,
+    kViewConvertCurrency = 46,
+    kViewSplitList = 47,
+    kViewSplitLine = 56,
+    kViewEditReview = 73,
+    kViewEditReport = 74,
+    kViewEditMemo = 75,
+    kViewEditBudget = 76,
 };
 
 // Navigation events that views post besides their menu commands.
@@ -66,6 +80,13 @@ enum NavigationEvent : int {
     kEventReportChartFromSummary = 20756,
     kEventReportChartFromRegister = 20836,
     kEventOpenRegister = -10010,
+    // from the transaction editor
+    kEventEditCategories = 7,
+    kEventEditClasses = 8,
+    kEventEditPayees = 9,
+    kEventChangeRepeat = 15,
+    kEventSplitList = 16,
+    kEventEditMemo = 19,
 };
 
 // The navigation stack's depth.
