@@ -139,6 +139,8 @@ constexpr MenuItemDef kReconcileListMenu[] = {
 constexpr MenuItemDef kCategoryAddEditMenu[] = {
     {IDC_CATEGORY_ICON, IDS_MENU_ICON},
     {IDC_ADD_EDIT_CANCEL, IDS_CANCEL},
+};
+
 // ---- the transaction editor, the split screens, the memo and currency conversion ----
 constexpr MenuItemDef kEditorNewMenu[] = {
     {IDC_EDITOR_CONVERT, IDS_EDITOR_MENU_CONVERT},
@@ -163,8 +165,8 @@ constexpr MenuItemDef kSplitListMenu[] = {
     {IDC_SPLIT_ADJUST, IDS_SPLIT_MENU_ADJUST},
 };
 
-// Sorted by id.
-constexpr MenuDef kScreenMenus[] = {
+// In blocks by area; put in id order when compiled.
+constexpr MenuDef kScreenMenusByArea[] = {
     {static_cast<MenuId>(IDM_ACCOUNTS_SUMMARY),
      {{IDC_NEW_ACCOUNT, IDS_MENU_NEW}, {0, IDS_MENU, 0, kSummaryMenu, std::size(kSummaryMenu)}}},
     {static_cast<MenuId>(IDM_COMMON_ADD_EDIT),
@@ -221,6 +223,7 @@ constexpr MenuDef kScreenMenus[] = {
      {{IDC_CONVERT_DONE, IDS_DONE}, {IDC_CONVERT_CANCEL, IDS_CANCEL}}},
 };
 
+constexpr auto kScreenMenus = SortById(kScreenMenusByArea);
 static_assert(IsSortedById(kScreenMenus),
               "the screens' menu table must be sorted by id, without duplicates");
 

@@ -15,8 +15,8 @@ struct Entry {
     std::wstring_view text;
 };
 
-// Sorted by id.
-constexpr Entry kScreenStrings[] = {
+// In blocks by area; put in id order when compiled.
+constexpr Entry kScreenStringsByArea[] = {
     {IDS_ACCOUNTS_SUMMARY_TITLE, L"Accounts Summary"},
     {IDS_COLUMN_ACCOUNTS, L"Accounts"},
     {IDS_COLUMN_AMOUNT, L"Amount"},
@@ -229,6 +229,7 @@ constexpr Entry kScreenStrings[] = {
     {IDS_EDITOR_REPEAT_TEXT, L"%s, next %s"},
 };
 
+constexpr auto kScreenStrings = SortById(kScreenStringsByArea);
 static_assert(IsSortedById(kScreenStrings),
               "the screens' string table must be sorted by id, without duplicates");
 
