@@ -26,6 +26,15 @@ enum ViewNumber : int {
     kViewPasswordPrompt = 68,
     kViewImportAccounts = 70,
     kViewReminder = 72,
+    // reports and budgets
+    kViewDefineReport = 48,
+    kViewDefineBudget = 51,
+    kViewReportPreferences = 52,
+    kViewBudgetAmount = 53,
+    kViewReportDetails = 55,
+    kViewBudgetDetails = 64,
+    kViewEditReportTransaction = 74,
+    kViewEditBudgetTransaction = 76,
     kFirstViewNumber = 1,
     kLastViewNumber = 76,
 };
@@ -44,6 +53,12 @@ enum NavigationEvent : int {
     kEventReportChartFromSummary = 20756,
     kEventReportChartFromRegister = 20836,
     kEventOpenRegister = -10010,
+    // reports and budgets: a budget row's amount, and the transactions behind a row of the
+    // report list, of the budget and of the chart
+    kEventBudgetAmount = 10,
+    kEventReportDetails = 11,
+    kEventBudgetDetails = 12,
+    kEventChartDetails = 13,
 };
 
 // The navigation stack's depth.
