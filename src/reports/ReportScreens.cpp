@@ -3,6 +3,7 @@
 #include "model/CCVAccountList.h"
 #include "preferences/CCVPreferences.h"
 #include "reports/CCVReportList.h"
+#include "resources/ScreenIds.h"
 
 namespace report {
 
@@ -39,6 +40,13 @@ int BuildFor(CCVReportList& report, Screen screen, const CReportSettings& settin
         return 1;
     }
     return report.Build();
+}
+
+res::StringId CheckDefinition(const CReportSettings& settings) {
+    if (settings.period == kCustom && settings.endDate < settings.startDate) {
+        return res::IDS_PERIOD_REVERSED;
+    }
+    return res::IDS_NONE;
 }
 
 }  // namespace report

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "reports/CReportSettings.h"
+#include "resources/StringIds.h"
 
 class CCVPreferences;
 class CCVReportList;
@@ -26,5 +27,8 @@ CReportSettings ReadSettings(Screen screen, const CCVPreferences& preferences);
 bool ChooseChartSide(CReportSettings& settings);
 // Sets the report up for the screen and builds it. 0, or 1 for settings out of range.
 int BuildFor(CCVReportList& report, Screen screen, const CReportSettings& settings);
+// Whether a report definition can be kept: IDS_NONE, or the message that says what is wrong (a
+// custom period that ends before it starts).
+res::StringId CheckDefinition(const CReportSettings& settings);
 
 }  // namespace report
