@@ -20,7 +20,7 @@
 namespace views {
 namespace {
 
-constexpr std::uint16_t kLastTypeChart = 1;
+constexpr std::uint16_t kLastTypeList = 0;
 constexpr int kInfoLines = 1;  // the selected slice, under the pie
 
 struct ChartState : shell::CViewState {
@@ -37,8 +37,6 @@ shell::CCVView::Frame CReportChartView::Describe(ui::LPARAM) {
 bool CReportChartView::OnCreate(ui::LPARAM) {
     m_report = CCVReportList::FromModel(Model());
     if (m_report == nullptr) return false;
-    // "Reports" opens the chart from now on.
-    Model().GetPreferences().SetLastReportType(kLastTypeChart);
     Rebuild();
     Select(m_slices.empty() ? -1 : 0);
     ui::SetFocus(Window());
@@ -187,6 +185,8 @@ bool CReportChartView::OnCommand(int id) {
             ChooseSide(report::kExpenses);
             return true;
         case res::IDC_CHART_LIST_VIEW: {
+            // "Reports" opens the list from now on.
+            Model().GetPreferences().SetLastReportType(kLastTypeList);
             // Opened from the list: back to it rather than another list on top.
             const shell::CCVApplication& app = shell::CCVApplication::Instance();
             if (app.StackDepth() > 0 &&

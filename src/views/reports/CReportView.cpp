@@ -20,7 +20,7 @@ namespace {
 
 constexpr int kColumnName = 0;
 constexpr int kColumnAmount = 1;
-constexpr std::uint16_t kLastTypeList = 0;
+constexpr std::uint16_t kLastTypeChart = 1;
 constexpr int kIndent = 2;
 
 struct ReportState : shell::CViewState {
@@ -81,8 +81,6 @@ bool CReportView::OnCreate(ui::LPARAM) {
     list->InsertColumn(kColumnAmount, std::wstring(res::LoadString(res::IDS_COLUMN_AMOUNT)), 10,
                        ui::LVCFMT_RIGHT);
     m_sortKey = CCVReportList::kSortName;
-    // "Reports" opens the list from now on.
-    Model().GetPreferences().SetLastReportType(kLastTypeList);
     Rebuild();
     if (RowCount() > 0) Select(0);
     ui::SetFocus(List());
@@ -186,6 +184,8 @@ bool CReportView::OnCommand(int id) {
             PostBack(0);
             return true;
         case res::IDC_RPT_CHARTS: {
+            // "Reports" opens the chart from now on.
+            Model().GetPreferences().SetLastReportType(kLastTypeChart);
             // Opened from the chart: back to it rather than another chart on top.
             const shell::CCVApplication& app = shell::CCVApplication::Instance();
             if (app.StackDepth() > 0 &&
