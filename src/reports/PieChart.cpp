@@ -45,6 +45,23 @@ int FloorDiv(int value, int divisor) {
     return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
 }
 
+constexpr int kMinDrift = 3;
+constexpr int kDriftDivisor = 4;  // a label strays at most this share of the area's rows
+
+// How far the pie reaches from the centre, in dots, on the dots of a row of cells; -1 where the
+// row misses it.
+int HalfWidthOnRow(const Geometry& geometry, int row) {
+    int reach = -1;
+    const long long radius = geometry.radius;
+    for (int y = row * 4; y < row * 4 + 4; ++y) {
+        const long long dy = y - geometry.centre.y;
+        if (dy * dy > radius * radius) continue;
+        reach = std::max(reach, static_cast<int>(std::sqrt(static_cast<double>(
+                                    radius * radius - dy * dy))));
+    }
+    return reach;
+}
+
 struct Box {
     int row;
     int left;
@@ -173,6 +190,7 @@ std::vector<LabelPlace> PlaceLabels(const std::vector<Slice>& slices, const Geom
                                     const std::vector<int>& widths, const CellArea& area) {
     std::vector<LabelPlace> places;
     std::vector<Box> taken;
+    const int maxDrift = std::max(kMinDrift, (area.bottom - area.top) / kDriftDivisor);
     for (std::size_t i = 0; i < slices.size() && i < widths.size(); ++i) {
         const Slice& slice = slices[i];
         if (slice.span <= 0 || widths[i] <= 0) continue;
@@ -182,17 +200,33 @@ std::vector<LabelPlace> PlaceLabels(const std::vector<Slice>& slices, const Geom
         const bool upperHalf = anchor.y <= geometry.centre.y;
         const int column = FloorDiv(anchor.x, 2);
         const int anchorRow = FloorDiv(anchor.y, 4);
-        const int room = rightHalf ? area.right - (column + 1) : column - area.left;
-        const int width = std::min(room, widths[i]);
-        if (width < std::min(kMinLabelWidth, widths[i]) || width <= 0) continue;
-        Box box{0, rightHalf ? column + 1 : column - width, 0};
-        box.right = box.left + width;
-        const int step = upperHalf ? -1 : 1;
-        for (int row = anchorRow + step; row >= area.top && row < area.bottom; row += step) {
-            box.row = row;
+        const int outward = upperHalf ? -1 : 1;
+        // The rows to try: the one beside the anchor, then on outward, then back inward past the
+        // anchor, never further than maxDrift rows from it.
+        std::vector<int> rows;
+        for (int drift = 1; drift <= maxDrift; ++drift) rows.push_back(anchorRow + outward * drift);
+        for (int drift = 0; drift < maxDrift; ++drift) rows.push_back(anchorRow - outward * drift);
+        for (const int row : rows) {
+            if (row < area.top || row >= area.bottom) continue;
+            // Clear of the pie on that row.
+            const int reach = HalfWidthOnRow(geometry, row);
+            int left = 0;
+            int right = 0;
+            if (rightHalf) {
+                left = column + 1;
+                if (reach >= 0) left = std::max(left, FloorDiv(geometry.centre.x + reach, 2) + 1);
+                right = std::min(area.right, left + widths[i]);
+            } else {
+                right = column;
+                if (reach >= 0) right = std::min(right, FloorDiv(geometry.centre.x - reach, 2));
+                left = std::max(area.left, right - widths[i]);
+            }
+            const int width = right - left;
+            if (width <= 0 || width < std::min(kMinLabelWidth, widths[i])) continue;
+            const Box box{row, left, right};
             if (Overlaps(taken, box)) continue;
             taken.push_back(box);
-            places.push_back(LabelPlace{static_cast<int>(i), row, box.left, width, !rightHalf});
+            places.push_back(LabelPlace{static_cast<int>(i), row, left, width, !rightHalf});
             break;
         }
     }

@@ -111,8 +111,9 @@ constexpr int kMinLabelWidth = 4;
 // pie, to the right of it (left-aligned) on the right half and to the left (right-aligned) on the
 // left half, on the row above that point on the upper half and below it on the lower one. A
 // label whose row is taken moves on outward (up on the upper half, down on the lower) to the
-// next free row; one that finds no row in the area, or less than kMinLabelWidth cells of room, is
-// left out. Slices of no span get no label. `widths` are the labels' lengths in cells.
+// next free row, and then back inward, kept clear of the pie, at most a quarter of the area's
+// rows (at least 3) from its point; one that finds no row, or less than kMinLabelWidth cells of
+// room, is left out. Slices of no span get no label. `widths` are the labels' lengths in cells.
 std::vector<LabelPlace> PlaceLabels(const std::vector<Slice>& slices, const Geometry& geometry,
                                     const std::vector<int>& widths, const CellArea& area);
 
