@@ -79,7 +79,8 @@ CReportSettings CReportSettings::FromReportRecords(const CCVPreferences::ReportD
     settings.direction = Choice(data, firstData, kDataDirection, report::kDirectionCount);
     settings.startDate = coding::DecodeFixed32(&data[kDataStartDate]);
     settings.endDate = coding::DecodeFixed32(&data[kDataEndDate]);
-    std::copy_n(&data[kDataAccount], settings.account.bytes.size(), settings.account.bytes.begin());
+    std::copy_n(&data[kDataAccount], settings.account.bytes.size(),
+                settings.account.bytes.begin());
     settings.definitionColour = coding::DecodeFixed32(&data[kDataColour]);
     CheckCustomDates(settings, firstData[kDataPeriod]);
     DecodeScreenFlags(setting, CCVPreferences::DefaultReportSetting(), settings);

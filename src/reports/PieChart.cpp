@@ -23,7 +23,7 @@ constexpr std::uint32_t Rgb(int r, int g, int b) {
 // The terminal's sixteen colours without black, white and greys: the six plain ones, then their
 // bright forms, in the same order.
 constexpr std::uint32_t kPalette[] = {
-    Rgb(205, 0, 0),   Rgb(0, 205, 0),  Rgb(0, 0, 238),    Rgb(205, 205, 0),
+    Rgb(205, 0, 0),   Rgb(0, 205, 0),   Rgb(0, 0, 238),   Rgb(205, 205, 0),
     Rgb(205, 0, 205), Rgb(0, 205, 205), Rgb(255, 0, 0),   Rgb(0, 255, 0),
     Rgb(92, 92, 255), Rgb(255, 255, 0), Rgb(255, 0, 255), Rgb(0, 255, 255),
 };
@@ -56,8 +56,8 @@ int HalfWidthOnRow(const Geometry& geometry, int row) {
     for (int y = row * 4; y < row * 4 + 4; ++y) {
         const long long dy = y - geometry.centre.y;
         if (dy * dy > radius * radius) continue;
-        reach = std::max(reach, static_cast<int>(std::sqrt(static_cast<double>(
-                                    radius * radius - dy * dy))));
+        reach = std::max(
+            reach, static_cast<int>(std::sqrt(static_cast<double>(radius * radius - dy * dy))));
     }
     return reach;
 }
@@ -154,8 +154,8 @@ int AngleOf(const Geometry& geometry, Dot dot) {
     const int dx = dot.x - geometry.centre.x;
     const int dy = geometry.centre.y - dot.y;  // dots grow downwards, angles anticlockwise
     if (dx == 0 && dy == 0) return 0;
-    double degrees = std::atan2(static_cast<double>(dy), static_cast<double>(dx)) * 180.0 /
-                     std::numbers::pi;
+    double degrees =
+        std::atan2(static_cast<double>(dy), static_cast<double>(dx)) * 180.0 / std::numbers::pi;
     if (degrees < 0) degrees += kFullCircle;
     return std::clamp(static_cast<int>(degrees), 0, kFullCircle - 1);
 }
@@ -172,8 +172,7 @@ int HitTest(const std::vector<Slice>& slices, const Geometry& geometry, Dot dot)
     return -1;
 }
 
-std::string LabelText(std::string_view name, Amount amount, int percent,
-                      const LabelFlags& flags) {
+std::string LabelText(std::string_view name, Amount amount, int percent, const LabelFlags& flags) {
     std::string text;
     const auto add = [&text](const std::string& part) {
         if (part.empty()) return;

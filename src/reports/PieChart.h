@@ -30,7 +30,7 @@ struct Slice {
     int end = kFirstAngle;    // one past its last degree
     int middle = kFirstAngle;
     int span = 0;
-    int percent = 0;  // the whole percent of the sum, truncated
+    int percent = 0;           // the whole percent of the sum, truncated
     std::uint32_t colour = 0;  // COLORREF, 0x00BBGGRR
 };
 
@@ -99,8 +99,8 @@ struct CellArea {
 struct LabelPlace {
     int slice = 0;
     int row = 0;
-    int left = 0;    // the first cell of the text
-    int width = 0;   // the cells the text may take
+    int left = 0;   // the first cell of the text
+    int width = 0;  // the cells the text may take
     bool alignRight = false;
 };
 

@@ -36,7 +36,9 @@ ui::HWND CFormView::AddFormField(const std::wstring& label, const wchar_t* class
     const int top = LabelRow(m_rows.size());
     const int width = FieldWidth(ClientRect().right);
     Row row;
-    if (!label.empty()) row.label = AddLabel(label, ui::RECT{kMargin, top, kMargin + width, top + 1});
+    if (!label.empty()) {
+        row.label = AddLabel(label, ui::RECT{kMargin, top, kMargin + width, top + 1});
+    }
     const int fieldTop = row.label != nullptr ? top + 1 : top;
     row.field = AddField(className, style,
                          ui::RECT{kMargin, fieldTop, kMargin + width, fieldTop + 1}, id, text);

@@ -61,8 +61,8 @@ TEST(PieSlices, TheExamples) {
 TEST(PieSlices, EveryDegreeBelongsToExactlyOneSlice) {
     for (const std::vector<Amount>& amounts :
          {std::vector<Amount>{5000, 5000}, std::vector<Amount>{1, 1, 1},
-          std::vector<Amount>{-333, -333, -334, 0, -1},
-          std::vector<Amount>(40, -1999), std::vector<Amount>{100000000, 1, 1, 1, 1, 1, 1}}) {
+          std::vector<Amount>{-333, -333, -334, 0, -1}, std::vector<Amount>(40, -1999),
+          std::vector<Amount>{100000000, 1, 1, 1, 1, 1, 1}}) {
         const std::vector<Slice> slices = chart::MakeSlices(amounts);
         EXPECT_EQ(slices.back().end, 660);
         for (const int covered : Coverage(slices)) ASSERT_EQ(covered, 1);
@@ -131,8 +131,8 @@ TEST(PieColours, NeighboursDifferEvenOnEightColours) {
 }
 
 TEST(PieGeometry, FitsWindowsFromSmallToLarge) {
-    for (const auto& [columns, rows] : {std::pair{40, 20}, std::pair{80, 24}, std::pair{160, 50},
-                                        std::pair{200, 60}}) {
+    for (const auto& [columns, rows] :
+         {std::pair{40, 20}, std::pair{80, 24}, std::pair{160, 50}, std::pair{200, 60}}) {
         const chart::Geometry pie = PieIn(columns, rows);
         const int width = columns * 2;
         const int height = (rows - 3) * 4;
@@ -246,8 +246,8 @@ TEST(PieLabels, ManySlicesNeverOverlapAndStayInTheArea) {
             EXPECT_LT(a.row, area.bottom);
             for (std::size_t j = 0; j < i; ++j) {
                 const chart::LabelPlace& b = places[j];
-                const bool apart = a.row != b.row || a.left + a.width < b.left ||
-                                   b.left + b.width < a.left;
+                const bool apart =
+                    a.row != b.row || a.left + a.width < b.left || b.left + b.width < a.left;
                 EXPECT_TRUE(apart) << a.slice << " and " << b.slice;
             }
             // A label never lies on the pie: its cells are outside the circle.

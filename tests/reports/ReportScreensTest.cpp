@@ -178,7 +178,8 @@ TEST_F(ReportScreens, TheTransactionsBehindARowWithTheirAccounts) {
 
     // A split adds its lines in the row as one transaction with their sum.
     AddSplit(*checking, Day(2027, 3, 8), -9000,
-             {{Category("Groceries"), -2000}, {Category("Groceries"), -3000},
+             {{Category("Groceries"), -2000},
+              {Category("Groceries"), -3000},
               {Category("Dining"), -4000}});
     ASSERT_EQ(report::BuildFor(report, Screen::kList, settings), 0);
     const CReportDetails withSplit(*FindRow(report, "Groceries"), list);

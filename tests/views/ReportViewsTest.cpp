@@ -190,7 +190,7 @@ TEST_F(ReportViewsTest, DefineReportKeepsTheDefinitionAndRefusesAReversedPeriod)
     EXPECT_EQ(CReportSettings::ReadReport(Model().GetPreferences()).by, report::kByPayee);
     // The end date has the focus now; the start date's year goes back.
     Key(ui::VK_UP);
-    Type(L"-");  // a custom period of the last 30 days
+    Type(L"-");        // a custom period of the last 30 days
     Key(ui::VK_DOWN);  // End Date
     Key(ui::VK_DOWN);  // Account
     Key(ui::VK_RIGHT);

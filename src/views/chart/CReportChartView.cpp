@@ -72,16 +72,15 @@ void CReportChartView::Rebuild() {
     for (std::size_t i = 0; i < m_slices.size(); ++i) {
         const chart::Slice& slice = m_slices[i];
         for (int d = slice.start; d < slice.end; ++d) {
-            m_sliceOfDegree[static_cast<std::size_t>(d % chart::kFullCircle)] =
-                static_cast<int>(i);
+            m_sliceOfDegree[static_cast<std::size_t>(d % chart::kFullCircle)] = static_cast<int>(i);
         }
     }
     if (m_selected >= static_cast<int>(m_slices.size())) {
         m_selected = static_cast<int>(m_slices.size()) - 1;
     }
-    CheckRadio(res::IDC_RPT_INCOMES, res::IDC_RPT_EXPENSES,
-               m_settings.direction == report::kIncomes ? res::IDC_RPT_INCOMES
-                                                        : res::IDC_RPT_EXPENSES);
+    CheckRadio(
+        res::IDC_RPT_INCOMES, res::IDC_RPT_EXPENSES,
+        m_settings.direction == report::kIncomes ? res::IDC_RPT_INCOMES : res::IDC_RPT_EXPENSES);
     ui::SetWindowText(Window(), ReportHeading(*m_report, report::Screen::kChart));
     Layout();
 }
@@ -89,13 +88,13 @@ void CReportChartView::Rebuild() {
 void CReportChartView::Layout() {
     const ui::RECT client = ClientRect();
     const int rows = std::max(1, client.bottom - kInfoLines);
-    m_geometry = chart::MakeGeometry(0, 0, client.right * ui::kDotsPerCellX,
-                                     rows * ui::kDotsPerCellY);
+    m_geometry =
+        chart::MakeGeometry(0, 0, client.right * ui::kDotsPerCellX, rows * ui::kDotsPerCellY);
     std::vector<int> widths;
     widths.reserve(m_rows.size());
     for (const SliceRow& row : m_rows) widths.push_back(static_cast<int>(row.label.size()));
-    m_labels = chart::PlaceLabels(m_slices, m_geometry, widths,
-                                  chart::CellArea{0, 0, client.right, rows});
+    m_labels =
+        chart::PlaceLabels(m_slices, m_geometry, widths, chart::CellArea{0, 0, client.right, rows});
     Repaint();
 }
 
@@ -252,10 +251,10 @@ void CReportChartView::PaintInfoLine(ui::CDeviceContext& dc, const ui::RECT& cli
         text = res::LoadString(res::IDS_CHART_NOTHING);
     } else if (m_selected >= 0 && m_selected < static_cast<int>(m_rows.size())) {
         const SliceRow& row = m_rows[static_cast<std::size_t>(m_selected)];
-        text = CCVUIUtility::FormatString(
-            res::IDS_CHART_SLICE_INFO, sys::WideToUtf8(row.name).c_str(),
-            sys::WideToUtf8(row.amountText).c_str(),
-            m_slices[static_cast<std::size_t>(m_selected)].percent);
+        text =
+            CCVUIUtility::FormatString(res::IDS_CHART_SLICE_INFO, sys::WideToUtf8(row.name).c_str(),
+                                       sys::WideToUtf8(row.amountText).c_str(),
+                                       m_slices[static_cast<std::size_t>(m_selected)].percent);
     }
     ui::RECT inside{line.left + 1, line.top, line.right - 1, line.bottom};
     dc.DrawText(text, inside, ui::DT_SINGLELINE | ui::DT_END_ELLIPSIS);

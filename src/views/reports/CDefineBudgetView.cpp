@@ -45,7 +45,8 @@ bool CDefineBudgetView::OnCommand(int id) {
     switch (id) {
         case res::IDC_RPT_FORM_DONE: {
             CReportSettings settings = m_settings;
-            settings.by = static_cast<std::uint8_t>(ui::GetControl<ui::CSpinner>(m_by)->GetCurSel());
+            settings.by =
+                static_cast<std::uint8_t>(ui::GetControl<ui::CSpinner>(m_by)->GetCurSel());
             settings.period =
                 static_cast<std::uint8_t>(ui::GetControl<ui::CSpinner>(m_period)->GetCurSel());
             settings.showEmpty = ui::GetControl<ui::CCheckBox>(m_showEmpty)->IsChecked();

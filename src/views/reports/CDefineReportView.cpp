@@ -61,8 +61,7 @@ bool CDefineReportView::OnCreate(ui::LPARAM) {
     int chosenAccount = 0;
     for (std::uint32_t i = 0; i < accounts->Count(); ++i) {
         account->AddString(CCVUIUtility::WideCopy(accounts->At(i)->GetName()));
-        if (!m_settings.account.IsNull() &&
-            accounts->At(i)->GetAccountId() == m_settings.account) {
+        if (!m_settings.account.IsNull() && accounts->At(i)->GetAccountId() == m_settings.account) {
             chosenAccount = static_cast<int>(i) + 1;
         }
     }
@@ -115,8 +114,8 @@ bool CDefineReportView::Done() {
     settings.by = static_cast<std::uint8_t>(Spinner(m_fields[kBy])->GetCurSel());
     settings.period = static_cast<std::uint8_t>(Spinner(m_fields[kPeriod])->GetCurSel());
     settings.direction = static_cast<std::uint8_t>(Spinner(m_fields[kAmounts])->GetCurSel());
-    settings.startDate = DayBoundary(SystemTimeToDate(Picker(m_fields[kStart])->GetSystemTime()),
-                                     kDayStart);
+    settings.startDate =
+        DayBoundary(SystemTimeToDate(Picker(m_fields[kStart])->GetSystemTime()), kDayStart);
     settings.endDate =
         DayBoundary(SystemTimeToDate(Picker(m_fields[kEnd])->GetSystemTime()), kDayEnd);
     const int account = Spinner(m_fields[kAccount])->GetCurSel();

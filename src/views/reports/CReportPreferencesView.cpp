@@ -22,10 +22,10 @@ report::Screen ScreenOf(ui::LPARAM param) {
 
 shell::CCVView::Frame CReportPreferencesView::Describe(ui::LPARAM param) {
     const bool budget = ScreenOf(param) == report::Screen::kBudget;
-    return Frame{budget ? L"Budget Preferences" : L"Report Preferences",
-                 Text(budget ? res::IDS_BUDGET_PREFERENCES_TITLE
-                             : res::IDS_REPORT_PREFERENCES_TITLE),
-                 res::IDM_REPORT_FORM};
+    return Frame{
+        budget ? L"Budget Preferences" : L"Report Preferences",
+        Text(budget ? res::IDS_BUDGET_PREFERENCES_TITLE : res::IDS_REPORT_PREFERENCES_TITLE),
+        res::IDM_REPORT_FORM};
 }
 
 bool CReportPreferencesView::OnCreate(ui::LPARAM param) {

@@ -36,8 +36,8 @@ std::wstring ReportHeading(const CCVReportList& report, report::Screen screen) {
     const std::string side = Utf8(SideName(report.GetDirection()));
     if (const CCVAccount* account = report.GetAccount()) {
         const std::string name = sys::WideToUtf8(CCVUIUtility::WideCopy(account->GetName()));
-        return CCVUIUtility::FormatString(res::IDS_REPORT_HEADING_ACCOUNT, side.c_str(),
-                                          by.c_str(), period.c_str(), name.c_str());
+        return CCVUIUtility::FormatString(res::IDS_REPORT_HEADING_ACCOUNT, side.c_str(), by.c_str(),
+                                          period.c_str(), name.c_str());
     }
     return CCVUIUtility::FormatString(res::IDS_REPORT_HEADING, side.c_str(), by.c_str(),
                                       period.c_str());
