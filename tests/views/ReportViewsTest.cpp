@@ -132,7 +132,12 @@ TEST_F(ReportViewsTest, ABudgetOf200AMonthShows600ForThisQuarterAndTakesANewAmou
     ASSERT_EQ(CurrentView(), shell::kViewBudgetAmount);
     EXPECT_TRUE(Shows(L"Enter Monthly Budget Amount for Groceries"));
     EXPECT_TRUE(Shows(L"200.00"));
-    for (int i = 0; i < 6; ++i) Key(ui::VK_BACK);
+    for (int i = 0; i < 5; ++i) Key(ui::VK_BACK);
+    // Fault mended: the Back key (pressed, then released) that erased the last character of a
+    // field also left the screen on its release, and the entry with it.
+    Key(ui::VK_TBACK);
+    EXPECT_EQ(CurrentView(), shell::kViewBudgetAmount);
+    EXPECT_FALSE(Shows(L" 2"));
     // An amount that is not one is refused, and nothing changes.
     Type(L"12-x");
     m_screen.TypeKey(ui::VK_TSOFT1);
