@@ -33,8 +33,6 @@ enum ViewNumber : int {
     kViewBudgetAmount = 53,
     kViewReportDetails = 55,
     kViewBudgetDetails = 64,
-    kViewEditReportTransaction = 74,
-    kViewEditBudgetTransaction = 76,
     kFirstViewNumber = 1,
     kLastViewNumber = 76,
 };

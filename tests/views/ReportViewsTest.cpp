@@ -16,14 +16,18 @@
 #include "reports/CReportSettings.h"
 #include "shell/CCVApplication.h"
 #include "shell/CCVView.h"
+#include "shell/CTransactionRequest.h"
 #include "shell/ViewNumbers.h"
 
 namespace views_test {
 namespace {
 
+// The editor's report mode, which the details open through the navigation table.
+constexpr int kViewEditReportTransaction = 74;
+
 // Stands for the transaction editor in its report and budget modes: it takes the transaction
-// from the model's edit slots, does what the test asks (a delete, a new amount) and goes back,
-// as the editor does when its change is done.
+// the request names, does what the test asks (a delete, a new amount) and goes back, as the
+// editor does when its change is done.
 class CFakeEditor : public shell::CCVView {
   public:
     enum class Action { kDelete, kHalve };
@@ -40,10 +44,15 @@ class CFakeEditor : public shell::CCVView {
     Frame Describe(ui::LPARAM) override { return Frame{L"EditTransactionsView", L"Editor", 0}; }
     bool OnCreate(ui::LPARAM param) override {
         LastParam() = param;
-        auto* transaction = static_cast<CTransaction*>(Model().GetEditSlotA());
-        auto* account = static_cast<CCVAccount*>(Model().GetEditSlotB());
-        if (transaction == nullptr || account == nullptr) return false;
-        if (account->Transactions().At(param) != transaction) return false;
+        std::unique_ptr<shell::CNavigationPayload> payload = TakePayload();
+        const auto* request = dynamic_cast<const shell::CTransactionRequest*>(payload.get());
+        if (request == nullptr) return false;
+        CCVAccount* account = Model().GetAccountList()->FindAccountById(request->AccountId());
+        CTransaction* transaction =
+            account != nullptr ? account->FindById(request->TransactionId()) : nullptr;
+        if (transaction == nullptr || account->Transactions().At(param) != transaction) {
+            return false;
+        }
         if (NextAction() == Action::kDelete) {
             account->DeleteTransaction(transaction, false);
         } else {
@@ -94,7 +103,7 @@ class ReportViewsTest : public ScreenFixture {
     }
     void WithEditor() {
         shell::CCVApplication::Instance().Catalog().Register(
-            shell::kViewEditReportTransaction, [] { return std::make_unique<CFakeEditor>(); });
+            kViewEditReportTransaction, [] { return std::make_unique<CFakeEditor>(); });
     }
     // Groceries 100.00 twice and Dining 300.00 this year, charted by category.
     void OpenChart() {

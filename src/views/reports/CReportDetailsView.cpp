@@ -12,6 +12,7 @@
 #include "resources/StringTable.h"
 #include "shell/CCVUIUtility.h"
 #include "shell/CReportRowRequest.h"
+#include "shell/CTransactionRequest.h"
 #include "shell/ViewNumbers.h"
 #include "storage/DateTime.h"
 
@@ -136,12 +137,11 @@ void CReportDetailsView::DrawRow(ui::CDeviceContext& dc, int row, const ui::RECT
 void CReportDetailsView::EditTransaction(int row) {
     if (row < 0 || row >= static_cast<int>(m_lines.size())) return;
     const CReportDetails::Line& line = m_lines[static_cast<std::size_t>(row)];
-    // The editor finds the transaction and its account in the model's edit slots, and its place
-    // in that account's register in the parameter.
-    CVModel& model = Model();
-    model.SetEditSlotA(line.transaction);
-    model.SetEditSlotB(line.account);
-    Navigate(shell::kEventEditTransaction, static_cast<ui::LPARAM>(line.registerIndex));
+    // The editor opens the transaction that the request names by its account's and its own
+    // identifier; the parameter is its place in that account's register.
+    Navigate(shell::kEventEditTransaction, static_cast<ui::LPARAM>(line.registerIndex),
+             std::make_unique<shell::CTransactionRequest>(line.account->GetAccountId(),
+                                                          line.transaction->GetTransactionId()));
 }
 
 int CReportDetailsView::NavigationCommandOf(int id) const {
