@@ -16,33 +16,21 @@ int FieldWidth(int clientWidth) {
 
 }  // namespace
 
-int CFormView::LabelRow(std::size_t index) const {
-    int top = m_heading.empty() ? kMargin : kMargin + 2;
-    for (std::size_t i = 0; i < index && i < m_rows.size(); ++i) {
-        top += m_rows[i].label != nullptr ? kRowsPerField : kRowsPerField - 1;
-    }
-    return top;
+int CFormView::LabelRow(int index) const {
+    const int first = m_heading.empty() ? kMargin : kMargin + 2;
+    return first + index * kRowsPerField;
 }
 
 ui::HWND CFormView::AddEditField(const std::wstring& label, int id, int limit, ui::DWORD style,
                                  const std::wstring& text) {
-    const ui::HWND field = AddFormField(label, L"EDIT", id, style, text);
-    if (auto* edit = ui::GetControl<ui::CEdit>(field)) edit->SetLimit(limit);
-    return field;
-}
-
-ui::HWND CFormView::AddFormField(const std::wstring& label, const wchar_t* className, int id,
-                                 ui::DWORD style, const std::wstring& text) {
-    const int top = LabelRow(m_rows.size());
+    const int top = LabelRow(static_cast<int>(m_rows.size()));
     const int width = FieldWidth(ClientRect().right);
     Row row;
-    if (!label.empty()) {
-        row.label = AddLabel(label, ui::RECT{kMargin, top, kMargin + width, top + 1});
-    }
-    const int fieldTop = row.label != nullptr ? top + 1 : top;
-    row.field = AddField(className, style,
-                         ui::RECT{kMargin, fieldTop, kMargin + width, fieldTop + 1}, id, text);
+    row.label = AddLabel(label, ui::RECT{kMargin, top, kMargin + width, top + 1});
+    row.field =
+        AddField(L"EDIT", style, ui::RECT{kMargin, top + 1, kMargin + width, top + 2}, id, text);
     if (row.field == nullptr) return nullptr;
+    if (auto* edit = ui::GetControl<ui::CEdit>(row.field)) edit->SetLimit(limit);
     m_rows.push_back(row);
     return row.field;
 }
@@ -57,10 +45,9 @@ void CFormView::OnPaint(ui::CDeviceContext& dc, const ui::RECT&) {
 
 void CFormView::OnSize(int width, int) {
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const int top = LabelRow(i);
-        const bool labelled = m_rows[i].label != nullptr;
-        if (labelled) ui::MoveWindow(m_rows[i].label, kMargin, top, FieldWidth(width), 1);
-        ui::MoveWindow(m_rows[i].field, kMargin, labelled ? top + 1 : top, FieldWidth(width), 1);
+        const int top = LabelRow(static_cast<int>(i));
+        ui::MoveWindow(m_rows[i].label, kMargin, top, FieldWidth(width), 1);
+        ui::MoveWindow(m_rows[i].field, kMargin, top + 1, FieldWidth(width), 1);
     }
 }
 

@@ -17,10 +17,6 @@ class CFormView : public CCVView {
     // An edit field of at most `limit` characters under its label; null on failure.
     ui::HWND AddEditField(const std::wstring& label, int id, int limit, ui::DWORD style = 0,
                           const std::wstring& text = L"");
-    // A field of another window class ("LISTBOX" for a spinner, "SysDateTimePick32" for a date,
-    // "BUTTON" for a check box) under its label; without a label the field takes no label row.
-    ui::HWND AddFormField(const std::wstring& label, const wchar_t* className, int id,
-                          ui::DWORD style = 0, const std::wstring& text = L"");
     // The text of a field of this form.
     static std::wstring FieldText(ui::HWND field);
 
@@ -32,9 +28,8 @@ class CFormView : public CCVView {
         ui::HWND label = nullptr;
         ui::HWND field = nullptr;
     };
-    // The first row of field `index`: its label, with the field on the row under it, or the
-    // field itself when it has no label.
-    int LabelRow(std::size_t index) const;
+    // The row of field `index`'s label; the field stands on the row under it.
+    int LabelRow(int index) const;
 
     std::wstring m_heading;
     std::vector<Row> m_rows;

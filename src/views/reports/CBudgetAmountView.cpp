@@ -8,6 +8,7 @@
 #include "resources/StringTable.h"
 #include "shell/CCVUIUtility.h"
 #include "shell/CReportRowRequest.h"
+#include "shell/SaveChanges.h"
 #include "storage/Amount.h"
 
 namespace views {
@@ -33,15 +34,15 @@ bool CBudgetAmountView::OnCreate(ui::LPARAM) {
     if (!report->CanSetBudget(row)) return false;
     SetHeading(Text(res::IDS_BUDGET_AMOUNT_PROMPT) + CCVUIUtility::WideCopy(m_row.name));
     const std::wstring current = sys::Utf8ToWide(FormatAmount(report->GetBudget(row, false)));
-    m_amount = AddEditField(Text(res::IDS_LABEL_BUDGET_AMOUNT), 1,
-                            static_cast<int>(CCVUIUtility::kMaxAmountDigits), 0, current);
+    m_amount = AddEditRow(Text(res::IDS_LABEL_BUDGET_AMOUNT), 1,
+                          static_cast<int>(CCVUIUtility::kMaxAmountDigits), 0, current);
     return m_amount != nullptr;
 }
 
 bool CBudgetAmountView::Done() {
     const std::wstring text = FieldText(m_amount);
     if (!CCVUIUtility::Instance().AmountCheck(text, true)) {
-        ui::SetFocus(m_amount);
+        FocusField(m_amount);
         return false;
     }
     CCVReportList* report = CCVReportList::FromModel(Model());
@@ -50,13 +51,8 @@ bool CBudgetAmountView::Done() {
         Ask(res::IDS_ROW_HAS_NO_BUDGET, ui::MB_OK | ui::MB_ICONEXCLAMATION);
         return false;
     }
-    CVModel& model = Model();
-    if (model.SaveChanges() != 0) {
-        // The amount stays in memory and goes with the next save that succeeds.
-        Ask(res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR,
-            CCVUIUtility::FormatString(res::IDS_DATA_NOT_SAVED_SCREEN,
-                                       model.GetDataFolder().c_str()));
-    }
+    // A save that fails says so; the amount stays in memory for the next save.
+    shell::SaveModelChanges(Window());
     return true;
 }
 

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "reports/CReportRowRef.h"
-#include "shell/CFormView.h"
+#include "shell/CLabelledFormView.h"
 
 // The monthly budget of one budget row (view 53): "Enter Monthly Budget Amount for " the row's
 // name, and "Budget Amount :" with the amount it has. "Done" checks the amount, gives it to the
@@ -11,7 +11,7 @@
 // The budget screen hands the row over with the navigation.
 namespace views {
 
-class CBudgetAmountView : public shell::CFormView {
+class CBudgetAmountView : public shell::CLabelledFormView {
   protected:
     Frame Describe(ui::LPARAM param) override;
     bool OnCreate(ui::LPARAM param) override;

@@ -1,8 +1,8 @@
 #include "views/reports/CDefineBudgetView.h"
 
+#include <vector>
+
 #include "model/CVModel.h"
-#include "platform/ui/CCheckBox.h"
-#include "platform/ui/CSpinner.h"
 #include "platform/ui/WindowApi.h"
 #include "reports/ReportChoices.h"
 #include "reports/ReportScreens.h"
@@ -24,32 +24,25 @@ shell::CCVView::Frame CDefineBudgetView::Describe(ui::LPARAM) {
 
 bool CDefineBudgetView::OnCreate(ui::LPARAM) {
     m_settings = report::ReadSettings(report::Screen::kBudget, Model().GetPreferences());
-    m_by = AddFormField(Text(res::IDS_LABEL_BY), L"LISTBOX", kBy);
-    m_period = AddFormField(Text(res::IDS_LABEL_PERIOD), L"LISTBOX", kPeriod);
-    m_showEmpty = AddFormField(L"", L"BUTTON", kShowEmpty, ui::BS_AUTOCHECKBOX,
-                               Text(res::IDS_BUDGET_SHOW_EMPTY));
-    auto* by = ui::GetControl<ui::CSpinner>(m_by);
-    auto* period = ui::GetControl<ui::CSpinner>(m_period);
-    auto* showEmpty = ui::GetControl<ui::CCheckBox>(m_showEmpty);
-    if (by == nullptr || period == nullptr || showEmpty == nullptr) return false;
-    for (int i = 0; i < report::kByCount; ++i) by->AddString(Text(report::ByNameId(i)));
+    std::vector<std::wstring> groupings;
+    for (int i = 0; i < report::kByCount; ++i) groupings.push_back(Text(report::ByNameId(i)));
     // Every period but "Custom", whose days a budget has not.
-    for (int i = 0; i < report::kCustom; ++i) period->AddString(Text(report::PeriodNameId(i)));
-    by->SetCurSel(m_settings.by);
-    period->SetCurSel(m_settings.period);
-    showEmpty->SetChecked(m_settings.showEmpty);
-    return true;
+    std::vector<std::wstring> periods;
+    for (int i = 0; i < report::kCustom; ++i) periods.push_back(Text(report::PeriodNameId(i)));
+    m_by = AddSpinnerRow(Text(res::IDS_LABEL_BY), kBy, groupings, m_settings.by);
+    m_period = AddSpinnerRow(Text(res::IDS_LABEL_PERIOD), kPeriod, periods, m_settings.period);
+    m_showEmpty =
+        AddCheckRow(L"", kShowEmpty, m_settings.showEmpty, Text(res::IDS_BUDGET_SHOW_EMPTY));
+    return m_by != nullptr && m_period != nullptr && m_showEmpty != nullptr;
 }
 
 bool CDefineBudgetView::OnCommand(int id) {
     switch (id) {
         case res::IDC_RPT_FORM_DONE: {
             CReportSettings settings = m_settings;
-            settings.by =
-                static_cast<std::uint8_t>(ui::GetControl<ui::CSpinner>(m_by)->GetCurSel());
-            settings.period =
-                static_cast<std::uint8_t>(ui::GetControl<ui::CSpinner>(m_period)->GetCurSel());
-            settings.showEmpty = ui::GetControl<ui::CCheckBox>(m_showEmpty)->IsChecked();
+            settings.by = static_cast<std::uint8_t>(SpinnerIndex(m_by));
+            settings.period = static_cast<std::uint8_t>(SpinnerIndex(m_period));
+            settings.showEmpty = IsChecked(m_showEmpty);
             if (!settings.WriteBudget(Model().GetPreferences())) {
                 Ask(res::IDS_SETTINGS_NOT_SAVED, ui::MB_OK | ui::MB_ICONEXCLAMATION);
                 return true;

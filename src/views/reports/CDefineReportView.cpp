@@ -1,5 +1,7 @@
 #include "views/reports/CDefineReportView.h"
 
+#include <vector>
+
 #include "model/CCVAccount.h"
 #include "model/CCVAccountList.h"
 #include "model/CVModel.h"
@@ -41,48 +43,41 @@ bool CDefineReportView::OnCreate(ui::LPARAM) {
     CCVAccountList* accounts = Model().GetAccountList();
     if (accounts == nullptr) return false;
     m_settings = report::ReadSettings(report::Screen::kList, Model().GetPreferences());
-    m_fields[kBy] = AddFormField(Text(res::IDS_LABEL_BY), L"LISTBOX", kBy);
-    m_fields[kPeriod] = AddFormField(Text(res::IDS_LABEL_PERIOD), L"LISTBOX", kPeriod);
-    m_fields[kStart] = AddFormField(Text(res::IDS_LABEL_START_DATE), L"SysDateTimePick32", kStart);
-    m_fields[kEnd] = AddFormField(Text(res::IDS_LABEL_END_DATE), L"SysDateTimePick32", kEnd);
-    m_fields[kAccount] = AddFormField(Text(res::IDS_LABEL_ACCOUNT), L"LISTBOX", kAccount);
-    m_fields[kAmounts] = AddFormField(Text(res::IDS_LABEL_AMOUNTS), L"LISTBOX", kAmounts);
-    for (int field = kBy; field <= kAmounts; ++field) {
-        if (m_fields[field] == nullptr) return false;
-    }
-    for (int i = 0; i < report::kByCount; ++i) {
-        Spinner(m_fields[kBy])->AddString(Text(report::ByNameId(i)));
-    }
-    for (int i = 0; i < report::kPeriodCount; ++i) {
-        Spinner(m_fields[kPeriod])->AddString(Text(report::PeriodNameId(i)));
-    }
-    ui::CSpinner* account = Spinner(m_fields[kAccount]);
-    account->AddString(Text(res::IDS_ALL_ACCOUNTS));
+    std::vector<std::wstring> groupings;
+    for (int i = 0; i < report::kByCount; ++i) groupings.push_back(Text(report::ByNameId(i)));
+    std::vector<std::wstring> periods;
+    for (int i = 0; i < report::kPeriodCount; ++i) periods.push_back(Text(report::PeriodNameId(i)));
+    std::vector<std::wstring> accountNames{Text(res::IDS_ALL_ACCOUNTS)};
     int chosenAccount = 0;
     for (std::uint32_t i = 0; i < accounts->Count(); ++i) {
-        account->AddString(CCVUIUtility::WideCopy(accounts->At(i)->GetName()));
+        accountNames.push_back(CCVUIUtility::WideCopy(accounts->At(i)->GetName()));
         if (!m_settings.account.IsNull() && accounts->At(i)->GetAccountId() == m_settings.account) {
             chosenAccount = static_cast<int>(i) + 1;
         }
     }
-    for (const res::StringId name : kSideNames) Spinner(m_fields[kAmounts])->AddString(Text(name));
-    Spinner(m_fields[kBy])->SetCurSel(m_settings.by);
-    Spinner(m_fields[kPeriod])->SetCurSel(m_settings.period);
-    account->SetCurSel(chosenAccount);
-    Spinner(m_fields[kAmounts])->SetCurSel(m_settings.direction);
-    if (m_settings.period == report::kCustom) {
-        Picker(m_fields[kStart])->SetSystemTime(DateToSystemTime(m_settings.startDate));
-        Picker(m_fields[kEnd])->SetSystemTime(DateToSystemTime(m_settings.endDate));
-    } else {
-        ShowPeriodDates();
+    std::vector<std::wstring> sides;
+    for (const res::StringId name : kSideNames) sides.push_back(Text(name));
+    m_fields[kBy] = AddSpinnerRow(Text(res::IDS_LABEL_BY), kBy, groupings, m_settings.by);
+    m_fields[kPeriod] =
+        AddSpinnerRow(Text(res::IDS_LABEL_PERIOD), kPeriod, periods, m_settings.period);
+    m_fields[kStart] = AddDateRow(Text(res::IDS_LABEL_START_DATE), kStart, m_settings.startDate);
+    m_fields[kEnd] = AddDateRow(Text(res::IDS_LABEL_END_DATE), kEnd, m_settings.endDate);
+    m_fields[kAccount] =
+        AddSpinnerRow(Text(res::IDS_LABEL_ACCOUNT), kAccount, accountNames, chosenAccount);
+    m_fields[kAmounts] =
+        AddSpinnerRow(Text(res::IDS_LABEL_AMOUNTS), kAmounts, sides, m_settings.direction);
+    for (int field = kBy; field <= kAmounts; ++field) {
+        if (m_fields[field] == nullptr) return false;
     }
+    // Another period than "Custom" shows its days.
+    if (m_settings.period != report::kCustom) ShowPeriodDates();
     return true;
 }
 
 void CDefineReportView::ShowPeriodDates() {
     DateTime start = 0;
     DateTime end = 0;
-    if (report::PeriodDates(Spinner(m_fields[kPeriod])->GetCurSel(), start, end) != 0) return;
+    if (report::PeriodDates(SpinnerIndex(m_fields[kPeriod]), start, end) != 0) return;
     Picker(m_fields[kStart])->SetSystemTime(DateToSystemTime(start));
     Picker(m_fields[kEnd])->SetSystemTime(DateToSystemTime(end));
     Repaint();
@@ -111,21 +106,19 @@ ui::LRESULT CDefineReportView::OnMessage(ui::UINT message, ui::WPARAM wParam, ui
 
 bool CDefineReportView::Done() {
     CReportSettings settings = m_settings;
-    settings.by = static_cast<std::uint8_t>(Spinner(m_fields[kBy])->GetCurSel());
-    settings.period = static_cast<std::uint8_t>(Spinner(m_fields[kPeriod])->GetCurSel());
-    settings.direction = static_cast<std::uint8_t>(Spinner(m_fields[kAmounts])->GetCurSel());
-    settings.startDate =
-        DayBoundary(SystemTimeToDate(Picker(m_fields[kStart])->GetSystemTime()), kDayStart);
-    settings.endDate =
-        DayBoundary(SystemTimeToDate(Picker(m_fields[kEnd])->GetSystemTime()), kDayEnd);
-    const int account = Spinner(m_fields[kAccount])->GetCurSel();
+    settings.by = static_cast<std::uint8_t>(SpinnerIndex(m_fields[kBy]));
+    settings.period = static_cast<std::uint8_t>(SpinnerIndex(m_fields[kPeriod]));
+    settings.direction = static_cast<std::uint8_t>(SpinnerIndex(m_fields[kAmounts]));
+    settings.startDate = DateOf(m_fields[kStart]);
+    settings.endDate = DayBoundary(DateOf(m_fields[kEnd]), kDayEnd);
+    const int account = SpinnerIndex(m_fields[kAccount]);
     CCVAccountList* accounts = Model().GetAccountList();
     settings.account = account > 0 && accounts->At(account - 1) != nullptr
                            ? accounts->At(account - 1)->GetAccountId()
                            : RecordKey{};
     if (const res::StringId problem = report::CheckDefinition(settings); problem != res::IDS_NONE) {
         Ask(problem, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-        ui::SetFocus(m_fields[kEnd]);
+        FocusField(m_fields[kEnd]);
         return false;
     }
     if (!settings.WriteReport(Model().GetPreferences())) {

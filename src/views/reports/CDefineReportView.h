@@ -1,7 +1,7 @@
 #pragma once
 
 #include "reports/CReportSettings.h"
-#include "shell/CFormView.h"
+#include "shell/CLabelledFormView.h"
 
 // What the report is (view 48): the grouping ("By :"), the period with its first and last day,
 // the one account or all accounts, and the amounts (all, incomes or expenses). Choosing a period
@@ -10,7 +10,7 @@
 // back without it.
 namespace views {
 
-class CDefineReportView : public shell::CFormView {
+class CDefineReportView : public shell::CLabelledFormView {
   protected:
     Frame Describe(ui::LPARAM param) override;
     bool OnCreate(ui::LPARAM param) override;

@@ -1,7 +1,6 @@
 #include "views/reports/CReportPreferencesView.h"
 
 #include "model/CVModel.h"
-#include "platform/ui/CCheckBox.h"
 #include "platform/ui/WindowApi.h"
 #include "resources/ScreenIds.h"
 #include "resources/StringTable.h"
@@ -33,10 +32,8 @@ bool CReportPreferencesView::OnCreate(ui::LPARAM param) {
     m_settings = report::ReadSettings(m_screen, Model().GetPreferences());
     const auto check = [this](Field field, const std::wstring& label, res::StringId text,
                               bool checked) {
-        m_fields[field] = AddFormField(label, L"BUTTON", field, ui::BS_AUTOCHECKBOX, Text(text));
-        auto* box = ui::GetControl<ui::CCheckBox>(m_fields[field]);
-        if (box != nullptr) box->SetChecked(checked);
-        return box != nullptr;
+        m_fields[field] = AddCheckRow(label, field, checked, Text(text));
+        return m_fields[field] != nullptr;
     };
     if (Budget()) return check(kShowEmpty, L"", res::IDS_BUDGET_SHOW_EMPTY, m_settings.showEmpty);
     return check(kShowEmpty, L"", res::IDS_SHOW_EMPTY_ITEMS, m_settings.showEmpty) &&
@@ -47,8 +44,7 @@ bool CReportPreferencesView::OnCreate(ui::LPARAM param) {
 }
 
 bool CReportPreferencesView::Checked(Field field) const {
-    const auto* box = ui::GetControl<ui::CCheckBox>(m_fields[field]);
-    return box != nullptr && box->IsChecked();
+    return IsChecked(m_fields[field]);
 }
 
 bool CReportPreferencesView::OnCommand(int id) {

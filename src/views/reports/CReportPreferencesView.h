@@ -2,7 +2,7 @@
 
 #include "reports/CReportSettings.h"
 #include "reports/ReportScreens.h"
-#include "shell/CFormView.h"
+#include "shell/CLabelledFormView.h"
 
 // The preferences of the reports or of the budgets (view 52; the navigation parameter says
 // which: report::Screen::kBudget for the budgets, anything else for the reports). Reports: "Show
@@ -10,7 +10,7 @@
 // budgets: "Show empty items", kept in "Budget Setting".
 namespace views {
 
-class CReportPreferencesView : public shell::CFormView {
+class CReportPreferencesView : public shell::CLabelledFormView {
   protected:
     Frame Describe(ui::LPARAM param) override;
     bool OnCreate(ui::LPARAM param) override;
