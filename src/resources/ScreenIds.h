@@ -198,7 +198,6 @@ inline constexpr StringId IDS_DETAILS_NONE = static_cast<StringId>(10659);
 inline constexpr StringId IDS_CHART_SLICE_INFO =
     static_cast<StringId>(10660);  // %s name, %s amount, %d percent
 inline constexpr StringId IDS_SETTINGS_NOT_SAVED = static_cast<StringId>(10661);
-inline constexpr StringId IDS_ROW_GONE = static_cast<StringId>(10662);
 
 // ---- menus of the screens ----
 enum ScreenMenuId : int {

@@ -213,7 +213,6 @@ constexpr Entry kScreenStrings[] = {
     {IDS_DETAILS_NONE, L"No transactions."},
     {IDS_CHART_SLICE_INFO, L"%s  %s  %d%%"},
     {IDS_SETTINGS_NOT_SAVED, L"The settings could not be saved."},
-    {IDS_ROW_GONE, L"That row is no longer in the report."},
 };
 
 static_assert(IsSortedById(kScreenStrings),
