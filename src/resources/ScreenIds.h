@@ -203,6 +203,60 @@ inline constexpr StringId IDS_CONVERT_LABEL_RATE = static_cast<StringId>(10273);
 inline constexpr StringId IDS_CONVERT_LABEL_AMOUNT = static_cast<StringId>(10274);
 inline constexpr StringId IDS_MEMO_TITLE = static_cast<StringId>(10280);
 inline constexpr StringId IDS_EDITOR_REPEAT_TEXT = static_cast<StringId>(10285);
+// ---- texts of the report and budget screens (10610-10799) ----
+inline constexpr StringId IDS_REPORTS_TITLE = static_cast<StringId>(10610);
+inline constexpr StringId IDS_BUDGETS_TITLE = static_cast<StringId>(10611);
+inline constexpr StringId IDS_REPORT_HEADING = static_cast<StringId>(10612);  // %s side, by, period
+inline constexpr StringId IDS_REPORT_HEADING_ACCOUNT =
+    static_cast<StringId>(10613);  // %s side, by, period, account
+inline constexpr StringId IDS_BUDGET_HEADING = static_cast<StringId>(10614);  // %s by, %s period
+inline constexpr StringId IDS_REPORT_SIDE_ALL = static_cast<StringId>(10615);
+inline constexpr StringId IDS_REPORT_SIDE_INCOMES = static_cast<StringId>(10616);
+inline constexpr StringId IDS_REPORT_SIDE_EXPENSES = static_cast<StringId>(10617);
+inline constexpr StringId IDS_LABEL_TOTAL = static_cast<StringId>(10618);
+inline constexpr StringId IDS_COLUMN_BUDGET = static_cast<StringId>(10619);
+inline constexpr StringId IDS_COLUMN_ACTUAL = static_cast<StringId>(10620);
+inline constexpr StringId IDS_COLUMN_DIFFERENCE = static_cast<StringId>(10621);
+inline constexpr StringId IDS_COLUMN_DATE = static_cast<StringId>(10622);
+inline constexpr StringId IDS_COLUMN_PAYEE = static_cast<StringId>(10623);
+inline constexpr StringId IDS_COLUMN_ACCOUNT = static_cast<StringId>(10624);
+inline constexpr StringId IDS_MENU_DEFINE = static_cast<StringId>(10625);
+inline constexpr StringId IDS_MENU_CHART = static_cast<StringId>(10626);
+inline constexpr StringId IDS_MENU_LIST_VIEW = static_cast<StringId>(10627);
+inline constexpr StringId IDS_MENU_DETAILS = static_cast<StringId>(10628);
+inline constexpr StringId IDS_MENU_SORT_NAME = static_cast<StringId>(10629);
+inline constexpr StringId IDS_MENU_SORT_ICON = static_cast<StringId>(10630);
+inline constexpr StringId IDS_MENU_INCOMES = static_cast<StringId>(10631);
+inline constexpr StringId IDS_MENU_EXPENSES = static_cast<StringId>(10632);
+inline constexpr StringId IDS_MENU_ALL_AMOUNTS = static_cast<StringId>(10633);
+inline constexpr StringId IDS_MENU_BUDGET_AMOUNT = static_cast<StringId>(10635);
+inline constexpr StringId IDS_DEFINE_REPORT_TITLE = static_cast<StringId>(10636);
+inline constexpr StringId IDS_DEFINE_BUDGET_TITLE = static_cast<StringId>(10637);
+inline constexpr StringId IDS_REPORT_PREFERENCES_TITLE = static_cast<StringId>(10638);
+inline constexpr StringId IDS_BUDGET_PREFERENCES_TITLE = static_cast<StringId>(10639);
+inline constexpr StringId IDS_BUDGET_AMOUNT_TITLE = static_cast<StringId>(10640);
+inline constexpr StringId IDS_LABEL_BY = static_cast<StringId>(10641);
+inline constexpr StringId IDS_LABEL_PERIOD = static_cast<StringId>(10642);
+inline constexpr StringId IDS_LABEL_START_DATE = static_cast<StringId>(10643);
+inline constexpr StringId IDS_LABEL_END_DATE = static_cast<StringId>(10644);
+inline constexpr StringId IDS_LABEL_ACCOUNT = static_cast<StringId>(10645);
+inline constexpr StringId IDS_LABEL_AMOUNTS = static_cast<StringId>(10646);
+inline constexpr StringId IDS_ALL_ACCOUNTS = static_cast<StringId>(10647);
+inline constexpr StringId IDS_SHOW_EMPTY_ITEMS = static_cast<StringId>(10648);
+inline constexpr StringId IDS_BUDGET_SHOW_EMPTY = static_cast<StringId>(10649);
+inline constexpr StringId IDS_PIE_LABELS = static_cast<StringId>(10650);
+inline constexpr StringId IDS_PIE_LABEL_NAME = static_cast<StringId>(10651);
+inline constexpr StringId IDS_PIE_LABEL_AMOUNT = static_cast<StringId>(10652);
+inline constexpr StringId IDS_PIE_LABEL_PERCENT = static_cast<StringId>(10653);
+inline constexpr StringId IDS_BUDGET_AMOUNT_PROMPT = static_cast<StringId>(10654);  // + the name
+inline constexpr StringId IDS_LABEL_BUDGET_AMOUNT = static_cast<StringId>(10655);
+inline constexpr StringId IDS_PERIOD_REVERSED = static_cast<StringId>(10656);
+inline constexpr StringId IDS_ROW_HAS_NO_BUDGET = static_cast<StringId>(10657);
+inline constexpr StringId IDS_CHART_NOTHING = static_cast<StringId>(10658);
+inline constexpr StringId IDS_DETAILS_NONE = static_cast<StringId>(10659);
+inline constexpr StringId IDS_CHART_SLICE_INFO =
+    static_cast<StringId>(10660);  // %s name, %s amount, %d percent
+inline constexpr StringId IDS_SETTINGS_NOT_SAVED = static_cast<StringId>(10661);
 
 // ---- menus of the screens ----
 enum ScreenMenuId : int {
@@ -232,6 +286,13 @@ enum ScreenMenuId : int {
     IDM_SPLIT_LINE = 10306,
     IDM_MEMO = 10307,
     IDM_CONVERT = 10308,
+    // the report and budget screens
+    IDM_REPORT_LIST = 10600,
+    IDM_REPORT_CHART = 10601,
+    IDM_BUDGET = 10602,
+    IDM_REPORT_FORM = 10603,
+    IDM_REPORT_DETAILS = 10604,
+    IDM_BUDGET_DETAILS = 10605,
 };
 
 // ---- command ids (WM_COMMAND ids of menu items, and navigation commands) ----
@@ -340,6 +401,28 @@ enum ScreenCommand : int {
     IDC_EDITOR_SPLITS = 10495,      // the split list
     IDC_SPLIT_EDIT = 10503,         // "Edit" of the split list
     IDC_SCHEDULED_CONVERT = 10692,  // "Convert Currency" of the scheduled modes
+    // the report and budget screens
+    IDC_RPT_SORT_NAME = 400,
+    IDC_RPT_SORT_AMOUNT = 401,
+    IDC_RPT_SORT_ICON = 402,
+    IDC_RPT_SORT_BUDGET = 403,
+    IDC_RPT_SORT_DIFFERENCE = 404,
+    IDC_RPT_INCOMES = 405,
+    IDC_RPT_EXPENSES = 406,
+    IDC_RPT_ALL_AMOUNTS = 407,
+    IDC_RPT_DETAILS = 408,
+    IDC_RPT_DONE = 409,
+    IDC_RPT_EDIT_TRANSACTION = 410,
+    IDC_RPT_BUDGET_AMOUNT = 411,
+    IDC_RPT_FORM_DONE = 412,
+    IDC_RPT_FORM_CANCEL = 413,
+    IDC_RPT_DEFINE = 10562,
+    IDC_RPT_CHARTS = 10564,
+    IDC_CHART_LIST_VIEW = 10572,
+    IDC_BUDGET_PREFERENCES = 10585,
+    IDC_RPT_PREFERENCES = 10590,
+    IDC_BUDGET_DETAILS_PREFERENCES = 10596,
+    IDC_CHART_PREFERENCES = 10651,
 };
 
 }  // namespace res

@@ -48,6 +48,13 @@ enum ViewNumber : int {
     kViewTransfer = 37,
     kViewAdjustBalance = 38,
     kViewChooseIcon = 49,
+    // reports and budgets
+    kViewDefineReport = 48,
+    kViewDefineBudget = 51,
+    kViewReportPreferences = 52,
+    kViewBudgetAmount = 53,
+    kViewReportDetails = 55,
+    kViewBudgetDetails = 64,
     kFirstViewNumber = 1,
     kLastViewNumber = 76,
     // the transaction editor in its nine modes, the split screens, the memo, conversion
@@ -87,6 +94,12 @@ enum NavigationEvent : int {
     kEventChangeRepeat = 15,
     kEventSplitList = 16,
     kEventEditMemo = 19,
+    // reports and budgets: a budget row's amount, and the transactions behind a row of the
+    // report list, of the budget and of the chart
+    kEventBudgetAmount = 10,
+    kEventReportDetails = 11,
+    kEventBudgetDetails = 12,
+    kEventChartDetails = 13,
 };
 
 // The navigation stack's depth.

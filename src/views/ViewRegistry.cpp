@@ -7,6 +7,7 @@
 #include "views/accounts/CAccountInfoView.h"
 #include "views/accounts/CChooseIconView.h"
 #include "views/accounts/CEditAccountsView.h"
+#include "views/chart/CReportChartView.h"
 #include "views/lists/CCommonAddEditView.h"
 #include "views/lists/CListEditorView.h"
 #include "views/operations/CAdjustBalanceView.h"
@@ -15,6 +16,13 @@
 #include "views/operations/CReconcileSetupView.h"
 #include "views/operations/CTransferFundsView.h"
 #include "views/register/CRegisterView.h"
+#include "views/reports/CBudgetAmountView.h"
+#include "views/reports/CBudgetView.h"
+#include "views/reports/CDefineBudgetView.h"
+#include "views/reports/CDefineReportView.h"
+#include "views/reports/CReportDetailsView.h"
+#include "views/reports/CReportPreferencesView.h"
+#include "views/reports/CReportView.h"
 #include "views/summary/CAccountsSummaryView.h"
 // the transaction editor, the split screens, the memo and currency conversion
 #include "views/convert/CConvertCurrencyView.h"
@@ -69,6 +77,22 @@ void RegisterViews(shell::CViewCatalog& catalog) {
     catalog.Register(shell::kViewEditMemo, [] { return std::make_unique<CEditMemoView>(); });
     catalog.Register(shell::kViewConvertCurrency,
                      [] { return std::make_unique<CConvertCurrencyView>(); });
+    // reports, budgets and the report chart
+    catalog.Register(shell::kViewReports, [] { return std::make_unique<CReportView>(); });
+    catalog.Register(shell::kViewBudgets, [] { return std::make_unique<CBudgetView>(); });
+    catalog.Register(shell::kViewReportChart, [] { return std::make_unique<CReportChartView>(); });
+    catalog.Register(shell::kViewDefineReport,
+                     [] { return std::make_unique<CDefineReportView>(); });
+    catalog.Register(shell::kViewDefineBudget,
+                     [] { return std::make_unique<CDefineBudgetView>(); });
+    catalog.Register(shell::kViewReportPreferences,
+                     [] { return std::make_unique<CReportPreferencesView>(); });
+    catalog.Register(shell::kViewBudgetAmount,
+                     [] { return std::make_unique<CBudgetAmountView>(); });
+    catalog.Register(shell::kViewReportDetails,
+                     [] { return std::make_unique<CReportDetailsView>(); });
+    catalog.Register(shell::kViewBudgetDetails,
+                     [] { return std::make_unique<CReportDetailsView>(); });
 }
 
 }  // namespace views
