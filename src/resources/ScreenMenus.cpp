@@ -165,8 +165,6 @@ constexpr MenuItemDef kSplitListMenu[] = {
     {IDC_SPLIT_ADJUST, IDS_SPLIT_MENU_ADJUST},
 };
 
-// In blocks by area; put in id order when compiled.
-constexpr MenuDef kScreenMenusByArea[] = {
 // ---- the report and budget screens ----
 constexpr MenuItemDef kReportSortBy[] = {
     {IDC_RPT_SORT_NAME, IDS_MENU_SORT_NAME, kMenuChecked | kMenuRadio},
@@ -217,8 +215,8 @@ constexpr MenuItemDef kBudgetDetailsMenu[] = {
     {IDC_RPT_DONE, IDS_MENU_CLOSE},
 };
 
-// Sorted by id.
-constexpr MenuDef kScreenMenus[] = {
+// In blocks by area; put in id order when compiled.
+constexpr MenuDef kScreenMenusByArea[] = {
     {static_cast<MenuId>(IDM_ACCOUNTS_SUMMARY),
      {{IDC_NEW_ACCOUNT, IDS_MENU_NEW}, {0, IDS_MENU, 0, kSummaryMenu, std::size(kSummaryMenu)}}},
     {static_cast<MenuId>(IDM_COMMON_ADD_EDIT),
