@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cwctype>
 
 #include "platform/ui/CControl.h"
@@ -222,9 +224,36 @@ bool CWindowManager::Get(MSG& msg, HWND filter, UINT first, UINT last, bool remo
             RouteInputLocked(event);
             continue;
         }
+        if (m_timers.TakeDue(me, filter, sys::GetTickCount(), msg) &&
+            Matches(msg, filter, first, last)) {
+            return true;
+        }
         if (!wait) return false;
-        queue.wake.wait(lock);
+        if (const auto next = m_timers.UntilNext(me, sys::GetTickCount())) {
+            queue.wake.wait_for(lock, std::chrono::milliseconds(std::max<std::uint32_t>(*next, 1)));
+        } else {
+            queue.wake.wait(lock);
+        }
     }
+}
+
+bool CWindowManager::SetTimer(HWND hwnd, UINT id, UINT elapse) {
+    std::lock_guard lock(m_mutex);
+    const WindowRecord* record = Find(hwnd);
+    if (record == nullptr || record->destroying) return false;
+    m_timers.Set(hwnd, record->thread, id, elapse, sys::GetTickCount());
+    if (CThreadQueue* queue = ExistingQueue(record->thread)) queue->wake.notify_all();
+    return true;
+}
+
+bool CWindowManager::KillTimer(HWND hwnd, UINT id) {
+    std::lock_guard lock(m_mutex);
+    return m_timers.Kill(hwnd, id);
+}
+
+DWORD CWindowManager::LastInputTick() {
+    std::lock_guard lock(m_mutex);
+    return m_lastInputTick;
 }
 
 LRESULT CWindowManager::Dispatch(const MSG& msg) {
