@@ -7,6 +7,12 @@
 #include "views/lists/CCommonAddEditView.h"
 #include "views/register/CRegisterView.h"
 #include "views/summary/CAccountsSummaryView.h"
+// security, settings, appearance, about and help
+#include "shell/CCVApplication.h"
+#include "views/security/CPasswordPromptView.h"
+#include "views/security/CSecurityOptionsView.h"
+#include "views/security/CSetPasswordView.h"
+#include "views/security/CUnlockPrompt.h"
 
 namespace views {
 
@@ -16,6 +22,13 @@ void RegisterViews(shell::CViewCatalog& catalog) {
     catalog.Register(shell::kViewRegister, [] { return std::make_unique<CRegisterView>(); });
     catalog.Register(shell::kViewFindResults, [] { return std::make_unique<CRegisterView>(); });
     catalog.Register(shell::kViewFind, [] { return std::make_unique<CCommonAddEditView>(); });
+    // ---- security, settings, appearance, about and help ----
+    catalog.Register(shell::kViewSetPassword, [] { return std::make_unique<CSetPasswordView>(); });
+    catalog.Register(shell::kViewSecurityOptions,
+                     [] { return std::make_unique<CSecurityOptionsView>(); });
+    catalog.Register(shell::kViewPasswordPrompt,
+                     [] { return std::make_unique<CPasswordPromptView>(); });
+    shell::CCVApplication::Instance().SetUnlockPrompt(&CUnlockPrompt::Run);
 }
 
 }  // namespace views

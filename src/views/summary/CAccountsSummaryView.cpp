@@ -176,6 +176,11 @@ bool CAccountsSummaryView::OnCommand(int id) {
         case res::IDC_SECURITY_OPTIONS:
             NavigateIfPasswordSet(id);
             return true;
+        case res::IDC_SUMMARY_LOCK_NOW:
+            if (!shell::CCVApplication::Instance().LockNow()) {
+                Ask(res::IDS_NEED_PASSWORD_FIRST, ui::MB_OK | ui::MB_ICONINFORMATION);
+            }
+            return true;
         default:
             return false;
     }
