@@ -23,6 +23,7 @@ bool CPasswordPromptView::OnCreate(ui::LPARAM) {
     m_password = AddField(L"EDIT", ui::ES_PASSWORD, field, CUnlockLayout::kFieldId);
     if (m_password == nullptr) return false;
     if (auto* edit = ui::GetControl<ui::CEdit>(m_password)) edit->SetLimit(CUnlockLayout::kLimit);
+    CUnlockLayout::SubmitOnActionKey(m_password, res::IDC_PASSWORD_PROMPT_DONE);
     return true;
 }
 

@@ -4,6 +4,8 @@
 #include <iterator>
 #include <string>
 
+#include "platform/ui/CControl.h"
+#include "platform/ui/WindowApi.h"
 #include "resources/ScreenIds.h"
 #include "resources/StringTable.h"
 
@@ -30,7 +32,7 @@ void Centre(ui::CDeviceContext& dc, const ui::RECT& client, int row, std::wstrin
 ui::RECT CUnlockLayout::FieldRect(const ui::RECT& client) {
     const int width = std::min(kFieldWidth, std::max(1, client.Width() - 2));
     const int left = client.left + (client.Width() - width) / 2;
-    const int row = TopRow(client) + kLogoRows + 4;
+    const int row = TopRow(client) + kLogoRows + 3;
     return ui::RECT{left, row, left + width, row + 1};
 }
 
@@ -40,6 +42,26 @@ void CUnlockLayout::Paint(ui::CDeviceContext& dc, const ui::RECT& client) {
     row += 1;
     Centre(dc, client, row++, res::LoadString(res::IDS_PRODUCT_LINE));
     Centre(dc, client, row, res::LoadString(res::IDS_ENTER_PASSWORD));
+}
+
+}  // namespace views
+
+namespace views {
+
+void CUnlockLayout::SubmitOnActionKey(ui::HWND field, int command) {
+    ui::SetWindowProc(field,
+                      [command](ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam,
+                                ui::LPARAM lParam) -> ui::LRESULT {
+                          if (message == ui::WM_KEYDOWN && wParam == ui::VK_RETURN) {
+                              ui::PostMessage(ui::GetParent(hwnd), ui::WM_COMMAND,
+                                              static_cast<ui::WPARAM>(command), 0);
+                              return 0;
+                          }
+                          ui::CControl* control = ui::GetControlObject(hwnd);
+                          return control != nullptr
+                                     ? control->WindowProc(hwnd, message, wParam, lParam)
+                                     : ui::DefWindowProc(hwnd, message, wParam, lParam);
+                      });
 }
 
 }  // namespace views

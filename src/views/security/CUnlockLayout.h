@@ -15,6 +15,9 @@ class CUnlockLayout {
     static ui::RECT FieldRect(const ui::RECT& client);
     // Draws everything but the field.
     static void Paint(ui::CDeviceContext& dc, const ui::RECT& client);
+    // The action key in the password field does what "Done" does: it sends `command` to the
+    // field's parent window.
+    static void SubmitOnActionKey(ui::HWND field, int command);
 };
 
 }  // namespace views

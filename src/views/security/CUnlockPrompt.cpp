@@ -55,6 +55,7 @@ void CUnlockPrompt::Run(ui::HWND currentWindow) {
         if (auto* edit = ui::GetControl<ui::CEdit>(prompt.m_field)) {
             edit->SetLimit(CUnlockLayout::kLimit);
         }
+        CUnlockLayout::SubmitOnActionKey(prompt.m_field, res::IDC_UNLOCK_DONE);
         ui::SetForegroundWindow(prompt.m_window);
         ui::SetActiveWindow(prompt.m_window);
         ui::SetFocus(prompt.m_field);
