@@ -13,6 +13,7 @@
 #include "views/security/CSecurityOptionsView.h"
 #include "views/security/CSetPasswordView.h"
 #include "views/security/CUnlockPrompt.h"
+#include "views/help/CHelpViewer.h"
 
 namespace views {
 
@@ -29,6 +30,7 @@ void RegisterViews(shell::CViewCatalog& catalog) {
     catalog.Register(shell::kViewPasswordPrompt,
                      [] { return std::make_unique<CPasswordPromptView>(); });
     shell::CCVApplication::Instance().SetUnlockPrompt(&CUnlockPrompt::Run);
+    shell::CCVApplication::Instance().SetHelpViewer(&CHelpViewer::Show);
 }
 
 }  // namespace views

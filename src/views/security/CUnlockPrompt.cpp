@@ -34,6 +34,7 @@ void CUnlockPrompt::Run(ui::HWND currentWindow) {
                                      : ui::DefWindowProc(hwnd, message, wParam, lParam);
         });
     if (!registered) return;
+    const ui::HWND previous = ui::GetActiveWindow();
     // The prompt goes away only with the right password: should its window be lost, a new one
     // takes its place.
     while (true) {
@@ -65,9 +66,11 @@ void CUnlockPrompt::Run(ui::HWND currentWindow) {
         ui::DestroyWindow(prompt.m_window);
         if (result == ui::IDOK || QuitPending()) break;
     }
-    if (ui::IsWindow(currentWindow)) {
-        ui::SetActiveWindow(currentWindow);
-        ui::SetForegroundWindow(currentWindow);
+    // Back to what was in front: the screen, or a box or the help over it.
+    const ui::HWND front = ui::IsWindow(previous) ? previous : currentWindow;
+    if (ui::IsWindow(front)) {
+        ui::SetActiveWindow(front);
+        ui::SetForegroundWindow(front);
     }
 }
 
