@@ -23,6 +23,8 @@ constexpr int kTokenShift = 32;
 // The controller's timer that looks for the idle lock, and how often it looks when no lock can
 // fall due sooner (a password or a delay set meanwhile is seen within this time).
 constexpr ui::UINT kIdleLockTimer = 1;
+// Posted to the controller: close every screen and open the summary afresh.
+constexpr ui::UINT WM_CV_RESTART = ui::WM_APP + 120;
 constexpr std::uint32_t kIdleLockRecheck = 60'000;
 
 // The command travels in the low 32 bits of wParam, the payload's token in the high ones.
@@ -104,6 +106,19 @@ void CCVApplication::PostNavigate(int command, ui::LPARAM param,
     if (!ui::PostMessage(m_controller, WM_CV_NAVIGATE, PackCommand(command, token), param)) {
         m_postedPayloads.erase(token);
     }
+}
+
+void CCVApplication::PostRestartAtSummary() {
+    ui::PostMessage(m_controller, WM_CV_RESTART, 0, 0);
+}
+
+void CCVApplication::RestartAtSummary() {
+    CloseCurrent();
+    m_currentView = kNoView;
+    ClearStack();
+    m_handBack.Clear();
+    m_postedPayloads.clear();
+    PostNavigate(kEventAccountsSummary, 0);
 }
 
 void CCVApplication::PostBack(ui::LPARAM param) {
@@ -275,6 +290,10 @@ ui::LRESULT CCVApplication::ControllerProc(ui::HWND hwnd, ui::UINT message, ui::
     }
     if (message == WM_CV_BACK) {
         Back(lParam);
+        return 0;
+    }
+    if (message == WM_CV_RESTART) {
+        RestartAtSummary();
         return 0;
     }
     if (message == ui::WM_TIMER && wParam == kIdleLockTimer) {

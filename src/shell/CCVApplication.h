@@ -78,6 +78,9 @@ class CCVApplication {
     void PostNavigate(int command, ui::LPARAM param,
                       std::unique_ptr<CNavigationPayload> payload = nullptr);
     void PostBack(ui::LPARAM param);
+    // Closes every screen and opens the accounts summary afresh, with an empty navigation stack
+    // (after the data was read again). Posted: the screen that asks is closed once it returned.
+    void PostRestartAtSummary();
     // Whether command leads from view `from` to a screen the program has.
     bool CanNavigate(int from, int command) const;
     // The payload of the navigation whose screen is being built (null when none or taken).
@@ -104,6 +107,7 @@ class CCVApplication {
     void Back(ui::LPARAM param);
     void OpenHelp();
     void RunningInstanceFound();
+    void RestartAtSummary();
 
   private:
     CCVApplication() = default;

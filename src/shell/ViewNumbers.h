@@ -21,6 +21,7 @@ enum ViewNumber : int {
     kViewAccountInfo = 15,
     kViewRegister = 31,
     kViewFindResults = 32,
+    kViewPreferences = 33,
     kViewColumns = 39,
     kViewUpcoming = 58,
     kViewPasswordPrompt = 68,

@@ -14,6 +14,8 @@
 #include "views/security/CSetPasswordView.h"
 #include "views/security/CUnlockPrompt.h"
 #include "views/help/CHelpViewer.h"
+#include "views/settings/CAboutView.h"
+#include "views/settings/CPreferenceView.h"
 
 namespace views {
 
@@ -29,6 +31,8 @@ void RegisterViews(shell::CViewCatalog& catalog) {
                      [] { return std::make_unique<CSecurityOptionsView>(); });
     catalog.Register(shell::kViewPasswordPrompt,
                      [] { return std::make_unique<CPasswordPromptView>(); });
+    catalog.Register(shell::kViewAbout, [] { return std::make_unique<CAboutView>(); });
+    catalog.Register(shell::kViewPreferences, [] { return std::make_unique<CPreferenceView>(); });
     shell::CCVApplication::Instance().SetUnlockPrompt(&CUnlockPrompt::Run);
     shell::CCVApplication::Instance().SetHelpViewer(&CHelpViewer::Show);
 }
