@@ -49,8 +49,8 @@ EditOutcome CSettingsChange::ChangeDataFolder(CVModel& model, std::wstring_view 
     CCVPreferences& preferences = model.GetPreferences();
     const std::wstring old = preferences.GetUserPath();
     if (SameFolder(old, folder)) return EditOutcome::Done();
-    if (const EditOutcome usable = CheckFolder(folder); !usable.IsDone()) return usable;
     if (model.SaveChanges() != 0) return EditOutcome::Refused(res::IDS_DATA_NOT_SAVED_SCREEN);
+    if (const EditOutcome usable = CheckFolder(folder); !usable.IsDone()) return usable;
     if (!preferences.SetUserPath(folder)) {
         return EditOutcome::Refused(res::IDS_PREFERENCES_NOT_STORED);
     }
