@@ -194,12 +194,14 @@ inline constexpr StringId IDS_FONT_FOR_REPORTS = static_cast<StringId>(10888);
 inline constexpr StringId IDS_FONT_FOR_BUDGETS = static_cast<StringId>(10889);
 inline constexpr StringId IDS_FONT_SAMPLE = static_cast<StringId>(10890);
 inline constexpr StringId IDS_FONT_NOT_STORED = static_cast<StringId>(10891);
+inline constexpr StringId IDS_FONT_NO_COLUMN = static_cast<StringId>(10892);
 inline constexpr StringId IDS_COLOR_TITLE = static_cast<StringId>(10895);
 inline constexpr StringId IDS_COLOR_FOR_REGISTER = static_cast<StringId>(10896);
 inline constexpr StringId IDS_COLOR_FOR_REPORTS = static_cast<StringId>(10897);
 inline constexpr StringId IDS_COLOR_FOR_BUDGETS = static_cast<StringId>(10898);
 inline constexpr StringId IDS_COLOR_NAME_FIRST = static_cast<StringId>(10900);  // 10900-10916
 inline constexpr StringId IDS_COLOR_NOT_STORED = static_cast<StringId>(10917);
+inline constexpr StringId IDS_COLOR_CURRENT = static_cast<StringId>(10918);
 
 // menus: the handheld's numbers where it has them, the others from 10950
 enum SettingsMenuId : int {

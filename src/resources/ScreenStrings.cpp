@@ -159,6 +159,7 @@ constexpr Entry kScreenStrings[] = {
     {IDS_FONT_FOR_BUDGETS, L"Font of the budgets"},
     {IDS_FONT_SAMPLE, L"Sample: 12/6 Corner Shop 25.40"},
     {IDS_FONT_NOT_STORED, L"The font could not be stored: the settings file cannot be written."},
+    {IDS_FONT_NO_COLUMN, L"Choose at least one column for the register."},
     {IDS_COLOR_TITLE, L"Choose Color"},
     {IDS_COLOR_FOR_REGISTER, L"Color of every other register row:"},
     {IDS_COLOR_FOR_REPORTS, L"Color of every other report row:"},
@@ -181,6 +182,7 @@ constexpr Entry kScreenStrings[] = {
     {static_cast<StringId>(IDS_COLOR_NAME_FIRST + 15), L"Aqua"},
     {static_cast<StringId>(IDS_COLOR_NAME_FIRST + 16), L"White"},
     {IDS_COLOR_NOT_STORED, L"The color could not be stored: the settings file cannot be written."},
+    {IDS_COLOR_CURRENT, L"Current color"},
 };
 
 static_assert(IsSortedById(kScreenStrings),
