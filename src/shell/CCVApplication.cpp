@@ -247,6 +247,11 @@ void CCVApplication::RestartIdleLock() {
 void CCVApplication::CheckIdleLock() {
     if (m_controller == nullptr || m_locked) return;
     CVModel& model = *CVModel::GetModel();
+    if (!model.IsInitialised()) {
+        // No data is shown before it is read (the start-up prompt): nothing to lock yet.
+        ArmIdleTimer(kIdleLockRecheck);
+        return;
+    }
     const std::uint64_t delay =
         std::uint64_t{CPasswordLock::DelaySeconds(model.GetPreferences().GetLockTime())} * 1000;
     if (delay == 0 || model.PasswordState() != CCVPassword::kPasswordSet) {

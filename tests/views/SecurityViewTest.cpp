@@ -209,9 +209,16 @@ TEST_F(SecurityViewTest, NoKeyForTheLockDelayLocksTheRegister) {
     EXPECT_EQ(CurrentView(), shell::kViewRegister);
     EXPECT_TRUE(Shows(L"Corner Shop"));
 
-    // Without a password the delay locks nothing.
-    ASSERT_EQ(Model().ChangePassword("", "ab12"), CCVPassword::kRight);
+    // "Immediately" locks at a start or a relaunch, not while the program is used.
     app.SetUnlockPrompt([&prompts](ui::HWND) { ++prompts; });
+    Model().GetPreferences().SetLockTime(0);
+    sys::SetTestTickCount(tick += 600'000);
+    Pump();
+    EXPECT_EQ(prompts, 1);
+
+    // Without a password the delay locks nothing.
+    Model().GetPreferences().SetLockTime(1);
+    ASSERT_EQ(Model().ChangePassword("", "ab12"), CCVPassword::kRight);
     sys::SetTestTickCount(tick += 600'000);
     Pump();
     EXPECT_EQ(prompts, 1);
@@ -235,6 +242,19 @@ TEST_F(SecurityViewTest, TheSynchroniserIsServedWhileLockedAndARelaunchDoesNotUn
     EXPECT_GT(std::filesystem::file_size(file), before) << "saved for the synchroniser";
     EXPECT_TRUE(Has(Before(), L"Please enter the password:")) << "the relaunch did not unlock";
     EXPECT_EQ(CurrentView(), shell::kViewAccountsSummary);
+
+    // The end of a synchronisation: only the copy for the current screen counts.
+    ui::PostMessage(summary, ui::WM_COMMAND, res::IDC_SUMMARY_LOCK_NOW, 0);
+    ui::PostMessage(app.Controller(), shell::RegisteredMessage(shell::kSyncEndMessage), 0, 0);
+    TypePasswordAhead();
+    Pump();
+    EXPECT_FALSE(Model().IsReloadPending());
+    ui::PostMessage(summary, ui::WM_COMMAND, res::IDC_SUMMARY_LOCK_NOW, 0);
+    ui::PostMessage(summary, shell::RegisteredMessage(shell::kSyncEndMessage), 0, 0);
+    TypePasswordAhead();
+    Pump();
+    EXPECT_TRUE(Model().IsReloadPending()) << "nothing in memory is written back now";
+    Model().SetReloadPending(false);
 }
 
 TEST_F(SecurityViewTest, SecurityOptionsNeedAPasswordAndStoreTheDelay) {

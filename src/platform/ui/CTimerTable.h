@@ -20,6 +20,7 @@ class CTimerTable {
     // False when the window has no such timer.
     bool Kill(HWND hwnd, UINT id);
     void RemoveWindow(HWND hwnd);
+    bool Empty() const { return m_timers.empty(); }
 
     // The WM_TIMER of the first timer of `thread` that is due (for `filter`, when given), and the
     // timer is re-armed. False when none is due.

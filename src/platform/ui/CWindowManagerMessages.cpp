@@ -224,12 +224,17 @@ bool CWindowManager::Get(MSG& msg, HWND filter, UINT first, UINT last, bool remo
             RouteInputLocked(event);
             continue;
         }
-        if (m_timers.TakeDue(me, filter, sys::GetTickCount(), msg) &&
-            Matches(msg, filter, first, last)) {
+        // A due timer is taken only by a caller that asks for WM_TIMER; the clock is read only
+        // when there are timers, which most loops have none of.
+        const bool wantsTimers =
+            (first == 0 && last == 0) || (first <= WM_TIMER && WM_TIMER <= last);
+        if (wantsTimers && !m_timers.Empty() &&
+            m_timers.TakeDue(me, filter, sys::GetTickCount(), msg)) {
             return true;
         }
         if (!wait) return false;
-        if (const auto next = m_timers.UntilNext(me, sys::GetTickCount())) {
+        if (const auto next = m_timers.Empty() ? std::nullopt
+                                               : m_timers.UntilNext(me, sys::GetTickCount())) {
             queue.wake.wait_for(lock, std::chrono::milliseconds(std::max<std::uint32_t>(*next, 1)));
         } else {
             queue.wake.wait(lock);

@@ -9,7 +9,6 @@
 #include "resources/ScreenIds.h"
 #include "resources/StringTable.h"
 #include "shell/CCVUIUtility.h"
-#include "shell/HelpTopics.h"
 
 namespace views {
 namespace {

@@ -91,6 +91,8 @@ TEST_F(TimerTest, KeysAndTapsAreTheLastInputAndPostedMessagesComeFirst) {
     MSG msg;
     ASSERT_TRUE(PeekMessage(msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(msg.message, WM_USER);
+    // A look for other messages leaves the due timer for the loop that takes it.
+    EXPECT_FALSE(PeekMessage(msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     ASSERT_TRUE(PeekMessage(msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(msg.message, WM_TIMER);
     EXPECT_EQ(msg.hwnd, view);
