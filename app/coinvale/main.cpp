@@ -14,7 +14,6 @@
 #include "platform/sys/CSignalWatcher.h"
 #include "platform/sys/Clock.h"
 #include "platform/sys/CodePage.h"
-#include "platform/sys/Console.h"
 #include "platform/sys/NamedMutex.h"
 #include "platform/sys/Registry.h"
 #include "platform/term/CTerminalScreen.h"
@@ -25,7 +24,6 @@
 #include "shell/CCVApplication.h"
 #include "shell/CCVProgram.h"
 #include "startup/ModelWiring.h"
-#include "storage/CCVPassword.h"
 #include "views/ViewRegistry.h"
 
 namespace {
@@ -39,16 +37,6 @@ void PrintMessage(std::FILE* out, res::StringId id, Args... args) {
     const std::string format = sys::WideToUtf8(res::LoadString(id));
     std::fprintf(out, format.c_str(), args...);
     std::fputc('\n', out);
-}
-
-// With a lock password set, nothing is shown before the right password.
-bool Unlock(CVModel& model) {
-    if (model.PasswordState() != CCVPassword::kPasswordSet) return true;
-    std::fprintf(stderr, "%s ", sys::WideToUtf8(res::LoadString(res::IDS_ENTER_PASSWORD)).c_str());
-    const std::string password = sys::WideToAnsi(sys::Utf8ToWide(sys::ReadSecretLine()));
-    if (model.CheckPassword(password) == CCVPassword::kRight) return true;
-    PrintMessage(stderr, res::IDS_PASSWORD_INCORRECT);
-    return false;
 }
 
 int RunInteractive() {
@@ -69,7 +57,8 @@ int RunInteractive() {
         PrintMessage(stderr, res::IDS_SETTINGS_NOT_WRITTEN, sys::RegistryFilePath().c_str());
         return kExitFailure;
     }
-    if (!Unlock(model)) return kExitFailure;
+    // With a lock password set, the first screen is the password prompt, and the data is read
+    // only after the right password.
 
     // From here on SIGTERM, SIGHUP and SIGINT end the program as "Exit" does: everything is
     // saved. The watcher comes before any other thread, so that every thread keeps them blocked.

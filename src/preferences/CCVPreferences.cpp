@@ -349,3 +349,25 @@ std::uint32_t CCVPreferences::GetRowColor(std::uint32_t defaultColour) const {
 bool CCVPreferences::SetRowColor(std::uint32_t colour) const {
     return CCVRegistry::WriteDword(kRoot, m_currentKey, kRowColor, colour);
 }
+
+// ---- the fonts of the report and budget screens ----
+namespace {
+constexpr std::wstring_view kReportFont = L"Report Font";
+constexpr std::wstring_view kBudgetFont = L"Budget Font";
+}  // namespace
+
+bool CCVPreferences::GetReportFont(FontRecord& font) const {
+    return ReadRecord(UserKey(), kReportFont, font);
+}
+
+bool CCVPreferences::SetReportFont(const FontRecord& font) const {
+    return WriteRecord(UserKey(), kReportFont, font);
+}
+
+bool CCVPreferences::GetBudgetFont(FontRecord& font) const {
+    return ReadRecord(UserKey(), kBudgetFont, font);
+}
+
+bool CCVPreferences::SetBudgetFont(const FontRecord& font) const {
+    return WriteRecord(UserKey(), kBudgetFont, font);
+}

@@ -127,6 +127,13 @@ class CCVPreferences {
     std::uint32_t GetRowColor(std::uint32_t defaultColour) const;
     bool SetRowColor(std::uint32_t colour) const;
 
+    // ---- the fonts of the report and budget screens (user key, "Report Font" and "Budget Font",
+    // 72 bytes each like "Font"; missing until chosen) ----
+    bool GetReportFont(FontRecord& font) const;
+    bool SetReportFont(const FontRecord& font) const;
+    bool GetBudgetFont(FontRecord& font) const;
+    bool SetBudgetFont(const FontRecord& font) const;
+
   private:
     int WriteUserDefaults() const;
     int CreateSettingsKey() const;

@@ -287,12 +287,12 @@ enum ScreenMenuId : int {
     IDM_MEMO = 10307,
     IDM_CONVERT = 10308,
     // the report and budget screens
-    IDM_REPORT_LIST = 10600,
-    IDM_REPORT_CHART = 10601,
-    IDM_BUDGET = 10602,
-    IDM_REPORT_FORM = 10603,
-    IDM_REPORT_DETAILS = 10604,
-    IDM_BUDGET_DETAILS = 10605,
+    IDM_REPORT_LIST = 10690,
+    IDM_REPORT_CHART = 10691,
+    IDM_BUDGET = 10692,
+    IDM_REPORT_FORM = 10693,
+    IDM_REPORT_DETAILS = 10694,
+    IDM_BUDGET_DETAILS = 10695,
 };
 
 // ---- command ids (WM_COMMAND ids of menu items, and navigation commands) ----
@@ -423,6 +423,94 @@ enum ScreenCommand : int {
     IDC_RPT_PREFERENCES = 10590,
     IDC_BUDGET_DETAILS_PREFERENCES = 10596,
     IDC_CHART_PREFERENCES = 10651,
+};
+
+}  // namespace res
+
+// ---- security, settings, appearance, about and help ----
+namespace res {
+
+// texts (10800-10999)
+inline constexpr StringId IDS_PASSWORD_MISMATCH = static_cast<StringId>(10800);
+inline constexpr StringId IDS_PASSWORD_RULE = static_cast<StringId>(10801);
+inline constexpr StringId IDS_OLD_PASSWORD_WRONG = static_cast<StringId>(10802);
+inline constexpr StringId IDS_PASSWORD_NOT_STORED = static_cast<StringId>(10803);
+inline constexpr StringId IDS_SET_PASSWORD_TITLE = static_cast<StringId>(10804);
+inline constexpr StringId IDS_OLD_PASSWORD = static_cast<StringId>(10805);
+inline constexpr StringId IDS_NEW_PASSWORD = static_cast<StringId>(10806);
+inline constexpr StringId IDS_CONFIRM_PASSWORD = static_cast<StringId>(10807);
+inline constexpr StringId IDS_UNLOCK_TITLE = static_cast<StringId>(10808);
+inline constexpr StringId IDS_PRODUCT_LINE = static_cast<StringId>(10809);
+inline constexpr StringId IDS_SECURITY_TITLE = static_cast<StringId>(10810);
+inline constexpr StringId IDS_LOCK_ON_EXIT = static_cast<StringId>(10811);
+inline constexpr StringId IDS_LOCK_DELAY_FIRST = static_cast<StringId>(10812);  // 10812-10820
+inline constexpr StringId IDS_MENU_LOCK_NOW = static_cast<StringId>(10821);
+inline constexpr StringId IDS_LOCK_NOT_STORED = static_cast<StringId>(10822);
+inline constexpr StringId IDS_IDLE_LOCK_NOTE = static_cast<StringId>(10823);
+inline constexpr StringId IDS_HELP_TITLE = static_cast<StringId>(10830);
+inline constexpr StringId IDS_MENU_CONTENTS = static_cast<StringId>(10831);
+inline constexpr StringId IDS_HELP_MISSING = static_cast<StringId>(10832);  // %s the topic
+inline constexpr StringId IDS_PREFERENCES_TITLE = static_cast<StringId>(10840);
+inline constexpr StringId IDS_SHOW_YEAR = static_cast<StringId>(10841);
+inline constexpr StringId IDS_SHOW_DECIMAL = static_cast<StringId>(10842);
+inline constexpr StringId IDS_USER_PATH = static_cast<StringId>(10843);
+inline constexpr StringId IDS_IMPORT_PATH = static_cast<StringId>(10844);
+inline constexpr StringId IDS_INSTITUTION_DIRECTORY = static_cast<StringId>(10845);
+inline constexpr StringId IDS_FOLDER_NOT_USABLE = static_cast<StringId>(10846);  // %s the folder
+inline constexpr StringId IDS_PREFERENCES_NOT_STORED = static_cast<StringId>(10847);
+inline constexpr StringId IDS_FOLDER_NOT_ABSOLUTE = static_cast<StringId>(10848);
+inline constexpr StringId IDS_DIRECTORY_NOT_USABLE = static_cast<StringId>(10849);
+inline constexpr StringId IDS_DATA_FOLDER_RELOADED = static_cast<StringId>(10850);  // %s
+inline constexpr StringId IDS_ABOUT_TITLE = static_cast<StringId>(10860);
+inline constexpr StringId IDS_ABOUT_VERSION = static_cast<StringId>(10861);  // %s the version
+inline constexpr StringId IDS_ABOUT_DATA_FOLDER = static_cast<StringId>(10862);
+inline constexpr StringId IDS_ABOUT_SETTINGS_FILE = static_cast<StringId>(10863);
+inline constexpr StringId IDS_ABOUT_LICENCE = static_cast<StringId>(10864);
+inline constexpr StringId IDS_ABOUT_SUMMARY = static_cast<StringId>(10865);
+inline constexpr StringId IDS_FONT_TITLE = static_cast<StringId>(10870);
+inline constexpr StringId IDS_FONT_STYLE = static_cast<StringId>(10871);
+inline constexpr StringId IDS_FONT_STYLE_FIRST = static_cast<StringId>(10872);  // 10872-10874
+inline constexpr StringId IDS_FONT_COLUMNS = static_cast<StringId>(10875);
+inline constexpr StringId IDS_COLUMN_LABEL_FIRST = static_cast<StringId>(10876);  // 10876-10885
+inline constexpr StringId IDS_FONT_FOR_SUMMARY = static_cast<StringId>(10886);
+inline constexpr StringId IDS_FONT_FOR_REGISTER = static_cast<StringId>(10887);
+inline constexpr StringId IDS_FONT_FOR_REPORTS = static_cast<StringId>(10888);
+inline constexpr StringId IDS_FONT_FOR_BUDGETS = static_cast<StringId>(10889);
+inline constexpr StringId IDS_FONT_SAMPLE = static_cast<StringId>(10890);
+inline constexpr StringId IDS_FONT_NOT_STORED = static_cast<StringId>(10891);
+inline constexpr StringId IDS_FONT_NO_COLUMN = static_cast<StringId>(10892);
+inline constexpr StringId IDS_COLOR_TITLE = static_cast<StringId>(10895);
+inline constexpr StringId IDS_COLOR_FOR_REGISTER = static_cast<StringId>(10896);
+inline constexpr StringId IDS_COLOR_FOR_REPORTS = static_cast<StringId>(10897);
+inline constexpr StringId IDS_COLOR_FOR_BUDGETS = static_cast<StringId>(10898);
+inline constexpr StringId IDS_COLOR_NAME_FIRST = static_cast<StringId>(10900);  // 10900-10916
+inline constexpr StringId IDS_COLOR_NOT_STORED = static_cast<StringId>(10917);
+inline constexpr StringId IDS_COLOR_CURRENT = static_cast<StringId>(10918);
+
+// menus: the handheld's numbers where it has them, the others from 10950
+enum SettingsMenuId : int {
+    IDM_SET_PASSWORD = 10601,
+    IDM_SECURITY_OPTIONS = 10602,
+    IDM_UNLOCK = 10744,
+    IDM_PASSWORD_PROMPT = 10792,
+    IDM_HELP_VIEWER = 10950,
+    IDM_SETTINGS_FORM = 10951,
+    IDM_ABOUT = 10952,
+};
+
+// command ids
+enum SettingsCommand : int {
+    IDC_SET_PASSWORD_DONE = 10603,
+    IDC_SET_PASSWORD_CANCEL = 10604,
+    IDC_SECURITY_OK = 10605,
+    IDC_SECURITY_CANCEL = 10606,
+    IDC_UNLOCK_DONE = 10744,
+    IDC_PASSWORD_PROMPT_DONE = 10793,
+    IDC_HELP_CONTENTS = 500,
+    IDC_HELP_CLOSE = 501,
+    IDC_SETTINGS_DONE = 502,
+    IDC_SETTINGS_CANCEL = 503,
+    IDC_ABOUT_OK = 504,
 };
 
 }  // namespace res

@@ -32,6 +32,7 @@ constexpr MenuItemDef kSummarySettings[] = {
     {IDC_FONT, IDS_MENU_FONT},
     {IDC_SET_PASSWORD, IDS_MENU_SET_PASSWORD},
     {IDC_SECURITY_OPTIONS, IDS_MENU_SECURITY_OPTIONS},
+    {IDC_SUMMARY_LOCK_NOW, IDS_MENU_LOCK_NOW},
     {IDC_ABOUT, IDS_MENU_ABOUT},
 };
 
@@ -287,6 +288,18 @@ constexpr MenuDef kScreenMenusByArea[] = {
     {static_cast<MenuId>(IDM_MEMO), {{IDC_MEMO_DONE, IDS_DONE}, {IDC_MEMO_CANCEL, IDS_CANCEL}}},
     {static_cast<MenuId>(IDM_CONVERT),
      {{IDC_CONVERT_DONE, IDS_DONE}, {IDC_CONVERT_CANCEL, IDS_CANCEL}}},
+    // ---- security, settings, appearance, about and help ----
+    {static_cast<MenuId>(IDM_SET_PASSWORD),
+     {{IDC_SET_PASSWORD_DONE, IDS_DONE}, {IDC_SET_PASSWORD_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_SECURITY_OPTIONS),
+     {{IDC_SECURITY_OK, IDS_OK}, {IDC_SECURITY_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_UNLOCK), {{IDC_UNLOCK_DONE, IDS_DONE}, {}}},
+    {static_cast<MenuId>(IDM_PASSWORD_PROMPT), {{IDC_PASSWORD_PROMPT_DONE, IDS_DONE}, {}}},
+    {static_cast<MenuId>(IDM_HELP_VIEWER),
+     {{IDC_HELP_CONTENTS, IDS_MENU_CONTENTS}, {IDC_HELP_CLOSE, IDS_MENU_CLOSE}}},
+    {static_cast<MenuId>(IDM_SETTINGS_FORM),
+     {{IDC_SETTINGS_DONE, IDS_DONE}, {IDC_SETTINGS_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_ABOUT), {{IDC_ABOUT_OK, IDS_OK}, {}}},
 };
 
 constexpr auto kScreenMenus = SortById(kScreenMenusByArea);

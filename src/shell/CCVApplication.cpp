@@ -1,6 +1,10 @@
 #include "shell/CCVApplication.h"
 
+#include <algorithm>
+
+#include "model/CPasswordLock.h"
 #include "model/CVModel.h"
+#include "platform/sys/Clock.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/CCVUIUtility.h"
 #include "shell/CCVView.h"
@@ -16,6 +20,12 @@ namespace {
 constexpr wchar_t kControllerClass[] = L"CVMainController";
 constexpr ui::LPARAM kBackStaysOpen = 1;
 constexpr int kTokenShift = 32;
+// The controller's timer that looks for the idle lock, and how often it looks when no lock can
+// fall due sooner (a password or a delay set meanwhile is seen within this time).
+constexpr ui::UINT kIdleLockTimer = 1;
+// Posted to the controller: close every screen and open the summary afresh.
+constexpr ui::UINT WM_CV_RESTART = ui::WM_APP + 120;
+constexpr std::uint32_t kIdleLockRecheck = 60'000;
 
 // The command travels in the low 32 bits of wParam, the payload's token in the high ones.
 ui::WPARAM PackCommand(int command, std::uint32_t token) {
@@ -45,13 +55,6 @@ CCVApplication& CCVApplication::Instance() {
     return application;
 }
 
-std::uint32_t CCVApplication::LockDelaySeconds(std::uint32_t index) {
-    // Index 7 ("After 20 Minutes") has no delay of its own and index 6 waits 20 minutes: stored
-    // settings rely on these numbers, so they stay.
-    static constexpr std::uint32_t kDelays[] = {0, 60, 120, 180, 300, 600, 1200, 0, 1800};
-    return index < std::size(kDelays) ? kDelays[index] : 0;
-}
-
 int CCVApplication::CreateController() {
     static const bool registered = ui::RegisterClass(
         kControllerClass,
@@ -66,6 +69,7 @@ int CCVApplication::CreateController() {
     ClearStack();
     m_currentView = kNoView;
     CCVUIUtility::Instance().Initialise();
+    RestartIdleLock();
     ui::PostMessage(ui::HWND_BROADCAST, RegisteredMessage(kStopReminderMessage), 0, 0);
     if (m_chooseFirst)
         m_chooseFirst();
@@ -81,6 +85,7 @@ void CCVApplication::Shutdown() {
     m_handBack.Clear();
     m_postedPayloads.clear();
     m_handedPayload.reset();
+    ui::KillTimer(m_controller, kIdleLockTimer);
     ui::DestroyWindow(m_controller);
     m_controller = nullptr;
 }
@@ -101,6 +106,19 @@ void CCVApplication::PostNavigate(int command, ui::LPARAM param,
     if (!ui::PostMessage(m_controller, WM_CV_NAVIGATE, PackCommand(command, token), param)) {
         m_postedPayloads.erase(token);
     }
+}
+
+void CCVApplication::PostRestartAtSummary() {
+    ui::PostMessage(m_controller, WM_CV_RESTART, 0, 0);
+}
+
+void CCVApplication::RestartAtSummary() {
+    CloseCurrent();
+    m_currentView = kNoView;
+    ClearStack();
+    m_handBack.Clear();
+    m_postedPayloads.clear();
+    PostNavigate(kEventAccountsSummary, 0);
 }
 
 void CCVApplication::PostBack(ui::LPARAM param) {
@@ -185,19 +203,78 @@ bool CCVApplication::Activate() {
     if (m_currentWindow == nullptr || !ui::IsWindow(m_currentWindow)) return false;
     CVModel& model = *CVModel::GetModel();
     CCVPreferences& preferences = model.GetPreferences();
-    const DateTime now = ::Now();
     const bool passwordSet = model.PasswordState() == CCVPassword::kPasswordSet;
-    if (passwordSet && preferences.GetLockSecurityTime() <= now &&
-        m_currentView != kViewPasswordPrompt && m_unlockPrompt) {
-        m_activationBusy = true;
-        m_unlockPrompt(m_currentWindow);
-    } else {
+    m_activationBusy = true;
+    if (!(passwordSet && CPasswordLock::IsDue(preferences, ::Now()) && RunUnlockPrompt())) {
         ui::SetActiveWindow(m_currentWindow);
         ui::SetForegroundWindow(m_currentWindow);
     }
-    preferences.SetLockSecurityTime(now + LockDelaySeconds(preferences.GetLockTime()));
+    // Counted from now: the prompt may have been up for a while.
+    CPasswordLock::Rearm(preferences, ::Now());
     m_activationBusy = false;
     return true;
+}
+
+bool CCVApplication::RunUnlockPrompt() {
+    if (m_locked || !m_unlockPrompt || m_currentView == kViewPasswordPrompt ||
+        m_currentWindow == nullptr || !ui::IsWindow(m_currentWindow)) {
+        return false;
+    }
+    m_locked = true;
+    m_unlockPrompt(m_currentWindow);
+    m_locked = false;
+    RestartIdleLock();
+    return true;
+}
+
+bool CCVApplication::LockNow() {
+    CVModel& model = *CVModel::GetModel();
+    if (model.PasswordState() != CCVPassword::kPasswordSet) return false;
+    if (!RunUnlockPrompt()) return false;
+    CPasswordLock::Rearm(model.GetPreferences(), ::Now());
+    return true;
+}
+
+void CCVApplication::ArmIdleTimer(std::uint32_t milliseconds) {
+    ui::SetTimer(m_controller, kIdleLockTimer, std::max<std::uint32_t>(milliseconds, 1));
+}
+
+void CCVApplication::RestartIdleLock() {
+    m_idleSince = sys::GetTickCount();
+    CheckIdleLock();
+}
+
+void CCVApplication::CheckIdleLock() {
+    if (m_controller == nullptr || m_locked) return;
+    CVModel& model = *CVModel::GetModel();
+    if (!model.IsInitialised()) {
+        // No data is shown before it is read (the start-up prompt): nothing to lock yet.
+        ArmIdleTimer(kIdleLockRecheck);
+        return;
+    }
+    const std::uint64_t delay =
+        std::uint64_t{CPasswordLock::DelaySeconds(model.GetPreferences().GetLockTime())} * 1000;
+    if (delay == 0 || model.PasswordState() != CCVPassword::kPasswordSet) {
+        // No idle lock now; the password or the delay may be set meanwhile.
+        ArmIdleTimer(kIdleLockRecheck);
+        return;
+    }
+    // Idle since the later of the last key and the last unlock (the tick count wraps).
+    const std::uint32_t now = sys::GetTickCount();
+    const std::uint32_t lastKey = ui::GetLastInputTick();
+    const std::uint32_t since =
+        static_cast<std::int32_t>(lastKey - m_idleSince) > 0 ? lastKey : m_idleSince;
+    const std::uint32_t idle = now - since;
+    if (idle < delay) {
+        ArmIdleTimer(static_cast<std::uint32_t>(std::min<std::uint64_t>(delay - idle,
+                                                                        kIdleLockRecheck)));
+        return;
+    }
+    if (RunUnlockPrompt()) {
+        CPasswordLock::Rearm(model.GetPreferences(), ::Now());
+    } else {
+        ArmIdleTimer(kIdleLockRecheck);
+    }
 }
 
 void CCVApplication::RunningInstanceFound() {
@@ -218,6 +295,14 @@ ui::LRESULT CCVApplication::ControllerProc(ui::HWND hwnd, ui::UINT message, ui::
     }
     if (message == WM_CV_BACK) {
         Back(lParam);
+        return 0;
+    }
+    if (message == WM_CV_RESTART) {
+        RestartAtSummary();
+        return 0;
+    }
+    if (message == ui::WM_TIMER && wParam == kIdleLockTimer) {
+        CheckIdleLock();
         return 0;
     }
     if (message >= ui::kFirstRegisteredMessage) {

@@ -45,8 +45,9 @@ class CCVApplication {
     void SetFirstScreenChooser(std::function<void()> chooser) {
         m_chooseFirst = std::move(chooser);
     }
-    // The unlock prompt of the activation routine, run over the current window when the lock is
-    // due.
+    // The unlock prompt: run over the current window when the lock is due at an activation, on
+    // "Lock Now", and when no key has been pressed for the lock delay. It returns once the right
+    // password has been typed (or the program is ending).
     void SetUnlockPrompt(std::function<void(ui::HWND)> prompt) {
         m_unlockPrompt = std::move(prompt);
     }
@@ -77,6 +78,9 @@ class CCVApplication {
     void PostNavigate(int command, ui::LPARAM param,
                       std::unique_ptr<CNavigationPayload> payload = nullptr);
     void PostBack(ui::LPARAM param);
+    // Closes every screen and opens the accounts summary afresh, with an empty navigation stack
+    // (after the data was read again). Posted: the screen that asks is closed once it returned.
+    void PostRestartAtSummary();
     // Whether command leads from view `from` to a screen the program has.
     bool CanNavigate(int from, int command) const;
     // The payload of the navigation whose screen is being built (null when none or taken).
@@ -87,14 +91,23 @@ class CCVApplication {
     bool Activate();
     bool IsActivationBusy() const { return m_activationBusy; }
 
+    // "Lock Now": with a password set, runs the unlock prompt over the current screen and then
+    // re-arms the lock. False (and nothing happens) without a password or a current screen.
+    bool LockNow();
+    // Whether the unlock prompt is up.
+    bool IsLocked() const { return m_locked; }
+    // The idle lock: a timer of the controller that locks the program when no key has been
+    // pressed for the lock delay (with a password set and a delay other than "Immediately").
+    // Started when the controller is created; RestartIdleLock counts the delay from now.
+    void RestartIdleLock();
+    void CheckIdleLock();
+
     // The controller's handlers, also called directly by tests.
     void Navigate(int command, ui::LPARAM param, std::uint32_t payloadToken = 0);
     void Back(ui::LPARAM param);
     void OpenHelp();
     void RunningInstanceFound();
-
-    // The lock delay of a "LockTime" index, in seconds.
-    static std::uint32_t LockDelaySeconds(std::uint32_t index);
+    void RestartAtSummary();
 
   private:
     CCVApplication() = default;
@@ -103,6 +116,9 @@ class CCVApplication {
     std::unique_ptr<CCVView> BuildView(int view, ui::LPARAM param);
     void MakeCurrent(int view, std::unique_ptr<CCVView> object);
     void CloseCurrent();
+    // Runs the unlock prompt over the current window; false when there is none or it is up.
+    bool RunUnlockPrompt();
+    void ArmIdleTimer(std::uint32_t milliseconds);
 
     CViewCatalog m_catalog;
     CHandBack m_handBack;
@@ -122,6 +138,9 @@ class CCVApplication {
     std::map<std::uint32_t, std::unique_ptr<CNavigationPayload>> m_postedPayloads;
     std::unique_ptr<CNavigationPayload> m_handedPayload;
     bool m_activationBusy = false;
+    bool m_locked = false;
+    // The tick count from which the idle time counts when no key came later.
+    std::uint32_t m_idleSince = 0;
 };
 
 }  // namespace shell

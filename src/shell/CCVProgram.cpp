@@ -15,12 +15,18 @@
 #include "shell/CCVUIUtility.h"
 #include "shell/RegisteredMessages.h"
 #include "shell/ViewNumbers.h"
+#include "storage/CCVPassword.h"
 
 namespace shell {
 namespace {
 
 constexpr wchar_t kInstallDirValue[] = L"CoinvaleInstallDir";
 constexpr char kReminderProgram[] = "coinvale-reminder";
+// The parameter of the password prompt opened at start-up.
+constexpr ui::LPARAM kPromptAtStart = 1;
+
+// The program whose Run is running, for what the start-up prompt's load finds.
+CCVProgram* g_running = nullptr;
 
 }  // namespace
 
@@ -44,6 +50,14 @@ void CCVProgram::StartReminderProgram() {
 }
 
 void CCVProgram::ChooseFirstScreen() {
+    if (CVModel::GetModel()->PasswordState() == CCVPassword::kPasswordSet) {
+        CCVApplication::Instance().PostNavigate(kEventPasswordPrompt, kPromptAtStart);
+        return;
+    }
+    LoadDataAndOpenSummary();
+}
+
+void CCVProgram::LoadDataAndOpenSummary() {
     CVModel& model = *CVModel::GetModel();
     CCVUIUtility& utility = CCVUIUtility::Instance();
     utility.ShowWaitCursor();
@@ -60,11 +74,11 @@ void CCVProgram::ChooseFirstScreen() {
     if (loaded != 0) {
         const std::wstring text = CCVUIUtility::FormatString(res::IDS_DATA_NOT_LOADED_SCREEN,
                                                              model.GetDataFolder().c_str());
-        m_problems += text + L"\n";
+        if (g_running != nullptr) g_running->m_problems += text + L"\n";
         utility.MessageBox(nullptr, res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR, res::IDS_APP_NAME,
                            text);
         if (model.GetAccountList() == nullptr) {
-            m_loadFailed = true;
+            if (g_running != nullptr) g_running->m_loadFailed = true;
             ui::PostQuitMessage(1);
             return;
         }
@@ -125,6 +139,7 @@ void CCVProgram::DropQuit() {
 }
 
 int CCVProgram::Run() {
+    g_running = this;
     CCVApplication& app = CCVApplication::Instance();
     app.SetFirstScreenChooser([this] { ChooseFirstScreen(); });
     if (app.CreateController() != 0) return 0;
@@ -138,6 +153,7 @@ int CCVProgram::Run() {
         if (end) break;
     }
     Shutdown();
+    g_running = nullptr;
     return m_loadFailed || !m_problems.empty() ? 1 : 0;
 }
 

@@ -38,9 +38,14 @@ class CCVProgram {
     // Runs the thread's messages and drops a quit message left in the queue (tests).
     static void DropQuit();
 
-    // Opens the first screen: loads the data (saying what could not be read) and navigates to the
-    // accounts summary. Used as the application's first-screen chooser.
+    // Opens the first screen: with a lock password set, the start-up password prompt (the data is
+    // loaded only after the right password); otherwise loads the data and opens the accounts
+    // summary. Used as the application's first-screen chooser.
     void ChooseFirstScreen();
+    // Loads the data (saying what could not be read) and navigates to the accounts summary; when
+    // nothing could be read the program ends. What went wrong counts in Problems() of the running
+    // program.
+    static void LoadDataAndOpenSummary();
     // Starts the reminder companion from the folder "CoinvaleInstallDir" names, when it is set.
     static void StartReminderProgram();
 

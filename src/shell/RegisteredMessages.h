@@ -20,6 +20,9 @@ inline constexpr std::wstring_view kStartReminderMessage =
     L"CV_START_REMINDER_NOTIFICATION-{F02FFEDF-351F-4266-97ED-217AA8AD7A60}";
 inline constexpr std::wstring_view kHelpMessage = L"CV_DISPLAY_CONTEXT_SENSETIVE_HELP";
 inline constexpr std::wstring_view kCheckUnacceptedMessage = L"CV_CHECK_FOR_UNACCEPTED_TXN";
+// The desktop synchroniser's hand-shake (see CSyncHandshake).
+inline constexpr std::wstring_view kSyncStartMessage = L"CV_SYNC_START";
+inline constexpr std::wstring_view kSyncEndMessage = L"CV_SYNC_END";
 
 // The id of a registered message in this program.
 ui::UINT RegisteredMessage(std::wstring_view name);

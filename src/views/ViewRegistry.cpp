@@ -30,6 +30,17 @@
 #include "views/memo/CEditMemoView.h"
 #include "views/splits/CSplitLineEditView.h"
 #include "views/splits/CSplitTransactionView.h"
+// security, settings, appearance, about and help
+#include "shell/CCVApplication.h"
+#include "views/help/CHelpViewer.h"
+#include "views/security/CPasswordPromptView.h"
+#include "views/security/CSecurityOptionsView.h"
+#include "views/security/CSetPasswordView.h"
+#include "views/security/CUnlockPrompt.h"
+#include "views/settings/CAboutView.h"
+#include "views/settings/CChooseColorView.h"
+#include "views/settings/CFontView.h"
+#include "views/settings/CPreferenceView.h"
 
 namespace views {
 
@@ -93,6 +104,21 @@ void RegisterViews(shell::CViewCatalog& catalog) {
                      [] { return std::make_unique<CReportDetailsView>(); });
     catalog.Register(shell::kViewBudgetDetails,
                      [] { return std::make_unique<CReportDetailsView>(); });
+    // ---- security, settings, appearance, about and help ----
+    catalog.Register(shell::kViewSetPassword, [] { return std::make_unique<CSetPasswordView>(); });
+    catalog.Register(shell::kViewSecurityOptions,
+                     [] { return std::make_unique<CSecurityOptionsView>(); });
+    catalog.Register(shell::kViewPasswordPrompt,
+                     [] { return std::make_unique<CPasswordPromptView>(); });
+    catalog.Register(shell::kViewAbout, [] { return std::make_unique<CAboutView>(); });
+    catalog.Register(shell::kViewPreferences, [] { return std::make_unique<CPreferenceView>(); });
+    for (int view :
+         {shell::kViewFont, shell::kViewColumns, shell::kViewReportFont, shell::kViewBudgetFont}) {
+        catalog.Register(view, [] { return std::make_unique<CFontView>(); });
+    }
+    catalog.Register(shell::kViewChooseColour, [] { return std::make_unique<CChooseColorView>(); });
+    shell::CCVApplication::Instance().SetUnlockPrompt(&CUnlockPrompt::Run);
+    shell::CCVApplication::Instance().SetHelpViewer(&CHelpViewer::Show);
 }
 
 }  // namespace views

@@ -126,15 +126,6 @@ TEST(HelpTopicsTest, TopicsByView) {
     EXPECT_EQ(shell::HelpPageFor(77), "");
 }
 
-TEST(LockDelayTest, TheStoredIndexesKeepTheirDelays) {
-    EXPECT_EQ(CCVApplication::LockDelaySeconds(0), 0u);
-    EXPECT_EQ(CCVApplication::LockDelaySeconds(5), 600u);
-    EXPECT_EQ(CCVApplication::LockDelaySeconds(6), 1200u);
-    EXPECT_EQ(CCVApplication::LockDelaySeconds(7), 0u);
-    EXPECT_EQ(CCVApplication::LockDelaySeconds(8), 1800u);
-    EXPECT_EQ(CCVApplication::LockDelaySeconds(9), 0u);
-}
-
 TEST_F(NavigationTest, BackReturnsToTheScreenItCameFromWithItsState) {
     ASSERT_EQ(m_app.CurrentView(), shell::kViewAccountsSummary);
     Current()->marker = 7;

@@ -84,12 +84,12 @@ TEST_F(StartOfDayTest, NothingIsAskedWhereTheUpcomingScreenIsMissing) {
 TEST_F(StartOfDayTest, ASecondStartActivatesTheScreenAndRearmsTheLock) {
     Start();
     CCVPreferences& preferences = Model().GetPreferences();
-    preferences.SetLockTime(6);  // "After 15 Minutes", which waits 1200 seconds
+    preferences.SetLockTime(6);  // "After 15 Minutes"
     preferences.SetLockSecurityTime(0);
     ui::PostMessage(shell::CCVApplication::Instance().CurrentWindow(),
                     shell::RegisteredMessage(shell::kRunningInstanceMessage), 0, 0);
     Pump();
-    EXPECT_EQ(preferences.GetLockSecurityTime(), ::Now() + 1200);
+    EXPECT_EQ(preferences.GetLockSecurityTime(), ::Now() + 900);
     EXPECT_EQ(CurrentView(), shell::kViewAccountsSummary);
 
     preferences.SetLockTime(8);

@@ -10,6 +10,7 @@ namespace {
 // The test clock is process-wide: it stands in for the system's clock.
 std::mutex g_testTimeMutex;
 std::optional<SystemTime> g_testTime;
+std::optional<std::uint32_t> g_testTick;
 
 // Days from 1970-01-01 to the given civil date (H. Hinnant's algorithm).
 std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
@@ -95,6 +96,10 @@ SystemTime GetLocalTime() {
 }
 
 std::uint32_t GetTickCount() {
+    {
+        std::lock_guard lock(g_testTimeMutex);
+        if (g_testTick) return *g_testTick;
+    }
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
     const auto ms = static_cast<std::uint64_t>(now.tv_sec) * 1000 +
@@ -149,6 +154,16 @@ void SetTestTime(const SystemTime& time) {
 void ClearTestTime() {
     std::lock_guard lock(g_testTimeMutex);
     g_testTime.reset();
+}
+
+void SetTestTickCount(std::uint32_t milliseconds) {
+    std::lock_guard lock(g_testTimeMutex);
+    g_testTick = milliseconds;
+}
+
+void ClearTestTickCount() {
+    std::lock_guard lock(g_testTimeMutex);
+    g_testTick.reset();
 }
 
 std::optional<SystemTime> ParseTestTime(std::string_view text) {

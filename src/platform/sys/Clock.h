@@ -37,7 +37,7 @@ constexpr FileTime kFileTicksPerSecond = 10'000'000;
 // The current local time, or the test time when one is set.
 SystemTime GetLocalTime();
 
-// Milliseconds since the machine started, wrapping at 2^32.
+// Milliseconds since the machine started, wrapping at 2^32; the test tick count when one is set.
 std::uint32_t GetTickCount();
 
 // Converts calendar fields to a file time. Returns false, leaving `out` alone, when a field is out
@@ -54,6 +54,10 @@ int DaysInMonth(int month, int year);
 // The test clock. SetTestTime fixes "now" for this process until ClearTestTime.
 void SetTestTime(const SystemTime& time);
 void ClearTestTime();
+// The test tick count: GetTickCount (and so the window system's timers and idle time) answers
+// `milliseconds` until changed or cleared.
+void SetTestTickCount(std::uint32_t milliseconds);
+void ClearTestTickCount();
 
 // Parses the COINVALE_NOW form. Returns nothing for text that is not a valid date and time.
 std::optional<SystemTime> ParseTestTime(std::string_view text);

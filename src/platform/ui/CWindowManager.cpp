@@ -150,6 +150,7 @@ void CWindowManager::RemoveRecord(HWND hwnd) {
         if (parent->lastFocus == hwnd) parent->lastFocus = nullptr;
     }
     std::erase(m_topLevel, hwnd);
+    m_timers.RemoveWindow(hwnd);
     for (auto& [key, other] : m_windows) {
         if (other->softKeyBar == hwnd) other->softKeyBar = nullptr;
         if (other->lastFocus == hwnd) other->lastFocus = nullptr;
@@ -488,6 +489,7 @@ void CWindowManager::ResetForTests() {
     m_topLevel.clear();
     m_focus = nullptr;
     m_active = nullptr;
+    m_timers = CTimerTable();
     for (auto& [thread, queue] : m_queues) {
         queue->posted.clear();
         queue->quit = false;

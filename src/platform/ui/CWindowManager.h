@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/ui/CThreadQueue.h"
+#include "platform/ui/CTimerTable.h"
 #include "platform/ui/IScreenBackend.h"
 #include "platform/ui/WinMessages.h"
 #include "platform/ui/WindowRecord.h"
@@ -111,6 +112,12 @@ public:
     void SetRemoteBroadcast(std::function<void(const std::wstring&, WPARAM, LPARAM)> sender);
     void ReceiveRemoteBroadcast(const std::wstring& name, WPARAM wParam, LPARAM lParam);
 
+    // --- timers and idle time
+    bool SetTimer(HWND hwnd, UINT id, UINT elapse);
+    bool KillTimer(HWND hwnd, UINT id);
+    // The tick count of the last key or tap (of the start, before any).
+    DWORD LastInputTick();
+
     // A thread ends: its windows are destroyed and its queue dropped.
     void ThreadExiting(DWORD thread);
 
@@ -162,6 +169,8 @@ private:
     bool m_screenDirty = true;
     bool m_waitShown = false;
     std::function<void(const std::wstring&, WPARAM, LPARAM)> m_remoteBroadcast;
+    CTimerTable m_timers;
+    DWORD m_lastInputTick = 0;
 };
 
 }  // namespace ui

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cwctype>
 
 #include "platform/ui/CControl.h"
@@ -222,9 +224,41 @@ bool CWindowManager::Get(MSG& msg, HWND filter, UINT first, UINT last, bool remo
             RouteInputLocked(event);
             continue;
         }
+        // A due timer is taken only by a caller that asks for WM_TIMER; the clock is read only
+        // when there are timers, which most loops have none of.
+        const bool wantsTimers =
+            (first == 0 && last == 0) || (first <= WM_TIMER && WM_TIMER <= last);
+        if (wantsTimers && !m_timers.Empty() &&
+            m_timers.TakeDue(me, filter, sys::GetTickCount(), msg)) {
+            return true;
+        }
         if (!wait) return false;
-        queue.wake.wait(lock);
+        if (const auto next = m_timers.Empty() ? std::nullopt
+                                               : m_timers.UntilNext(me, sys::GetTickCount())) {
+            queue.wake.wait_for(lock, std::chrono::milliseconds(std::max<std::uint32_t>(*next, 1)));
+        } else {
+            queue.wake.wait(lock);
+        }
     }
+}
+
+bool CWindowManager::SetTimer(HWND hwnd, UINT id, UINT elapse) {
+    std::lock_guard lock(m_mutex);
+    const WindowRecord* record = Find(hwnd);
+    if (record == nullptr || record->destroying) return false;
+    m_timers.Set(hwnd, record->thread, id, elapse, sys::GetTickCount());
+    if (CThreadQueue* queue = ExistingQueue(record->thread)) queue->wake.notify_all();
+    return true;
+}
+
+bool CWindowManager::KillTimer(HWND hwnd, UINT id) {
+    std::lock_guard lock(m_mutex);
+    return m_timers.Kill(hwnd, id);
+}
+
+DWORD CWindowManager::LastInputTick() {
+    std::lock_guard lock(m_mutex);
+    return m_lastInputTick;
 }
 
 LRESULT CWindowManager::Dispatch(const MSG& msg) {

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/sys/Clock.h"
 #include "platform/ui/CControl.h"
 #include "platform/ui/CWindowManager.h"
 #include "platform/ui/KeyMessages.h"
@@ -35,6 +36,7 @@ void CWindowManager::DeliverInput(const InputEvent& event) {
 }
 
 void CWindowManager::RouteInputLocked(const InputEvent& event) {
+    if (event.kind != InputEvent::Kind::Resize) m_lastInputTick = sys::GetTickCount();
     switch (event.kind) {
         case InputEvent::Kind::Key: RouteKeyLocked(event.vk, event.ch); break;
         case InputEvent::Kind::Tap: RouteTapLocked(event.point); break;

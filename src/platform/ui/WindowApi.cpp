@@ -279,6 +279,10 @@ void RefreshScreen() {
     Manager().Compose();
 }
 
+bool SetTimer(HWND hwnd, UINT id, UINT elapse) { return Manager().SetTimer(hwnd, id, elapse); }
+bool KillTimer(HWND hwnd, UINT id) { return Manager().KillTimer(hwnd, id); }
+DWORD GetLastInputTick() { return Manager().LastInputTick(); }
+
 int RunModalLoop(HWND dialog, const std::function<bool(MSG&)>& filter) {
     const HWND owner = GetOwner(dialog);
     const bool disableOwner = owner != nullptr && IsWindowEnabled(owner);

@@ -84,6 +84,14 @@ void PumpUntilIdle();
 // be busy for a while.
 void RefreshScreen();
 
+// --- timers
+// Starts (or restarts) timer `id` of the window: WM_TIMER (wParam the id) every `elapse`
+// milliseconds of the tick count, until KillTimer or the window's end. False for a stale handle.
+bool SetTimer(HWND hwnd, UINT id, UINT elapse);
+bool KillTimer(HWND hwnd, UINT id);
+// The tick count (sys::GetTickCount) of the last key or tap the screen delivered.
+DWORD GetLastInputTick();
+
 // --- modal loops
 // Runs the thread's messages until EndDialog(dialog) or until the dialog is destroyed; its owner
 // is disabled meanwhile. `filter`, when given, sees every message first and may consume it.

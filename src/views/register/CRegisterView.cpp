@@ -14,6 +14,7 @@
 #include "resources/StringTable.h"
 #include "shell/CCVUIUtility.h"
 #include "shell/CReviewRequest.h"
+#include "shell/CScreenFont.h"
 #include "shell/RegisteredMessages.h"
 #include "shell/ViewNumbers.h"
 #include "storage/DateTime.h"
@@ -81,6 +82,7 @@ bool CRegisterView::OnCreate(ui::LPARAM) {
     m_filter = std::clamp<int>(m_account->GetFilter(), CTransaction::kFilterAll,
                                CTransaction::kFilterCount - 1);
     if (!CreateList(true)) return false;
+    shell::CScreenFont::Apply(preferences, shell::CScreenFont::Target::kRegister, List());
     for (int column : m_columns.Visible()) {
         ListControl()->InsertColumn(
             ListControl()->GetColumnCount(),

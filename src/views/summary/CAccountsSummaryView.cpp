@@ -16,6 +16,7 @@
 #include "resources/StringTable.h"
 #include "shell/CCVApplication.h"
 #include "shell/CCVUIUtility.h"
+#include "shell/CScreenFont.h"
 #include "shell/RegisteredMessages.h"
 #include "shell/ViewNumbers.h"
 #include "storage/DateTime.h"
@@ -63,6 +64,7 @@ shell::CCVView::Frame CAccountsSummaryView::Describe(ui::LPARAM) {
 bool CAccountsSummaryView::OnCreate(ui::LPARAM) {
     if (Accounts() == nullptr) return false;
     if (!CreateList(true)) return false;
+    shell::CScreenFont::Apply(Model().GetPreferences(), shell::CScreenFont::Target::kScreens, List());
     ui::CListView* list = ListControl();
     list->InsertColumn(kColumnName, std::wstring(res::LoadString(res::IDS_COLUMN_ACCOUNTS)), 10);
     list->InsertColumn(kColumnAmount, std::wstring(res::LoadString(res::IDS_COLUMN_AMOUNT)), 10,
@@ -175,6 +177,11 @@ bool CAccountsSummaryView::OnCommand(int id) {
             return true;
         case res::IDC_SECURITY_OPTIONS:
             NavigateIfPasswordSet(id);
+            return true;
+        case res::IDC_SUMMARY_LOCK_NOW:
+            if (!shell::CCVApplication::Instance().LockNow()) {
+                Ask(res::IDS_NEED_PASSWORD_FIRST, ui::MB_OK | ui::MB_ICONINFORMATION);
+            }
             return true;
         default:
             return false;
