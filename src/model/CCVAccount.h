@@ -20,6 +20,8 @@
 #include "storage/FixedText.h"
 
 class CCVCategoryText;
+class CDownloadIndex;
+class CDownloadedLine;
 class CClassList;
 class CCVPreferences;
 class CCVPayeeLookUpList;
@@ -114,9 +116,17 @@ class CCVAccount : public CCVItem {
     CCVTxnList& DeletedTransactions() { return m_deletedTransactions; }
     const CCVTxnList& DeletedTransactions() const { return m_deletedTransactions; }
 
+    // An operation refused because a balance would go past what an account can hold
+    // (kMaxAmountMagnitude either way).
+    static constexpr int kBalanceLimit = 2;
+
     // Takes the transaction: adds its signed amount to the balances (not when void; the cleared
-    // balance only when cleared or reconciled) and inserts it at its sorted place.
+    // balance only when cleared or reconciled) and inserts it at its sorted place. The operations
+    // that enter a new transaction ask CanTake first.
     int AddTransaction(std::unique_ptr<CTransaction> transaction);
+    // Whether the balances can take a new transaction of this signed amount without going past
+    // kMaxAmountMagnitude (a balance already past it may still come back towards it).
+    bool CanTake(Amount signedAmount) const;
     // Moves the transaction at that register index to the deleted transactions (flagged deleted
     // and modified) and recomputes the balances.
     int DeleteTransactionAt(std::int64_t index);
@@ -203,7 +213,9 @@ class CCVAccount : public CCVItem {
     // ---- statement download ----
     // Starts taking in a statement: the account counts as new for it when the beginning balance
     // is 0 and the register empty; the downloaded transactions are also appended to
-    // `downloadList` (which is made a borrowing list; null for none).
+    // `downloadList` (which is made a borrowing list; null for none). Until EndDownload the
+    // register is looked up through an index (CDownloadIndex), and nothing but
+    // AddDownloadedLine may change it.
     void BeginDownload(CCVTxnList* downloadList);
     // Forgets the download list and the new-for-download state.
     void EndDownload();
@@ -253,7 +265,14 @@ class CCVAccount : public CCVItem {
     // Clears the link of the transaction's partner when it points back at the transaction.
     void ReleasePartner(const CTransaction& transaction);
 
+    // The line's transaction, matched through the index when it is not a duplicate; null for a
+    // duplicate.
+    std::unique_ptr<CTransaction> NewDownloadedTransaction(CDownloadIndex& index,
+                                                           const CDownloadedLine& line,
+                                                           bool& matched);
+
     MOwner* m_owner = nullptr;
+    std::unique_ptr<CDownloadIndex> m_downloadIndex;
     CCVAccountRecord m_record;
     CCVTxnList m_transactions;
     CCVTxnList m_deletedTransactions;

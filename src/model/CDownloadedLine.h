@@ -24,7 +24,8 @@ class CTransaction;
 // records the look-up's key.
 class CDownloadedLine {
   public:
-    // An amount the bank wrote: "." decimal point, "," grouping; null reads as 0.
+    // An amount the bank wrote: "." decimal point, "," grouping, more than two decimals rounded
+    // half away from zero; null reads as 0.
     static Amount ParseBankAmount(const char* text);
 
     // Null texts count as empty.

@@ -62,6 +62,10 @@ class COfxClient {
         virtual int OnTransaction(const char* datePosted, const char* amount, const char* type,
                                   const char* checkNumber, const char* payee, const char* memo,
                                   const char* transactionId) = 0;
+        // Just before OnTransaction, for a line whose payee, memo or other texts had to be
+        // changed to be passed on: characters Windows-1252 lacks replaced by the closest it has
+        // (or "?"), control characters by blanks.
+        virtual int OnTextChanged() { return 0; }
         // After every line: the marker to hand back with the next statement request.
         virtual int OnDownloadMarker(const char* marker) = 0;
         // The ledger balance, when the bank gave one.

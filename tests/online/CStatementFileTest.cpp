@@ -73,9 +73,13 @@ TEST_F(StatementFileTest, TheSameFileTwiceAddsNothingTheSecondTime) {
     EXPECT_EQ(result.added, 3u);
     EXPECT_EQ(result.matched, 0u);
     EXPECT_EQ(result.skipped, 0u);
+    // The payee "AUTOMATIC WITHDRAWAL, ELECTRIC BILL" is longer than its field: the import says
+    // that one line's texts were changed.
+    EXPECT_EQ(result.changed, 1u);
     EXPECT_EQ(sys::WideToAnsi(result.text),
               "3 new transactions (0 of them matched with entered ones), 0 already in the "
-              "account.");
+              "account.\n1 transactions had texts changed to be stored: characters the data "
+              "files cannot hold, control characters or texts too long for their field.");
     ASSERT_EQ(account.CountFiltered(CTransaction::kFilterDownloaded), 3u);
     const CTransaction& check = *account.Transactions().At(2);
     EXPECT_STREQ(check.GetOnlineId(), "0000488");
@@ -141,10 +145,13 @@ TEST_F(StatementFileTest, BankAndCreditCardStatementsInOneFile) {
     EXPECT_EQ(result.added, 2u);
     EXPECT_EQ(account.Transactions().Count(), 3u);
 
-    // No statement for the account's number, or none to choose by: refused, nothing added.
+    // No statement for the account's number, or none to choose by, and both have lines:
+    // refused with the numbers the file holds, nothing added.
     EXPECT_EQ(Import(path, "9999"), CStatementFile::kNoneFits);
-    EXPECT_EQ(sys::WideToAnsi(result.text), "None of the statements in the file " + path +
-                                                " is for the account number \"9999\".");
+    EXPECT_EQ(sys::WideToAnsi(result.text),
+              "The file " + path +
+                  " holds statements of several accounts (\"1001\", \"4111\"); choose the one "
+                  "to import.");
     EXPECT_EQ(Import(path, ""), CStatementFile::kNoneFits);
     const std::string twice =
         Write("twice.ofx", File(Statement("1001", Line("X1", "-1.00", "A"), false) +
