@@ -9,6 +9,7 @@
 #include "ofx/OfxRequest.h"
 #include "ofx/OfxTransport.h"
 #include "ofx/OfxValues.h"
+#include "platform/sys/AnsiText.h"
 #include "storage/AmountText.h"
 #include "storage/Stream.h"
 
@@ -63,9 +64,7 @@ std::string PassedText(const OfxElement* element, bool& changed) {
     std::string text = element->text;
     if (element->altered) changed = true;
     for (char& c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
-            byte == 0x90 || byte == 0x9D) {
+        if (sys::IsAnsiControl(c)) {
             c = ' ';
             changed = true;
         }

@@ -200,8 +200,8 @@ char ClosestAnsi(wchar_t ch) {
 
 bool IsAnsiControl(char byte) {
     const auto b = static_cast<unsigned char>(byte);
-    return IsControlChar(static_cast<wchar_t>(b)) || b == 0x81 || b == 0x8D || b == 0x8F ||
-           b == 0x90 || b == 0x9D;
+    // 80-9F are printable characters in Windows-1252 (the euro, quotes, dashes) but for five.
+    return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
 }
 
 bool IsControlChar(wchar_t ch) {
