@@ -90,6 +90,12 @@ CTxnSortOrder CCVAccount::SortOrder() const {
     return CTxnSortOrder(m_sortColumn, GetSortAscending(), categoryText, classes);
 }
 
+void CCVAccount::AddAtEnd(std::unique_ptr<CTransaction> transaction) {
+    TakeIntoBalances(*transaction);
+    m_transactions.InsertAt(static_cast<std::int64_t>(m_transactions.Count()),
+                            transaction.release());
+}
+
 bool CCVAccount::CanTake(Amount signedAmount) const {
     const auto within = [signedAmount](Amount balance) {
         Amount sum = 0;
@@ -101,15 +107,18 @@ bool CCVAccount::CanTake(Amount signedAmount) const {
     return within(m_record.GetCurrentBalance()) && within(m_record.GetClearedBalance());
 }
 
+void CCVAccount::TakeIntoBalances(const CTransaction& transaction) {
+    if (transaction.IsVoid()) return;
+    const Amount amount = transaction.GetSignedAmount();
+    m_record.SetCurrentBalance(AddAmounts(m_record.GetCurrentBalance(), amount));
+    if (transaction.IsCleared()) {
+        m_record.SetClearedBalance(AddAmounts(m_record.GetClearedBalance(), amount));
+    }
+}
+
 int CCVAccount::AddTransaction(std::unique_ptr<CTransaction> transaction) {
     if (!transaction) return 1;
-    if (!transaction->IsVoid()) {
-        const Amount amount = transaction->GetSignedAmount();
-        m_record.SetCurrentBalance(AddAmounts(m_record.GetCurrentBalance(), amount));
-        if (transaction->IsCleared()) {
-            m_record.SetClearedBalance(AddAmounts(m_record.GetClearedBalance(), amount));
-        }
-    }
+    TakeIntoBalances(*transaction);
     return m_transactions.InsertInOrder(transaction.release(), SortOrder());
 }
 
@@ -358,7 +367,8 @@ EditOutcome CCVAccount::CheckBeginningBalance(Amount amount) const {
 
 // ---- statement download ----
 
-void CCVAccount::BeginDownload(CCVTxnList* downloadList) {
+void CCVAccount::BeginDownload(CCVTxnList* downloadList, DownloadOrder order) {
+    m_downloadOrder = order;
     m_newForDownload = m_record.GetBeginningBalance() == 0 && m_transactions.Count() == 0;
     m_downloadList = downloadList;
     if (m_downloadList != nullptr) m_downloadList->SetBorrowing();
@@ -367,6 +377,8 @@ void CCVAccount::BeginDownload(CCVTxnList* downloadList) {
 }
 
 void CCVAccount::EndDownload() {
+    if (m_downloadOrder == DownloadOrder::kOrderAtEnd) Resort();
+    m_downloadOrder = DownloadOrder::kOrderEachLine;
     m_downloadIndex.reset();
     m_downloadList = nullptr;
     m_newForDownload = false;
@@ -396,7 +408,11 @@ int CCVAccount::AddDownloadedLine(DateTime date, const char* amountText, const c
         return kBalanceLimit;
     }
     CTransaction* added = transaction.get();
-    if (const int rc = AddTransaction(std::move(transaction)); rc != 0) return rc;
+    if (m_downloadOrder == DownloadOrder::kOrderAtEnd && m_downloadIndex != nullptr) {
+        AddAtEnd(std::move(transaction));
+    } else if (const int rc = AddTransaction(std::move(transaction)); rc != 0) {
+        return rc;
+    }
     index.Added(*added);
     if (m_downloadList != nullptr) m_downloadList->Append(added);
     if (matched) ++m_matchedCount;

@@ -216,7 +216,13 @@ class CCVAccount : public CCVItem {
     // `downloadList` (which is made a borrowing list; null for none). Until EndDownload the
     // register is looked up through an index (CDownloadIndex), and nothing but
     // AddDownloadedLine may change it.
-    void BeginDownload(CCVTxnList* downloadList);
+    // With kOrderAtEnd the new transactions are appended and the register is put in order once,
+    // by EndDownload (as inserting each in turn would order it, but in n log n rather than n x n
+    // time); until then the register is not in order, and nothing but AddDownloadedLine may read
+    // or change it.
+    enum class DownloadOrder { kOrderEachLine, kOrderAtEnd };
+    void BeginDownload(CCVTxnList* downloadList,
+                       DownloadOrder order = DownloadOrder::kOrderEachLine);
     // Forgets the download list and the new-for-download state.
     void EndDownload();
     // Takes in one statement line; see the algorithm at the definition. 0, or the error of adding.
@@ -265,6 +271,11 @@ class CCVAccount : public CCVItem {
     // Clears the link of the transaction's partner when it points back at the transaction.
     void ReleasePartner(const CTransaction& transaction);
 
+    // Adds the signed amount to the balances (not when void; the cleared balance only when
+    // cleared or reconciled).
+    void TakeIntoBalances(const CTransaction& transaction);
+    // AddTransaction without the ordering, for a download ordered at its end.
+    void AddAtEnd(std::unique_ptr<CTransaction> transaction);
     // The line's transaction, matched through the index when it is not a duplicate; null for a
     // duplicate.
     std::unique_ptr<CTransaction> NewDownloadedTransaction(CDownloadIndex& index,
@@ -273,6 +284,7 @@ class CCVAccount : public CCVItem {
 
     MOwner* m_owner = nullptr;
     std::unique_ptr<CDownloadIndex> m_downloadIndex;
+    DownloadOrder m_downloadOrder = DownloadOrder::kOrderEachLine;
     CCVAccountRecord m_record;
     CCVTxnList m_transactions;
     CCVTxnList m_deletedTransactions;
