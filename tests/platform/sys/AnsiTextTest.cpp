@@ -21,13 +21,16 @@ TEST(AnsiText, CombiningAccentsComposeWhereTheCodePageHasTheLetter) {
 // Fault: every character outside Windows-1252 became "?", even where a close one exists.
 TEST(AnsiText, ImportedTextBecomesTheClosestCharacter) {
     bool changed = false;
-    EXPECT_EQ(sys::WideToAnsiClosest(L"Caf\u00E9 \u20AC5", changed), "Caf\xE9 \x80" "5");
+    EXPECT_EQ(sys::WideToAnsiClosest(L"Caf\u00E9 \u20AC5", changed),
+              "Caf\xE9 \x80"
+              "5");
     EXPECT_FALSE(changed);
     EXPECT_EQ(sys::WideToAnsiClosest(L"Cafe\u0301", changed), "Caf\xE9");
     EXPECT_TRUE(changed);  // the text was not in composed form
     changed = false;
     EXPECT_EQ(sys::WideToAnsiClosest(L"\u0141\u00F3d\u017A \u0150z\u1EBF g\u0301", changed),
-              "L\xF3" "dz Oze g");
+              "L\xF3"
+              "dz Oze g");
     EXPECT_TRUE(changed);
     changed = false;
     EXPECT_EQ(sys::WideToAnsiClosest(L"a\u2009b\u2010c \u041C\u4E2D\U0001F600", changed),
