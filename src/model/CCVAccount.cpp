@@ -101,7 +101,9 @@ bool CCVAccount::CanTake(Amount signedAmount) const {
         Amount sum = 0;
         if (__builtin_add_overflow(balance, signedAmount, &sum)) return false;
         // A balance already past the limit (a damaged file) may still come back towards it.
-        const auto past = [](Amount a) { return a > kMaxAmountMagnitude || a < -kMaxAmountMagnitude; };
+        const auto past = [](Amount a) {
+            return a > kMaxAmountMagnitude || a < -kMaxAmountMagnitude;
+        };
         return !past(sum) || (past(balance) && (signedAmount > 0) == (balance < 0));
     };
     return within(m_record.GetCurrentBalance()) && within(m_record.GetClearedBalance());
@@ -423,10 +425,13 @@ int CCVAccount::AddDownloadedLine(DateTime date, const char* amountText, const c
 std::unique_ptr<CTransaction> CCVAccount::NewDownloadedTransaction(CDownloadIndex& index,
                                                                    const CDownloadedLine& line,
                                                                    bool& matched) {
+    // A known identifier is skipped before the line touches the payee look-ups.
+    const std::string id = line.GetTransactionId();
+    if (!id.empty() && index.IsKnownId(id, line.GetDate(), line.SignedAmount())) return nullptr;
     CCVPayeeLookUpList* lookUps = m_owner != nullptr ? m_owner->GetPayeeLookUpList() : nullptr;
     std::unique_ptr<CTransaction> transaction =
         line.MakeTransaction(m_record.GetCurrency(), lookUps);
-    if (index.TakeDuplicate(*transaction)) return nullptr;
+    if (id.empty() && index.TakeWithoutIdDuplicate(*transaction)) return nullptr;
     // The first entered transaction in register order that qualifies, as MatchAutomatically
     // finds it, among those of the same amount.
     if (std::vector<CTransaction*>* candidates = index.Candidates(transaction->GetAmount())) {

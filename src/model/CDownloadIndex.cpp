@@ -63,20 +63,20 @@ std::string CDownloadIndex::WithoutIdKey(const CTransaction& t) {
     return key;
 }
 
-bool CDownloadIndex::TakeDuplicate(const CTransaction& line) {
-    const std::string id = line.GetOnlineId();
-    if (id.empty()) {
-        const auto known = m_withoutIdBefore.find(WithoutIdKey(line));
-        if (known == m_withoutIdBefore.end() || known->second == 0) return false;
-        --known->second;
-        return true;
-    }
+bool CDownloadIndex::IsKnownId(const std::string& id, DateTime date, Amount signedAmount) const {
     if (m_idsBefore.contains(id)) return true;
     const auto seen = m_idsOfStatement.find(id);
     if (seen == m_idsOfStatement.end()) return false;
-    return std::any_of(seen->second.begin(), seen->second.end(), [&line](const Seen& s) {
-        return s.date == line.GetDate() && s.amount == line.GetSignedAmount();
+    return std::any_of(seen->second.begin(), seen->second.end(), [&](const Seen& s) {
+        return s.date == date && s.amount == signedAmount;
     });
+}
+
+bool CDownloadIndex::TakeWithoutIdDuplicate(const CTransaction& line) {
+    const auto known = m_withoutIdBefore.find(WithoutIdKey(line));
+    if (known == m_withoutIdBefore.end() || known->second == 0) return false;
+    --known->second;
+    return true;
 }
 
 void CDownloadIndex::Added(const CTransaction& added) {

@@ -34,9 +34,12 @@ class CDownloadIndex {
     // Builds the index again when the register was changed by something else since.
     void Sync(const CCVTxnList& transactions);
 
-    // Whether the transaction made from a line repeats one the account holds; an identifier-less
-    // duplicate uses up the earlier transaction it repeats.
-    bool TakeDuplicate(const CTransaction& line);
+    // Whether a line with this bank identifier (not empty), date and signed amount repeats one
+    // the account holds.
+    bool IsKnownId(const std::string& id, DateTime date, Amount signedAmount) const;
+    // Whether the transaction made from a line without an identifier repeats an earlier imported
+    // one, which it then uses up.
+    bool TakeWithoutIdDuplicate(const CTransaction& line);
     // The statement's transaction has been added to the register.
     void Added(const CTransaction& added);
     // The entered transactions of that amount that may still be matched, in register order.

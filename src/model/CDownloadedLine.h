@@ -38,6 +38,9 @@ class CDownloadedLine {
                                                   CCVPayeeLookUpList* lookUps) const;
 
     const char* GetTransactionId() const { return m_transactionIdText; }
+    DateTime GetDate() const { return m_date; }
+    // The amount as the bank signed it: the signed amount of the transaction the line becomes.
+    Amount SignedAmount() const { return ParseBankAmount(m_amountText); }
 
   private:
     void SetTypeAndAmount(CTransaction& transaction) const;

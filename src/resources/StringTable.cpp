@@ -373,8 +373,8 @@ constexpr Entry kStrings[] = {
      L"The file holds statements of the accounts %s; only that of %s has transactions, and it "
      L"was taken."},
     {IDS_STATEMENT_FILE_TEXT_CHANGED,
-     L"%u transactions had texts changed to be stored: characters the data files cannot hold, "
-     L"control characters or texts too long for their field."},
+     L"Transactions whose texts were changed to be stored (characters the data files cannot "
+     L"hold, control characters, texts too long for their field): %u."},
     {IDS_STATEMENT_FILE_BALANCE_LIMIT,
      L"The transactions of the file %s would take the account's balance past what it can hold; "
      L"nothing was imported."},

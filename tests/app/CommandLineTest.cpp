@@ -420,9 +420,9 @@ TEST_F(CommandLine, StatementFilesImportOnceAndADamagedOneChangesNothing) {
         "--type", "Withdrawal"});
     const std::string file = std::string(COINVALE_OFX_SAMPLES) + "checking.ofx";
     EXPECT_EQ(Do({"import", file, "--account", "checking"}).out,
-              "Imported into Checking: 3 new (1 matched), 0 skipped.\n1 transactions had texts "
-              "changed to be stored: characters the data files cannot hold, control characters "
-              "or texts too long for their field.\n");
+              "Imported into Checking: 3 new (1 matched), 0 skipped.\nTransactions whose texts "
+              "were changed to be stored (characters the data files cannot hold, control "
+              "characters, texts too long for their field): 1.\n");
     const std::string registerAfter = Do({"register", "Checking"}).out;
     EXPECT_EQ(Do({"import", file, "--account", "Checking", "--json"}).out,
               "{\n  \"account\": \"Checking\",\n  \"file\": \"" + file +

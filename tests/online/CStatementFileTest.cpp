@@ -90,8 +90,8 @@ TEST_F(StatementFileTest, TheSameFileTwiceAddsNothingTheSecondTime) {
     EXPECT_EQ(result.changed, 1u);
     EXPECT_EQ(sys::WideToAnsi(result.text),
               "3 new transactions (0 of them matched with entered ones), 0 already in the "
-              "account.\n1 transactions had texts changed to be stored: characters the data "
-              "files cannot hold, control characters or texts too long for their field.");
+              "account.\nTransactions whose texts were changed to be stored (characters the data "
+              "files cannot hold, control characters, texts too long for their field): 1.");
     ASSERT_EQ(account.CountFiltered(CTransaction::kFilterDownloaded), 3u);
     const CTransaction& check = *account.Transactions().At(2);
     EXPECT_STREQ(check.GetOnlineId(), "0000488");
@@ -359,7 +359,7 @@ TEST_F(StatementFileTest, TextsAreStoredAsWellAsTheyCanBe) {
     EXPECT_STREQ(ById("U1").GetMemo(), "??? ? end");
     EXPECT_STREQ(ById("U2").GetPayeeName(), " [2JEvil ");
     EXPECT_STREQ(ById("U2").GetMemo(), "beforeafter");
-    EXPECT_NE(sys::WideToAnsi(result.text).find("2 transactions had texts changed"),
+    EXPECT_NE(sys::WideToAnsi(result.text).find("texts too long for their field): 2."),
               std::string::npos);
 }
 
