@@ -36,17 +36,17 @@ bool ReadStoredText(CCommand::Context& context, std::string_view option, std::si
     std::string offending;
     const std::string name(option.substr(2));
     switch (const res::StringId refusal = ReadTypedText(*text, capacity, stored, offending)) {
-    case res::IDS_NONE:
-        return true;
-    case res::IDS_CLI_TEXT_CODE_PAGE:
-        context.data.Refuse(refusal, name.c_str(), offending.c_str());
-        return false;
-    case res::IDS_CLI_TEXT_TOO_LONG:
-        context.data.Refuse(refusal, name.c_str(), static_cast<unsigned>(capacity));
-        return false;
-    default:
-        context.data.Refuse(refusal, name.c_str());
-        return false;
+        case res::IDS_NONE:
+            return true;
+        case res::IDS_CLI_TEXT_CODE_PAGE:
+            context.data.Refuse(refusal, name.c_str(), offending.c_str());
+            return false;
+        case res::IDS_CLI_TEXT_TOO_LONG:
+            context.data.Refuse(refusal, name.c_str(), static_cast<unsigned>(capacity));
+            return false;
+        default:
+            context.data.Refuse(refusal, name.c_str());
+            return false;
     }
 }
 

@@ -10,8 +10,7 @@
 namespace cli {
 
 int CImportCommand::ImportChosenStatement(Context& context, CCVAccount& account,
-                                          const std::string& path,
-                                          CStatementFile::Result& result) {
+                                          const std::string& path, CStatementFile::Result& result) {
     const std::string* chosen = context.arguments.Value("--statement");
     const std::string number = chosen != nullptr ? Stored(*chosen) : std::string();
     return CStatementFile::ImportStatementFile(account, path, result,

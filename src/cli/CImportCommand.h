@@ -24,8 +24,8 @@ class CImportCommand : public CCommand {
 
   private:
     // The import, of the statement --statement names when it is given.
-    static int ImportChosenStatement(Context& context, CCVAccount& account,
-                                     const std::string& path, CStatementFile::Result& result);
+    static int ImportChosenStatement(Context& context, CCVAccount& account, const std::string& path,
+                                     CStatementFile::Result& result);
 };
 
 }  // namespace cli

@@ -15,8 +15,7 @@ int CTransferCommand::Run(Context& context) {
     CCVAccount* to = context.data.FindAccount(words[1]);
     if (to == nullptr) return kExitRefused;
     Amount amount = 0;
-    if (const res::StringId refusal = ReadTypedAmount(words[2], amount);
-        refusal != res::IDS_NONE) {
+    if (const res::StringId refusal = ReadTypedAmount(words[2], amount); refusal != res::IDS_NONE) {
         return context.data.Refuse(refusal, words[2].c_str());
     }
     // The amount moves out of FROM: a negative one would be stored as a negative magnitude.

@@ -67,14 +67,14 @@ bool ParseDate(std::string_view text, DateTime& date) {
 
 res::StringId ReadTypedAmount(std::string_view text, Amount& amount) {
     switch (ReadAmountText(text, AmountRounding::kRefuse, amount)) {
-    case AmountTextResult::kRead:
-        return res::IDS_NONE;
-    case AmountTextResult::kTooPrecise:
-        return res::IDS_CLI_AMOUNT_TOO_PRECISE;
-    case AmountTextResult::kTooLarge:
-        return res::IDS_CLI_AMOUNT_TOO_LARGE;
-    case AmountTextResult::kNotAnAmount:
-        break;
+        case AmountTextResult::kRead:
+            return res::IDS_NONE;
+        case AmountTextResult::kTooPrecise:
+            return res::IDS_CLI_AMOUNT_TOO_PRECISE;
+        case AmountTextResult::kTooLarge:
+            return res::IDS_CLI_AMOUNT_TOO_LARGE;
+        case AmountTextResult::kNotAnAmount:
+            break;
     }
     return res::IDS_CLI_AMOUNT_NOT_AN_AMOUNT;
 }

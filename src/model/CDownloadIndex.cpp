@@ -67,9 +67,8 @@ bool CDownloadIndex::IsKnownId(const std::string& id, DateTime date, Amount sign
     if (m_idsBefore.contains(id)) return true;
     const auto seen = m_idsOfStatement.find(id);
     if (seen == m_idsOfStatement.end()) return false;
-    return std::any_of(seen->second.begin(), seen->second.end(), [&](const Seen& s) {
-        return s.date == date && s.amount == signedAmount;
-    });
+    return std::any_of(seen->second.begin(), seen->second.end(),
+                       [&](const Seen& s) { return s.date == date && s.amount == signedAmount; });
 }
 
 bool CDownloadIndex::TakeWithoutIdDuplicate(const CTransaction& line) {

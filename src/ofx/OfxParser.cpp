@@ -115,7 +115,8 @@ unsigned long CodePoint(const std::string& digits, bool hex) {
         const unsigned long digit =
             std::isdigit(static_cast<unsigned char>(c)) != 0
                 ? static_cast<unsigned long>(c - '0')
-                : static_cast<unsigned long>(std::toupper(static_cast<unsigned char>(c)) - 'A' + 10);
+                : static_cast<unsigned long>(std::toupper(static_cast<unsigned char>(c)) - 'A' +
+                                             10);
         value = value * (hex ? 16 : 10) + digit;
         if (value > kLastCodePoint) return 0;
     }

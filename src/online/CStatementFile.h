@@ -45,7 +45,7 @@ class CStatementFile {
         std::uint32_t changed = 0;  // lines whose texts were changed to be stored
         std::string statement;      // the account number of the statement taken
         res::StringId message = res::IDS_NONE;
-        std::wstring text;  // the message with its details and the notes, as shown
+        std::wstring text;                // the message with its details and the notes, as shown
         std::vector<std::wstring> notes;  // what else the owner should know of the import
     };
 

@@ -183,9 +183,9 @@ TEST_F(Download, RepeatedIdentifierWithinOneStatement) {
 // as 92233720368547758.07); now the line is refused and nothing changes.
 TEST_F(Download, AmountPastWhatAnAccountCanHoldIsRefused) {
     const CCVAccountRecord before = account.Record();
-    EXPECT_EQ(account.AddDownloadedLine(kDay, "-99999999999999999999.99", "DEBIT", "", "Shop", "",
-                                        "BIG"),
-              CCVAccount::kBalanceLimit);
+    EXPECT_EQ(
+        account.AddDownloadedLine(kDay, "-99999999999999999999.99", "DEBIT", "", "Shop", "", "BIG"),
+        CCVAccount::kBalanceLimit);
     EXPECT_EQ(account.Transactions().Count(), 0u);
     EXPECT_TRUE(account.Record() == before);
     // Up to the limit, and back from it.

@@ -240,14 +240,13 @@ TEST_F(StatementFileTest, AggregatesLeftOpenAreClosedByWhatFollows) {
     register_fixture::TestAccountList other;
     CCVAccount& second = other.AddAccount("Second");
     const std::string sgml = Write(
-        "sgml.ofx",
-        File("<BANKMSGSRSV1><STMTTRNRS><TRNUID>1<STATUS><CODE>0<SEVERITY>INFO</STATUS>"
-             "<STMTRS><CURDEF>USD<BANKACCTFROM><BANKID>1<ACCTID>77<ACCTTYPE>CHECKING"
-             "</BANKACCTFROM><BANKTRANLIST><DTSTART>20240101<DTEND>20240301"
-             "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240215<TRNAMT>-1.00<FITID>S1<MEMO>"
-             "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240215<TRNAMT>-2.00<FITID>S2<NAME>Two"
-             "</BANKTRANLIST><LEDGERBAL><BALAMT>-3.00<DTASOF>20240301</LEDGERBAL>"
-             "</STMTTRNRS></BANKMSGSRSV1>"));
+        "sgml.ofx", File("<BANKMSGSRSV1><STMTTRNRS><TRNUID>1<STATUS><CODE>0<SEVERITY>INFO</STATUS>"
+                         "<STMTRS><CURDEF>USD<BANKACCTFROM><BANKID>1<ACCTID>77<ACCTTYPE>CHECKING"
+                         "</BANKACCTFROM><BANKTRANLIST><DTSTART>20240101<DTEND>20240301"
+                         "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240215<TRNAMT>-1.00<FITID>S1<MEMO>"
+                         "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240215<TRNAMT>-2.00<FITID>S2<NAME>Two"
+                         "</BANKTRANLIST><LEDGERBAL><BALAMT>-3.00<DTASOF>20240301</LEDGERBAL>"
+                         "</STMTTRNRS></BANKMSGSRSV1>"));
     ASSERT_EQ(CStatementFile::ImportStatementFile(second, sgml, result), CStatementFile::kImported)
         << sys::WideToAnsi(result.text);
     EXPECT_EQ(result.added, 2u);
@@ -303,10 +302,11 @@ TEST_F(StatementFileTest, SeveralStatementsInOneReply) {
 // Faults: amounts with more decimals were cut (-995.41 for -995.4190396554627); an amount beyond
 // what an account can hold was clamped; dates after 2040-02-06 were clamped to that day.
 TEST_F(StatementFileTest, AmountsRoundAndValuesBeyondTheDataAreRefused) {
-    const std::string money = Write(
-        "money.ofx", File(Statement("1", Line("D1", "-995.4190396554627", "Fund") +
-                                             Line("D2", "12.345", "Dividend"),
-                                    false)));
+    const std::string money =
+        Write("money.ofx",
+              File(Statement(
+                  "1", Line("D1", "-995.4190396554627", "Fund") + Line("D2", "12.345", "Dividend"),
+                  false)));
     ASSERT_EQ(Import(money), CStatementFile::kImported) << sys::WideToAnsi(result.text);
     EXPECT_EQ(ById("D1").GetSignedAmount(), -99542);
     EXPECT_EQ(ById("D2").GetSignedAmount(), 1235);
@@ -344,18 +344,22 @@ TEST_F(StatementFileTest, AmountsRoundAndValuesBeyondTheDataAreRefused) {
 TEST_F(StatementFileTest, TextsAreStoredAsWellAsTheyCanBe) {
     const std::string line =
         "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240215<TRNAMT>-1<FITID>U1<NAME>Cafe\xCC\x81 "
-        "\xC5\x81\xC3\xB3" "d\xC5\xBA<MEMO>\xD0\x9C\xD0\xB8\xD1\x80 \xF0\x9F\x98\x80 end</STMTTRN>"
+        "\xC5\x81\xC3\xB3"
+        "d\xC5\xBA<MEMO>\xD0\x9C\xD0\xB8\xD1\x80 \xF0\x9F\x98\x80 end</STMTTRN>"
         "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240215<TRNAMT>-2<FITID>U2<NAME>\x1B[2JEvil\x07"
         "<MEMO>before&#0;after</STMTTRN>"
         "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240215<TRNAMT>-3<FITID>U3<NAME>Plain</STMTTRN>";
-    const std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?OFX OFXHEADER=\"200\" "
-                            "VERSION=\"211\"?>\n<OFX>" +
-                            Statement("1", line, false) + "</OFX>";
+    const std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?OFX OFXHEADER=\"200\" "
+        "VERSION=\"211\"?>\n<OFX>" +
+        Statement("1", line, false) + "</OFX>";
     ASSERT_EQ(Import(Write("utf8.ofx", xml)), CStatementFile::kImported)
         << sys::WideToAnsi(result.text);
     EXPECT_EQ(result.added, 3u);
     EXPECT_EQ(result.changed, 2u);
-    EXPECT_STREQ(ById("U1").GetPayeeName(), "Caf\xE9 L\xF3" "dz");
+    EXPECT_STREQ(ById("U1").GetPayeeName(),
+                 "Caf\xE9 L\xF3"
+                 "dz");
     EXPECT_STREQ(ById("U1").GetMemo(), "??? ? end");
     EXPECT_STREQ(ById("U2").GetPayeeName(), " [2JEvil ");
     EXPECT_STREQ(ById("U2").GetMemo(), "beforeafter");
