@@ -101,7 +101,9 @@ OfxStatus ReadLines(const OfxElement* list, std::vector<StatementLine>& lines) {
             return ofx::Failure(ofx::kErrorInvalidData, res::IDS_OFX_AMOUNT_TOO_LARGE,
                                 amount->c_str(), id.c_str());
         }
-        lines.push_back({&line, std::move(date), std::move(*amount)});
+        // The date as the reader understood it: a text with a NUL in its zone would otherwise
+        // read differently (as no date) once passed on as a C string.
+        lines.push_back({&line, ofx::FormatDateTime(*time), std::move(*amount)});
     }
     return {};
 }

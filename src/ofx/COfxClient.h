@@ -56,7 +56,7 @@ class COfxClient {
         virtual bool OnProgress(std::uint32_t value) = 0;
         // The statement's currency and account number, before its lines.
         virtual int OnStatementInfo(const char* currency, const char* accountNumber) = 0;
-        // One statement line: the posting date as the bank wrote it (OfxDateTimeToPalmDateTime
+        // One statement line: the posting date as YYYYMMDDHHMMSS (OfxDateTimeToPalmDateTime
         // reads it), the amount as NormalizeAmount writes it, the transaction type in upper
         // case, the check number, payee, memo and the bank's transaction id.
         virtual int OnTransaction(const char* datePosted, const char* amount, const char* type,

@@ -315,7 +315,6 @@ enum StringId : int {
     IDS_STATEMENT_FILE_UNREADABLE = 5146,        // %s the file
     IDS_STATEMENT_FILE_DAMAGED = 5147,           // %s the file, %s what is wrong
     IDS_STATEMENT_FILE_NO_STATEMENT = 5148,      // %s the file
-    IDS_STATEMENT_FILE_NONE_FITS = 5149,         // %s the file, %s the account number
     IDS_STATEMENT_FILE_SEVERAL_FIT = 5150,       // %s the file, %s the account number
     IDS_STATEMENT_FILE_NOT_ADDED = 5151,         // %s the file, %d the error
     // statement files: choosing a statement, text changed, limits

@@ -358,8 +358,6 @@ constexpr Entry kStrings[] = {
     {IDS_STATEMENT_FILE_UNREADABLE, L"The file %s could not be read."},
     {IDS_STATEMENT_FILE_DAMAGED, L"The file %s is not a statement that can be imported: %s"},
     {IDS_STATEMENT_FILE_NO_STATEMENT, L"The file %s holds no account statement."},
-    {IDS_STATEMENT_FILE_NONE_FITS,
-     L"None of the statements in the file %s is for the account number \"%s\"."},
     {IDS_STATEMENT_FILE_SEVERAL_FIT,
      L"Several statements in the file %s are for the account number \"%s\"."},
     {IDS_STATEMENT_FILE_NOT_ADDED,

@@ -367,6 +367,21 @@ TEST_F(StatementFileTest, TextsAreStoredAsWellAsTheyCanBe) {
               std::string::npos);
 }
 
+// Found by fuzzing: a date whose zone held a NUL was read as valid, then passed on as a C string
+// that no longer read as a date, so the line was stored on 1904-01-01.
+TEST_F(StatementFileTest, ADateIsPassedOnAsTheReaderUnderstoodIt) {
+    const std::string line = std::string("<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20090402122017.000[-5:E") +
+                             '\x01' + '\0' + "ST]<TRNAMT>-1<FITID>Z1</STMTTRN>";
+    ASSERT_EQ(Import(Write("zone.ofx", File(Statement("1", line, false)))),
+              CStatementFile::kImported)
+        << sys::WideToAnsi(result.text);
+    const DateParts parts = DateToParts(ById("Z1").GetDate());
+    EXPECT_EQ(parts.year, 2009);
+    EXPECT_EQ(parts.month, 4);
+    EXPECT_EQ(parts.day, 2);
+    EXPECT_EQ(parts.hour, 12);
+}
+
 // The lines of a file are taken whole: a file a second time adds nothing, whatever its form.
 TEST_F(StatementFileTest, EverySampleASecondTimeAddsNothing) {
     for (const char* file : {"anzcc.ofx", "bank_medium.ofx", "checking.ofx", "suncorp.ofx",
