@@ -16,3 +16,7 @@ for kind in release sanitize; do
     echo "== $kind tests"
     ctest --test-dir "build/$kind" --output-on-failure -j "$jobs"
 done
+
+# Fuzzing: every libFuzzer target of fuzz/ for 10 seconds (clang, build/fuzz).
+echo "== fuzz targets"
+scripts/fuzz.sh 10

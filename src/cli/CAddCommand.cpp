@@ -28,6 +28,28 @@ bool ReadCheckNumber(const std::string& text, std::uint32_t& number) {
     return true;
 }
 
+// A typed text for a stored field, or a refusal saying why it cannot be stored as given.
+bool ReadStoredText(CCommand::Context& context, std::string_view option, std::size_t capacity,
+                    std::string& stored) {
+    const std::string* text = context.arguments.Value(option);
+    if (text == nullptr) return true;
+    std::string offending;
+    const std::string name(option.substr(2));
+    switch (const res::StringId refusal = ReadTypedText(*text, capacity, stored, offending)) {
+        case res::IDS_NONE:
+            return true;
+        case res::IDS_CLI_TEXT_CODE_PAGE:
+            context.data.Refuse(refusal, name.c_str(), offending.c_str());
+            return false;
+        case res::IDS_CLI_TEXT_TOO_LONG:
+            context.data.Refuse(refusal, name.c_str(), static_cast<unsigned>(capacity));
+            return false;
+        default:
+            context.data.Refuse(refusal, name.c_str());
+            return false;
+    }
+}
+
 }  // namespace
 
 int CAddCommand::ReadType(Context& context, const CCVAccount& account, Amount amount,
@@ -93,11 +115,12 @@ bool CAddCommand::ReadRequest(Context& context, const CCVAccount& account,
                               CNewTransaction::Request& request) {
     const CArguments& arguments = context.arguments;
     const std::string& amountText = *arguments.Value("--amount");
-    if (!IsValidAmountText(amountText, true)) {
-        context.data.Refuse(res::IDS_ENTER_VALID_AMOUNT);
+    Amount amount = 0;
+    if (const res::StringId refusal = ReadTypedAmount(amountText, amount);
+        refusal != res::IDS_NONE) {
+        context.data.Refuse(refusal, amountText.c_str());
         return false;
     }
-    const Amount amount = ParseAmount(amountText);
     // The stored amount is a magnitude; the type gives the direction.
     request.amount = amount < 0 ? -amount : amount;
 
@@ -109,8 +132,10 @@ bool CAddCommand::ReadRequest(Context& context, const CCVAccount& account,
     }
     if (ReadType(context, account, amount, request) != 0) return false;
     if (ReadCategoryAndClass(context, request) != 0) return false;
-    if (const std::string* payee = arguments.Value("--payee")) request.payee = Stored(*payee);
-    if (const std::string* memo = arguments.Value("--memo")) request.memo = Stored(*memo);
+    if (!ReadStoredText(context, "--payee", CTransaction::kPayeeCapacity, request.payee) ||
+        !ReadStoredText(context, "--memo", CTransaction::kMemoCapacity, request.memo)) {
+        return false;
+    }
     if (const std::string* text = arguments.Value("--state")) {
         const std::vector<res::StringId> states = CRegisterRows::StateNames();
         const int state = FindName(*text, states);

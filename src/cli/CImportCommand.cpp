@@ -4,10 +4,18 @@
 #include "cli/COutput.h"
 #include "cli/CliValues.h"
 #include "model/CCVAccount.h"
-#include "online/CStatementFile.h"
+#include "platform/sys/AnsiText.h"
 #include "platform/sys/CodePage.h"
 
 namespace cli {
+
+int CImportCommand::ImportChosenStatement(Context& context, CCVAccount& account,
+                                          const std::string& path, CStatementFile::Result& result) {
+    const std::string* chosen = context.arguments.Value("--statement");
+    const std::string number = chosen != nullptr ? Stored(*chosen) : std::string();
+    return CStatementFile::ImportStatementFile(account, path, result,
+                                               chosen != nullptr ? &number : nullptr);
+}
 
 int CImportCommand::Run(Context& context) {
     const std::string& path = context.arguments.Arguments()[0];
@@ -15,10 +23,14 @@ int CImportCommand::Run(Context& context) {
     if (account == nullptr) return kExitRefused;
 
     CStatementFile::Result result;
-    if (CStatementFile::ImportStatementFile(*account, path, result) != CStatementFile::kImported) {
+    const int rc = ImportChosenStatement(context, *account, path, result);
+    if (rc != CStatementFile::kImported) {
         // Lines taken before a failure live only in memory: without a save the data folder
         // stays as it was.
-        context.data.Say(sys::WideToUtf8(result.text));
+        context.data.Say(sys::WideToUtf8(sys::WithoutControls(result.text)));
+        if (rc == CStatementFile::kNoneFits || rc == CStatementFile::kNoSuchStatement) {
+            context.data.Say(Text(res::IDS_CLI_CHOOSE_STATEMENT));
+        }
         return kExitRefused;
     }
     if (const int rc = context.data.Save(); rc != 0) return rc;
@@ -31,11 +43,16 @@ int CImportCommand::Run(Context& context) {
              {"new", result.added},
              {"matched", result.matched},
              {"skipped", result.skipped},
+             {"changed", result.changed},
+             {"statement", Utf8(result.statement)},
              {"balance", FormatAmount(account->GetBalance(CCVAccount::kBalanceCurrent))},
              {"cleared", FormatAmount(account->GetBalance(CCVAccount::kBalanceCleared))}});
     } else {
         context.output.Line(Format(res::IDS_CLI_IMPORTED, name.c_str(), result.added,
                                    result.matched, result.skipped));
+        for (const std::wstring& note : result.notes) {
+            context.output.Line(sys::WideToUtf8(sys::WithoutControls(note)));
+        }
     }
     return kExitDone;
 }

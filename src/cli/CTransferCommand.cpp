@@ -14,11 +14,12 @@ int CTransferCommand::Run(Context& context) {
     if (from == nullptr) return kExitRefused;
     CCVAccount* to = context.data.FindAccount(words[1]);
     if (to == nullptr) return kExitRefused;
-    // The amount moves out of FROM: a negative one would be stored as a negative magnitude.
-    if (!IsValidAmountText(words[2], true) || ParseAmount(words[2]) < 0) {
-        return context.data.Refuse(res::IDS_ENTER_VALID_AMOUNT);
+    Amount amount = 0;
+    if (const res::StringId refusal = ReadTypedAmount(words[2], amount); refusal != res::IDS_NONE) {
+        return context.data.Refuse(refusal, words[2].c_str());
     }
-    const Amount amount = ParseAmount(words[2]);
+    // The amount moves out of FROM: a negative one would be stored as a negative magnitude.
+    if (amount < 0) return context.data.Refuse(res::IDS_ENTER_VALID_AMOUNT);
     if (const EditOutcome outcome = CAccountOperations::CheckTransfer(from, to, amount);
         !outcome.IsDone()) {
         return context.data.Refuse(outcome.message);
@@ -34,6 +35,7 @@ int CTransferCommand::Run(Context& context) {
     const Amount received = operations.ConvertBetweenAccounts(*from, *to, amount);
     const bool cleared = context.arguments.Has("--cleared");
     if (const int rc = operations.TransferFunds(from, to, date, amount, cleared); rc != 0) {
+        if (rc == CCVAccount::kBalanceLimit) return context.data.Refuse(res::IDS_BALANCE_LIMIT);
         return context.data.Refuse(res::IDS_DATA_NOT_SAVED, list.GetFolder().c_str(), rc);
     }
     if (const int rc = context.data.Save(); rc != 0) return rc;

@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/sys/AnsiText.h"
 #include "platform/sys/Clock.h"
 #include "platform/sys/CodePage.h"
 #include "resources/StringTable.h"
+#include "storage/AmountText.h"
 
 namespace cli {
 namespace {
@@ -16,7 +18,7 @@ constexpr std::size_t kIsoDateLength = 10;
 }  // namespace
 
 std::string Utf8(std::string_view stored) {
-    return sys::AnsiToUtf8(stored);
+    return sys::WideToUtf8(sys::WithoutControls(sys::AnsiToWide(stored)));
 }
 
 std::string Stored(std::string_view utf8) {
@@ -61,6 +63,35 @@ bool ParseDate(std::string_view text, DateTime& date) {
     }
     date = DayBoundary(converted, kDayStart);
     return true;
+}
+
+res::StringId ReadTypedAmount(std::string_view text, Amount& amount) {
+    switch (ReadAmountText(text, AmountRounding::kRefuse, amount)) {
+        case AmountTextResult::kRead:
+            return res::IDS_NONE;
+        case AmountTextResult::kTooPrecise:
+            return res::IDS_CLI_AMOUNT_TOO_PRECISE;
+        case AmountTextResult::kTooLarge:
+            return res::IDS_CLI_AMOUNT_TOO_LARGE;
+        case AmountTextResult::kNotAnAmount:
+            break;
+    }
+    return res::IDS_CLI_AMOUNT_NOT_AN_AMOUNT;
+}
+
+res::StringId ReadTypedText(std::string_view utf8, std::size_t capacity, std::string& stored,
+                            std::string& offending) {
+    const std::wstring composed = sys::ComposeAccents(sys::Utf8ToWide(utf8));
+    for (const wchar_t ch : composed) {
+        if (sys::IsControlChar(ch)) return res::IDS_CLI_TEXT_CONTROL;
+    }
+    if (const wchar_t lacking = sys::FirstNonAnsi(composed); lacking != 0) {
+        offending = sys::WideToUtf8(std::wstring(1, lacking));
+        return res::IDS_CLI_TEXT_CODE_PAGE;
+    }
+    if (composed.size() > capacity) return res::IDS_CLI_TEXT_TOO_LONG;
+    stored = sys::WideToAnsi(composed);
+    return res::IDS_NONE;
 }
 
 bool SameText(std::string_view a, std::string_view b) {

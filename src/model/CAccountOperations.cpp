@@ -137,6 +137,9 @@ EditOutcome CAccountOperations::CheckNewTransaction(const CCVAccount& account,
     if (transaction.GetCategoryId() == account.GetAccountId()) {
         return EditOutcome::Refused(res::IDS_TRANSFER_SAME_ACCOUNT);
     }
+    if (!transaction.IsVoid() && !account.CanTake(transaction.GetSignedAmount())) {
+        return EditOutcome::Refused(res::IDS_BALANCE_LIMIT);
+    }
     return EditOutcome::Done();
 }
 
@@ -166,6 +169,9 @@ EditOutcome CAccountOperations::CheckTransfer(const CCVAccount* from, const CCVA
                                               Amount amount) {
     if (amount == 0) return EditOutcome::Refused(res::IDS_ENTER_VALID_AMOUNT);
     if (from != nullptr && from == to) return EditOutcome::Refused(res::IDS_TRANSFER_SAME_ACCOUNT);
+    if (from != nullptr && !from->CanTake(NegateAmount(amount))) {
+        return EditOutcome::Refused(res::IDS_BALANCE_LIMIT);
+    }
     return EditOutcome::Done();
 }
 
@@ -190,6 +196,10 @@ int CAccountOperations::TransferFunds(CCVAccount* from, CCVAccount* to, DateTime
     deposit->SetCategoryId(from->GetAccountId());
     deposit->SetLinkedTransactionId(withdrawal->GetTransactionId());
 
+    // Both sides or neither.
+    if (!from->CanTake(withdrawal->GetSignedAmount()) || !to->CanTake(deposit->GetSignedAmount())) {
+        return CCVAccount::kBalanceLimit;
+    }
     if (const int rc = from->AddTransaction(std::move(withdrawal)); rc != 0) return rc;
     return to->AddTransaction(std::move(deposit));
 }

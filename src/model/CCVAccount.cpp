@@ -6,6 +6,7 @@
 #include "model/AmountMath.h"
 #include "model/BuiltInKey.h"
 #include "model/CCVPayeeLookUpList.h"
+#include "model/CDownloadIndex.h"
 #include "model/CDownloadedLine.h"
 #include "model/CTransactionTypeList.h"
 #include "model/CTxnSearch.h"
@@ -89,15 +90,37 @@ CTxnSortOrder CCVAccount::SortOrder() const {
     return CTxnSortOrder(m_sortColumn, GetSortAscending(), categoryText, classes);
 }
 
+void CCVAccount::AddAtEnd(std::unique_ptr<CTransaction> transaction) {
+    TakeIntoBalances(*transaction);
+    m_transactions.InsertAt(static_cast<std::int64_t>(m_transactions.Count()),
+                            transaction.release());
+}
+
+bool CCVAccount::CanTake(Amount signedAmount) const {
+    const auto within = [signedAmount](Amount balance) {
+        Amount sum = 0;
+        if (__builtin_add_overflow(balance, signedAmount, &sum)) return false;
+        // A balance already past the limit (a damaged file) may still come back towards it.
+        const auto past = [](Amount a) {
+            return a > kMaxAmountMagnitude || a < -kMaxAmountMagnitude;
+        };
+        return !past(sum) || (past(balance) && (signedAmount > 0) == (balance < 0));
+    };
+    return within(m_record.GetCurrentBalance()) && within(m_record.GetClearedBalance());
+}
+
+void CCVAccount::TakeIntoBalances(const CTransaction& transaction) {
+    if (transaction.IsVoid()) return;
+    const Amount amount = transaction.GetSignedAmount();
+    m_record.SetCurrentBalance(AddAmounts(m_record.GetCurrentBalance(), amount));
+    if (transaction.IsCleared()) {
+        m_record.SetClearedBalance(AddAmounts(m_record.GetClearedBalance(), amount));
+    }
+}
+
 int CCVAccount::AddTransaction(std::unique_ptr<CTransaction> transaction) {
     if (!transaction) return 1;
-    if (!transaction->IsVoid()) {
-        const Amount amount = transaction->GetSignedAmount();
-        m_record.SetCurrentBalance(AddAmounts(m_record.GetCurrentBalance(), amount));
-        if (transaction->IsCleared()) {
-            m_record.SetClearedBalance(AddAmounts(m_record.GetClearedBalance(), amount));
-        }
-    }
+    TakeIntoBalances(*transaction);
     return m_transactions.InsertInOrder(transaction.release(), SortOrder());
 }
 
@@ -350,21 +373,25 @@ EditOutcome CCVAccount::CheckBeginningBalance(Amount amount) const {
 
 // ---- statement download ----
 
-void CCVAccount::BeginDownload(CCVTxnList* downloadList) {
+void CCVAccount::BeginDownload(CCVTxnList* downloadList, DownloadOrder order) {
+    m_downloadOrder = order;
     m_newForDownload = m_record.GetBeginningBalance() == 0 && m_transactions.Count() == 0;
     m_downloadList = downloadList;
     if (m_downloadList != nullptr) m_downloadList->SetBorrowing();
     m_matchedCount = 0;
+    m_downloadIndex = std::make_unique<CDownloadIndex>(m_transactions);
 }
 
 void CCVAccount::EndDownload() {
+    if (m_downloadOrder == DownloadOrder::kOrderAtEnd) Resort();
+    m_downloadOrder = DownloadOrder::kOrderEachLine;
+    m_downloadIndex.reset();
     m_downloadList = nullptr;
     m_newForDownload = false;
 }
 
-// 1. A line whose identifier a register transaction already has is skipped. An empty identifier
-//    tells nothing (every entered transaction has one), so such a line is always taken: skipping
-//    it would drop a real bank line without a word.
+// 1. A line the account already holds is skipped (the duplicate rule of CDownloadIndex: by
+//    bank identifier, or for a line without one by date, amount, payee and check number).
 // 2. The line becomes a transaction (CDownloadedLine), matched against the entered transactions
 //    and added to the register; the balances follow.
 // 3. It is appended to the download list; a match counts in the matched count; the register will
@@ -374,17 +401,54 @@ int CCVAccount::AddDownloadedLine(DateTime date, const char* amountText, const c
                                   const char* memoText, const char* transactionIdText) {
     const CDownloadedLine line(date, amountText, typeText, checkNumberText, payeeText, memoText,
                                transactionIdText);
-    if (line.GetTransactionId()[0] != '\0' && HasOnlineId(line.GetTransactionId())) return 0;
-    CCVPayeeLookUpList* lookUps = m_owner != nullptr ? m_owner->GetPayeeLookUpList() : nullptr;
-    std::unique_ptr<CTransaction> transaction =
-        line.MakeTransaction(m_record.GetCurrency(), lookUps);
-    const bool matched = MatchAutomatically(*transaction);
+    // Outside a download the index serves this one line.
+    std::unique_ptr<CDownloadIndex> single;
+    if (m_downloadIndex == nullptr) single = std::make_unique<CDownloadIndex>(m_transactions);
+    CDownloadIndex& index = m_downloadIndex != nullptr ? *m_downloadIndex : *single;
+    index.Sync(m_transactions);
+    bool matched = false;
+    std::unique_ptr<CTransaction> transaction = NewDownloadedTransaction(index, line, matched);
+    if (!transaction) return 0;
+    if (!transaction->IsVoid() && !CanTake(transaction->GetSignedAmount())) {
+        ReleasePartner(*transaction);
+        return kBalanceLimit;
+    }
     CTransaction* added = transaction.get();
-    if (const int rc = AddTransaction(std::move(transaction)); rc != 0) return rc;
+    if (m_downloadOrder == DownloadOrder::kOrderAtEnd && m_downloadIndex != nullptr) {
+        AddAtEnd(std::move(transaction));
+    } else if (const int rc = AddTransaction(std::move(transaction)); rc != 0) {
+        return rc;
+    }
+    index.Added(*added);
     if (m_downloadList != nullptr) m_downloadList->Append(added);
     if (matched) ++m_matchedCount;
     m_downloadReviewPending = 1;
     return 0;
+}
+
+std::unique_ptr<CTransaction> CCVAccount::NewDownloadedTransaction(CDownloadIndex& index,
+                                                                   const CDownloadedLine& line,
+                                                                   bool& matched) {
+    // A known identifier is skipped before the line touches the payee look-ups.
+    const std::string id = line.GetTransactionId();
+    if (!id.empty() && index.IsKnownId(id, line.GetDate(), line.SignedAmount())) return nullptr;
+    CCVPayeeLookUpList* lookUps = m_owner != nullptr ? m_owner->GetPayeeLookUpList() : nullptr;
+    std::unique_ptr<CTransaction> transaction =
+        line.MakeTransaction(m_record.GetCurrency(), lookUps);
+    if (id.empty() && index.TakeWithoutIdDuplicate(*transaction)) return nullptr;
+    // The first entered transaction in register order that qualifies, as MatchAutomatically
+    // finds it, among those of the same amount.
+    if (std::vector<CTransaction*>* candidates = index.Candidates(transaction->GetAmount())) {
+        for (CTransaction* entered : *candidates) {
+            if (!CanMatch(*entered, *transaction)) continue;
+            entered->SetMatchedTransactionId(transaction->GetTransactionId());
+            transaction->SetMatchedTransactionId(entered->GetTransactionId());
+            index.Matched(entered);
+            matched = true;
+            break;
+        }
+    }
+    return transaction;
 }
 
 bool CCVAccount::CanMatch(const CTransaction& entered, const CTransaction& added) {

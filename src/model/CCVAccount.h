@@ -20,6 +20,8 @@
 #include "storage/FixedText.h"
 
 class CCVCategoryText;
+class CDownloadIndex;
+class CDownloadedLine;
 class CClassList;
 class CCVPreferences;
 class CCVPayeeLookUpList;
@@ -114,9 +116,17 @@ class CCVAccount : public CCVItem {
     CCVTxnList& DeletedTransactions() { return m_deletedTransactions; }
     const CCVTxnList& DeletedTransactions() const { return m_deletedTransactions; }
 
+    // An operation refused because a balance would go past what an account can hold
+    // (kMaxAmountMagnitude either way).
+    static constexpr int kBalanceLimit = 2;
+
     // Takes the transaction: adds its signed amount to the balances (not when void; the cleared
-    // balance only when cleared or reconciled) and inserts it at its sorted place.
+    // balance only when cleared or reconciled) and inserts it at its sorted place. The operations
+    // that enter a new transaction ask CanTake first.
     int AddTransaction(std::unique_ptr<CTransaction> transaction);
+    // Whether the balances can take a new transaction of this signed amount without going past
+    // kMaxAmountMagnitude (a balance already past it may still come back towards it).
+    bool CanTake(Amount signedAmount) const;
     // Moves the transaction at that register index to the deleted transactions (flagged deleted
     // and modified) and recomputes the balances.
     int DeleteTransactionAt(std::int64_t index);
@@ -205,8 +215,16 @@ class CCVAccount : public CCVItem {
     // ---- statement download ----
     // Starts taking in a statement: the account counts as new for it when the beginning balance
     // is 0 and the register empty; the downloaded transactions are also appended to
-    // `downloadList` (which is made a borrowing list; null for none).
-    void BeginDownload(CCVTxnList* downloadList);
+    // `downloadList` (which is made a borrowing list; null for none). Until EndDownload the
+    // register is looked up through an index (CDownloadIndex), and nothing but
+    // AddDownloadedLine may change it.
+    // With kOrderAtEnd the new transactions are appended and the register is put in order once,
+    // by EndDownload (as inserting each in turn would order it, but in n log n rather than n x n
+    // time); until then the register is not in order, and nothing but AddDownloadedLine may read
+    // or change it.
+    enum class DownloadOrder { kOrderEachLine, kOrderAtEnd };
+    void BeginDownload(CCVTxnList* downloadList,
+                       DownloadOrder order = DownloadOrder::kOrderEachLine);
     // Forgets the download list and the new-for-download state.
     void EndDownload();
     // Takes in one statement line; see the algorithm at the definition. 0, or the error of adding.
@@ -255,7 +273,20 @@ class CCVAccount : public CCVItem {
     // Clears the link of the transaction's partner when it points back at the transaction.
     void ReleasePartner(const CTransaction& transaction);
 
+    // Adds the signed amount to the balances (not when void; the cleared balance only when
+    // cleared or reconciled).
+    void TakeIntoBalances(const CTransaction& transaction);
+    // AddTransaction without the ordering, for a download ordered at its end.
+    void AddAtEnd(std::unique_ptr<CTransaction> transaction);
+    // The line's transaction, matched through the index when it is not a duplicate; null for a
+    // duplicate.
+    std::unique_ptr<CTransaction> NewDownloadedTransaction(CDownloadIndex& index,
+                                                           const CDownloadedLine& line,
+                                                           bool& matched);
+
     MOwner* m_owner = nullptr;
+    std::unique_ptr<CDownloadIndex> m_downloadIndex;
+    DownloadOrder m_downloadOrder = DownloadOrder::kOrderEachLine;
     CCVAccountRecord m_record;
     CCVTxnList m_transactions;
     CCVTxnList m_deletedTransactions;

@@ -1,21 +1,25 @@
 #include "model/CCVTxnList.h"
 
 #include <algorithm>
-#include <ranges>
 #include <vector>
 
 #include "model/CTxnSortOrder.h"
 
 int CCVTxnList::InsertInOrder(CTransaction* transaction, const CTxnSortOrder& order) {
     if (transaction == nullptr) return 1;
-    const auto positions = std::views::iota(std::int64_t{0}, static_cast<std::int64_t>(Count()));
-    const auto place = std::ranges::upper_bound(
-        positions, *transaction,
-        [&order](const CTransaction& added, const CTransaction& present) {
-            return order.Before(added, present);
-        },
-        [this](std::int64_t index) -> const CTransaction& { return *At(index); });
-    InsertAt(std::ranges::distance(positions.begin(), place), transaction);
+    // Bisection for the first transaction the new one comes before (an upper bound). Written out
+    // rather than over a ranges view, which the fuzzing build's clang cannot compile.
+    std::int64_t low = 0;
+    std::int64_t high = static_cast<std::int64_t>(Count());
+    while (low < high) {
+        const std::int64_t middle = low + (high - low) / 2;
+        if (order.Before(*transaction, *At(middle))) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    InsertAt(low, transaction);
     return 0;
 }
 

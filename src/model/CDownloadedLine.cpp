@@ -9,6 +9,7 @@
 #include "model/CTransaction.h"
 #include "model/CTransactionTypeList.h"
 #include "model/ModelText.h"
+#include "storage/AmountText.h"
 
 namespace {
 
@@ -55,6 +56,12 @@ bool DebitCheckNumber(const char* text, std::uint32_t& value) {
 }  // namespace
 
 Amount CDownloadedLine::ParseBankAmount(const char* text) {
+    // More decimals than hundredths (money-market and dividend lines) are rounded, as banks round.
+    Amount amount = 0;
+    if (ReadAmountText(OrEmpty(text), AmountRounding::kHalfAwayFromZero, amount) ==
+        AmountTextResult::kRead) {
+        return amount;
+    }
     return ParseAmount(OrEmpty(text), kDecimalPoint, kGrouping);
 }
 

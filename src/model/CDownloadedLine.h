@@ -24,7 +24,8 @@ class CTransaction;
 // records the look-up's key.
 class CDownloadedLine {
   public:
-    // An amount the bank wrote: "." decimal point, "," grouping; null reads as 0.
+    // An amount the bank wrote: "." decimal point, "," grouping, more than two decimals rounded
+    // half away from zero; null reads as 0.
     static Amount ParseBankAmount(const char* text);
 
     // Null texts count as empty.
@@ -37,6 +38,9 @@ class CDownloadedLine {
                                                   CCVPayeeLookUpList* lookUps) const;
 
     const char* GetTransactionId() const { return m_transactionIdText; }
+    DateTime GetDate() const { return m_date; }
+    // The amount as the bank signed it: the signed amount of the transaction the line becomes.
+    Amount SignedAmount() const { return ParseBankAmount(m_amountText); }
 
   private:
     void SetTypeAndAmount(CTransaction& transaction) const;

@@ -9,6 +9,8 @@
 #include "ofx/OfxRequest.h"
 #include "ofx/OfxTransport.h"
 #include "ofx/OfxValues.h"
+#include "platform/sys/AnsiText.h"
+#include "storage/AmountText.h"
 #include "storage/Stream.h"
 
 using ofx::OfxDocument;
@@ -31,6 +33,45 @@ const char* Text(const char* text) {
     return text != nullptr ? text : "";
 }
 
+// How a message names a line: the bank's identifier, else its date and payee.
+std::string LineName(const OfxElement& line) {
+    const std::string& id = line.TextAt("FITID");
+    if (!id.empty()) return id;
+    std::string name = line.TextAt("DTPOSTED");
+    const std::string& payee = line.TextAt("NAME");
+    if (!payee.empty()) name += " " + payee;
+    return name;
+}
+
+// Whether the data model's dates reach the day (they end on 2040-02-06).
+bool FitsDateTime(const sys::SystemTime& time) {
+    const DateParts parts = DateToParts(SystemTimeToDate(time));
+    return parts.year == time.year && parts.month == time.month && parts.day == time.day;
+}
+
+// Whether an account can hold the amount, once rounded to hundredths.
+bool FitsAmount(const std::string& normalized) {
+    Amount amount = 0;
+    return ReadAmountText(normalized, AmountRounding::kHalfAwayFromZero, amount) ==
+           AmountTextResult::kRead;
+}
+
+// A text as a callback receives it: control characters (a NUL would cut it short, an escape
+// sequence could rewrite a terminal) become blanks. `changed` is set when the text differs from
+// what the bank wrote.
+std::string PassedText(const OfxElement* element, bool& changed) {
+    if (element == nullptr) return {};
+    std::string text = element->text;
+    if (element->altered) changed = true;
+    for (char& c : text) {
+        if (sys::IsAnsiControl(c)) {
+            c = ' ';
+            changed = true;
+        }
+    }
+    return text;
+}
+
 struct StatementLine {
     const OfxElement* element;
     std::string date;
@@ -43,19 +84,37 @@ OfxStatus ReadLines(const OfxElement* list, std::vector<StatementLine>& lines) {
     if (list == nullptr) return {};
     for (const OfxElement& line : list->children) {
         if (line.name != "STMTTRN") continue;
-        const std::string& id = line.TextAt("FITID");
+        const std::string id = LineName(line);
         std::string date = line.TextAt("DTPOSTED");
         if (!ofx::ParseDateTime(date)) date = line.TextAt("DTUSER");
-        if (!ofx::ParseDateTime(date)) {
-            return ofx::Failure(ofx::kErrorInvalidData, res::IDS_OFX_BAD_DATE, id.c_str());
+        const std::optional<sys::SystemTime> time = ofx::ParseDateTime(date);
+        if (!time) return ofx::Failure(ofx::kErrorInvalidData, res::IDS_OFX_BAD_DATE, id.c_str());
+        if (!FitsDateTime(*time)) {
+            return ofx::Failure(ofx::kErrorInvalidData, res::IDS_OFX_DATE_OUT_OF_RANGE, id.c_str(),
+                                date.c_str());
         }
         std::optional<std::string> amount = ofx::NormalizeAmount(line.TextAt("TRNAMT"));
         if (!amount) {
             return ofx::Failure(ofx::kErrorInvalidData, res::IDS_OFX_BAD_AMOUNT, id.c_str());
         }
-        lines.push_back({&line, std::move(date), std::move(*amount)});
+        if (!FitsAmount(*amount)) {
+            return ofx::Failure(ofx::kErrorInvalidData, res::IDS_OFX_AMOUNT_TOO_LARGE,
+                                amount->c_str(), id.c_str());
+        }
+        // The date as the reader understood it: a text with a NUL in its zone would otherwise
+        // read differently (as no date) once passed on as a C string.
+        lines.push_back({&line, ofx::FormatDateTime(*time), std::move(*amount)});
     }
     return {};
+}
+
+// The statement lines (STMTTRN) at or below the element.
+std::size_t CountLines(const OfxElement* element) {
+    if (element == nullptr) return 0;
+    if (element->name == "STMTTRN") return 1;
+    std::size_t count = 0;
+    for (const OfxElement& child : element->children) count += CountLines(&child);
+    return count;
 }
 
 OfxStatus DeliverStatement(const OfxElement& root, const OfxElement& statement,
@@ -66,7 +125,7 @@ OfxStatus DeliverStatement(const OfxElement& root, const OfxElement& statement,
     std::optional<std::string> balance;
     if (const std::string& text = statement.TextAt("LEDGERBAL/BALAMT"); !text.empty()) {
         balance = ofx::NormalizeAmount(text);
-        if (!balance) {
+        if (!balance || !FitsAmount(*balance)) {
             return ofx::Failure(ofx::kErrorInvalidData, res::IDS_OFX_BAD_BALANCE, text.c_str());
         }
     }
@@ -85,12 +144,22 @@ OfxStatus DeliverStatement(const OfxElement& root, const OfxElement& statement,
     for (const StatementLine& line : lines) {
         if (!handler.OnProgress(++delivered)) return ofx::Cancelled();
         const OfxElement& e = *line.element;
-        std::string payee = e.TextAt("NAME");
-        if (payee.empty()) payee = e.TextAt("PAYEE/NAME");
-        const std::string type = ofx::Upper(e.TextAt("TRNTYPE"));
-        if (int answer = handler.OnTransaction(
-                line.date.c_str(), line.amount.c_str(), type.c_str(), e.TextAt("CHECKNUM").c_str(),
-                payee.c_str(), e.TextAt("MEMO").c_str(), e.TextAt("FITID").c_str())) {
+        bool changed = false;
+        const OfxElement* payeeElement = e.Child("NAME");
+        if (payeeElement == nullptr || payeeElement->text.empty()) {
+            payeeElement = e.Find("PAYEE/NAME");
+        }
+        const std::string payee = PassedText(payeeElement, changed);
+        const std::string memo = PassedText(e.Child("MEMO"), changed);
+        const std::string checkNumber = PassedText(e.Child("CHECKNUM"), changed);
+        const std::string id = PassedText(e.Child("FITID"), changed);
+        const std::string type = ofx::Upper(PassedText(e.Child("TRNTYPE"), changed));
+        if (changed) {
+            if (int answer = handler.OnTextChanged()) return ofx::Refused(answer);
+        }
+        if (int answer = handler.OnTransaction(line.date.c_str(), line.amount.c_str(), type.c_str(),
+                                               checkNumber.c_str(), payee.c_str(), memo.c_str(),
+                                               id.c_str())) {
             return ofx::Refused(answer);
         }
     }
@@ -290,6 +359,7 @@ bool COfxClient::ReadStatementFile(std::string_view bytes, MGetStatementEventHan
     if (!handler.OnProgress(0)) return Finish(ofx::Cancelled());
     OfxDocument document;
     OfxStatus status = ofx::OfxParser::Parse(bytes, document);
+    std::size_t delivered = 0;
     const OfxElement& root = document.root;
     if (status.Ok() && root.Find("SIGNONMSGSRSV1/SONRS") != nullptr) {
         status = ofx::CheckSignOn(root);
@@ -300,13 +370,23 @@ bool COfxClient::ReadStatementFile(std::string_view bytes, MGetStatementEventHan
             for (const OfxElement& wrapper : set.children) {
                 if (!status.Ok() || wrapper.name != kind.wrapper) continue;
                 status = ofx::ReadStatus(wrapper.Child("STATUS"));
-                const OfxElement* statement = wrapper.Child(kind.statement);
-                if (status.Ok() && statement == nullptr) {
+                if (status.Ok() && wrapper.Child(kind.statement) == nullptr) {
                     status = ofx::MissingElement(kind.statement);
                 }
-                if (status.Ok()) status = DeliverStatement(root, *statement, handler);
+                // Some banks write several statements into one wrapper: each is delivered.
+                for (const OfxElement& statement : wrapper.children) {
+                    if (!status.Ok() || statement.name != kind.statement) continue;
+                    status = DeliverStatement(root, statement, handler);
+                    delivered += CountLines(statement.Child("BANKTRANLIST"));
+                }
             }
         }
+    }
+    // A line outside a statement's transaction list would be lost without a word: the file is
+    // refused instead.
+    if (status.Ok() && CountLines(&root) != delivered) {
+        status = ofx::Failure(ofx::kErrorUnreadable, res::IDS_OFX_LINES_ASTRAY,
+                              static_cast<unsigned>(CountLines(&root) - delivered));
     }
     return Finish(std::move(status));
 }

@@ -56,12 +56,16 @@ class COfxClient {
         virtual bool OnProgress(std::uint32_t value) = 0;
         // The statement's currency and account number, before its lines.
         virtual int OnStatementInfo(const char* currency, const char* accountNumber) = 0;
-        // One statement line: the posting date as the bank wrote it (OfxDateTimeToPalmDateTime
+        // One statement line: the posting date as YYYYMMDDHHMMSS (OfxDateTimeToPalmDateTime
         // reads it), the amount as NormalizeAmount writes it, the transaction type in upper
         // case, the check number, payee, memo and the bank's transaction id.
         virtual int OnTransaction(const char* datePosted, const char* amount, const char* type,
                                   const char* checkNumber, const char* payee, const char* memo,
                                   const char* transactionId) = 0;
+        // Just before OnTransaction, for a line whose payee, memo or other texts had to be
+        // changed to be passed on: characters Windows-1252 lacks replaced by the closest it has
+        // (or "?"), control characters by blanks.
+        virtual int OnTextChanged() { return 0; }
         // After every line: the marker to hand back with the next statement request.
         virtual int OnDownloadMarker(const char* marker) = 0;
         // The ledger balance, when the bank gave one.

@@ -13,6 +13,7 @@ struct OfxElement {
     std::string name;
     std::string text;
     std::vector<OfxElement> children;
+    bool altered = false;  // the text had characters Windows-1252 lacks, now replaced
 
     // The first direct child with this name, or null.
     const OfxElement* Child(std::string_view childName) const;

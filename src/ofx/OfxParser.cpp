@@ -4,7 +4,9 @@
 #include <cctype>
 #include <iterator>
 
+#include "ofx/OfxAggregates.h"
 #include "ofx/OfxValues.h"
+#include "platform/sys/AnsiText.h"
 #include "platform/sys/CodePage.h"
 
 namespace ofx {
@@ -105,6 +107,22 @@ std::string HeaderValue(std::string_view header, std::string_view key) {
     return {};
 }
 
+// The value of a numeric entity's digits, or 0 (no character) when it is out of range.
+unsigned long CodePoint(const std::string& digits, bool hex) {
+    constexpr unsigned long kLastCodePoint = 0x10FFFF;
+    unsigned long value = 0;
+    for (const char c : digits) {
+        const unsigned long digit =
+            std::isdigit(static_cast<unsigned char>(c)) != 0
+                ? static_cast<unsigned long>(c - '0')
+                : static_cast<unsigned long>(std::toupper(static_cast<unsigned char>(c)) - 'A' +
+                                             10);
+        value = value * (hex ? 16 : 10) + digit;
+        if (value > kLastCodePoint) return 0;
+    }
+    return value;
+}
+
 bool DeclaresUtf8(std::string_view header, bool xml) {
     if (xml) {
         const std::string encoding = AttributeValue(header, "encoding");
@@ -113,14 +131,18 @@ bool DeclaresUtf8(std::string_view header, bool xml) {
     return HeaderValue(header, "ENCODING") == "UTF-8" || HeaderValue(header, "CHARSET") == "UTF-8";
 }
 
-// Appends the character of a numeric entity as Windows-1252 ('?' when the code page lacks it).
-void AppendCodePoint(std::string& out, unsigned long codePoint) {
-    if (codePoint == 0 || codePoint > 0x10FFFF) return;
-    out += sys::WideToAnsi(std::wstring(1, static_cast<wchar_t>(codePoint)));
+// Appends the character of a numeric entity as Windows-1252 (the closest character when the code
+// page lacks it).
+void AppendCodePoint(std::string& out, unsigned long codePoint, bool& altered) {
+    if (codePoint == 0 || codePoint > 0x10FFFF) {
+        altered = true;
+        return;
+    }
+    out += sys::WideToAnsiClosest(std::wstring(1, static_cast<wchar_t>(codePoint)), altered);
 }
 
 // Decodes the entities of a text; an unknown or unterminated one stays as written.
-std::string DecodeEntities(std::string_view text) {
+std::string DecodeEntities(std::string_view text, bool& altered) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -154,7 +176,7 @@ std::string DecodeEntities(std::string_view text) {
                 out += text[i];
                 continue;
             }
-            AppendCodePoint(out, std::stoul(digits, nullptr, hex ? 16 : 10));
+            AppendCodePoint(out, CodePoint(digits, hex), altered);
         } else {
             out += text[i];
             continue;
@@ -252,6 +274,8 @@ OfxStatus OfxParser::Open(std::string name) {
         m_open.pop_back();
         top = m_open.back();
     }
+    EndAggregatesNotHolding(name);
+    top = m_open.back();
     if (m_open.size() >= kMaxDepth) return Failure(kErrorUnreadable, res::IDS_OFX_TOO_DEEP);
     top->children.push_back(OfxElement{std::move(name), {}, {}});
     m_open.push_back(&top->children.back());
@@ -270,11 +294,33 @@ void OfxParser::Close(const std::string& name) {
     if (m_open.empty()) m_rootClosed = true;
 }
 
+void OfxParser::EndAggregatesNotHolding(const std::string& name) {
+    // The innermost open aggregate whose content is known decides (unknown elements above it,
+    // empty leaves or a vendor's own elements, end with it). It ends only when it cannot hold the
+    // element and a known aggregate around it can: an element that belongs nowhere known (a
+    // bank's own VALUEDATE in a STMTTRN) ends nothing.
+    for (;;) {
+        std::size_t known = m_open.size();
+        while (known > 0 && !IsKnownAggregate(m_open[known - 1]->name)) --known;
+        if (known <= 1 || MayHold(m_open[known - 1]->name, name)) return;
+        const auto holds = [&name](const OfxElement* e) {
+            return IsKnownAggregate(e->name) && MayHold(e->name, name);
+        };
+        if (std::none_of(m_open.begin(), m_open.begin() + static_cast<std::ptrdiff_t>(known - 1),
+                         holds)) {
+            return;
+        }
+        const std::string ended = m_open[known - 1]->name;
+        Close(ended);
+    }
+}
+
 void OfxParser::PopImplicit() {
     OfxElement* element = m_open.back();
     element->text = std::string(Trim(element->text));
     m_open.pop_back();
-    if (element->children.empty()) return;
+    // An aggregate whose closing tag was left out keeps what it holds.
+    if (element->children.empty() || IsKnownAggregate(element->name)) return;
     // An element never closed was a leaf (an empty one, or it would have been ended by the next
     // tag): the elements read as its children are its following siblings.
     std::vector<OfxElement> followers = std::move(element->children);
@@ -289,8 +335,9 @@ void OfxParser::AddText(std::string_view raw, bool decodeEntities) {
     OfxElement* top = m_open.back();
     // Stray text between the children of an aggregate carries nothing.
     if (!top->children.empty()) return;
-    const std::string converted = m_utf8 ? sys::Utf8ToAnsi(raw) : std::string(raw);
-    top->text += decodeEntities ? DecodeEntities(converted) : converted;
+    const std::string converted =
+        m_utf8 ? sys::WideToAnsiClosest(sys::Utf8ToWide(raw), top->altered) : std::string(raw);
+    top->text += decodeEntities ? DecodeEntities(converted, top->altered) : converted;
 }
 
 }  // namespace ofx

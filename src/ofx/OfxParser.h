@@ -29,9 +29,11 @@ struct OfxDocument {
 // skipped.
 //
 // An element left open when a closing tag of an enclosing element arrives was a leaf: what
-// followed it inside belongs to the enclosing element. A reply whose OFX element is never closed
-// is incomplete and refused, so a cut reply never passes for a shorter one. Bad bytes never crash
-// the reader; nesting deeper than kMaxDepth is refused.
+// followed it inside belongs to the enclosing element. Aggregates whose content the reader knows
+// (OfxAggregates.h) are the exception: a start tag they cannot hold, or the end of an enclosing
+// aggregate, ends them with what they hold, as banks that leave out their closing tags expect. A
+// reply whose OFX element is never closed is incomplete and refused, so a cut reply never passes
+// for a shorter one. Bad bytes never crash the reader; nesting deeper than kMaxDepth is refused.
 class OfxParser {
   public:
     static constexpr std::size_t kMaxDepth = 40;
@@ -47,6 +49,8 @@ class OfxParser {
     OfxStatus Run();
     OfxStatus Open(std::string name);
     void Close(const std::string& name);
+    // Ends the open aggregates that cannot hold an element of that name.
+    void EndAggregatesNotHolding(const std::string& name);
     void PopImplicit();
     void AddText(std::string_view raw, bool decodeEntities);
 

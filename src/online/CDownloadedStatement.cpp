@@ -35,7 +35,7 @@ void CDownloadedStatement::Clear() {
 }
 
 int CDownloadedStatement::ApplyTo(CCVAccount& account, CCVTxnList* downloadList) const {
-    account.BeginDownload(downloadList);
+    account.BeginDownload(downloadList, CCVAccount::DownloadOrder::kOrderAtEnd);
     int rc = 0;
     for (const Line& line : m_lines) {
         rc = account.AddDownloadedLine(line.date, line.amount.c_str(), line.type.c_str(),

@@ -239,6 +239,10 @@ enum StringId : int {
     IDS_FIDB_UNREADABLE = 3025,            // %s: the directory's location
     IDS_FIDB_DAMAGED = 3026,               // %d: the line number
     IDS_FIDB_UNKNOWN_INSTITUTION = 3027,   // %u: the institution id
+    // statement files as banks write them
+    IDS_OFX_LINES_ASTRAY = 3040,           // %u: the lines outside a transaction list
+    IDS_OFX_DATE_OUT_OF_RANGE = 3041,      // %s: the line, %s: its date
+    IDS_OFX_AMOUNT_TOO_LARGE = 3042,       // %s: the amount, %s: the line
     // ---- end of the online-banking library ----
 
     // ---- 4500-4999: the account list, the account files and the model's start-up ----
@@ -259,6 +263,8 @@ enum StringId : int {
     IDS_ACCOUNTS_TOTAL = 4534,
     IDS_ENTER_PASSWORD = 4535,
     IDS_PASSWORD_INCORRECT = 4536,
+    // balances at their limit
+    IDS_BALANCE_LIMIT = 4590,
     // ---- end of the account list and the model ----
 
     // ---- 5000-5099: reports and budgets ----
@@ -309,9 +315,14 @@ enum StringId : int {
     IDS_STATEMENT_FILE_UNREADABLE = 5146,        // %s the file
     IDS_STATEMENT_FILE_DAMAGED = 5147,           // %s the file, %s what is wrong
     IDS_STATEMENT_FILE_NO_STATEMENT = 5148,      // %s the file
-    IDS_STATEMENT_FILE_NONE_FITS = 5149,         // %s the file, %s the account number
     IDS_STATEMENT_FILE_SEVERAL_FIT = 5150,       // %s the file, %s the account number
     IDS_STATEMENT_FILE_NOT_ADDED = 5151,         // %s the file, %d the error
+    // statement files: choosing a statement, text changed, limits
+    IDS_STATEMENT_FILE_CHOOSE = 5160,            // %s the file, %s the account numbers
+    IDS_STATEMENT_FILE_NO_SUCH = 5161,           // %s the file, %s the number, %s the numbers
+    IDS_STATEMENT_FILE_ONLY_WITH_LINES = 5162,   // %s the account numbers, %s the one taken
+    IDS_STATEMENT_FILE_TEXT_CHANGED = 5163,      // %u the lines
+    IDS_STATEMENT_FILE_BALANCE_LIMIT = 5164,     // %s the file
     // ---- end of statement download, review, account import and statement files ----
 
     // ---- 5200-5399: the command line ----
@@ -393,6 +404,14 @@ enum StringId : int {
     IDS_CLI_STATE_CLEARED = 5331,
     IDS_CLI_STATE_RECONCILED = 5332,
     IDS_CLI_STATE_VOID = 5333,
+    // typed values and text
+    IDS_CLI_AMOUNT_NOT_AN_AMOUNT = 5380,  // %s the text
+    IDS_CLI_AMOUNT_TOO_PRECISE = 5381,    // %s the text
+    IDS_CLI_AMOUNT_TOO_LARGE = 5382,      // %s the text
+    IDS_CLI_TEXT_CONTROL = 5383,          // %s the option
+    IDS_CLI_TEXT_CODE_PAGE = 5384,        // %s the option, %s the character
+    IDS_CLI_TEXT_TOO_LONG = 5385,         // %s the option, %u the most characters
+    IDS_CLI_CHOOSE_STATEMENT = 5386,
     // ---- end of the command line ----
 };
 

@@ -261,6 +261,13 @@ constexpr Entry kStrings[] = {
     {IDS_FIDB_UNREADABLE, L"The institution directory could not be read: %s"},
     {IDS_FIDB_DAMAGED, L"The institution directory is damaged at line %d."},
     {IDS_FIDB_UNKNOWN_INSTITUTION, L"The institution %u is not in the institution directory."},
+    // statement files as banks write them
+    {IDS_OFX_LINES_ASTRAY, L"%u statement lines stand outside a statement's transaction list."},
+    {IDS_OFX_DATE_OUT_OF_RANGE,
+     L"The transaction \"%s\" is dated %s, past the last day the data files can hold "
+     L"(2040-02-06)."},
+    {IDS_OFX_AMOUNT_TOO_LARGE,
+     L"The amount %s of the transaction \"%s\" is more than an account can hold."},
     // ---- end of the online-banking library ----
 
     // ---- 4500-4999: the account list, the account files and the model's start-up ----
@@ -284,6 +291,8 @@ constexpr Entry kStrings[] = {
     {IDS_ACCOUNTS_TOTAL, L"Total"},
     {IDS_ENTER_PASSWORD, L"Please enter the password:"},
     {IDS_PASSWORD_INCORRECT, L"That password is incorrect."},
+    // balances at their limit
+    {IDS_BALANCE_LIMIT, L"That would take the account's balance past what it can hold."},
     // ---- end of the account list and the model ----
 
     // ---- 5000-5099: reports and budgets ----
@@ -349,12 +358,24 @@ constexpr Entry kStrings[] = {
     {IDS_STATEMENT_FILE_UNREADABLE, L"The file %s could not be read."},
     {IDS_STATEMENT_FILE_DAMAGED, L"The file %s is not a statement that can be imported: %s"},
     {IDS_STATEMENT_FILE_NO_STATEMENT, L"The file %s holds no account statement."},
-    {IDS_STATEMENT_FILE_NONE_FITS,
-     L"None of the statements in the file %s is for the account number \"%s\"."},
     {IDS_STATEMENT_FILE_SEVERAL_FIT,
      L"Several statements in the file %s are for the account number \"%s\"."},
     {IDS_STATEMENT_FILE_NOT_ADDED,
      L"The transactions of the file %s could not all be added (error %d)."},
+    // statement files: choosing a statement, text changed, limits
+    {IDS_STATEMENT_FILE_CHOOSE,
+     L"The file %s holds statements of several accounts (%s); choose the one to import."},
+    {IDS_STATEMENT_FILE_NO_SUCH,
+     L"The file %s holds no statement of the account number \"%s\"; it holds %s."},
+    {IDS_STATEMENT_FILE_ONLY_WITH_LINES,
+     L"The file holds statements of the accounts %s; only that of %s has transactions, and it "
+     L"was taken."},
+    {IDS_STATEMENT_FILE_TEXT_CHANGED,
+     L"Transactions whose texts were changed to be stored (characters the data files cannot "
+     L"hold, control characters, texts too long for their field): %u."},
+    {IDS_STATEMENT_FILE_BALANCE_LIMIT,
+     L"The transactions of the file %s would take the account's balance past what it can hold; "
+     L"nothing was imported."},
     // ---- end of statement download, review, account import and statement files ----
 
     // ---- the command line ----
@@ -479,14 +500,16 @@ constexpr Entry kStrings[] = {
      L"difference (actual less budget), with the totals. The periods are those of report but\n"
      L"\"Custom\"; a row with a budget stays even without an amount."},
     {IDS_CLI_HELP_IMPORT,
-     L"Usage: coinvale import FILE --account A [--data DIR] [--json]\n"
+     L"Usage: coinvale import FILE --account A [--statement NUMBER] [--data DIR] [--json]\n"
      L"\n"
      L"Takes a statement file saved from the bank's web site (OFX or QFX) into account A as a\n"
-     L"download would: lines the account already holds (by the bank's identifier) are skipped,\n"
-     L"the others are matched with entered transactions where one fits and await review in\n"
-     L"the register. A file with several statements gives the one whose account number is\n"
-     L"A's. Prints how many lines were new, matched and skipped; nothing is saved unless the\n"
-     L"whole file went in."},
+     L"download would: lines the account already holds (by the bank's identifier, or by date,\n"
+     L"amount, payee and number for lines without one) are skipped, the others are matched\n"
+     L"with entered transactions where one fits and await review in the register. Of a file\n"
+     L"with several statements, --statement NUMBER takes that account number's; without it,\n"
+     L"the one whose account number is A's, else the only one with transactions. Prints how\n"
+     L"many lines were new, matched and skipped, and how many had texts changed to be stored;\n"
+     L"nothing is saved unless the whole file went in."},
     {IDS_CLI_UNKNOWN_COMMAND, L"coinvale: there is no command \"%s\". See coinvale --help."},
     {IDS_CLI_UNKNOWN_OPTION, L"coinvale %s: %s is not an option here. See coinvale %s --help."},
     {IDS_CLI_MISSING_VALUE, L"coinvale %s: %s needs a value."},
@@ -564,6 +587,17 @@ constexpr Entry kStrings[] = {
     {IDS_CLI_STATE_CLEARED, L"Cleared"},
     {IDS_CLI_STATE_RECONCILED, L"Reconciled"},
     {IDS_CLI_STATE_VOID, L"Void"},
+    // typed values and text
+    {IDS_CLI_AMOUNT_NOT_AN_AMOUNT,
+     L"\"%s\" is not an amount: write it with \".\" before the cents and \",\" only "
+     L"between groups of three digits (1,234.50)."},
+    {IDS_CLI_AMOUNT_TOO_PRECISE, L"\"%s\" has more than two decimals."},
+    {IDS_CLI_AMOUNT_TOO_LARGE, L"\"%s\" is more than an account can hold."},
+    {IDS_CLI_TEXT_CONTROL, L"The %s text holds a control character, which cannot be stored."},
+    {IDS_CLI_TEXT_CODE_PAGE,
+     L"The %s text holds \"%s\", which the data files (Windows-1252) cannot hold."},
+    {IDS_CLI_TEXT_TOO_LONG, L"The %s text is longer than the %u characters it can have."},
+    {IDS_CLI_CHOOSE_STATEMENT, L"Choose one with --statement NUMBER."},
     // ---- end of the command line ----
 };
 

@@ -268,9 +268,38 @@ TEST_F(CommandLine, RefusedInputSaysWhyAndChangesNoByte) {
         std::vector<std::string> words;
         std::string message;
     } cases[] = {
-        {{"add", "Checking", "--amount", "12abc"}, "Enter a valid amount."},
-        {{"add", "Checking", "--amount", "-"}, "Enter a valid amount."},
-        {{"add", "Checking", "--amount", "123456789012345678901"}, "Enter a valid amount."},
+        {{"add", "Checking", "--amount", "12abc"},
+         "\"12abc\" is not an amount: write it with \".\" before the cents and \",\" only "
+         "between groups of three digits (1,234.50)."},
+        {{"add", "Checking", "--amount", "-"},
+         "\"-\" is not an amount: write it with \".\" before the cents and \",\" only between "
+         "groups of three digits (1,234.50)."},
+        {{"add", "Checking", "--amount", "123456789012345678901"},
+         "\"123456789012345678901\" is more than an account can hold."},
+        // Typed values that were changed without a word: 1,50 stored as 150.00, 12,34 as
+        // 1234.00, 12.345 as 12.34.
+        {{"add", "Checking", "--amount", "1,50"},
+         "\"1,50\" is not an amount: write it with \".\" before the cents and \",\" only "
+         "between groups of three digits (1,234.50)."},
+        {{"add", "Checking", "--amount", "12,34"},
+         "\"12,34\" is not an amount: write it with \".\" before the cents and \",\" only "
+         "between groups of three digits (1,234.50)."},
+        {{"add", "Checking", "--amount", "12.345"}, "\"12.345\" has more than two decimals."},
+        {{"transfer", "Checking", "Savings", "1.005"}, "\"1.005\" has more than two decimals."},
+        // Text that was stored changed, or with control characters that a register printed raw.
+        {{"add", "Checking", "--amount", "-5", "--payee", "\x1b]0;owned\x07Shop"},
+         "The payee text holds a control character, which cannot be stored."},
+        {{"add", "Checking", "--amount", "-5", "--memo", "line one\nline two"},
+         "The memo text holds a control character, which cannot be stored."},
+        {{"add", "Checking", "--amount", "-5", "--payee", "\xD0\x9C\xD0\xB8\xD1\x80"},
+         "The payee text holds \"\xD0\x9C\", which the data files (Windows-1252) cannot hold."},
+        {{"add", "Checking", "--amount", "-5", "--payee", "Cafe \xF0\x9F\x98\x80"},
+         "The payee text holds \"\xF0\x9F\x98\x80\", which the data files (Windows-1252) cannot "
+         "hold."},
+        {{"add", "Checking", "--amount", "-5", "--payee", std::string(33, 'x')},
+         "The payee text is longer than the 32 characters it can have."},
+        {{"add", "Checking", "--amount", "-5", "--memo", std::string(161, 'x')},
+         "The memo text is longer than the 160 characters it can have."},
         {{"add", "Checking", "--amount", "5", "--date", "2027-02-30"},
          "\"2027-02-30\" is not a date: write it YYYY-MM-DD, from 1904 to 2040."},
         {{"add", "Checking", "--amount", "5", "--type", "Gift"},
@@ -317,6 +346,31 @@ TEST_F(CommandLine, RefusedInputSaysWhyAndChangesNoByte) {
         EXPECT_EQ(result.out, "");
     }
     EXPECT_EQ(Snapshot(), before);
+}
+
+// Faults: ten adds of 9999999999999999.99 saturated the balance without a word; an accent typed
+// as a letter and a combining mark was stored as "e?".
+TEST_F(CommandLine, TypedValuesAreStoredAsGivenOrRefused) {
+    Do({"add", "Checking", "--amount", "1,234.50", "--payee", "Cafe\xCC\x81", "--memo",
+        std::string(160, 'm'), "--date", "2027-07-01"});
+    const std::string shown = Do({"register", "Checking", "--json"}).out;
+    EXPECT_NE(shown.find("\"payee\": \"Caf\xC3\xA9\""), std::string::npos) << shown;
+    EXPECT_NE(shown.find("\"amount\": \"1234.50\""), std::string::npos) << shown;
+
+    int taken = 0;
+    Result refused;
+    for (int i = 0; i < 10; ++i) {
+        refused = On({"add", "Savings", "--amount", "9999999999999999.99"});
+        if (refused.status != kDone) break;
+        ++taken;
+    }
+    EXPECT_EQ(taken, 7);
+    EXPECT_EQ(refused.status, kRefused);
+    EXPECT_EQ(refused.err, "That would take the account's balance past what it can hold.\n");
+    const Result transfer = On({"transfer", "Checking", "Savings", "9999999999999999.99"});
+    EXPECT_EQ(transfer.status, kRefused);
+    EXPECT_EQ(transfer.err, "That would take the account's balance past what it can hold.\n");
+    EXPECT_NE(Do({"accounts", "--json"}).out.find("\"69999999999999999.93\""), std::string::npos);
 }
 
 TEST_F(CommandLine, UsageErrorsAndHelp) {
@@ -366,11 +420,14 @@ TEST_F(CommandLine, StatementFilesImportOnceAndADamagedOneChangesNothing) {
         "--type", "Withdrawal"});
     const std::string file = std::string(COINVALE_OFX_SAMPLES) + "checking.ofx";
     EXPECT_EQ(Do({"import", file, "--account", "checking"}).out,
-              "Imported into Checking: 3 new (1 matched), 0 skipped.\n");
+              "Imported into Checking: 3 new (1 matched), 0 skipped.\nTransactions whose texts "
+              "were changed to be stored (characters the data files cannot hold, control "
+              "characters, texts too long for their field): 1.\n");
     const std::string registerAfter = Do({"register", "Checking"}).out;
     EXPECT_EQ(Do({"import", file, "--account", "Checking", "--json"}).out,
               "{\n  \"account\": \"Checking\",\n  \"file\": \"" + file +
                   "\",\n  \"new\": 0,\n  \"matched\": 0,\n  \"skipped\": 3,\n"
+                  "  \"changed\": 1,\n  \"statement\": \"1452687~7\",\n"
                   "  \"balance\": \"-94.01\",\n  \"cleared\": \"-59.50\"\n}\n");
     EXPECT_EQ(Do({"register", "Checking"}).out, registerAfter);
 
@@ -381,10 +438,32 @@ TEST_F(CommandLine, StatementFilesImportOnceAndADamagedOneChangesNothing) {
     const Result cut = On({"import", damaged, "--account", "Checking"});
     EXPECT_EQ(cut.status, kRefused);
     EXPECT_EQ(cut.err.rfind("The file " + damaged + " is not a statement", 0), 0u) << cut.err;
+    // A file with two statements, neither the account's: the numbers, and how to choose.
+    const std::string two = m_home.File("two.ofx");
+    std::ofstream(two, std::ios::binary)
+        << "<OFX><BANKMSGSRSV1><STMTTRNRS><TRNUID>1<STATUS><CODE>0<SEVERITY>INFO</STATUS>"
+           "<STMTRS><CURDEF>USD<BANKACCTFROM><BANKID>1<ACCTID>111<ACCTTYPE>CHECKING"
+           "</BANKACCTFROM><BANKTRANLIST><DTSTART>20240101<DTEND>20240301<STMTTRN>"
+           "<TRNTYPE>DEBIT<DTPOSTED>20240215<TRNAMT>-1<FITID>A1</STMTTRN></BANKTRANLIST></STMTRS>"
+           "<STMTRS><CURDEF>USD<BANKACCTFROM><BANKID>1<ACCTID>222<ACCTTYPE>CHECKING"
+           "</BANKACCTFROM><BANKTRANLIST><DTSTART>20240101<DTEND>20240301<STMTTRN>"
+           "<TRNTYPE>DEBIT<DTPOSTED>20240215<TRNAMT>-2<FITID>B1</STMTTRN></BANKTRANLIST></STMTRS>"
+           "</STMTTRNRS></BANKMSGSRSV1></OFX>";
+    const Result choose = On({"import", two, "--account", "Checking"});
+    EXPECT_EQ(choose.status, kRefused);
+    EXPECT_EQ(choose.err, "The file " + two +
+                              " holds statements of several accounts (\"111\", \"222\"); choose "
+                              "the one to import.\nChoose one with --statement NUMBER.\n");
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(Do({"import", two, "--account", "Checking", "--statement", "222"}).out,
+              "Imported into Checking: 1 new (0 matched), 0 skipped.\n");
+    const auto afterChoice = Snapshot();
+    EXPECT_EQ(On({"import", two, "--account", "Checking", "--statement", "333"}).status, kRefused);
+    EXPECT_EQ(Snapshot(), afterChoice);
     const Result missing = On({"import", m_home.File("none.ofx"), "--account", "Checking"});
     EXPECT_EQ(missing.status, kRefused);
     EXPECT_NE(missing.err, "");
-    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(Snapshot(), afterChoice);
 }
 
 TEST_F(CommandLine, ReadingChangesNothingOnDisk) {

@@ -35,6 +35,32 @@ TEST(CliValues, AmountsAlwaysWithTwoDecimalsAndTheirSign) {
     EXPECT_EQ(cli::FormatAmount(std::numeric_limits<Amount>::min()), "-92233720368547758.08");
 }
 
+// Fault: control characters of stored text (ESC, BEL, CR, LF) went raw to the terminal, so a
+// statement could rewrite it.
+TEST(CliValues, StoredTextNeverPrintsAControlCharacter) {
+    EXPECT_EQ(cli::Utf8("\x1B]0;owned\x07Shop\r\n"),
+              "\xEF\xBF\xBD]0;owned\xEF\xBF\xBDShop\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(cli::Utf8("Caf\xE9 \x80"), "Caf\xC3\xA9 \xE2\x82\xAC");
+}
+
+TEST(CliValues, TypedTextIsStoredAsGivenOrRefused) {
+    std::string stored;
+    std::string offending;
+    EXPECT_EQ(cli::ReadTypedText("Cafe\xCC\x81", 32, stored, offending), res::IDS_NONE);
+    EXPECT_EQ(stored, "Caf\xE9");
+    EXPECT_EQ(cli::ReadTypedText(std::string(32, 'x'), 32, stored, offending), res::IDS_NONE);
+    EXPECT_EQ(cli::ReadTypedText(std::string(33, 'x'), 32, stored, offending),
+              res::IDS_CLI_TEXT_TOO_LONG);
+    // Composed first: 32 letters with combining accents fit.
+    std::string accented;
+    for (int i = 0; i < 32; ++i) accented += "e\xCC\x81";
+    EXPECT_EQ(cli::ReadTypedText(accented, 32, stored, offending), res::IDS_NONE);
+    EXPECT_EQ(cli::ReadTypedText("a\tb", 32, stored, offending), res::IDS_CLI_TEXT_CONTROL);
+    EXPECT_EQ(cli::ReadTypedText("\xC5\x82", 32, stored, offending), res::IDS_CLI_TEXT_CODE_PAGE);
+    EXPECT_EQ(offending, "\xC5\x82");
+    EXPECT_EQ(cli::ReadTypedText("\xFF", 32, stored, offending), res::IDS_CLI_TEXT_CODE_PAGE);
+}
+
 TEST(CliValues, DatesInIsoFormWithinTheModelsRange) {
     DateTime date = 0;
     ASSERT_TRUE(cli::ParseDate("2027-02-28", date));

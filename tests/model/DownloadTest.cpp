@@ -69,8 +69,9 @@ TEST_F(Download, TypesCheckNumbersAndAmounts) {
         {"-12.5", "XFER", "", Type::kTypeWithdrawal, 1250, 0},
         {"42.5", "DEBIT", "77", Type::kTypeDeposit, 4250, 0},
         {"12", "CREDIT", "", Type::kTypeDeposit, 1200, 0},
-        {"-99999999999999999999", "DEBIT", "", Type::kTypeWithdrawal,
-         std::numeric_limits<Amount>::max(), 0},
+        // More decimals than hundredths are rounded half away from zero, not cut.
+        {"-995.4190396554627", "DEBIT", "", Type::kTypeWithdrawal, 99542, 0},
+        {"0.005", "CREDIT", "", Type::kTypeDeposit, 1, 0},
     };
     account.Record().SetCurrency(4);
     for (const Case& c : cases) {
@@ -125,6 +126,76 @@ TEST_F(Download, KnownIdentifiersAreSkipped) {
     EXPECT_EQ(account.Transactions().Count(), 4u);
     EXPECT_EQ(downloaded.Count(), 3u);
     EXPECT_TRUE(downloaded.At(2)->IsImported());
+}
+
+// Fault: lines without a bank identifier were imported again on every import of the same file
+// (three imports, nine copies).
+TEST_F(Download, LinesWithoutIdentifierAreNotImportedTwice) {
+    const auto importStatement = [this] {
+        account.BeginDownload(nullptr);
+        for (const char* amount : {"-5", "-5", "-7"}) {
+            EXPECT_EQ(account.AddDownloadedLine(kDay, amount, "DEBIT", "", "Cafe", "", ""), 0);
+        }
+        EXPECT_EQ(account.AddDownloadedLine(kDay, "-9", "CHECK", "101", "Cafe", "", ""), 0);
+        account.EndDownload();
+    };
+    // Two equal lines in one statement are two lines.
+    importStatement();
+    EXPECT_EQ(account.Transactions().Count(), 4u);
+    importStatement();
+    importStatement();
+    EXPECT_EQ(account.Transactions().Count(), 4u);
+    // Accepted lines are still known; a different date, amount, payee or check number is new.
+    account.AcceptTransaction(account.Transactions().At(0));
+    importStatement();
+    EXPECT_EQ(account.Transactions().Count(), 4u);
+    EXPECT_EQ(account.AddDownloadedLine(kDay + 1, "-5", "DEBIT", "", "Cafe", "", ""), 0);
+    EXPECT_EQ(account.AddDownloadedLine(kDay, "-6", "DEBIT", "", "Cafe", "", ""), 0);
+    EXPECT_EQ(account.AddDownloadedLine(kDay, "-5", "DEBIT", "", "Bakery", "", ""), 0);
+    EXPECT_EQ(account.AddDownloadedLine(kDay, "-9", "CHECK", "102", "Cafe", "", ""), 0);
+    EXPECT_EQ(account.AddDownloadedLine(kDay, "5", "CREDIT", "", "Cafe", "", ""), 0);
+    EXPECT_EQ(account.Transactions().Count(), 9u);
+    // An entered transaction like a line is no earlier import of it: it is the line's match.
+    Enter(kDay, 300, Type::kTypeWithdrawal, "Cafe");
+    EXPECT_EQ(account.AddDownloadedLine(kDay, "-3", "DEBIT", "", "Cafe", "", ""), 0);
+    EXPECT_EQ(account.Transactions().Count(), 11u);
+}
+
+// Fault: two different lines of one file that share an identifier (some banks write all zeros)
+// lost the second as a duplicate.
+TEST_F(Download, RepeatedIdentifierWithinOneStatement) {
+    const auto importStatement = [this] {
+        account.BeginDownload(nullptr);
+        EXPECT_EQ(account.AddDownloadedLine(kDay, "-5", "DEBIT", "", "A", "", "0000"), 0);
+        EXPECT_EQ(account.AddDownloadedLine(kDay, "-7", "DEBIT", "", "B", "", "0000"), 0);
+        EXPECT_EQ(account.AddDownloadedLine(kDay + 1, "-5", "DEBIT", "", "C", "", "0000"), 0);
+        // The same date and amount under the same identifier: the line written twice.
+        EXPECT_EQ(account.AddDownloadedLine(kDay, "-5", "DEBIT", "", "A", "", "0000"), 0);
+        account.EndDownload();
+    };
+    importStatement();
+    EXPECT_EQ(account.Transactions().Count(), 3u);
+    importStatement();
+    EXPECT_EQ(account.Transactions().Count(), 3u);
+}
+
+// Fault: an amount beyond what an account can hold was clamped (99999999999999999999.99 stored
+// as 92233720368547758.07); now the line is refused and nothing changes.
+TEST_F(Download, AmountPastWhatAnAccountCanHoldIsRefused) {
+    const CCVAccountRecord before = account.Record();
+    EXPECT_EQ(
+        account.AddDownloadedLine(kDay, "-99999999999999999999.99", "DEBIT", "", "Shop", "", "BIG"),
+        CCVAccount::kBalanceLimit);
+    EXPECT_EQ(account.Transactions().Count(), 0u);
+    EXPECT_TRUE(account.Record() == before);
+    // Up to the limit, and back from it.
+    EXPECT_EQ(account.AddDownloadedLine(kDay, "72057594037927935.99", "CREDIT", "", "S", "", "1"),
+              0);
+    EXPECT_EQ(account.AddDownloadedLine(kDay, "1.00", "CREDIT", "", "S", "", "1b"), 0);
+    EXPECT_EQ(account.GetBalance(CCVAccount::kBalanceCurrent), kMaxAmountMagnitude);
+    EXPECT_EQ(account.AddDownloadedLine(kDay, "0.01", "CREDIT", "", "S", "", "2"),
+              CCVAccount::kBalanceLimit);
+    EXPECT_EQ(account.AddDownloadedLine(kDay, "-0.01", "DEBIT", "", "S", "", "3"), 0);
 }
 
 TEST_F(Download, MatchWindowDirectionsAndCheckNumbers) {

@@ -163,9 +163,9 @@ TEST_P(OfxClientTest, StatementFromTheMarkerOn) {
     ASSERT_TRUE(Statement(client, first, "123456789", "1001", "CHECKING", ""))
         << client.ErrorMessage();
     EXPECT_EQ(first.events, (std::vector<std::string>{
-                                "info USD 1001", "line 20240215|-1234.56|DEBIT||Landlord|Rent|T1",
-                                "line 20240220120000.000[-5:EST]|5|CREDIT||Interest||T2",
-                                "line 20240225|-42.50|CHECK|0123|||T3", "marker 20240301120000",
+                                "info USD 1001", "line 20240215000000|-1234.56|DEBIT||Landlord|Rent|T1",
+                                "line 20240220120000|5|CREDIT||Interest||T2",
+                                "line 20240225000000|-42.50|CHECK|0123|||T3", "marker 20240301120000",
                                 "balance 2000.00"}));
     EXPECT_FALSE(Has(m_bank.Requests().back(), "<DTSTART>"));
 
@@ -175,7 +175,7 @@ TEST_P(OfxClientTest, StatementFromTheMarkerOn) {
     Recorder next;
     ASSERT_TRUE(Statement(client, next, "123456789", "1001", "CHECKING", first.marker.c_str()));
     EXPECT_EQ(next.events,
-              (std::vector<std::string>{"info USD 1001", "line 20240305|-7|ATM||Cash||T4",
+              (std::vector<std::string>{"info USD 1001", "line 20240305000000|-7|ATM||Cash||T4",
                                         "marker 20240310080000", "balance 2000.00"}));
     EXPECT_TRUE(Has(m_bank.Requests().back(), "<DTSTART>20240301120000"));
 
@@ -192,7 +192,7 @@ TEST_P(OfxClientTest, CreditCardStatementWithoutRoutingNumber) {
     ASSERT_TRUE(Statement(client, r, "", "4111", "", "")) << client.ErrorMessage();
     EXPECT_TRUE(Has(m_bank.Requests().back(), "<CCSTMTRQ>"));
     EXPECT_EQ(r.events,
-              (std::vector<std::string>{"info USD 4111", "line 20240226|-9.99|DEBIT||Books||C1",
+              (std::vector<std::string>{"info USD 4111", "line 20240226000000|-9.99|DEBIT||Books||C1",
                                         "marker 20240301120000"}));
 }
 
@@ -358,14 +358,14 @@ TEST_F(RecordedReplyTest, StatementsOfRealBanks) {
     ASSERT_EQ(m_recorder.events.size(), 6u);
     EXPECT_EQ(m_recorder.events[0], "info USD 1452687~7");
     EXPECT_EQ(m_recorder.events[3],
-              "line 20110407120000.000|-25.00|CHECK|319|RETURNED CHECK FEE, CHECK # 319|"
+              "line 20110407120000|-25.00|CHECK|319|RETURNED CHECK FEE, CHECK # 319|"
               "RETURNED CHECK FEE, CHECK # 319 FOR $45.33 ON 04/07/11|0000488");
     EXPECT_EQ(m_recorder.events[4], "marker 20130525060000.000");
     EXPECT_EQ(m_recorder.events[5], "balance 100.99");
 
     ASSERT_TRUE(Statement("bank_medium.ofx")) << m_client.ErrorMessage();
     EXPECT_EQ(m_recorder.events[2],
-              "line 20090402122017.000[-5:EST]|-316.67|CHECK|0|Joe's Bald Hairstyles|"
+              "line 20090402122017|-316.67|CHECK|0|Joe's Bald Hairstyles|"
               "MISCELLANEOUS PAYMENTS;Joe's Bald Hairstyles|0000123456782009040200004");
 
     ASSERT_TRUE(Statement("anzcc.ofx", true)) << m_client.ErrorMessage();
@@ -374,7 +374,7 @@ TEST_F(RecordedReplyTest, StatementsOfRealBanks) {
     // A mixed-case type, empty ids and an empty balance: no balance is handed over.
     ASSERT_TRUE(Statement("ofx-v102-empty-tags.ofx")) << m_client.ErrorMessage();
     EXPECT_EQ(m_recorder.events, (std::vector<std::string>{
-                                     "info  12345678", "line 20180507|12.34|CREDIT|||CBA:Transfer|",
+                                     "info  12345678", "line 20180507000000|12.34|CREDIT|||CBA:Transfer|",
                                      "marker 20180804"}));
     ASSERT_TRUE(Statement("failnice_empty_balance.ofx")) << m_client.ErrorMessage();
     EXPECT_EQ(m_recorder.events.back(), "marker 20110614");

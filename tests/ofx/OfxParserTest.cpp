@@ -126,6 +126,49 @@ TEST(OfxParser, EveryTruncationIsRefusedWithoutCrashing) {
     }
 }
 
+// Fault: an aggregate left open (a bank's BANKTRANLIST without its closing tag) swallowed what
+// followed, or, ended with the statement, lost its lines to the statement around it.
+TEST(OfxParser, AggregatesLeftOpenEndWhereTheDocumentTypeSays) {
+    OfxDocument doc;
+    ASSERT_TRUE(OfxParser::Parse("<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><BANKTRANLIST>"
+                                 "<STMTTRN><TRNAMT>-1<FITID>A</STMTTRN>"
+                                 "<STMTTRN><TRNAMT>-2<FITID>B<VALUEDATE>20240101<MEMO>"
+                                 "<STMTTRN><TRNAMT>-3<FITID>C"
+                                 "<LEDGERBAL><BALAMT>-6<DTASOF>20240301</LEDGERBAL>"
+                                 "<STMTRS><BANKTRANLIST><STMTTRN><FITID>D</STMTTRN>"
+                                 "</STMTTRNRS></BANKMSGSRSV1></OFX>",
+                                 doc)
+                    .Ok());
+    const OfxElement* wrapper = doc.root.Find("BANKMSGSRSV1/STMTTRNRS");
+    ASSERT_NE(wrapper, nullptr);
+    ASSERT_EQ(wrapper->children.size(), 2u);
+    const OfxElement& first = wrapper->children[0];
+    const OfxElement* list = first.Child("BANKTRANLIST");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->children.size(), 3u);
+    // A bank's own element in a line ends nothing.
+    EXPECT_EQ(list->children[1].TextAt("VALUEDATE"), "20240101");
+    EXPECT_EQ(list->children[2].TextAt("FITID"), "C");
+    EXPECT_EQ(first.TextAt("LEDGERBAL/BALAMT"), "-6");
+    EXPECT_EQ(wrapper->children[1].TextAt("BANKTRANLIST/STMTTRN/FITID"), "D");
+
+    // An element that belongs nowhere around it is a child, as before.
+    ASSERT_TRUE(OfxParser::Parse("<OFX><SIGNONMSGSRSV1><PINCHTRNRS><TRNUID>1<STATUS><CODE>0"
+                                 "</STATUS></PINCHTRNRS></SIGNONMSGSRSV1></OFX>",
+                                 doc)
+                    .Ok());
+    EXPECT_EQ(doc.root.TextAt("SIGNONMSGSRSV1/PINCHTRNRS/STATUS/CODE"), "0");
+}
+
+// Numeric entities out of range or of characters the code page lacks.
+TEST(OfxParser, EntitiesBecomeTheClosestCharacterAndMarkTheText) {
+    OfxDocument doc;
+    ASSERT_TRUE(OfxParser::Parse("<OFX><A>&#99999999;x&#x142;&#233;<B>plain</OFX>", doc).Ok());
+    EXPECT_EQ(doc.root.TextAt("A"), "xl\xE9");
+    EXPECT_TRUE(doc.root.Child("A")->altered);
+    EXPECT_FALSE(doc.root.Child("B")->altered);
+}
+
 TEST(OfxParser, ReadsTheRealBanksReplies) {
     struct Expectation {
         const char* file;

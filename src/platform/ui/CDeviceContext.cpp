@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/sys/AnsiText.h"
+
 namespace ui {
 namespace {
 
@@ -89,11 +91,17 @@ std::uint8_t CDeviceContext::FontAttributes() const {
     return attr;
 }
 
+namespace {
+constexpr wchar_t kShownControl = 0xFFFD;
+}  // namespace
+
 void CDeviceContext::PutCell(int x, int y, wchar_t ch, COLORREF fg, COLORREF bg, bool opaque) {
     POINT p{x + m_origin.x, y + m_origin.y};
     if (!m_clip.Contains(p)) return;
     Cell* cell = m_surface.At(p.x, p.y);
-    cell->ch = ch;
+    // Every character a window draws passes here: a control character from stored data (an
+    // escape sequence in a payee) is shown, never sent to the terminal.
+    cell->ch = sys::IsControlChar(ch) ? kShownControl : ch;
     cell->fg = fg;
     cell->dots = 0;
     cell->attr = FontAttributes();

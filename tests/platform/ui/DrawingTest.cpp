@@ -30,6 +30,18 @@ TEST(DotLayer, PolylineGivesTheExpectedBrailleCells) {
     EXPECT_EQ(diagonal.LineText(0), L"⠑⢄");
 }
 
+// Fault: control characters of stored text reached the terminal's cells as they were, so a
+// payee could carry an escape sequence to the terminal.
+TEST(Text, ControlCharactersAreShownNotSent) {
+    CCellSurface surface(9, 1);
+    CDeviceContext dc(surface, surface.Bounds(), POINT{0, 0});
+    dc.TextOut(0, 0, std::wstring(L"\x1B[2J\x07\x7F\x9B\0x", 9));
+    EXPECT_EQ(surface.LineText(0), L"\uFFFD[2J\uFFFD\uFFFD\uFFFD\uFFFDx");
+    // Tabs and line ends stay blanks, as before.
+    dc.TextOut(0, 0, L"a\tb\nc");
+    EXPECT_EQ(surface.LineText(0).substr(0, 5), L"a b c");
+}
+
 TEST(DotLayer, WidePensAndClippingStayInsideTheContext) {
     CCellSurface surface(6, 2);
     // A context for the middle two cells of the top row, as for a child window there.
