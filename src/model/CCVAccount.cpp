@@ -383,11 +383,19 @@ int CCVAccount::AddDownloadedLine(DateTime date, const char* amountText, const c
     return 0;
 }
 
+bool CCVAccount::CanBeMatched(const CTransaction& entered) {
+    return entered.GetLinkedTransactionId().IsNull() && !entered.IsSplit() &&
+           !entered.IsSplitTransferTwin();
+}
+
 bool CCVAccount::CanMatch(const CTransaction& entered, const CTransaction& added) {
     if (entered.GetOnlineOrigin() == CTransaction::kAwaitingReview ||
         !entered.GetMatchedTransactionId().IsNull() || entered.IsReconciled() || entered.IsVoid()) {
         return false;
     }
+    // Accepting would give a transfer or a split the bank's amount and date without its twin or
+    // its split lines: they are kept out of matching.
+    if (!CanBeMatched(entered)) return false;
     // Seven days either way, both ends included; computed wide so that no date wraps around.
     const std::int64_t apart =
         static_cast<std::int64_t>(entered.GetDate()) - static_cast<std::int64_t>(added.GetDate());

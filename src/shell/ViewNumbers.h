@@ -48,6 +48,16 @@ enum ViewNumber : int {
     kViewTransfer = 37,
     kViewAdjustBalance = 38,
     kViewChooseIcon = 49,
+    // online banking: download, review, set-up, password change, import
+    kViewOnlineSetup = 60,
+    kViewSelectBank = 61,
+    kViewSelectAccount = 62,
+    kViewOnlineAccountInfo = 63,
+    kViewOnlineSummary = 65,
+    kViewReviewTransaction = 66,
+    kViewMatchTransaction = 67,
+    kViewChangeOnlinePassword = 69,
+    kViewEditTransactionReview = 73,
     kFirstViewNumber = 1,
     kLastViewNumber = 76,
 };
@@ -66,6 +76,9 @@ enum NavigationEvent : int {
     kEventReportChartFromSummary = 20756,
     kEventReportChartFromRegister = 20836,
     kEventOpenRegister = -10010,
+    // online banking: from the set-up screen, the bank's account list or the typed details
+    kEventSelectOnlineAccount = 5,
+    kEventEnterOnlineAccount = 6,
 };
 
 // The navigation stack's depth.

@@ -16,6 +16,10 @@
 #include "views/operations/CTransferFundsView.h"
 #include "views/register/CRegisterView.h"
 #include "views/summary/CAccountsSummaryView.h"
+// online banking
+#include "views/online/CMatchTransactionView.h"
+#include "views/online/COnlineSummaryView.h"
+#include "views/online/CReviewTransactionView.h"
 
 namespace views {
 
@@ -50,6 +54,13 @@ void RegisterViews(shell::CViewCatalog& catalog) {
     catalog.Register(shell::kViewPurge, [] { return std::make_unique<CPurgeView>(); });
     catalog.Register(shell::kViewAdjustBalance,
                      [] { return std::make_unique<CAdjustBalanceView>(); });
+    // online banking: download, review, set-up, password change, import
+    catalog.Register(shell::kViewOnlineSummary,
+                     [] { return std::make_unique<COnlineSummaryView>(); });
+    catalog.Register(shell::kViewReviewTransaction,
+                     [] { return std::make_unique<CReviewTransactionView>(); });
+    catalog.Register(shell::kViewMatchTransaction,
+                     [] { return std::make_unique<CMatchTransactionView>(); });
 }
 
 }  // namespace views

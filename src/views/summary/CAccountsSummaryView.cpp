@@ -18,6 +18,7 @@
 #include "shell/CCVUIUtility.h"
 #include "shell/RegisteredMessages.h"
 #include "shell/ViewNumbers.h"
+#include "shell/online/COnlineActions.h"
 #include "storage/DateTime.h"
 
 namespace views {
@@ -176,9 +177,17 @@ bool CAccountsSummaryView::OnCommand(int id) {
         case res::IDC_SECURITY_OPTIONS:
             NavigateIfPasswordSet(id);
             return true;
+        case res::IDC_GO_ONLINE:
+            GoOnline();
+            return true;
         default:
             return false;
     }
+}
+
+void CAccountsSummaryView::GoOnline() {
+    shell::COnlineActions::DownloadAll(Window());
+    BuildRows();
 }
 
 ui::LRESULT CAccountsSummaryView::OnNotify(const ui::NMHDR& header) {
