@@ -18,8 +18,12 @@
 #include "views/summary/CAccountsSummaryView.h"
 // online banking
 #include "views/online/CMatchTransactionView.h"
+#include "views/online/COnlineAccountInfoView.h"
+#include "views/online/COnlineSetupView.h"
 #include "views/online/COnlineSummaryView.h"
 #include "views/online/CReviewTransactionView.h"
+#include "views/online/CSelectAccountView.h"
+#include "views/online/CSelectBankView.h"
 
 namespace views {
 
@@ -61,6 +65,12 @@ void RegisterViews(shell::CViewCatalog& catalog) {
                      [] { return std::make_unique<CReviewTransactionView>(); });
     catalog.Register(shell::kViewMatchTransaction,
                      [] { return std::make_unique<CMatchTransactionView>(); });
+    catalog.Register(shell::kViewOnlineSetup, [] { return std::make_unique<COnlineSetupView>(); });
+    catalog.Register(shell::kViewSelectBank, [] { return std::make_unique<CSelectBankView>(); });
+    catalog.Register(shell::kViewSelectAccount,
+                     [] { return std::make_unique<CSelectAccountView>(); });
+    catalog.Register(shell::kViewOnlineAccountInfo,
+                     [] { return std::make_unique<COnlineAccountInfoView>(); });
 }
 
 }  // namespace views
