@@ -211,6 +211,8 @@ ui::LRESULT CCVView::WindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wPar
                 // A command the screen does not take itself goes where the table sends it.
                 const int id = static_cast<int>(ui::LOWORD(wParam));
                 if (!OnCommand(id) && CTransitionTable::Find(m_view, id) != kNoView) Navigate(id);
+            } else {
+                OnControlCommand(static_cast<int>(ui::LOWORD(wParam)), ui::HIWORD(wParam));
             }
             return 0;
         case ui::WM_KEYDOWN: {

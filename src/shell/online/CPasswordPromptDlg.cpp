@@ -10,7 +10,7 @@ namespace shell {
 namespace {
 
 constexpr int kWidth = 40;
-constexpr int kHeight = 9;
+constexpr int kHeight = 8;
 constexpr int kFieldId = 1;
 
 std::wstring Text(res::StringId id) {
@@ -27,10 +27,11 @@ bool CPasswordPromptDlg::Ask(ui::HWND owner, const std::wstring& bankName,
                                  ui::LPARAM lParam) -> ui::LRESULT {
         switch (message) {
             case ui::WM_INITDIALOG: {
+                // Inside the frame: its outer cells hold the border and the title.
                 ui::RECT client;
                 ui::GetClientRect(dialog, client);
                 const int width = client.Width() - 2;
-                int row = 0;
+                int row = 1;
                 for (const std::wstring& line :
                      {Text(res::IDS_ONLINE_ENTER_PASSWORD), bankName, secondLine}) {
                     ui::CreateWindow(L"STATIC", line, ui::WS_CHILD | ui::WS_VISIBLE, 1, row++,

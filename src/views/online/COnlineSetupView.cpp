@@ -108,6 +108,17 @@ bool COnlineSetupView::OnKey(unsigned vk) {
     return true;
 }
 
+void COnlineSetupView::OnControlCommand(int id, unsigned) {
+    if (id == kEnabledId) UpdateMenu();
+}
+
+ui::LRESULT COnlineSetupView::OnMessage(ui::UINT message, ui::WPARAM, ui::LPARAM, bool& handled) {
+    // The customer id typed or erased: "Select Account" follows.
+    handled = message == ui::WM_CV_VALUE_CHANGED;
+    if (handled) UpdateMenu();
+    return 0;
+}
+
 void COnlineSetupView::SelectBank() {
     m_copy.enabled = IsChecked(m_enabled);
     int rc = 0;

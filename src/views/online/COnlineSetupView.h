@@ -24,6 +24,9 @@ class COnlineSetupView : public shell::CLabelledFormView {
     bool OnCreate(ui::LPARAM param) override;
     bool OnCommand(int id) override;
     bool OnKey(unsigned vk) override;
+    void OnControlCommand(int id, unsigned code) override;
+    ui::LRESULT OnMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam,
+                          bool& handled) override;
     void OnBack() override {}
 
   private:
