@@ -17,6 +17,8 @@
 #include "views/register/CRegisterView.h"
 #include "views/summary/CAccountsSummaryView.h"
 // online banking
+#include "views/online/CChangeOnlinePasswordView.h"
+#include "views/online/CImportAccountsView.h"
 #include "views/online/CMatchTransactionView.h"
 #include "views/online/COnlineAccountInfoView.h"
 #include "views/online/COnlineSetupView.h"
@@ -71,6 +73,10 @@ void RegisterViews(shell::CViewCatalog& catalog) {
                      [] { return std::make_unique<CSelectAccountView>(); });
     catalog.Register(shell::kViewOnlineAccountInfo,
                      [] { return std::make_unique<COnlineAccountInfoView>(); });
+    catalog.Register(shell::kViewChangeOnlinePassword,
+                     [] { return std::make_unique<CChangeOnlinePasswordView>(); });
+    catalog.Register(shell::kViewImportAccounts,
+                     [] { return std::make_unique<CImportAccountsView>(); });
 }
 
 }  // namespace views
