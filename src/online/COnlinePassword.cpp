@@ -93,8 +93,8 @@ int COnlinePassword::FetchCriteria(const CCVAccount& account, Criteria& criteria
             listed = true;
             bank->SetProgress(&m_progress);
             if (bank->GetPasswordCriteria(criteria.data()) != 0) {
-                code = bank->GetErrorCode() != ofx::kOk ? bank->GetErrorCode()
-                                                        : ofx::kErrorUnreadable;
+                code =
+                    bank->GetErrorCode() != ofx::kOk ? bank->GetErrorCode() : ofx::kErrorUnreadable;
                 message = bank->GetErrorMessage();
             }
             bank->SetProgress(nullptr);

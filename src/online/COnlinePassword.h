@@ -22,8 +22,7 @@ class COnlinePassword {
   public:
     using Criteria = CPasswordCriteria::Bytes;
 
-    COnlinePassword(CCVAccountList& accounts, MOnlineProgress& progress,
-                    MOnlineMessages& messages);
+    COnlinePassword(CCVAccountList& accounts, MOnlineProgress& progress, MOnlineMessages& messages);
 
     // 0 with the bank's rules in `criteria`; 1 after the message, if any.
     int FetchCriteria(const CCVAccount& account, Criteria& criteria);

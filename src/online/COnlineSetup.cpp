@@ -128,8 +128,7 @@ int COnlineSetup::FetchAccounts(WorkingCopy& copy, const std::string& customerId
         return 1;
     }
     std::string password = typedPassword;
-    if (password.empty() &&
-        !prompt.AskPassword(bank->GetName(), customerId.c_str(), password)) {
+    if (password.empty() && !prompt.AskPassword(bank->GetName(), customerId.c_str(), password)) {
         return 1;
     }
     CFiAccountsList reported;
@@ -156,7 +155,8 @@ int COnlineSetup::FetchAccounts(WorkingCopy& copy, const std::string& customerId
     copy.reported.clear();
     for (std::uint32_t i = 0; i < reported.Count(); ++i) {
         const CFiAccountInfo* info = reported.At(i);
-        copy.reported.push_back({info->AccountType(), info->AccountNumber(), info->RoutingNumber()});
+        copy.reported.push_back(
+            {info->AccountType(), info->AccountNumber(), info->RoutingNumber()});
     }
     return 0;
 }

@@ -211,7 +211,6 @@ inline constexpr StringId IDS_ONLINE_TYPE_SAVINGS = static_cast<StringId>(11267)
 inline constexpr StringId IDS_ONLINE_TYPE_CREDIT = static_cast<StringId>(11268);
 inline constexpr StringId IDS_ONLINE_TYPE_MONEY_MARKET = static_cast<StringId>(11269);
 inline constexpr StringId IDS_ONLINE_TYPE_LINE_OF_CREDIT = static_cast<StringId>(11270);
-inline constexpr StringId IDS_ACCOUNT_INFO_FAILED = static_cast<StringId>(11271);
 inline constexpr StringId IDS_CHANGE_PASSWORD_TITLE = static_cast<StringId>(11280);
 inline constexpr StringId IDS_CHANGE_PASSWORD_INTRO = static_cast<StringId>(11281);
 inline constexpr StringId IDS_CHANGE_PASSWORD_NOTE = static_cast<StringId>(11282);

@@ -35,11 +35,10 @@ constexpr MenuItemDef kSummarySettings[] = {
     {IDC_ABOUT, IDS_MENU_ABOUT},
 };
 
-// Eleven items: the number keys 1-9 and 0 reach the first ten.
+// The number keys 1-9 and 0 reach the first ten items, "Exit" the tenth.
 constexpr MenuItemDef kSummaryMenu[] = {
     {IDC_EDIT_ACCOUNTS, IDS_MENU_EDIT_ACCOUNTS},
     {IDC_TRANSFER, IDS_MENU_TRANSFER},
-    {IDC_GO_ONLINE, IDS_MENU_GO_ONLINE},
     {IDC_REPORTS, IDS_MENU_REPORTS},
     {IDC_BUDGETS, IDS_MENU_BUDGETS},
     {IDC_UPCOMING, IDS_MENU_UPCOMING},
@@ -48,6 +47,8 @@ constexpr MenuItemDef kSummaryMenu[] = {
     {0, IDS_MENU_LISTS, 0, kSummaryLists, std::size(kSummaryLists)},
     {0, IDS_MENU_SETTINGS, 0, kSummarySettings, std::size(kSummarySettings)},
     {IDC_EXIT, IDS_MENU_EXIT},
+    // online banking: after "Exit", which keeps the key 0
+    {IDC_GO_ONLINE, IDS_MENU_GO_ONLINE},
 };
 
 // ---- the register: "New" and "Menu"; "Sort By" follows the visible columns and is added when

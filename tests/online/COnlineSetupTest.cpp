@@ -209,8 +209,7 @@ TEST_F(OnlinePasswordTest, TheBanksRulesThenTheChangeAndTheStoredPasswordsFollow
     EXPECT_EQ(m_bank.PasswordOf("alice"), "new#99");
     // Fault mended: the stored password stayed the old one, so every later download failed.
     EXPECT_EQ(Checking().Record().GetOnlinePassword(), "new#99");
-    EXPECT_EQ(Named("Savings").Record().GetOnlinePassword(),
-              "new#99");
+    EXPECT_EQ(Named("Savings").Record().GetOnlinePassword(), "new#99");
     // An account that asks every time keeps asking.
     EXPECT_EQ(Named("Visa").Record().GetOnlinePassword(), "");
 }

@@ -80,8 +80,9 @@ TEST(PasswordCriteriaTest, ACharacterTheBankWouldGetAsAQuestionMarkIsRefused) {
     EXPECT_EQ(MessageOf(kAnything, L"pa\u0142ka1"), res::IDS_PASSWORD_UNSENDABLE);
     EXPECT_EQ(MessageOf(kAnything, L"\u4e2d\u6587"), res::IDS_PASSWORD_UNSENDABLE);
     // The euro sign and accented letters have their byte in it.
-    EXPECT_FALSE(CPasswordCriteria::Check(kAnything, L"\u20ac\u00e9t\u00e91", L"\u20ac\u00e9t\u00e91")
-                     .Refused());
+    EXPECT_FALSE(
+        CPasswordCriteria::Check(kAnything, L"\u20ac\u00e9t\u00e91", L"\u20ac\u00e9t\u00e91")
+            .Refused());
 }
 
 }  // namespace

@@ -5,16 +5,16 @@
 
 #include <filesystem>
 
+#include "Typist.h"
+#include "model/BuiltInKey.h"
 #include "model/CCVAccount.h"
 #include "model/CCVAccountList.h"
 #include "model/CTransaction.h"
-#include "model/BuiltInKey.h"
 #include "model/CVModel.h"
 #include "online/BankDirectory.h"
 #include "platform/sys/CodePage.h"
 #include "shell/ViewNumbers.h"
 #include "support/FakeBank.h"
-#include "Typist.h"
 
 namespace views_test {
 namespace {
@@ -34,8 +34,7 @@ class ImportScreenTest : public ScreenFixture {
         t->SetPayeeName("Diner");
         ASSERT_EQ(source.AddTransaction(std::move(t)), 0);
         source.RecomputeBalances();
-        ASSERT_EQ(Accounts().SaveAccountFile(source, Model().GetImportFolder() + name + ".cvl"),
-                  0);
+        ASSERT_EQ(Accounts().SaveAccountFile(source, Model().GetImportFolder() + name + ".cvl"), 0);
     }
     std::wstring LastBox() const { return m_screen.TextBeforeLastInput(); }
 };

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <thread>
 
+#include "Typist.h"
 #include "model/CCVAccount.h"
 #include "model/CCVAccountList.h"
 #include "model/CTransaction.h"
@@ -17,7 +18,6 @@
 #include "platform/ui/WindowApi.h"
 #include "shell/ViewNumbers.h"
 #include "support/FakeBank.h"
-#include "Typist.h"
 
 namespace views_test {
 namespace {
@@ -67,9 +67,7 @@ class OnlineScreensTest : public ScreenFixture {
         EXPECT_FALSE(typist.missed);
         return typist.seen;
     }
-    static bool ProgressWindowGone() {
-        return ui::FindWindow(L"OnlineProgress", L"") == nullptr;
-    }
+    static bool ProgressWindowGone() { return ui::FindWindow(L"OnlineProgress", L"") == nullptr; }
 
     FakeBank m_bank;
     online_testing::BankDirectory m_directory{m_bank.OfxUrl()};

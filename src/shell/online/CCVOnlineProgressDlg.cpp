@@ -33,7 +33,7 @@ void CCVOnlineProgressDlg::Start() {
     m_stop = false;
     m_up = false;
     m_focusBefore = ui::GetFocus();
-    m_thread = std::thread([this] { Run(0); });
+    m_thread = std::thread([this] { Run(); });
     // The caller is never left waiting for ever: without a window in time the run goes on, and
     // the thread, seeing the stop flag, ends by itself.
     const auto deadline =
@@ -78,8 +78,9 @@ void CCVOnlineProgressDlg::Refocus() const {
 
 ui::HWND CCVOnlineProgressDlg::MakeWindow() {
     static const bool registered = ui::RegisterClass(
-        kProgressClass, [](ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam,
-                           ui::LPARAM lParam) { return ui::DefWindowProc(hwnd, message, wParam, lParam); });
+        kProgressClass, [](ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
+            return ui::DefWindowProc(hwnd, message, wParam, lParam);
+        });
     if (!registered) return nullptr;
     const ui::RECT work = ui::CWindowManager::Instance().WorkArea();
     const int width = std::min(kWidth, work.Width());
@@ -89,10 +90,10 @@ ui::HWND CCVOnlineProgressDlg::MakeWindow() {
         ui::WS_POPUP | ui::WS_BORDER, work.left + (work.Width() - width) / 2,
         work.top + (work.Height() - height) / 2, width, height, nullptr);
     if (window == nullptr) return nullptr;
-    ui::SetWindowProc(window, [this](ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam,
-                                     ui::LPARAM lParam) {
-        return WindowProc(hwnd, message, wParam, lParam);
-    });
+    ui::SetWindowProc(
+        window, [this](ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
+            return WindowProc(hwnd, message, wParam, lParam);
+        });
     ui::CreateWindow(L"STATIC", std::wstring(res::LoadString(res::IDS_ONLINE_DOWNLOADING)),
                      ui::WS_CHILD | ui::WS_VISIBLE | ui::SS_CENTER, 1, kTextRow, width - 2, 1,
                      window);
@@ -117,7 +118,7 @@ ui::LRESULT CCVOnlineProgressDlg::WindowProc(ui::HWND hwnd, ui::UINT message, ui
     return ui::DefWindowProc(hwnd, message, wParam, lParam);
 }
 
-void CCVOnlineProgressDlg::Run(std::uint32_t) {
+void CCVOnlineProgressDlg::Run() {
     m_threadId = ui::GetCurrentThreadId();
     const ui::UINT endMessage = ui::RegisterWindowMessage(kEndMessage);
     const ui::UINT quitMessage = ui::RegisterWindowMessage(kQuitMessage);

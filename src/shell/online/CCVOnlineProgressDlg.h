@@ -44,7 +44,7 @@ class CCVOnlineProgressDlg : public MOnlineProgress {
 
   private:
     // The progress thread: makes the window, runs its messages, destroys it.
-    void Run(std::uint32_t startToken);
+    void Run();
     ui::HWND MakeWindow();
     ui::LRESULT WindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam);
 

@@ -20,11 +20,10 @@ COnlineSession::COnlineSession(ui::HWND screen) : m_screen(screen) {
 bool COnlineSession::ShowMessage(Owner owner, std::wstring_view text, res::StringId caption,
                                  Style style) {
     const ui::HWND progress = m_progress.Window();
-    const ui::HWND window =
-        owner == kOwnerProgress && ui::IsWindow(progress) ? progress : m_screen;
-    const int answer = ui::MessageBox(window, std::wstring(text),
-                                      std::wstring(res::LoadString(caption)),
-                                      OnlineMessageStyle(style));
+    const ui::HWND window = owner == kOwnerProgress && ui::IsWindow(progress) ? progress : m_screen;
+    const int answer =
+        ui::MessageBox(window, std::wstring(text), std::wstring(res::LoadString(caption)),
+                       OnlineMessageStyle(style));
     m_progress.Refocus();
     return answer == ui::IDOK || answer == ui::IDYES;
 }

@@ -26,8 +26,7 @@ class COnlineSession : public MOnlineMessages, public MPasswordPrompt {
 
     bool ShowMessage(Owner owner, std::wstring_view text, res::StringId caption,
                      Style style) override;
-    bool AskPassword(const char* bankName, const char* secondLine,
-                     std::string& password) override;
+    bool AskPassword(const char* bankName, const char* secondLine, std::string& password) override;
 
   private:
     ui::HWND m_screen;

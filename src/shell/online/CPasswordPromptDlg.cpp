@@ -37,10 +37,9 @@ bool CPasswordPromptDlg::Ask(ui::HWND owner, const std::wstring& bankName,
                     ui::CreateWindow(L"STATIC", line, ui::WS_CHILD | ui::WS_VISIBLE, 1, row++,
                                      width, 1, dialog);
                 }
-                field = ui::CreateWindow(L"EDIT", L"",
-                                         ui::WS_CHILD | ui::WS_VISIBLE | ui::WS_TABSTOP |
-                                             ui::ES_PASSWORD,
-                                         1, row + 1, width, 1, dialog, kFieldId);
+                field = ui::CreateWindow(
+                    L"EDIT", L"", ui::WS_CHILD | ui::WS_VISIBLE | ui::WS_TABSTOP | ui::ES_PASSWORD,
+                    1, row + 1, width, 1, dialog, kFieldId);
                 if (auto* edit = ui::GetControl<ui::CEdit>(field)) edit->SetLimit(kMaxPassword);
                 ui::OverrideBackKey(ui::CreateSoftKeyBar(dialog, res::IDM_DONE_CANCEL_PROMPT),
                                     true);
@@ -51,9 +50,8 @@ bool CPasswordPromptDlg::Ask(ui::HWND owner, const std::wstring& bankName,
                 if (ui::LOWORD(wParam) == res::IDC_OPERATION_DONE) {
                     typed = ui::GetWindowText(field);
                     if (typed.empty()) {
-                        CCVUIUtility::Instance().MessageBox(
-                            dialog, res::IDS_ONLINE_ENTER_PASSWORD,
-                            ui::MB_OK | ui::MB_ICONEXCLAMATION);
+                        CCVUIUtility::Instance().MessageBox(dialog, res::IDS_ONLINE_ENTER_PASSWORD,
+                                                            ui::MB_OK | ui::MB_ICONEXCLAMATION);
                         ui::SetFocus(field);
                         return 0;
                     }
@@ -73,8 +71,8 @@ bool CPasswordPromptDlg::Ask(ui::HWND owner, const std::wstring& bankName,
         }
         return ui::DefWindowProc(dialog, message, wParam, lParam);
     };
-    const int result = ui::DialogBoxIndirect(owner, Text(res::IDS_ONLINE_PASSWORD_TITLE), kWidth,
-                                             kHeight, proc);
+    const int result =
+        ui::DialogBoxIndirect(owner, Text(res::IDS_ONLINE_PASSWORD_TITLE), kWidth, kHeight, proc);
     if (result != ui::IDOK || typed.empty()) {
         password.clear();
         return false;

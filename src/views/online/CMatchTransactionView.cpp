@@ -43,8 +43,8 @@ bool CMatchTransactionView::OnCreate(ui::LPARAM param) {
     m_review->Candidates(m_candidates);
 
     const ui::RECT client = ClientRect();
-    m_list = AddField(L"SysListView32", 0,
-                      ui::RECT{0, kListTop, client.right, client.bottom}, kListId);
+    m_list =
+        AddField(L"SysListView32", 0, ui::RECT{0, kListTop, client.right, client.bottom}, kListId);
     auto* list = ui::GetControl<ui::CListView>(m_list);
     if (list == nullptr) return false;
     const int quarter = std::max(4, client.Width() / 4);
@@ -59,9 +59,9 @@ bool CMatchTransactionView::OnCreate(ui::LPARAM param) {
         const CRegisterText::Fields fields = texts.Of(candidate);
         const int row = list->InsertItem(static_cast<int>(i),
                                          FormatDate(candidate.GetDate(), sys::kDateShortDate));
-        list->SetItemText(row, 1, candidate.CarriesCheckNumber()
-                                      ? std::to_wstring(fields.checkNumber)
-                                      : CCVUIUtility::WideCopy(fields.type));
+        list->SetItemText(row, 1,
+                          candidate.CarriesCheckNumber() ? std::to_wstring(fields.checkNumber)
+                                                         : CCVUIUtility::WideCopy(fields.type));
         list->SetItemText(row, 2, CCVUIUtility::WideCopy(fields.payee));
         list->SetItemText(row, 3, CCVUIUtility::AmountText(fields.signedAmount, true));
     }
@@ -85,7 +85,8 @@ void CMatchTransactionView::OnPaint(ui::CDeviceContext& dc, const ui::RECT& clie
     std::wstring line = FormatDate(current->GetDate(), sys::kDateShortDate) + L"   " +
                         CCVUIUtility::WideCopy(fields.payee) + L"   " +
                         CCVUIUtility::AmountText(fields.signedAmount, true);
-    dc.TextOut(client.left + 2, client.top + 1, CCVUIUtility::FitText(dc, line, client.Width() - 3));
+    dc.TextOut(client.left + 2, client.top + 1,
+               CCVUIUtility::FitText(dc, line, client.Width() - 3));
     dc.TextOut(client.left + 1, client.top + kListTop - 1, Text(res::IDS_YOUR_ENTRY));
 }
 

@@ -43,8 +43,8 @@ bool COnlineAccountInfoView::OnCreate(ui::LPARAM) {
                            at == online.end() ? 0 : static_cast<int>(at - online.begin()));
     m_number = AddEditRow(Text(res::IDS_LABEL_ONLINE_ACCOUNT_NUMBER), kNumberId, kNumberLimit,
                           ui::ES_NUMBER);
-    m_routing = AddEditRow(Text(res::IDS_LABEL_ROUTING_NUMBER), kRoutingId, kNumberLimit,
-                           ui::ES_NUMBER);
+    m_routing =
+        AddEditRow(Text(res::IDS_LABEL_ROUTING_NUMBER), kRoutingId, kNumberLimit, ui::ES_NUMBER);
     if (m_type == nullptr || m_number == nullptr || m_routing == nullptr) return false;
     ui::SetFocus(m_type);
     return true;
@@ -52,10 +52,10 @@ bool COnlineAccountInfoView::OnCreate(ui::LPARAM) {
 
 void COnlineAccountInfoView::Done() {
     COnlineSetup setup(*Model().GetAccountList());
-    const res::StringId refusal = setup.EnterDetails(
-        m_copy, static_cast<std::size_t>(std::max(0, SpinnerIndex(m_type))),
-        CCVUIUtility::NarrowCopy(FieldText(m_number)),
-        CCVUIUtility::NarrowCopy(FieldText(m_routing)));
+    const res::StringId refusal =
+        setup.EnterDetails(m_copy, static_cast<std::size_t>(std::max(0, SpinnerIndex(m_type))),
+                           CCVUIUtility::NarrowCopy(FieldText(m_number)),
+                           CCVUIUtility::NarrowCopy(FieldText(m_routing)));
     if (refusal != res::IDS_NONE) {
         Ask(refusal, ui::MB_OK | ui::MB_ICONEXCLAMATION);
         return;

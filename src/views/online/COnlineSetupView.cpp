@@ -68,10 +68,11 @@ bool COnlineSetupView::OnCreate(ui::LPARAM) {
 
 void COnlineSetupView::ShowCopy() {
     const std::string bank = Setup().BankNameOf(m_copy);
-    SetValue(m_bank, bank.empty() ? Text(res::IDS_SELECT_PLACEHOLDER)
-                                  : CCVUIUtility::WideCopy(bank));
-    SetValue(m_account, m_copy.accountNumber.empty() ? Text(res::IDS_SELECT_PLACEHOLDER)
-                                                     : CCVUIUtility::WideCopy(m_copy.accountNumber));
+    SetValue(m_bank,
+             bank.empty() ? Text(res::IDS_SELECT_PLACEHOLDER) : CCVUIUtility::WideCopy(bank));
+    SetValue(m_account, m_copy.accountNumber.empty()
+                            ? Text(res::IDS_SELECT_PLACEHOLDER)
+                            : CCVUIUtility::WideCopy(m_copy.accountNumber));
     UpdateMenu();
 }
 

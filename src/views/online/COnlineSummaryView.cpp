@@ -27,7 +27,7 @@ void COnlineSummaryView::OnPaint(ui::CDeviceContext& dc, const ui::RECT& client)
     const std::wstring lines[] = {
         std::wstring(res::LoadString(res::IDS_DOWNLOAD_COMPLETED)),
         CCVUIUtility::FormatString(res::IDS_SUMMARY_DOWNLOADED,
-                                          static_cast<int>(summary.downloaded)),
+                                   static_cast<int>(summary.downloaded)),
         CCVUIUtility::FormatString(res::IDS_SUMMARY_MATCH, static_cast<int>(summary.matched)),
         CCVUIUtility::FormatString(res::IDS_SUMMARY_NEW, static_cast<int>(summary.added)),
     };
@@ -41,8 +41,9 @@ void COnlineSummaryView::OnPaint(ui::CDeviceContext& dc, const ui::RECT& client)
 bool COnlineSummaryView::OnCommand(int id) {
     switch (id) {
         case res::IDC_REG_REVIEW:
-            Navigate(id, 0,
-                     std::make_unique<shell::CReviewRequest>(0, shell::CReviewRequest::kDownloaded));
+            Navigate(
+                id, 0,
+                std::make_unique<shell::CReviewRequest>(0, shell::CReviewRequest::kDownloaded));
             return true;
         case res::IDC_REVIEW_ACCEPT_ALL:
             if (m_account != nullptr) CTransactionReview::AcceptAllDownloaded(*m_account);

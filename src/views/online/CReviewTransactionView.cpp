@@ -90,8 +90,8 @@ void CReviewTransactionView::UpdateMenu() {
     menu->EnableItem(res::IDC_REVIEW_NEXT, ui::MF_BYCOMMAND, m_review->HasNext());
 }
 
-std::wstring CReviewTransactionView::LineOf(ui::CDeviceContext& dc,
-                                            const CTransaction& transaction, int width) const {
+std::wstring CReviewTransactionView::LineOf(ui::CDeviceContext& dc, const CTransaction& transaction,
+                                            int width) const {
     const CRegisterText::Fields fields =
         CRegisterText(*Model().GetAccountList(), *m_account).Of(transaction);
     std::wstring kind = fields.checkNumber != 0 || transaction.CarriesCheckNumber()
@@ -99,9 +99,9 @@ std::wstring CReviewTransactionView::LineOf(ui::CDeviceContext& dc,
                             : CCVUIUtility::WideCopy(fields.type);
     std::wstring payee = fields.payee.empty() ? std::wstring(kNoPayeeBlanks, L' ')
                                               : CCVUIUtility::WideCopy(fields.payee);
-    const std::wstring parts[kParts] = {
-        FormatDate(transaction.GetDate(), sys::kDateShortDate), kind, payee,
-        CCVUIUtility::AmountText(fields.signedAmount, true)};
+    const std::wstring parts[kParts] = {FormatDate(transaction.GetDate(), sys::kDateShortDate),
+                                        kind, payee,
+                                        CCVUIUtility::AmountText(fields.signedAmount, true)};
     const int quarter = std::max(1, width / kParts - 3);
     std::wstring line;
     for (int i = 0; i < kParts; ++i) {
@@ -128,9 +128,9 @@ void CReviewTransactionView::OnPaint(ui::CDeviceContext& dc, const ui::RECT& cli
     dc.TextOut(left + 1, y,
                partner != nullptr ? LineOf(dc, *partner, width - 1) : Text(res::IDS_NO_MATCH_LINE));
     y += 2;
-    const std::wstring position =
-        CCVUIUtility::FormatString(res::IDS_REVIEW_POSITION, static_cast<int>(m_review->Position() + 1),
-                                   static_cast<int>(m_review->Count()));
+    const std::wstring position = CCVUIUtility::FormatString(
+        res::IDS_REVIEW_POSITION, static_cast<int>(m_review->Position() + 1),
+        static_cast<int>(m_review->Count()));
     dc.TextOut(client.left + std::max(0, (client.Width() - static_cast<int>(position.size())) / 2),
                y, position);
 }

@@ -39,7 +39,8 @@ bool CSelectBankView::OnCreate(ui::LPARAM) {
     int selected = -1;
     for (std::uint32_t i = 0; i < banks->Count(); ++i) {
         const CFiItem* bank = banks->At(i);
-        const int row = list->InsertItem(static_cast<int>(i), CCVUIUtility::WideCopy(bank->GetName()));
+        const int row =
+            list->InsertItem(static_cast<int>(i), CCVUIUtility::WideCopy(bank->GetName()));
         if (bank->FiId() == m_copy.fiId) selected = row;
     }
     list->SetSelection(selected >= 0 ? selected : (banks->Count() > 0 ? 0 : -1));
