@@ -167,6 +167,54 @@ TEST_F(OnlineScreensTest, SetUpFromTheAccountEditorThenDownloadReviewAndAccept) 
     EXPECT_EQ(Checking().GetBalance(CCVAccount::kBalanceCleared), 200000);
 }
 
+TEST_F(OnlineScreensTest, ANewAccountSetUpOnlineAndACancelledSetUpLeavesNothing) {
+    Start();
+    Choose({L"Edit Accounts"});
+    Choose({L"New"});
+    ASSERT_EQ(CurrentView(), shell::kViewNewAccount);
+    Type(L"Joint");
+    Choose({L"Online"});
+    ASSERT_EQ(CurrentView(), shell::kViewOnlineSetup);
+    Key(ui::VK_SPACE);
+    Choose({L"Select bank"});
+    Key(ui::VK_TSOFT1);
+    Key(ui::VK_DOWN);
+    Type(L"alice");
+    Key(ui::VK_DOWN);  // the password field: "--Will Prompt--" goes, the typed one is kept
+    Type(L"secret1");
+    Choose({L"Select Account"});  // no prompt: the password was typed
+    ASSERT_EQ(CurrentView(), shell::kViewSelectAccount);
+    Key(ui::VK_DOWN);  // 2002
+    Key(ui::VK_TSOFT1);
+    Key(ui::VK_TSOFT1);  // set-up "Done"
+    ASSERT_EQ(CurrentView(), shell::kViewNewAccount);
+    Key(ui::VK_TSOFT1);  // the editor's "Done" adds the account with its online fields
+    ASSERT_EQ(CurrentView(), shell::kViewEditAccounts);
+    const CCVAccountRecord& joint = Account("Joint").Record();
+    EXPECT_TRUE(joint.GetOnlineEnabled());
+    EXPECT_EQ(joint.GetAccountNumber(), "2002");
+    EXPECT_EQ(joint.GetAccountType(), 1);  // the bank's "SAVINGS"
+    EXPECT_EQ(joint.GetOnlinePassword(), "secret1");
+
+    // Fault mended: a set-up left with "Cancel" could leave a backup of one account's online
+    // fields that a later set-up wrote into another account. "Cancel" drops the working copy:
+    // the editor's "Done" then saves the account without any of it.
+    Key(ui::VK_HOME);
+    Key(ui::VK_DOWN);  // Checking
+    Choose({L"Edit"});
+    ASSERT_EQ(CurrentView(), shell::kViewAccountInfo);
+    ASSERT_TRUE(Shows(L"Checking"));
+    Choose({L"Online"});
+    Key(ui::VK_SPACE);
+    Choose({L"Select bank"});
+    Key(ui::VK_TSOFT1);
+    Choose({L"Cancel"});
+    ASSERT_EQ(CurrentView(), shell::kViewAccountInfo);
+    Key(ui::VK_TSOFT1);
+    EXPECT_FALSE(Checking().Record().GetOnlineEnabled());
+    EXPECT_EQ(Checking().Record().GetFiId(), 0u);
+}
+
 TEST_F(OnlineScreensTest, MatchNoMatchAndAcceptFoldIntoTheEnteredTransaction) {
     SetOnline("secret1");
     Add("Checking", 1, 4250, "Corner Shop", Type::kTypeWithdrawal);
