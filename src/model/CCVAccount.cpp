@@ -449,6 +449,9 @@ std::unique_ptr<CTransaction> CCVAccount::NewDownloadedTransaction(CDownloadInde
         }
     }
     return transaction;
+bool CCVAccount::CanBeMatched(const CTransaction& entered) {
+    return entered.GetLinkedTransactionId().IsNull() && !entered.IsSplit() &&
+           !entered.IsSplitTransferTwin();
 }
 
 bool CCVAccount::CanMatch(const CTransaction& entered, const CTransaction& added) {
@@ -456,6 +459,9 @@ bool CCVAccount::CanMatch(const CTransaction& entered, const CTransaction& added
         !entered.GetMatchedTransactionId().IsNull() || entered.IsReconciled() || entered.IsVoid()) {
         return false;
     }
+    // Accepting would give a transfer or a split the bank's amount and date without its twin or
+    // its split lines: they are kept out of matching.
+    if (!CanBeMatched(entered)) return false;
     // Seven days either way, both ends included; computed wide so that no date wraps around.
     const std::int64_t apart =
         static_cast<std::int64_t>(entered.GetDate()) - static_cast<std::int64_t>(added.GetDate());

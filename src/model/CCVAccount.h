@@ -247,6 +247,9 @@ class CCVAccount : public CCVItem {
     // lose that match, and the transaction is matched with it. Its former partner, when that one
     // still points back at it, is freed for the next download's automatic match.
     void MatchManually(CTransaction& transaction, const CTransaction& candidate);
+    // Whether an entered transaction may take a downloaded one's figures: not a transfer and not
+    // a split, whose twin or split lines would not follow.
+    static bool CanBeMatched(const CTransaction& entered);
     // "No Match": the transaction loses its partner, and the partner its link back to it.
     void Unmatch(CTransaction& transaction);
     // Takes a transaction out of the register as though it had never been added: it is not kept

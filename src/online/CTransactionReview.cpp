@@ -66,6 +66,7 @@ void CTransactionReview::Candidates(CCVTxnList& candidates) const {
 int CTransactionReview::Match(const CTransaction& candidate) {
     CTransaction* current = Current();
     if (current == nullptr) return 1;
+    if (!CCVAccount::CanBeMatched(candidate)) return kNotMatchable;
     m_account.SetReviewFilter(m_filter);
     m_account.MatchManually(*current, candidate);
     return 0;

@@ -60,7 +60,10 @@ class CTransactionReview {
 
     // The match screen: the transactions the current one can be matched with, by date.
     void Candidates(CCVTxnList& candidates) const;
-    // "Match" with a candidate row, and "No Match". 1 when there is no current transaction.
+    // "Match" with a candidate row, and "No Match". 1 when there is no current transaction;
+    // kNotMatchable for a transfer or a split, which keep out of matching (accepting would change
+    // them without their twin or their split lines).
+    static constexpr int kNotMatchable = 2;
     int Match(const CTransaction& candidate);
     int NoMatch();
 

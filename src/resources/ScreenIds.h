@@ -258,6 +258,96 @@ inline constexpr StringId IDS_CHART_SLICE_INFO =
     static_cast<StringId>(10660);  // %s name, %s amount, %d percent
 inline constexpr StringId IDS_SETTINGS_NOT_SAVED = static_cast<StringId>(10661);
 
+// ---- online banking: download, review, set-up, password change, import (11200-11399) ----
+inline constexpr StringId IDS_ONLINE_PROGRESS_TITLE = static_cast<StringId>(11200);
+inline constexpr StringId IDS_ONLINE_DOWNLOADING = static_cast<StringId>(11201);
+inline constexpr StringId IDS_ONLINE_PASSWORD_TITLE = static_cast<StringId>(11202);
+inline constexpr StringId IDS_ONLINE_ENTER_PASSWORD = static_cast<StringId>(11203);
+inline constexpr StringId IDS_MENU_GO_ONLINE = static_cast<StringId>(11204);
+inline constexpr StringId IDS_MENU_REG_GO_ONLINE = static_cast<StringId>(11205);
+inline constexpr StringId IDS_MENU_CHANGE_ONLINE_PASSWORD = static_cast<StringId>(11206);
+inline constexpr StringId IDS_MENU_ONLINE = static_cast<StringId>(11207);
+inline constexpr StringId IDS_DOWNLOAD_COMPLETED = static_cast<StringId>(11210);
+inline constexpr StringId IDS_SUMMARY_DOWNLOADED = static_cast<StringId>(11211);
+inline constexpr StringId IDS_SUMMARY_MATCH = static_cast<StringId>(11212);
+inline constexpr StringId IDS_SUMMARY_NEW = static_cast<StringId>(11213);
+inline constexpr StringId IDS_MENU_REVIEW = static_cast<StringId>(11214);
+inline constexpr StringId IDS_MENU_ACCEPT_ALL = static_cast<StringId>(11215);
+inline constexpr StringId IDS_MENU_REVIEW_LATER = static_cast<StringId>(11216);
+inline constexpr StringId IDS_REVIEW_TITLE = static_cast<StringId>(11220);
+inline constexpr StringId IDS_BANK_ENTRY = static_cast<StringId>(11221);
+inline constexpr StringId IDS_YOUR_ENTRY = static_cast<StringId>(11222);
+inline constexpr StringId IDS_NO_MATCH_LINE = static_cast<StringId>(11223);
+inline constexpr StringId IDS_REVIEW_POSITION = static_cast<StringId>(11224);
+inline constexpr StringId IDS_MENU_ACCEPT = static_cast<StringId>(11225);
+inline constexpr StringId IDS_MENU_CHANGE_MATCH = static_cast<StringId>(11226);
+inline constexpr StringId IDS_MENU_NO_MATCH = static_cast<StringId>(11227);
+inline constexpr StringId IDS_MENU_NEXT = static_cast<StringId>(11228);
+inline constexpr StringId IDS_MENU_PREV = static_cast<StringId>(11229);
+inline constexpr StringId IDS_MENU_REVIEW_CLOSE = static_cast<StringId>(11230);
+inline constexpr StringId IDS_MENU_REVIEW_EDIT = static_cast<StringId>(11231);
+inline constexpr StringId IDS_MATCH_TITLE = static_cast<StringId>(11232);
+inline constexpr StringId IDS_MENU_MATCH = static_cast<StringId>(11233);
+inline constexpr StringId IDS_MATCH_COLUMN_DATE = static_cast<StringId>(11234);
+inline constexpr StringId IDS_MATCH_COLUMN_TYPE = static_cast<StringId>(11235);
+inline constexpr StringId IDS_MATCH_COLUMN_PAYEE = static_cast<StringId>(11236);
+inline constexpr StringId IDS_MATCH_COLUMN_AMOUNT = static_cast<StringId>(11237);
+inline constexpr StringId IDS_MATCH_NOT_ALLOWED = static_cast<StringId>(11238);
+inline constexpr StringId IDS_ONLINE_SETUP_TITLE = static_cast<StringId>(11240);
+inline constexpr StringId IDS_ENABLE_ACCESS = static_cast<StringId>(11241);
+inline constexpr StringId IDS_LABEL_SETUP_BANK = static_cast<StringId>(11242);
+inline constexpr StringId IDS_LABEL_CUSTOMER_ID = static_cast<StringId>(11243);
+inline constexpr StringId IDS_LABEL_SETUP_PASSWORD = static_cast<StringId>(11244);
+inline constexpr StringId IDS_LABEL_SETUP_ACCOUNT = static_cast<StringId>(11245);
+inline constexpr StringId IDS_SELECT_PLACEHOLDER = static_cast<StringId>(11246);
+inline constexpr StringId IDS_WILL_PROMPT = static_cast<StringId>(11247);
+inline constexpr StringId IDS_MENU_SELECT_BANK = static_cast<StringId>(11248);
+inline constexpr StringId IDS_MENU_SET_ONLINE_PASSWORD = static_cast<StringId>(11249);
+inline constexpr StringId IDS_MENU_SELECT_ACCOUNT = static_cast<StringId>(11250);
+inline constexpr StringId IDS_PLEASE_SELECT_BANK = static_cast<StringId>(11251);
+inline constexpr StringId IDS_PLEASE_ENTER_CUSTOMER_ID = static_cast<StringId>(11252);
+inline constexpr StringId IDS_PLEASE_ASSIGN_ACCOUNT = static_cast<StringId>(11253);
+inline constexpr StringId IDS_SELECT_BANK_TITLE = static_cast<StringId>(11254);
+inline constexpr StringId IDS_COLUMN_BANK_NAME = static_cast<StringId>(11255);
+inline constexpr StringId IDS_SELECT_ACCOUNT_TITLE = static_cast<StringId>(11256);
+inline constexpr StringId IDS_COLUMN_ACCOUNT_TYPE = static_cast<StringId>(11257);
+inline constexpr StringId IDS_COLUMN_ONLINE_ACCOUNT_NUMBER = static_cast<StringId>(11258);
+inline constexpr StringId IDS_ACCOUNT_IN_USE = static_cast<StringId>(11259);
+inline constexpr StringId IDS_ONLINE_ACCOUNT_INFO_TITLE = static_cast<StringId>(11260);
+inline constexpr StringId IDS_LABEL_ONLINE_TYPE = static_cast<StringId>(11261);
+inline constexpr StringId IDS_LABEL_ONLINE_ACCOUNT_NUMBER = static_cast<StringId>(11262);
+inline constexpr StringId IDS_LABEL_ROUTING_NUMBER = static_cast<StringId>(11263);
+inline constexpr StringId IDS_ACCOUNT_NUMBER_EMPTY = static_cast<StringId>(11264);
+inline constexpr StringId IDS_ROUTING_NUMBER_LENGTH = static_cast<StringId>(11265);
+inline constexpr StringId IDS_ONLINE_TYPE_CHECKING = static_cast<StringId>(11266);
+inline constexpr StringId IDS_ONLINE_TYPE_SAVINGS = static_cast<StringId>(11267);
+inline constexpr StringId IDS_ONLINE_TYPE_CREDIT = static_cast<StringId>(11268);
+inline constexpr StringId IDS_ONLINE_TYPE_MONEY_MARKET = static_cast<StringId>(11269);
+inline constexpr StringId IDS_ONLINE_TYPE_LINE_OF_CREDIT = static_cast<StringId>(11270);
+inline constexpr StringId IDS_CHANGE_PASSWORD_TITLE = static_cast<StringId>(11280);
+inline constexpr StringId IDS_CHANGE_PASSWORD_INTRO = static_cast<StringId>(11281);
+inline constexpr StringId IDS_CHANGE_PASSWORD_NOTE = static_cast<StringId>(11282);
+inline constexpr StringId IDS_LABEL_OLD_PASSWORD = static_cast<StringId>(11283);
+inline constexpr StringId IDS_LABEL_NEW_PASSWORD = static_cast<StringId>(11284);
+inline constexpr StringId IDS_LABEL_CONFIRM_PASSWORD = static_cast<StringId>(11285);
+inline constexpr StringId IDS_PASSWORD_MISMATCH = static_cast<StringId>(11286);
+inline constexpr StringId IDS_PASSWORD_EXACT_LENGTH = static_cast<StringId>(11287);
+inline constexpr StringId IDS_PASSWORD_LENGTH_RANGE = static_cast<StringId>(11288);
+inline constexpr StringId IDS_PASSWORD_NO_DIGITS = static_cast<StringId>(11289);
+inline constexpr StringId IDS_PASSWORD_NO_LETTERS = static_cast<StringId>(11290);
+inline constexpr StringId IDS_PASSWORD_BOTH = static_cast<StringId>(11291);
+inline constexpr StringId IDS_PASSWORD_NO_SPECIAL = static_cast<StringId>(11292);
+inline constexpr StringId IDS_PASSWORD_NO_SPACES = static_cast<StringId>(11293);
+inline constexpr StringId IDS_PASSWORD_CHANGED = static_cast<StringId>(11294);
+inline constexpr StringId IDS_PASSWORD_UNSENDABLE = static_cast<StringId>(11295);
+inline constexpr StringId IDS_IMPORT_TITLE = static_cast<StringId>(11300);
+inline constexpr StringId IDS_IMPORT_FROM = static_cast<StringId>(11301);
+inline constexpr StringId IDS_IMPORT_INTO = static_cast<StringId>(11302);
+inline constexpr StringId IDS_IMPORT_NAME = static_cast<StringId>(11303);
+inline constexpr StringId IDS_IMPORT_NEW_ACCOUNT = static_cast<StringId>(11304);
+inline constexpr StringId IDS_MENU_IMPORT_NOW = static_cast<StringId>(11305);
+inline constexpr StringId IDS_MENU_IMPORT_LATER = static_cast<StringId>(11306);
+
 // ---- menus of the screens ----
 enum ScreenMenuId : int {
     IDM_ACCOUNTS_SUMMARY = 10002,
@@ -293,6 +383,15 @@ enum ScreenMenuId : int {
     IDM_REPORT_FORM = 10693,
     IDM_REPORT_DETAILS = 10694,
     IDM_BUDGET_DETAILS = 10695,
+    // online banking: download, review, set-up, password change, import
+    IDM_REVIEW_TRANSACTION = 10237,
+    IDM_ONLINE_SUMMARY = 10239,
+    IDM_MATCH_TRANSACTION = 10241,
+    IDM_SELECT_DONE_CANCEL = 10243,
+    IDM_ONLINE_PROGRESS = 10245,
+    IDM_ONLINE_SETUP = 10322,
+    IDM_DONE_CANCEL_PROMPT = 10667,
+    IDM_IMPORT_ACCOUNTS = 10681,
 };
 
 // ---- command ids (WM_COMMAND ids of menu items, and navigation commands) ----
@@ -511,6 +610,23 @@ enum SettingsCommand : int {
     IDC_SETTINGS_DONE = 502,
     IDC_SETTINGS_CANCEL = 503,
     IDC_ABOUT_OK = 504,
+    // online banking: download, review, set-up, password change, import
+    IDC_REVIEW_ACCEPT = 600,
+    IDC_REVIEW_ACCEPT_ALL = 601,
+    IDC_REVIEW_LATER = 602,
+    IDC_REVIEW_NEXT = 603,
+    IDC_REVIEW_PREV = 604,
+    IDC_REVIEW_CLOSE = 605,
+    IDC_MATCH_MATCH = 606,
+    IDC_MATCH_NO_MATCH = 607,
+    IDC_SETUP_SET_PASSWORD = 608,
+    IDC_SETUP_SELECT_ACCOUNT = 609,
+    IDC_IMPORT_NOW = 610,
+    IDC_IMPORT_LATER = 611,
+    IDC_ONLINE_PROGRESS_CANCEL = 10518,
+    IDC_SETUP_SELECT_BANK = 10528,
+    IDC_REVIEW_CHANGE_MATCH = 10540,
+    IDC_REVIEW_EDIT = 10542,
 };
 
 }  // namespace res

@@ -36,7 +36,7 @@ constexpr MenuItemDef kSummarySettings[] = {
     {IDC_ABOUT, IDS_MENU_ABOUT},
 };
 
-// Ten items: the number keys 1-9 and 0 reach every one.
+// The number keys 1-9 and 0 reach the first ten items, "Exit" the tenth.
 constexpr MenuItemDef kSummaryMenu[] = {
     {IDC_EDIT_ACCOUNTS, IDS_MENU_EDIT_ACCOUNTS},
     {IDC_TRANSFER, IDS_MENU_TRANSFER},
@@ -48,6 +48,8 @@ constexpr MenuItemDef kSummaryMenu[] = {
     {0, IDS_MENU_LISTS, 0, kSummaryLists, std::size(kSummaryLists)},
     {0, IDS_MENU_SETTINGS, 0, kSummarySettings, std::size(kSummarySettings)},
     {IDC_EXIT, IDS_MENU_EXIT},
+    // online banking: after "Exit", which keeps the key 0
+    {IDC_GO_ONLINE, IDS_MENU_GO_ONLINE},
 };
 
 // ---- the register: "New" and "Menu"; "Sort By" follows the visible columns and is added when
@@ -63,6 +65,8 @@ constexpr MenuItemDef kRegisterAccount[] = {
     {IDC_REG_RECONCILE, IDS_MENU_RECONCILE},
     {IDC_REG_ADJUST_BALANCE, IDS_MENU_ADJUST_BALANCE},
     {IDC_REG_PURGE, IDS_MENU_PURGE},
+    {IDC_REG_GO_ONLINE, IDS_MENU_REG_GO_ONLINE},
+    {IDC_REG_CHANGE_ONLINE_PASSWORD, IDS_MENU_CHANGE_ONLINE_PASSWORD},
 };
 
 constexpr MenuItemDef kRegisterFilters[] = {
@@ -113,6 +117,7 @@ constexpr MenuItemDef kEditAccountsMenu[] = {
 };
 
 constexpr MenuItemDef kAccountInfoOptions[] = {
+    {IDC_ACCOUNT_INFO_ONLINE, IDS_MENU_ONLINE},
     {IDC_ACCOUNT_INFO_ICONS, IDS_MENU_ICONS},
     {IDC_OPERATION_CANCEL, IDS_CANCEL},
 };
@@ -306,10 +311,59 @@ constexpr auto kScreenMenus = SortById(kScreenMenusByArea);
 static_assert(IsSortedById(kScreenMenus),
               "the screens' menu table must be sorted by id, without duplicates");
 
+// ---- online banking: download, review, set-up, password change, import ----
+constexpr MenuItemDef kOnlineSummaryMenu[] = {
+    {IDC_REVIEW_ACCEPT_ALL, IDS_MENU_ACCEPT_ALL},
+    {IDC_REVIEW_LATER, IDS_MENU_REVIEW_LATER},
+};
+
+constexpr MenuItemDef kReviewMenu[] = {
+    {IDC_REVIEW_ACCEPT_ALL, IDS_MENU_ACCEPT_ALL},  {IDC_REVIEW_CHANGE_MATCH, IDS_MENU_CHANGE_MATCH},
+    {IDC_REVIEW_EDIT, IDS_MENU_REVIEW_EDIT},       {IDC_REVIEW_NEXT, IDS_MENU_NEXT},
+    {IDC_REVIEW_PREV, IDS_MENU_PREV},              {IDC_REVIEW_CLOSE, IDS_MENU_REVIEW_CLOSE},
+};
+
+constexpr MenuItemDef kMatchMenu[] = {
+    {IDC_MATCH_NO_MATCH, IDS_MENU_NO_MATCH},
+    {IDC_OPERATION_CANCEL, IDS_CANCEL},
+};
+
+constexpr MenuItemDef kOnlineSetupMenu[] = {
+    {IDC_SETUP_SELECT_BANK, IDS_MENU_SELECT_BANK},
+    {IDC_SETUP_SET_PASSWORD, IDS_MENU_SET_ONLINE_PASSWORD},
+    {IDC_SETUP_SELECT_ACCOUNT, IDS_MENU_SELECT_ACCOUNT},
+    {IDC_OPERATION_CANCEL, IDS_CANCEL},
+};
+
+// Sorted by id.
+constexpr MenuDef kOnlineMenus[] = {
+    {static_cast<MenuId>(IDM_REVIEW_TRANSACTION),
+     {{IDC_REVIEW_ACCEPT, IDS_MENU_ACCEPT}, {0, IDS_MENU, 0, kReviewMenu, std::size(kReviewMenu)}}},
+    {static_cast<MenuId>(IDM_ONLINE_SUMMARY),
+     {{IDC_REG_REVIEW, IDS_MENU_REVIEW},
+      {0, IDS_MENU, 0, kOnlineSummaryMenu, std::size(kOnlineSummaryMenu)}}},
+    {static_cast<MenuId>(IDM_MATCH_TRANSACTION),
+     {{IDC_MATCH_MATCH, IDS_MENU_MATCH}, {0, IDS_MENU, 0, kMatchMenu, std::size(kMatchMenu)}}},
+    {static_cast<MenuId>(IDM_SELECT_DONE_CANCEL),
+     {{IDC_OPERATION_DONE, IDS_DONE}, {IDC_OPERATION_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_ONLINE_PROGRESS), {{}, {IDC_ONLINE_PROGRESS_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_ONLINE_SETUP),
+     {{IDC_OPERATION_DONE, IDS_DONE},
+      {0, IDS_MENU, 0, kOnlineSetupMenu, std::size(kOnlineSetupMenu)}}},
+    {static_cast<MenuId>(IDM_DONE_CANCEL_PROMPT),
+     {{IDC_OPERATION_DONE, IDS_DONE}, {IDC_OPERATION_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_IMPORT_ACCOUNTS),
+     {{IDC_IMPORT_NOW, IDS_MENU_IMPORT_NOW}, {IDC_IMPORT_LATER, IDS_MENU_IMPORT_LATER}}},
+};
+
+static_assert(IsSortedById(kOnlineMenus),
+              "the online screens' menu table must be sorted by id, without duplicates");
+
 }  // namespace
 
 const MenuDef* FindScreenMenu(int id) {
-    return FindById(kScreenMenus, id);
+    if (const MenuDef* menu = FindById(kScreenMenus, id)) return menu;
+    return FindById(kOnlineMenus, id);
 }
 
 }  // namespace res

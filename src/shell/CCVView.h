@@ -62,7 +62,11 @@ class CCVView {
         (void)id;
         return false;
     }
-    // A key that reached the screen window itself. True when handled.
+    // A notification of one of the screen's controls (a check box clicked: BN_CLICKED).
+    virtual void OnControlCommand(int id, unsigned code) {
+        (void)id;
+        (void)code;
+    }
     virtual bool OnKey(unsigned vk) {
         (void)vk;
         return false;

@@ -59,6 +59,16 @@ enum ViewNumber : int {
     kViewBudgetAmount = 53,
     kViewReportDetails = 55,
     kViewBudgetDetails = 64,
+    // online banking: download, review, set-up, password change, import
+    kViewOnlineSetup = 60,
+    kViewSelectBank = 61,
+    kViewSelectAccount = 62,
+    kViewOnlineAccountInfo = 63,
+    kViewOnlineSummary = 65,
+    kViewReviewTransaction = 66,
+    kViewMatchTransaction = 67,
+    kViewChangeOnlinePassword = 69,
+    kViewEditReview = 73,
     kFirstViewNumber = 1,
     kLastViewNumber = 76,
     // the transaction editor in its nine modes, the split screens, the memo, conversion
@@ -71,7 +81,6 @@ enum ViewNumber : int {
     kViewConvertCurrency = 46,
     kViewSplitList = 47,
     kViewSplitLine = 56,
-    kViewEditReview = 73,
     kViewEditReport = 74,
     kViewEditMemo = 75,
     kViewEditBudget = 76,
@@ -104,6 +113,9 @@ enum NavigationEvent : int {
     kEventReportDetails = 11,
     kEventBudgetDetails = 12,
     kEventChartDetails = 13,
+    // online banking: from the set-up screen, the bank's account list or the typed details
+    kEventSelectOnlineAccount = 5,
+    kEventEnterOnlineAccount = 6,
 };
 
 // The navigation stack's depth.

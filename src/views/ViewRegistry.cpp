@@ -41,6 +41,16 @@
 #include "views/settings/CChooseColorView.h"
 #include "views/settings/CFontView.h"
 #include "views/settings/CPreferenceView.h"
+// online banking
+#include "views/online/CChangeOnlinePasswordView.h"
+#include "views/online/CImportAccountsView.h"
+#include "views/online/CMatchTransactionView.h"
+#include "views/online/COnlineAccountInfoView.h"
+#include "views/online/COnlineSetupView.h"
+#include "views/online/COnlineSummaryView.h"
+#include "views/online/CReviewTransactionView.h"
+#include "views/online/CSelectAccountView.h"
+#include "views/online/CSelectBankView.h"
 
 namespace views {
 
@@ -119,6 +129,23 @@ void RegisterViews(shell::CViewCatalog& catalog) {
     catalog.Register(shell::kViewChooseColour, [] { return std::make_unique<CChooseColorView>(); });
     shell::CCVApplication::Instance().SetUnlockPrompt(&CUnlockPrompt::Run);
     shell::CCVApplication::Instance().SetHelpViewer(&CHelpViewer::Show);
+    // online banking: download, review, set-up, password change, import
+    catalog.Register(shell::kViewOnlineSummary,
+                     [] { return std::make_unique<COnlineSummaryView>(); });
+    catalog.Register(shell::kViewReviewTransaction,
+                     [] { return std::make_unique<CReviewTransactionView>(); });
+    catalog.Register(shell::kViewMatchTransaction,
+                     [] { return std::make_unique<CMatchTransactionView>(); });
+    catalog.Register(shell::kViewOnlineSetup, [] { return std::make_unique<COnlineSetupView>(); });
+    catalog.Register(shell::kViewSelectBank, [] { return std::make_unique<CSelectBankView>(); });
+    catalog.Register(shell::kViewSelectAccount,
+                     [] { return std::make_unique<CSelectAccountView>(); });
+    catalog.Register(shell::kViewOnlineAccountInfo,
+                     [] { return std::make_unique<COnlineAccountInfoView>(); });
+    catalog.Register(shell::kViewChangeOnlinePassword,
+                     [] { return std::make_unique<CChangeOnlinePasswordView>(); });
+    catalog.Register(shell::kViewImportAccounts,
+                     [] { return std::make_unique<CImportAccountsView>(); });
 }
 
 }  // namespace views

@@ -172,3 +172,31 @@ TEST_F(ReviewTest, UnacceptedCheckAsksEachQuestionOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ReviewTest, TransfersAndSplitsStayOutOfMatching) {
+    // Fault mended: accepting a line matched with a transfer or a split gave it the bank's amount
+    // and date while its twin in the other account, or its split lines, kept the old ones.
+    CTransaction* transfer = Enter(kDay - kSecondsPerDay, 4250, "To Savings");
+    transfer->SetLinkedTransactionId(NewRecordKey());
+    CTransaction* split = Enter(kDay - kSecondsPerDay, 4250, "Shop");
+    split->SetCategoryId(CTransaction::SplitCategoryId());
+    CTransaction* plain = Enter(kDay, 4250, "Corner");
+    account.BeginDownload(&downloaded);
+    CTransaction* line = Download("-42.50", "FIT-9");
+    account.EndDownload();
+    // The automatic match passes over both, though they come first in the list.
+    EXPECT_EQ(line->GetMatchedTransactionId(), plain->GetTransactionId());
+
+    CTransactionReview review(account, 0, CTransaction::kFilterDownloaded);
+    EXPECT_EQ(review.Match(*transfer), CTransactionReview::kNotMatchable);
+    EXPECT_EQ(review.Match(*split), CTransactionReview::kNotMatchable);
+    EXPECT_EQ(line->GetMatchedTransactionId(), plain->GetTransactionId());
+    EXPECT_EQ(review.Match(*plain), 0);
+    EXPECT_FALSE(review.Accept());
+    EXPECT_EQ(transfer->GetAmount(), 4250);
+    EXPECT_EQ(account.Transactions().Count(), 3u);
+}
+
+}  // namespace

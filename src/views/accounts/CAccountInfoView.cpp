@@ -15,6 +15,7 @@
 #include "shell/CHandBack.h"
 #include "shell/SaveChanges.h"
 #include "shell/ViewNumbers.h"
+#include "shell/online/COnlinePayload.h"
 
 namespace views {
 namespace {
@@ -36,7 +37,10 @@ struct AccountInfoState : shell::CViewState {
     bool isNew = true;
     RecordKey accountId;
     CAccountEditing::Fields fields;
+    std::optional<COnlineSetup::WorkingCopy> online;
 };
+
+using OnlineCopy = shell::CHandBackOf<COnlineSetup::WorkingCopy>;
 
 std::wstring Text(res::StringId id) {
     return std::wstring(res::LoadString(id));
@@ -160,11 +164,13 @@ void CAccountInfoView::Done() {
                                                                            : m_balance);
         return;
     }
-    if (const int rc = editing.Save(fields, edited); rc != 0) {
+    CCVAccount* saved = nullptr;
+    if (const int rc = editing.Save(fields, edited, &saved); rc != 0) {
         Ask(res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR,
             CCVUIUtility::FormatString(res::IDS_ACCOUNT_NOT_SAVED, rc));
         return;
     }
+    if (m_online && saved != nullptr) COnlineSetup::WriteOnlineFields(*m_online, saved->Record());
     shell::SaveModelChanges(Window());
     PostBack(0);
 }
@@ -180,6 +186,9 @@ bool CAccountInfoView::OnCommand(int id) {
         case res::IDC_ACCOUNT_INFO_ICONS:
             Navigate(res::IDC_ACCOUNT_INFO_ICONS, m_icon);
             return true;
+        case res::IDC_ACCOUNT_INFO_ONLINE:
+            OpenOnlineSetup();
+            return true;
         default:
             return false;
     }
@@ -190,6 +199,7 @@ std::unique_ptr<shell::CViewState> CAccountInfoView::SaveState() const {
     state->isNew = m_new;
     state->accountId = m_accountId;
     state->fields = ReadFields();
+    state->online = m_online;
     return state;
 }
 
@@ -198,7 +208,36 @@ void CAccountInfoView::RestoreState(const shell::CViewState& state) {
     if (saved == nullptr) return;
     m_new = saved->isNew;
     m_accountId = saved->accountId;
+    m_online = saved->online;
     ShowFields(saved->fields);
+}
+
+void CAccountInfoView::OpenOnlineSetup() {
+    COnlineSetup::WorkingCopy copy;
+    if (m_online) {
+        copy = *m_online;
+    } else if (const CCVAccount* edited = Edited()) {
+        copy = COnlineSetup::CopyOf(edited->Record(), edited->GetAccountId());
+    } else {
+        copy = COnlineSetup::CopyOf(CCVAccount().Record(), RecordKey{});
+    }
+    // The editor's fields as typed are the copy's account number and type.
+    const CAccountEditing::Fields fields = ReadFields();
+    copy.accountNumber = fields.accountNumber;
+    copy.accountType = fields.type;
+    copy.bankName = fields.bank;
+    Navigate(res::IDC_ACCOUNT_INFO_ONLINE, m_new ? 1 : 0,
+             std::make_unique<shell::COnlinePayload<COnlineSetup::WorkingCopy>>(copy));
+}
+
+void CAccountInfoView::TakeOnlineSetup(COnlineSetup::WorkingCopy copy) {
+    CAccountEditing::Fields fields = ReadFields();
+    fields.accountNumber = copy.accountNumber;
+    fields.type = copy.accountType;
+    if (copy.enabled && !copy.bankName.empty()) fields.bank = copy.bankName;
+    copy.reported.clear();
+    m_online = std::move(copy);
+    ShowFields(fields);
 }
 
 void CAccountInfoView::OnShown() {
@@ -208,6 +247,9 @@ void CAccountInfoView::OnShown() {
         m_icon = static_cast<std::uint16_t>(chosen->Value());
         ShowIcon();
     }
+    auto online = shell::CCVApplication::Instance().HandBack().TakeAs<OnlineCopy>(
+        shell::HandBackKind::kBankAndAccount);
+    if (online) TakeOnlineSetup(std::move(online->Value()));
 }
 
 }  // namespace views

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "model/CAccountEditing.h"
+#include "online/COnlineSetup.h"
 #include "shell/CLabelledFormView.h"
 #include "storage/RecordKey.h"
 
@@ -13,7 +15,9 @@ class CCVAccount;
 // account at the navigation parameter's position, or the current account when there is none). Its
 // fields: name, type, bank, account number, beginning balance, currency, icon and whether the
 // account counts in the summary's total. "Done" checks the fields in order, saves and goes back;
-// "Icons" opens the icon chooser; "Cancel" and Back go back without a change.
+// "Online" opens the online set-up on a working copy of the account's online fields, which the
+// editor's save writes with the rest; "Icons" opens the icon chooser; "Cancel" and Back go back
+// without a change.
 namespace views {
 
 class CAccountInfoView : public shell::CLabelledFormView {
@@ -33,11 +37,15 @@ class CAccountInfoView : public shell::CLabelledFormView {
     void ShowFields(const CAccountEditing::Fields& fields);
     void ShowIcon();
     void Done();
+    // "Online": the set-up works on a working copy of the online fields, kept here until "Done".
+    void OpenOnlineSetup();
+    void TakeOnlineSetup(COnlineSetup::WorkingCopy copy);
 
     bool m_new = true;
     RecordKey m_accountId;                   // the edited account
     std::vector<std::uint8_t> m_currencies;  // currency number by spinner position
     std::uint16_t m_icon = 0;
+    std::optional<COnlineSetup::WorkingCopy> m_online;  // the set-up's, once it said "Done"
     ui::HWND m_name = nullptr;
     ui::HWND m_type = nullptr;
     ui::HWND m_bank = nullptr;

@@ -17,6 +17,7 @@
 #include "shell/CScreenFont.h"
 #include "shell/RegisteredMessages.h"
 #include "shell/ViewNumbers.h"
+#include "shell/online/COnlineActions.h"
 #include "storage/DateTime.h"
 
 namespace views {
@@ -252,6 +253,18 @@ void CRegisterView::ReviewOffer() {
     }
 }
 
+void CRegisterView::GoOnline() {
+    const bool review = shell::COnlineActions::DownloadAccount(Window(), *m_account);
+    Rebuild();
+    if (review) Navigate(res::IDC_REG_GO_ONLINE);
+}
+
+void CRegisterView::ChangeOnlinePassword() {
+    if (auto criteria = shell::COnlineActions::PasswordCriteria(Window(), *m_account)) {
+        Navigate(res::IDC_REG_CHANGE_ONLINE_PASSWORD, 0, std::move(criteria));
+    }
+}
+
 int CRegisterView::ReportsCommand() const {
     return (Model().GetPreferences().GetLastReportType() + 1) * res::IDC_REG_REPORTS;
 }
@@ -322,6 +335,12 @@ bool CRegisterView::OnCommand(int id) {
             return true;
         case res::IDC_REG_CLOSE:
             PostBack(0);
+            return true;
+        case res::IDC_REG_GO_ONLINE:
+            GoOnline();
+            return true;
+        case res::IDC_REG_CHANGE_ONLINE_PASSWORD:
+            ChangeOnlinePassword();
             return true;
         default:
             return false;

@@ -46,6 +46,8 @@ class CRegisterView : public shell::CListShapeView {
     void ToggleCleared(int row);
     void EditTransaction();
     void ReviewOffer();
+    void GoOnline();
+    void ChangeOnlinePassword();
     void AddSortMenu();
     void SaveAccount();
     int ReportsCommand() const;

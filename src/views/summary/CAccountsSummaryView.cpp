@@ -19,6 +19,7 @@
 #include "shell/CScreenFont.h"
 #include "shell/RegisteredMessages.h"
 #include "shell/ViewNumbers.h"
+#include "shell/online/COnlineActions.h"
 #include "storage/DateTime.h"
 
 namespace views {
@@ -183,9 +184,17 @@ bool CAccountsSummaryView::OnCommand(int id) {
                 Ask(res::IDS_NEED_PASSWORD_FIRST, ui::MB_OK | ui::MB_ICONINFORMATION);
             }
             return true;
+        case res::IDC_GO_ONLINE:
+            GoOnline();
+            return true;
         default:
             return false;
     }
+}
+
+void CAccountsSummaryView::GoOnline() {
+    shell::COnlineActions::DownloadAll(Window());
+    BuildRows();
 }
 
 ui::LRESULT CAccountsSummaryView::OnNotify(const ui::NMHDR& header) {

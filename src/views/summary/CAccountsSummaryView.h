@@ -49,6 +49,8 @@ class CAccountsSummaryView : public shell::CListShapeView {
     void Exit();
     int ReportsCommand() const;
     void RunStartOfDayChecks();
+    // "Go Online": every account set up for online access downloads its statement.
+    void GoOnline();
 
     std::vector<Row> m_rows;
     int m_amountWidth = 0;
