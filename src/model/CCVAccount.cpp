@@ -449,6 +449,8 @@ std::unique_ptr<CTransaction> CCVAccount::NewDownloadedTransaction(CDownloadInde
         }
     }
     return transaction;
+}
+
 bool CCVAccount::CanBeMatched(const CTransaction& entered) {
     return entered.GetLinkedTransactionId().IsNull() && !entered.IsSplit() &&
            !entered.IsSplitTransferTwin();

@@ -5,21 +5,29 @@
 
 #include "model/CTxnSortOrder.h"
 
-int CCVTxnList::InsertInOrder(CTransaction* transaction, const CTxnSortOrder& order) {
-    if (transaction == nullptr) return 1;
-    // Bisection for the first transaction the new one comes before (an upper bound). Written out
-    // rather than over a ranges view, which the fuzzing build's clang cannot compile.
+// The first position in [0, Count()) whose transaction `transaction` does not come after
+// (`upper` false: a lower bound) or comes before (`upper` true: an upper bound). Written out
+// rather than over a ranges view, which the fuzzing build's clang cannot compile.
+std::int64_t CCVTxnList::Bound(const CTransaction& transaction, const CTxnSortOrder& order,
+                               bool upper) const {
     std::int64_t low = 0;
     std::int64_t high = static_cast<std::int64_t>(Count());
     while (low < high) {
         const std::int64_t middle = low + (high - low) / 2;
-        if (order.Before(*transaction, *At(middle))) {
+        const bool goesLeft = upper ? order.Before(transaction, *At(middle))
+                                    : !order.Before(*At(middle), transaction);
+        if (goesLeft) {
             high = middle;
         } else {
             low = middle + 1;
         }
     }
-    InsertAt(low, transaction);
+    return low;
+}
+
+int CCVTxnList::InsertInOrder(CTransaction* transaction, const CTxnSortOrder& order) {
+    if (transaction == nullptr) return 1;
+    InsertAt(Bound(*transaction, order, true), transaction);
     return 0;
 }
 
@@ -31,17 +39,8 @@ int CCVTxnList::Reposition(CTransaction* transaction, const CTxnSortOrder& order
         former + 1 >= static_cast<std::int64_t>(Count()) || !order.Before(*At(former + 1), *transaction);
     if (afterPrevious && beforeNext) return 0;
     Remove(transaction);
-    const auto positions = std::views::iota(std::int64_t{0}, static_cast<std::int64_t>(Count()));
-    const auto projection = [this](std::int64_t index) -> const CTransaction& {
-        return *At(index);
-    };
-    const auto before = [&order](const CTransaction& a, const CTransaction& b) {
-        return order.Before(a, b);
-    };
-    const std::int64_t lower = std::ranges::distance(
-        positions.begin(), std::ranges::lower_bound(positions, *transaction, before, projection));
-    const std::int64_t upper = std::ranges::distance(
-        positions.begin(), std::ranges::upper_bound(positions, *transaction, before, projection));
+    const std::int64_t lower = Bound(*transaction, order, false);
+    const std::int64_t upper = Bound(*transaction, order, true);
     // Among its equals it keeps its former place, as a stable sort keeps it.
     InsertAt(std::clamp(former, lower, upper), transaction);
     return 0;

@@ -35,6 +35,10 @@ class CCVTxnList : public CCVItemList {
     // cost of one bisection instead of a sort. 1 when it is not among the records not deleted.
     int Reposition(CTransaction* transaction, const CTxnSortOrder& order);
 
+  private:
+    std::int64_t Bound(const CTransaction& transaction, const CTxnSortOrder& order,
+                       bool upper) const;
+
   protected:
     std::unique_ptr<CCVItem> NewRecord() const override { return CTransaction::NewForLoading(); }
 };

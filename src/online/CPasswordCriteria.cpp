@@ -41,7 +41,7 @@ Classes Classify(std::wstring_view password) {
 CPasswordCriteria::Refusal CPasswordCriteria::Check(const Bytes& criteria,
                                                     std::wstring_view newPassword,
                                                     std::wstring_view confirmation) {
-    if (newPassword != confirmation) return {res::IDS_PASSWORD_MISMATCH};
+    if (newPassword != confirmation) return {res::IDS_ONLINE_PASSWORD_MISMATCH};
     const int minimum = criteria[kMinimum];
     const int maximum = criteria[kMaximum];
     const auto length = static_cast<int>(newPassword.size());

@@ -458,7 +458,7 @@ constexpr Entry kScreenStringsByArea[] = {
     {IDS_LABEL_OLD_PASSWORD, L"Old Password :"},
     {IDS_LABEL_NEW_PASSWORD, L"New Password :"},
     {IDS_LABEL_CONFIRM_PASSWORD, L"Confirm Password :"},
-    {IDS_PASSWORD_MISMATCH, L"Your new password doesn't match the confirm password."},
+    {IDS_ONLINE_PASSWORD_MISMATCH, L"Your new password doesn't match the confirm password."},
     {IDS_PASSWORD_EXACT_LENGTH, L"Your new password must be exactly %d characters in length."},
     {IDS_PASSWORD_LENGTH_RANGE,
      L"Your new password must be between %d and %d characters in length."},

@@ -62,11 +62,6 @@ class CCVView {
         (void)id;
         return false;
     }
-    // A notification of one of the screen's controls (a check box clicked: BN_CLICKED).
-    virtual void OnControlCommand(int id, unsigned code) {
-        (void)id;
-        (void)code;
-    }
     virtual bool OnKey(unsigned vk) {
         (void)vk;
         return false;

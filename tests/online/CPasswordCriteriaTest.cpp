@@ -22,9 +22,9 @@ res::StringId MessageOf(const Bytes& criteria, std::wstring_view password) {
 TEST(PasswordCriteriaTest, NewAndConfirmationMustBeTheSameExactly) {
     // Checked first, before any rule, and with letter case counting.
     EXPECT_EQ(CPasswordCriteria::Check(kBothRequired, L"abc", L"abd").message,
-              res::IDS_PASSWORD_MISMATCH);
+              res::IDS_ONLINE_PASSWORD_MISMATCH);
     EXPECT_EQ(CPasswordCriteria::Check(kAnything, L"Secret1", L"secret1").message,
-              res::IDS_PASSWORD_MISMATCH);
+              res::IDS_ONLINE_PASSWORD_MISMATCH);
     EXPECT_FALSE(CPasswordCriteria::Check(kAnything, L"Secret1", L"Secret1").Refused());
 }
 
