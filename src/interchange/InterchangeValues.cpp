@@ -8,10 +8,11 @@
 namespace interchange {
 namespace {
 
-constexpr int kTwoDigitPivot = 70;  // 70-99 are 19YY, 00-69 are 20YY
+// Stored dates run from 1904 to early 2040, so two-digit years 40-99 are 19YY and 00-39 20YY.
+constexpr int kTwoDigitPivot = 40;
 constexpr int kCentury = 100;
 constexpr int kFirstYear = 1904;
-constexpr int kLastYear = 2100;
+constexpr int kLastYear = 2040;
 constexpr int kMaxFractionDigits = 2;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -50,7 +51,13 @@ std::optional<DateTime> MakeDate(int year, int month, int day) {
     parts.year = static_cast<std::uint16_t>(year);
     parts.month = static_cast<std::uint16_t>(month);
     parts.day = static_cast<std::uint16_t>(day);
-    return PartsToDate(parts);
+    const DateTime date = PartsToDate(parts);
+    // A day past the last one a stored date can hold would come back as another day.
+    const DateParts back = DateToParts(date);
+    if (back.year != parts.year || back.month != parts.month || back.day != parts.day) {
+        return std::nullopt;
+    }
+    return date;
 }
 
 int FullYear(int year, std::size_t digits, bool apostrophe) {
@@ -207,6 +214,10 @@ std::optional<Amount> ParseFileAmount(std::string_view text, char decimal) {
     if (i < text.size() && text[i] == '-') {
         negative = !negative;  // "12.50-"
         ++i;
+    }
+    // A currency code after the number stands apart from it: "7.10 EUR", not "12x".
+    if (i < text.size() && std::isalpha(static_cast<unsigned char>(text[i])) != 0) {
+        return std::nullopt;
     }
     for (; i < text.size(); ++i) {
         if (text[i] != ' ' && !IsSymbolByte(text[i])) return std::nullopt;
