@@ -135,7 +135,6 @@ RecordKey CLineImport::ClassKey(const std::string& className, const ImportedLine
 
 int CLineImport::Fill(CCVAccount& account, CTransaction& added, const ImportedLine& line,
                       Result& result) {
-    added.SetState(line.state);
     added.SetClassId(ClassKey(line.className, line, result));
     CAccountOperations operations(m_accounts);
     if (line.splits.empty()) {
@@ -205,6 +204,8 @@ bool CLineImport::Apply(CCVAccount& chosen, const std::vector<ImportedLine>& lin
             continue;
         }
         ++result.added;
+        // The file's state, which the review gives a matched transaction too.
+        added->SetState(line.state);
         if (!added->GetMatchedTransactionId().IsNull()) {
             ++result.matched;
             continue;

@@ -21,7 +21,9 @@ class CCVAccountList;
 //      and goes in as a downloaded line with that identifier: a line whose identifier the account
 //      already holds is skipped, so importing the same file twice adds nothing; the others are
 //      matched with an entered transaction where one fits and await review.
-//   3. A line that was not matched takes the file's state, category (made when missing, as the
+//   3. Every line takes the file's state (cleared or reconciled; uncleared when the file has no
+//      mark), which the review hands on to a matched transaction. A line that was not matched
+//      also takes the file's category (made when missing, as the
 //      category screen makes it), class (likewise) and split lines; a transfer or a split line
 //      naming an account gets its twin there. A line matched with a transaction keeps that
 //      transaction's own category: the transfer lines of an all-accounts file so meet the twins
