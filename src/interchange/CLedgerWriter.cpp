@@ -1,6 +1,7 @@
 #include "interchange/CLedgerWriter.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "interchange/InterchangeValues.h"
 #include "model/CCVAccountList.h"
@@ -61,6 +62,30 @@ char Mark(const CTransaction& transaction) {
 
 }  // namespace
 
+std::uint64_t CLedgerWriter::KeyNumber(const RecordKey& key) {
+    std::uint64_t number = 0;
+    std::memcpy(&number, key.bytes.data(), sizeof number);
+    return number;
+}
+
+const CCVAccount* CLedgerWriter::AccountById(const RecordKey& key) const {
+    const auto found = m_accountIndex.find(KeyNumber(key));
+    return found != m_accountIndex.end() ? m_accounts.At(found->second) : nullptr;
+}
+
+const CTransaction* CLedgerWriter::FindIn(const RecordKey& accountId,
+                                          const RecordKey& transactionId) const {
+    if (transactionId.IsNull()) return nullptr;
+    const auto account = m_accountIndex.find(KeyNumber(accountId));
+    const auto found = m_transactions.find(KeyNumber(transactionId));
+    if (account == m_accountIndex.end() || found == m_transactions.end() ||
+        found->second.account != account->second ||
+        found->second.transaction->GetTransactionId() != transactionId) {
+        return nullptr;
+    }
+    return found->second.transaction;
+}
+
 const std::string& CLedgerWriter::Commodity(std::uint8_t currency) const {
     const auto found = m_commodities.find(currency);
     return found != m_commodities.end() ? found->second : m_commodities.at(m_home);
@@ -71,6 +96,9 @@ std::string CLedgerWriter::AccountName(const CCVAccount& account) const {
 }
 
 std::string CLedgerWriter::CategoryAccount(const RecordKey& key) const {
+    if (const auto cached = m_categoryNames.find(KeyNumber(key)); cached != m_categoryNames.end()) {
+        return cached->second;
+    }
     const CCVCategoryList& categories = m_accounts.GetCategories();
     const auto* category = static_cast<const CCVCategoryItem*>(categories.FindByKey(key));
     if (category == nullptr) {
@@ -92,14 +120,17 @@ std::string CLedgerWriter::CategoryAccount(const RecordKey& key) const {
 void CLedgerWriter::FindIncomeCategories() {
     const CCVCategoryList& categories = m_accounts.GetCategories();
     std::map<RecordKey, Amount> sums;
+    m_topCategory.clear();
+    for (std::uint32_t i = 0; i < categories.Count(); ++i) {
+        const CCVCategoryItem& category = *categories.At(i);
+        const RecordKey& key = *category.GetKey();
+        m_topCategory[KeyNumber(key)] =
+            category.GetParentKey().IsNull() ? key : category.GetParentKey();
+    }
     const auto add = [&](const RecordKey& key, Amount home) {
-        if (m_accounts.FindAccountById(key) != nullptr) return;
-        const auto* category = static_cast<const CCVCategoryItem*>(categories.FindByKey(key));
-        RecordKey top;
-        if (category != nullptr) {
-            top = category->GetParentKey().IsNull() ? key : category->GetParentKey();
-        }
-        sums[top] += home;
+        if (AccountById(key) != nullptr) return;
+        const auto top = m_topCategory.find(KeyNumber(key));
+        sums[top != m_topCategory.end() ? top->second : RecordKey{}] += home;
     };
     for (std::uint32_t a = 0; a < m_accounts.Count(); ++a) {
         const CCVAccount& account = *m_accounts.At(a);
@@ -123,6 +154,11 @@ void CLedgerWriter::FindIncomeCategories() {
         }
     }
     for (const auto& [key, sum] : sums) m_income[key] = sum > 0;
+    m_categoryNames.clear();
+    for (std::uint32_t i = 0; i < categories.Count(); ++i) {
+        const RecordKey& key = *categories.At(i)->GetKey();
+        m_categoryNames[KeyNumber(key)] = CategoryAccount(key);
+    }
 }
 
 void CLedgerWriter::WriteCommodities(std::string& out) const {
@@ -189,9 +225,9 @@ bool CLedgerWriter::TransferPosting(const RecordKey& key, const RecordKey& link,
                                     std::uint8_t fallbackCurrency, std::uint32_t accountIndex,
                                     const CTransaction& transaction, Posting& posting,
                                     bool& skip) const {
-    const CCVAccount* other = m_accounts.FindAccountById(key);
+    const CCVAccount* other = AccountById(key);
     if (other == nullptr) return false;
-    const CTransaction* twin = link.IsNull() ? nullptr : other->FindById(link);
+    const CTransaction* twin = FindIn(key, link);
     if (twin == nullptr || twin->IsVoid()) {
         posting.account = kUnlinked;
         posting.currency = m_home;
@@ -203,12 +239,12 @@ bool CLedgerWriter::TransferPosting(const RecordKey& key, const RecordKey& link,
     const bool wholeTransfer = !transaction.IsSplit() &&
                                transaction.GetSourceSplitIndex() == CTransaction::kNoSourceSplit;
     if (wholeTransfer && twin->GetSourceSplitIndex() == CTransaction::kNoSourceSplit &&
-        m_accountIndex.at(key) < accountIndex) {
+        m_accountIndex.at(KeyNumber(key)) < accountIndex) {
         skip = true;
         return true;
     }
     const std::uint8_t currency = other->Record().GetCurrency();
-    posting.account = AccountName(*other);
+    posting.account = m_accountNames[m_accountIndex.at(KeyNumber(key))];
     posting.currency = m_commodities.contains(currency) ? currency : m_home;
     posting.amount = twin->GetSignedAmount();
     posting.home = m_accounts.ConvertToHome(posting.amount, currency);
@@ -222,14 +258,12 @@ void CLedgerWriter::WriteTransaction(std::uint32_t accountIndex, const CCVAccoun
     const std::uint8_t currency = m_commodities.contains(rawCurrency) ? rawCurrency : m_home;
     // The twin of a split line is written with its source, when the source is there.
     if (t.GetSourceSplitIndex() != CTransaction::kNoSourceSplit) {
-        const CCVAccount* source = m_accounts.FindAccountById(t.GetCategoryId());
-        const CTransaction* original =
-            source != nullptr ? source->FindById(t.GetLinkedTransactionId()) : nullptr;
+        const CTransaction* original = FindIn(t.GetCategoryId(), t.GetLinkedTransactionId());
         if (original != nullptr && !original->IsVoid()) return;
     }
     std::vector<Posting> postings;
     Posting own;
-    own.account = AccountName(account);
+    own.account = m_accountNames[accountIndex];
     own.amount = t.GetSignedAmount();
     own.currency = currency;
     own.home = m_accounts.ConvertToHome(own.amount, rawCurrency);
@@ -333,8 +367,17 @@ void CLedgerWriter::Write(std::string& out) {
     }
     if (!m_commodities.contains(m_home)) m_commodities[m_home] = "\"home\"";
     m_accountIndex.clear();
+    m_accountNames.clear();
+    m_transactions.clear();
     for (std::uint32_t a = 0; a < m_accounts.Count(); ++a) {
-        m_accountIndex[m_accounts.At(a)->GetAccountId()] = a;
+        const CCVAccount& account = *m_accounts.At(a);
+        m_accountIndex[KeyNumber(account.GetAccountId())] = a;
+        m_accountNames.push_back(AccountName(account));
+        const CCVTxnList& transactions = account.Transactions();
+        for (std::uint32_t i = 0; i < transactions.Count(); ++i) {
+            const CTransaction* t = transactions.At(i);
+            m_transactions[KeyNumber(t->GetTransactionId())] = {t, a};
+        }
     }
     FindIncomeCategories();
 

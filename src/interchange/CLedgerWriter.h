@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,21 @@ class CLedgerWriter {
     DateTime m_priceDate;
     std::uint8_t m_home = 0;
     std::map<std::uint8_t, std::string> m_commodities;
+    // Looked up once a posting, so kept by the key's eight bytes as one number.
+    static std::uint64_t KeyNumber(const RecordKey& key);
+    // The account of that identifier, or null.
+    const CCVAccount* AccountById(const RecordKey& key) const;
+
     std::map<RecordKey, bool> m_income;  // top-level category (all-zero: unassigned) -> income
-    std::map<RecordKey, std::uint32_t> m_accountIndex;  // account identifier -> list index
+    std::unordered_map<std::uint64_t, std::uint32_t> m_accountIndex;  // identifier -> index
+    std::vector<std::string> m_accountNames;                           // by index
+    std::unordered_map<std::uint64_t, RecordKey> m_topCategory;       // category -> top level
+    std::unordered_map<std::uint64_t, std::string> m_categoryNames;   // category -> journal name
+    struct Held {
+        const CTransaction* transaction;
+        std::uint32_t account;
+    };
+    std::unordered_map<std::uint64_t, Held> m_transactions;  // identifier -> where it is
+    // The transaction of that identifier in that account, or null.
+    const CTransaction* FindIn(const RecordKey& accountId, const RecordKey& transactionId) const;
 };

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <set>
+#include <unordered_set>
 
 #include "interchange/InterchangeValues.h"
 #include "model/CAccountOperations.h"
@@ -171,10 +172,20 @@ bool CLineImport::Apply(CCVAccount& chosen, const std::vector<ImportedLine>& lin
     CCVTxnList downloaded;
     CCVPayeeList& payees = m_accounts.GetPayees();
     bool ok = true;
+    // The identifiers each account holds, gathered once: the downloaded-line rule (a line whose
+    // identifier the account holds is skipped) without a walk of the register for every line.
+    std::unordered_map<CCVAccount*, std::unordered_set<std::string>> held;
     for (const ImportedLine& line : lines) {
         CCVAccount& account = *AccountOf(chosen, line);
+        auto [ids, first] = held.try_emplace(&account);
+        if (first) {
+            for (std::uint32_t i = 0; i < account.Transactions().Count(); ++i) {
+                const char* id = account.Transactions().At(i)->GetOnlineId();
+                if (id[0] != '\0') ids->second.insert(id);
+            }
+        }
         const std::string identifier = Identifier(account.GetName(), line);
-        if (account.HasOnlineId(identifier.c_str())) {
+        if (!ids->second.insert(identifier).second) {
             ++result.skipped;
             continue;
         }
@@ -187,12 +198,14 @@ bool CLineImport::Apply(CCVAccount& chosen, const std::vector<ImportedLine>& lin
         const std::string amount = interchange::FormatFileAmount(line.amount);
         account.BeginDownload(&downloaded);
         const std::uint32_t before = downloaded.Count();
+        // Checked above; the identifier is given to the transaction once it is in.
         const int rc = account.AddDownloadedLine(line.date, amount.c_str(), type, number.c_str(),
-                                                 payee.c_str(), memo.c_str(), identifier.c_str());
-        const bool taken = rc == 0 && downloaded.Count() > before;
-        CTransaction* added = taken ? downloaded.At(downloaded.Count() - 1) : nullptr;
+                                                 payee.c_str(), memo.c_str(), "");
+        CTransaction* added =
+            rc == 0 && downloaded.Count() > before ? downloaded.At(downloaded.Count() - 1) : nullptr;
         account.EndDownload();
         touched.insert(&account);
+        if (added != nullptr) added->SetOnlineId(identifier.c_str());
         if (rc != 0) {
             result.error = Message(res::IDS_INTERCHANGE_NOT_ADDED, m_fileName.c_str(),
                                    line.lineNumber, rc);
