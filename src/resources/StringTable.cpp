@@ -445,7 +445,11 @@ constexpr Entry kStrings[] = {
      L"The account's register as CSV (RFC 4180) on standard output: a header line, then one\n"
      L"line per transaction with the date (YYYY-MM-DD), check number, type, payee, category,\n"
      L"class, memo, signed amount, state and running balance. The options choose the rows and\n"
-     L"their order as for register."},
+     L"their order as for register.\n"
+     L"\n"
+     L"coinvale export [ACCOUNT] --format qif   the account, or every account, as QIF\n"
+     L"coinvale export --format ledger          the data folder as a plain-text journal\n"
+     L"coinvale export --format json            the data folder as JSON"},
     {IDS_CLI_HELP_CHECK,
      L"Usage: coinvale check [--data DIR] [--json]\n"
      L"\n"
@@ -486,7 +490,16 @@ constexpr Entry kStrings[] = {
      L"the others are matched with entered transactions where one fits and await review in\n"
      L"the register. A file with several statements gives the one whose account number is\n"
      L"A's. Prints how many lines were new, matched and skipped; nothing is saved unless the\n"
-     L"whole file went in."},
+     L"whole file went in.\n"
+     L"\n"
+     L"QIF and CSV files (by --format ofx|qif|csv, else by the file's extension) go in the\n"
+     L"same way; importing the same file again adds nothing. A CSV file needs its columns:\n"
+     L"  --rules FILE        a bank's rules file (columns, date-format, header-lines,\n"
+     L"                      separator, decimal; one \"key = value\" a line)\n"
+     L"  --columns LIST      e.g. \"date,payee,-,debit,credit\" (date, amount, debit, credit,\n"
+     L"                      payee, memo, category, class, number, state, - for none)\n"
+     L"  --date-format F     e.g. DD.MM.YYYY (also day-first QIF dates)\n"
+     L"  --header-lines N    --separator , ; | tab    --decimal . ,"},
     {IDS_CLI_UNKNOWN_COMMAND, L"coinvale: there is no command \"%s\". See coinvale --help."},
     {IDS_CLI_UNKNOWN_OPTION, L"coinvale %s: %s is not an option here. See coinvale %s --help."},
     {IDS_CLI_MISSING_VALUE, L"coinvale %s: %s needs a value."},
