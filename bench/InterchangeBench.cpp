@@ -91,7 +91,7 @@ BENCHMARK(BM_JsonExport)->Unit(benchmark::kMillisecond);
 std::string CsvStatement() {
     static const char* const kPayees[] = {"Corner Shop", "Fuel Station", "Employer", "Diner",
                                           "Pharmacy",    "Bookshop",     "Cinema",   "Bakery"};
-    static const char* const kCategories[] = {"Groceries", "Auto:Fuel", "Salary", "Dining",
+    static const char* const kCategories[] = {"Groceries", "Auto:Fuel", "Salary",        "Dining",
                                               "Medical",   "Education", "Entertainment", ""};
     std::string text = "Date;Payee;Category;Memo;Debit;Credit\n";
     char line[256];

@@ -17,7 +17,8 @@ class CFileImport {
     enum class FileFormat { kOfx, kQif, kCsv };
 
     // The format to read; false after saying why (an unknown --format).
-    static bool ChooseFormat(CCommand::Context& context, const std::string& path, FileFormat& format);
+    static bool ChooseFormat(CCommand::Context& context, const std::string& path,
+                             FileFormat& format);
     // Reads the file and takes its lines into the account; the exit status.
     static int Import(CCommand::Context& context, CCVAccount& account, const std::string& path,
                       FileFormat format);

@@ -14,9 +14,10 @@ class CImportCommand : public CCommand {
     std::string_view Name() const override { return "import"; }
     res::StringId HelpId() const override { return res::IDS_CLI_HELP_IMPORT; }
     std::size_t ArgumentCount() const override { return 1; }
-    std::vector<std::string_view> Options() const override { return {"--json",        "--account",      "--format",    "--rules",
-                "--columns",     "--date-format",  "--separator", "--decimal",
-                "--header-lines"}; }
+    std::vector<std::string_view> Options() const override {
+        return {"--json",    "--account",     "--format",    "--rules",  "--columns",
+                "--date-format", "--separator", "--decimal", "--header-lines"};
+    }
     std::vector<std::string_view> RequiredOptions() const override { return {"--account"}; }
     CDataSession::Access Access() const override { return CDataSession::kChange; }
     int Run(Context& context) override;

@@ -56,9 +56,8 @@ bool CCsvMapping::Set(std::string_view key, std::string_view value, std::string&
             std::size_t end = value.find(',', start);
             if (end == std::string_view::npos) end = value.size();
             const std::string word = Lower(Trim(value.substr(start, end - start)));
-            const auto found =
-                std::find_if(kColumnWords.begin(), kColumnWords.end(),
-                             [&](const auto& entry) { return entry.first == word; });
+            const auto found = std::find_if(kColumnWords.begin(), kColumnWords.end(),
+                                            [&](const auto& entry) { return entry.first == word; });
             if (found == kColumnWords.end()) {
                 error = Message(res::IDS_INTERCHANGE_BAD_COLUMN_WORD, word.c_str());
                 return false;
@@ -80,9 +79,9 @@ bool CCsvMapping::Set(std::string_view key, std::string_view value, std::string&
             for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
             return text;
         }();
-        if (!value.empty() && (upper.find('D') == std::string::npos ||
-                               upper.find('M') == std::string::npos ||
-                               upper.find('Y') == std::string::npos)) {
+        if (!value.empty() &&
+            (upper.find('D') == std::string::npos || upper.find('M') == std::string::npos ||
+             upper.find('Y') == std::string::npos)) {
             return bad();
         }
         m_dateFormat = std::string(value);
@@ -136,8 +135,8 @@ bool CCsvMapping::ReadRules(std::string_view text, const std::string& fileName,
         if (line.empty() || line.front() == '#') continue;
         const std::size_t equals = line.find('=');
         std::string detail;
-        if (equals == std::string_view::npos || !Set(line.substr(0, equals),
-                                                     line.substr(equals + 1), detail)) {
+        if (equals == std::string_view::npos ||
+            !Set(line.substr(0, equals), line.substr(equals + 1), detail)) {
             error = Message(res::IDS_INTERCHANGE_BAD_RULE, fileName.c_str(), number,
                             interchange::ToUtf8(interchange::ToStored(line)).c_str());
             if (!detail.empty()) error += " " + detail;

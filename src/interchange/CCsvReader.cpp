@@ -60,10 +60,10 @@ bool CCsvReader::TakeRecord(const std::vector<std::string>& fields, std::uint32_
         };
         switch (columns[i]) {
             case Column::kDate: {
-                const auto date = m_mapping.DateFormat().empty()
-                                      ? interchange::ParseFileDate(
-                                            field, interchange::DateOrder::kMonthDayYear)
-                                      : interchange::ParseDatePattern(field, m_mapping.DateFormat());
+                const auto date =
+                    m_mapping.DateFormat().empty()
+                        ? interchange::ParseFileDate(field, interchange::DateOrder::kMonthDayYear)
+                        : interchange::ParseDatePattern(field, m_mapping.DateFormat());
                 if (!date) {
                     error = Message(res::IDS_INTERCHANGE_BAD_DATE, m_fileName.c_str(), number,
                                     std::string(field).c_str());

@@ -44,15 +44,16 @@ std::string Hex(const RecordKey& key) {
     return text;
 }
 
-std::string Text(const char* stored) { return interchange::ToUtf8(stored); }
+std::string Text(const char* stored) {
+    return interchange::ToUtf8(stored);
+}
 
 }  // namespace
 
 void CJsonExport::Write(std::string& out) const {
     const CCVCategoryText& texts = *m_accounts.GetCategoryText();
     const CCurrencyList& currencies = m_accounts.GetCurrencies();
-    const CTransactionTypeList& types =
-        m_accounts.GetTransactionTypes();
+    const CTransactionTypeList& types = m_accounts.GetTransactionTypes();
     const auto className = [&](const RecordKey& key) {
         std::string name;
         m_accounts.GetClasses().NameOfKey(key, name);
@@ -95,20 +96,20 @@ void CJsonExport::Write(std::string& out) const {
         const CCVTxnList& transactions = account.Transactions();
         for (std::uint32_t i = 0; i < transactions.Count(); ++i) {
             const CTransaction& t = *transactions.At(i);
-            Json row = {{"id", Hex(t.GetTransactionId())},
-                        {"date", interchange::FormatIsoDate(t.GetDate(), '-')},
-                        {"amount", interchange::FormatFileAmount(t.GetSignedAmount())},
-                        {"type", Text(types.NameOfKey(t.GetTypeId()))},
-                        {"check_number", t.CarriesCheckNumber() ? t.GetCheckNumber() : 0},
-                        {"payee", Text(t.GetPayeeName())},
-                        {"category", t.IsSplit() ? std::string()
-                                                 : Text(texts.GetCategoryText(t.GetCategoryId())
-                                                            .c_str())},
-                        {"class", className(t.GetClassId())},
-                        {"memo", Text(t.GetMemo())},
-                        {"state", StateWord(t)},
-                        {"origin", OriginWord(t)},
-                        {"twin", Hex(t.GetLinkedTransactionId())}};
+            Json row = {
+                {"id", Hex(t.GetTransactionId())},
+                {"date", interchange::FormatIsoDate(t.GetDate(), '-')},
+                {"amount", interchange::FormatFileAmount(t.GetSignedAmount())},
+                {"type", Text(types.NameOfKey(t.GetTypeId()))},
+                {"check_number", t.CarriesCheckNumber() ? t.GetCheckNumber() : 0},
+                {"payee", Text(t.GetPayeeName())},
+                {"category", t.IsSplit() ? std::string()
+                                         : Text(texts.GetCategoryText(t.GetCategoryId()).c_str())},
+                {"class", className(t.GetClassId())},
+                {"memo", Text(t.GetMemo())},
+                {"state", StateWord(t)},
+                {"origin", OriginWord(t)},
+                {"twin", Hex(t.GetLinkedTransactionId())}};
             if (t.IsSplit()) {
                 Json lines = Json::array();
                 for (int line = 0; line < CTransaction::kSplitLines; ++line) {

@@ -236,8 +236,8 @@ bool CLedgerWriter::TransferPosting(const RecordKey& key, const RecordKey& link,
         return true;
     }
     // The account listed first writes the transfer.
-    const bool wholeTransfer = !transaction.IsSplit() &&
-                               transaction.GetSourceSplitIndex() == CTransaction::kNoSourceSplit;
+    const bool wholeTransfer =
+        !transaction.IsSplit() && transaction.GetSourceSplitIndex() == CTransaction::kNoSourceSplit;
     if (wholeTransfer && twin->GetSourceSplitIndex() == CTransaction::kNoSourceSplit &&
         m_accountIndex.at(KeyNumber(key)) < accountIndex) {
         skip = true;

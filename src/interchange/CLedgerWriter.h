@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <map>
-#include <unordered_map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "storage/Amount.h"
@@ -44,10 +44,10 @@ class CLedgerWriter {
   private:
     struct Posting {
         std::string account;
-        Amount amount = 0;                // in `commodity`
-        std::uint8_t currency = 0;        // the currency number
-        Amount home = 0;                  // the value in the home currency
-        char mark = 0;                    // '*', '!' or none
+        Amount amount = 0;          // in `commodity`
+        std::uint8_t currency = 0;  // the currency number
+        Amount home = 0;            // the value in the home currency
+        char mark = 0;              // '*', '!' or none
         const char* comment = nullptr;
     };
 
@@ -77,7 +77,7 @@ class CLedgerWriter {
 
     std::map<RecordKey, bool> m_income;  // top-level category (all-zero: unassigned) -> income
     std::unordered_map<std::uint64_t, std::uint32_t> m_accountIndex;  // identifier -> index
-    std::vector<std::string> m_accountNames;                           // by index
+    std::vector<std::string> m_accountNames;                          // by index
     std::unordered_map<std::uint64_t, RecordKey> m_topCategory;       // category -> top level
     std::unordered_map<std::uint64_t, std::string> m_categoryNames;   // category -> journal name
     struct Held {

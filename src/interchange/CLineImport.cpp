@@ -55,8 +55,8 @@ CCVAccount* CLineImport::AccountOf(CCVAccount& chosen, const ImportedLine& line)
 bool CLineImport::Check(CCVAccount& chosen, const std::vector<ImportedLine>& lines,
                         Result& result) const {
     const auto refuse = [&](const ImportedLine& line, const std::string& name) {
-        result.error = Message(res::IDS_INTERCHANGE_NO_ACCOUNT, m_fileName.c_str(),
-                               line.lineNumber, interchange::ToUtf8(name).c_str());
+        result.error = Message(res::IDS_INTERCHANGE_NO_ACCOUNT, m_fileName.c_str(), line.lineNumber,
+                               interchange::ToUtf8(name).c_str());
         return false;
     };
     std::string name;
@@ -191,9 +191,9 @@ bool CLineImport::Apply(CCVAccount& chosen, const std::vector<ImportedLine>& lin
         }
         const std::string payee = Fit(line.payee, CTransaction::kPayeeCapacity, line, result);
         const std::string memo = Fit(line.memo, CTransaction::kMemoCapacity, line, result);
-        const char* type = line.amount >= 0                     ? "CREDIT"
-                           : EqualNoCase(line.number, "ATM")    ? "ATM"
-                                                                : "DEBIT";
+        const char* type = line.amount >= 0                  ? "CREDIT"
+                           : EqualNoCase(line.number, "ATM") ? "ATM"
+                                                             : "DEBIT";
         const std::string number = AllDigits(line.number) ? line.number : std::string();
         const std::string amount = interchange::FormatFileAmount(line.amount);
         account.BeginDownload(&downloaded);
@@ -201,14 +201,15 @@ bool CLineImport::Apply(CCVAccount& chosen, const std::vector<ImportedLine>& lin
         // Checked above; the identifier is given to the transaction once it is in.
         const int rc = account.AddDownloadedLine(line.date, amount.c_str(), type, number.c_str(),
                                                  payee.c_str(), memo.c_str(), "");
-        CTransaction* added =
-            rc == 0 && downloaded.Count() > before ? downloaded.At(downloaded.Count() - 1) : nullptr;
+        CTransaction* added = rc == 0 && downloaded.Count() > before
+                                  ? downloaded.At(downloaded.Count() - 1)
+                                  : nullptr;
         account.EndDownload();
         touched.insert(&account);
         if (added != nullptr) added->SetOnlineId(identifier.c_str());
         if (rc != 0) {
-            result.error = Message(res::IDS_INTERCHANGE_NOT_ADDED, m_fileName.c_str(),
-                                   line.lineNumber, rc);
+            result.error =
+                Message(res::IDS_INTERCHANGE_NOT_ADDED, m_fileName.c_str(), line.lineNumber, rc);
             ok = false;
             break;
         }
@@ -224,14 +225,15 @@ bool CLineImport::Apply(CCVAccount& chosen, const std::vector<ImportedLine>& lin
             continue;
         }
         if (const int twin = Fill(account, *added, line, result); twin != 0) {
-            result.error = Message(res::IDS_INTERCHANGE_NOT_ADDED, m_fileName.c_str(),
-                                   line.lineNumber, twin);
+            result.error =
+                Message(res::IDS_INTERCHANGE_NOT_ADDED, m_fileName.c_str(), line.lineNumber, twin);
             ok = false;
             break;
         }
-        if (!payee.empty() && payees.FindPayee(payee.c_str()) == nullptr) {
-            payees.NewPayee(payee.c_str());
-        }
+        // The payee the transaction has (a payee look-up may have named it), as the editor
+        // adds a payee new to the list.
+        const char* name = added->GetPayeeName();
+        if (name[0] != '\0' && payees.FindPayee(name) == nullptr) payees.NewPayee(name);
         m_accounts.MemorizePayee(*added);
     }
     // The states the lines took count in the cleared balances.

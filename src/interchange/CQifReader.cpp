@@ -35,8 +35,9 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 void SplitCategory(const std::string& field, std::string& category, std::string& className) {
     const std::size_t slash = field.find('/');
     category = std::string(interchange::Trim(field.substr(0, slash)));
-    className = slash == std::string::npos ? std::string()
-                                           : std::string(interchange::Trim(field.substr(slash + 1)));
+    className = slash == std::string::npos
+                    ? std::string()
+                    : std::string(interchange::Trim(field.substr(slash + 1)));
 }
 
 CTransaction::State StateOf(std::string_view mark) {

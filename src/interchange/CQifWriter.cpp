@@ -49,7 +49,8 @@ void CQifWriter::WriteTransaction(const CTransaction& transaction, std::string& 
     if (transaction.GetPayeeName()[0] != '\0') {
         Field(out, 'P', interchange::ToUtf8(transaction.GetPayeeName()));
     }
-    if (transaction.GetMemo()[0] != '\0') Field(out, 'M', interchange::ToUtf8(transaction.GetMemo()));
+    if (transaction.GetMemo()[0] != '\0')
+        Field(out, 'M', interchange::ToUtf8(transaction.GetMemo()));
     const CCVCategoryText& texts = *m_accounts.GetCategoryText();
     const auto category = [&](const RecordKey& key, const RecordKey& classKey) {
         std::string text = interchange::ToUtf8(texts.GetCategoryText(key));

@@ -15,7 +15,9 @@ constexpr int kFirstYear = 1904;
 constexpr int kLastYear = 2040;
 constexpr int kMaxFractionDigits = 2;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool ValidUtf8(std::string_view text) {
     std::size_t i = 0;
@@ -76,7 +78,9 @@ std::string ToStored(std::string_view text) {
     return stored;
 }
 
-std::string ToUtf8(std::string_view stored) { return sys::AnsiToUtf8(stored); }
+std::string ToUtf8(std::string_view stored) {
+    return sys::AnsiToUtf8(stored);
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);

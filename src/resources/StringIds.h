@@ -418,7 +418,6 @@ enum StringId : int {
     IDS_INTERCHANGE_BAD_OPTION = 5420,  // %s the value, %s the option
     IDS_INTERCHANGE_UNREADABLE = 5421,  // %s the file
     IDS_INTERCHANGE_BAD_COLUMN_WORD = 5422,  // %s the word
-    IDS_INTERCHANGE_UNKNOWN_ACCOUNT_TYPE = 5423,  // %s file, %u line, %s account, %s type
     // ---- end of interchange ----
 };
 

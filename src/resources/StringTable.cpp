@@ -583,30 +583,35 @@ constexpr Entry kStrings[] = {
     {IDS_INTERCHANGE_BAD_AMOUNT, L"%s, line %u: \"%s\" is not an amount."},
     {IDS_INTERCHANGE_NO_DATE, L"%s, line %u: the transaction has no date."},
     {IDS_INTERCHANGE_NO_END, L"%s, line %u: the file ends inside a transaction (no \"^\" line)."},
-    {IDS_INTERCHANGE_BAD_SECTION, L"%s, line %u: \"%s\" is not a section that can be imported; bank, cash and "
-     L"credit-card sections can."},
+    {IDS_INTERCHANGE_BAD_SECTION,
+     L"%s, line %u: \"%s\" is not a section that can be imported; bank, cash and credit-card "
+     L"sections can."},
     {IDS_INTERCHANGE_NO_SECTION, L"%s, line %u: a transaction stands before any \"!Type:\" line."},
     {IDS_INTERCHANGE_NO_ACCOUNT, L"%s, line %u: no account is named \"%s\"."},
     {IDS_INTERCHANGE_SHORTENED, L"%s, line %u: \"%s\" was shortened to \"%s\"."},
     {IDS_INTERCHANGE_NOT_TEXT, L"%s, line %u: the file holds bytes that are not text."},
     {IDS_INTERCHANGE_MISSING_COLUMN, L"%s, line %u: the line has no column %u."},
-    {IDS_INTERCHANGE_BAD_MAPPING, L"The CSV columns need a date column and an amount column (or a debit and a credit "
+    {IDS_INTERCHANGE_BAD_MAPPING,
+     L"The CSV columns need a date column and an amount column (or a debit and a credit "
      L"column); see --columns."},
-    {IDS_INTERCHANGE_BAD_RULE, L"%s, line %u: \"%s\" is not a rule (columns, date-format, header-lines, separator, "
+    {IDS_INTERCHANGE_BAD_RULE,
+     L"%s, line %u: \"%s\" is not a rule (columns, date-format, header-lines, separator, "
      L"decimal)."},
     {IDS_INTERCHANGE_UNCLOSED_QUOTE, L"%s, line %u: a quoted field is not closed."},
     {IDS_INTERCHANGE_SAME_ACCOUNT, L"%s, line %u: a transfer from \"%s\" to itself."},
     {IDS_INTERCHANGE_TOO_MANY_SPLITS, L"%s, line %u: a transaction has more than 10 split lines."},
-    {IDS_INTERCHANGE_SPLIT_ORDER, L"%s, line %u: \"%s\" stands before the \"S\" line of its split line."},
+    {IDS_INTERCHANGE_SPLIT_ORDER,
+     L"%s, line %u: \"%s\" stands before the \"S\" line of its split line."},
     {IDS_INTERCHANGE_BAD_IMPORT_FORMAT, L"\"%s\" is not an import format; use ofx, qif or csv."},
     {IDS_INTERCHANGE_NEEDS_ACCOUNT, L"The %s format exports one account: name it."},
-    {IDS_INTERCHANGE_WHOLE_FOLDER, L"The %s format exports the whole data folder: name no account."},
+    {IDS_INTERCHANGE_WHOLE_FOLDER,
+     L"The %s format exports the whole data folder: name no account."},
     {IDS_INTERCHANGE_NOT_ADDED, L"%s, line %u: the transaction could not be added (error %d)."},
     {IDS_INTERCHANGE_BAD_OPTION, L"\"%s\" is not a value for %s."},
     {IDS_INTERCHANGE_UNREADABLE, L"Cannot read \"%s\"."},
-    {IDS_INTERCHANGE_BAD_COLUMN_WORD, L"\"%s\" is not a column (date, amount, debit, credit, payee, memo, category, class, "
+    {IDS_INTERCHANGE_BAD_COLUMN_WORD,
+     L"\"%s\" is not a column (date, amount, debit, credit, payee, memo, category, class, "
      L"number, state or -)."},
-    {IDS_INTERCHANGE_UNKNOWN_ACCOUNT_TYPE, L"%s, line %u: the section of account \"%s\" cannot be imported (%s)."},
     // ---- end of interchange ----
 };
 

@@ -14,18 +14,21 @@ CCsvMapping Mapping(std::initializer_list<std::pair<const char*, const char*>> s
     return mapping;
 }
 
-std::string Iso(DateTime date) { return interchange::FormatIsoDate(date, '-'); }
+std::string Iso(DateTime date) {
+    return interchange::FormatIsoDate(date, '-');
+}
 
 TEST(CCsvReaderTest, SignedAmountColumnWithQuotedFields) {
-    const CCsvMapping mapping = Mapping({{"columns", "date, payee, memo, amount, category, state"},
-                                         {"header-lines", "1"}});
+    const CCsvMapping mapping =
+        Mapping({{"columns", "date, payee, memo, amount, category, state"}, {"header-lines", "1"}});
     const ImportedFile file = CCsvReader(mapping, "bank.csv")
-                                  .Read("Date,Payee,Memo,Amount,Category,State\r\n"
-                                        "2024-01-02,\"Shop, Inc.\",\"said \"\"hi\"\"\",-1,234.56,\n"
-                                        "\n"
-                                        "01/03/2024,Employer,\"two\nlines\",\"2,500.00\","
-                                        "Salary/Business,c\n"
-                                        "2024-01-04,Bank,,-5,,R\n");
+                                  .Read(
+                                      "Date,Payee,Memo,Amount,Category,State\r\n"
+                                      "2024-01-02,\"Shop, Inc.\",\"said \"\"hi\"\"\",-1,234.56,\n"
+                                      "\n"
+                                      "01/03/2024,Employer,\"two\nlines\",\"2,500.00\","
+                                      "Salary/Business,c\n"
+                                      "2024-01-04,Bank,,-5,,R\n");
     ASSERT_EQ(file.error, "");
     ASSERT_EQ(file.lines.size(), 3u);
     EXPECT_EQ(file.lines[0].lineNumber, 2u);
@@ -48,20 +51,22 @@ TEST(CCsvReaderTest, SignedAmountColumnWithQuotedFields) {
 TEST(CCsvReaderTest, DebitAndCreditColumnsSemicolonsAndDecimalComma) {
     CCsvMapping mapping;
     std::string error;
-    ASSERT_TRUE(mapping.ReadRules("# Example Bank\n"
-                                  "columns = date, payee, -, debit, credit, number\n"
-                                  "date-format = DD.MM.YYYY\n"
-                                  "header-lines = 2\n"
-                                  "separator = ;\n"
-                                  "decimal = ,\n",
-                                  "bank.rules", error))
+    ASSERT_TRUE(
+        mapping.ReadRules("# Example Bank\n"
+                          "columns = date, payee, -, debit, credit, number\n"
+                          "date-format = DD.MM.YYYY\n"
+                          "header-lines = 2\n"
+                          "separator = ;\n"
+                          "decimal = ,\n",
+                          "bank.rules", error))
         << error;
     const ImportedFile file = CCsvReader(mapping, "bank.csv")
-                                  .Read("Example Bank statement\n"
-                                        "Date;Text;Ref;Out;In;No\n"
-                                        "31.01.2024;Rent;x;1.234,50;;1001\n"
-                                        "01.02.2024;Salary;y;;2.500,00;\n"
-                                        "02.02.2024;Refund;z;-3,00;;\n");
+                                  .Read(
+                                      "Example Bank statement\n"
+                                      "Date;Text;Ref;Out;In;No\n"
+                                      "31.01.2024;Rent;x;1.234,50;;1001\n"
+                                      "01.02.2024;Salary;y;;2.500,00;\n"
+                                      "02.02.2024;Refund;z;-3,00;;\n");
     ASSERT_EQ(file.error, "");
     ASSERT_EQ(file.lines.size(), 3u);
     EXPECT_EQ(Iso(file.lines[0].date), "2024-01-31");
@@ -109,8 +114,9 @@ TEST(CCsvReaderTest, MappingSettingsAreChecked) {
     EXPECT_FALSE(mapping.Set("columns", "date, amount, amount", error));
     EXPECT_EQ(error, "\"date, amount, amount\" is not a value for columns.");
     EXPECT_FALSE(mapping.Set("columns", "date, money", error));
-    EXPECT_EQ(error, "\"money\" is not a column (date, amount, debit, credit, payee, memo, "
-                     "category, class, number, state or -).");
+    EXPECT_EQ(error,
+              "\"money\" is not a column (date, amount, debit, credit, payee, memo, "
+              "category, class, number, state or -).");
     EXPECT_FALSE(mapping.Set("separator", "::", error));
     EXPECT_FALSE(mapping.Set("decimal", ";", error));
     EXPECT_FALSE(mapping.Set("header-lines", "-1", error));
@@ -118,8 +124,9 @@ TEST(CCsvReaderTest, MappingSettingsAreChecked) {
     EXPECT_FALSE(mapping.Set("date-format", "DD.MM", error));
     EXPECT_FALSE(mapping.Set("colour", "red", error));
     EXPECT_FALSE(mapping.ReadRules("columns = date, amount\n\nnonsense\n", "bank.rules", error));
-    EXPECT_EQ(error, "bank.rules, line 3: \"nonsense\" is not a rule (columns, date-format, "
-                     "header-lines, separator, decimal).");
+    EXPECT_EQ(error,
+              "bank.rules, line 3: \"nonsense\" is not a rule (columns, date-format, "
+              "header-lines, separator, decimal).");
 }
 
 }  // namespace

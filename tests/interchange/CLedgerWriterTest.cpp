@@ -86,7 +86,8 @@ TEST(CLedgerWriterTest, EntriesPostingsAndCommodities) {
     // A split line's memo is its posting's comment; what the lines leave is unassigned. Each
     // category part is converted as the report converts it (7.00 EUR at 1.10 is 7.70).
     has("2024/03/03 Market\n"
-        "    Assets:Savings                                          -10.00 \xE2\x82\xAC @@ 11.00 $\n"
+        "    Assets:Savings                                          -10.00 \xE2\x82\xAC @@ 11.00 "
+        "$\n"
         "    Expenses:Groceries                                      7.70 $  ; fruit\n"
         "    Expenses:Unassigned                                     3.30 $\n");
     // A void transaction counts nothing.

@@ -91,7 +91,8 @@ TEST(CLineImportTest, TheSameFileTwiceAddsNothing) {
     std::string text(kStatement);
     text.append("D1/9/2024\nT-5\nPKiosk\n^\nD1/9/2024\nT-5\nPKiosk\n^\n");
     CLineImport::Result first;
-    ASSERT_TRUE(CLineImport(*data.accounts, "QIF", "a.qif").Apply(checking, Qif(text).lines, first));
+    ASSERT_TRUE(
+        CLineImport(*data.accounts, "QIF", "a.qif").Apply(checking, Qif(text).lines, first));
     EXPECT_EQ(first.added, 6u);
     CLineImport::Result second;
     ASSERT_TRUE(
@@ -104,7 +105,8 @@ TEST(CLineImportTest, TheSameFileTwiceAddsNothing) {
     // Still nothing after the review took the lines.
     checking.AcceptDownloaded();
     CLineImport::Result third;
-    ASSERT_TRUE(CLineImport(*data.accounts, "QIF", "a.qif").Apply(checking, Qif(text).lines, third));
+    ASSERT_TRUE(
+        CLineImport(*data.accounts, "QIF", "a.qif").Apply(checking, Qif(text).lines, third));
     EXPECT_EQ(third.added, 0u);
 }
 
@@ -142,8 +144,8 @@ TEST(CLineImportTest, ALineMatchedWithAnEnteredTransactionKeepsItsCategory) {
 
     CLineImport::Result result;
     ASSERT_TRUE(CLineImport(*data.accounts, "CSV", "bank.csv")
-                    .Apply(checking, Qif("!Type:Bank\nD3/4/2024\nT-50\nPDINER 123\nLGroceries\n^\n")
-                                         .lines,
+                    .Apply(checking,
+                           Qif("!Type:Bank\nD3/4/2024\nT-50\nPDINER 123\nLGroceries\n^\n").lines,
                            result));
     EXPECT_EQ(result.added, 1u);
     EXPECT_EQ(result.matched, 1u);
@@ -167,8 +169,8 @@ TEST(CLineImportTest, LongTextsAreShortenedWithANote) {
     text.append(payee).append("\nL").append(category);
     text.append("\n^\nD1/2/2024\nT-1\nL[Checking]\n^\n");
     CLineImport::Result result;
-    ASSERT_TRUE(CLineImport(*data.accounts, "QIF", "bank.qif")
-                    .Apply(checking, Qif(text).lines, result));
+    ASSERT_TRUE(
+        CLineImport(*data.accounts, "QIF", "bank.qif").Apply(checking, Qif(text).lines, result));
     ASSERT_EQ(result.notes.size(), 3u);
     EXPECT_EQ(result.notes[0], "bank.qif, line 2: \"" + payee + "\" was shortened to \"" +
                                    payee.substr(0, 32) + "\".");

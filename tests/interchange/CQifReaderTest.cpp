@@ -10,7 +10,9 @@ ImportedFile Read(std::string_view text, DateOrder order = DateOrder::kMonthDayY
     return CQifReader("bank.qif", order).Read(text);
 }
 
-std::string Iso(DateTime date) { return interchange::FormatIsoDate(date, '-'); }
+std::string Iso(DateTime date) {
+    return interchange::FormatIsoDate(date, '-');
+}
 
 // Every form a bank section has, written by hand.
 constexpr std::string_view kBank =
@@ -116,8 +118,9 @@ TEST(CQifReaderTest, BadInputIsRefusedWithTheLine) {
         {"!Type:Bank\nD13/45/2024\nT1\n^\n", "bank.qif, line 2: \"13/45/2024\" is not a date."},
         {"!Type:Bank\nD1/1/2024\nT12x\n^\n", "bank.qif, line 3: \"12x\" is not an amount."},
         {"!Type:Bank\nT1\nPShop\n^\n", "bank.qif, line 4: the transaction has no date."},
-        {"!Type:Bank\nD1/1/2024\nT1\n", "bank.qif, line 3: the file ends inside a transaction "
-                                        "(no \"^\" line)."},
+        {"!Type:Bank\nD1/1/2024\nT1\n",
+         "bank.qif, line 3: the file ends inside a transaction "
+         "(no \"^\" line)."},
         {"!Type:Bank\nD1/1/2024\n!Type:Cash\n",
          "bank.qif, line 2: the file ends inside a transaction (no \"^\" line)."},
         {"!Type:Invst\nD1/1/2024\n^\n",

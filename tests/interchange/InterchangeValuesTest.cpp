@@ -30,8 +30,7 @@ TEST(InterchangeValuesTest, DatesInTheCommonForms) {
 TEST(InterchangeValuesTest, DatesThatDoNotExistAreRefused) {
     for (const char* text : {"02/30/2024", "13/01/2024", "00/10/2024", "2023-02-29", "1/2",
                              "1/2/3/4", "12/31/20245", "abc", "", "12/31'2024x", "1'2/24",
-                             "01/01/1850", "99999/1/1", "12/31/2040", "1/2'98",
-                             "02/07/2040"}) {
+                             "01/01/1850", "99999/1/1", "12/31/2040", "1/2'98", "02/07/2040"}) {
         EXPECT_EQ(Iso(ParseFileDate(text, DateOrder::kMonthDayYear)), "none") << text;
     }
 }
@@ -69,8 +68,7 @@ TEST(InterchangeValuesTest, AmountsWithGroupingAndEitherDecimalMark) {
 
 TEST(InterchangeValuesTest, TextsThatAreNotAmountsAreRefused) {
     for (const char* text : {"", "-", "abc", "12a3", "1.2.3", "12.345", "1,2,3.4,5", "--",
-                             "99999999999999999999", "12 34x", "1.5.0", "12x",
-                             "12EUR"}) {
+                             "99999999999999999999", "12 34x", "1.5.0", "12x", "12EUR"}) {
         EXPECT_FALSE(ParseFileAmount(text).has_value()) << text;
     }
 }
