@@ -39,13 +39,28 @@ std::string AccountPart(const char* stored) {
     return clean.empty() ? std::string("-") : clean;
 }
 
-// Payee, code and comment texts on one line.
+// Comment texts on one line.
 std::string OneLine(const char* stored) {
     std::string text = interchange::ToUtf8(stored);
     for (char& c : text) {
         if (c == '\n' || c == '\r' || c == '\t') c = ' ';
     }
     return text;
+}
+
+// The payee as an entry's header reads it back: single spaces (two would start a comment), and
+// no leading "(", "*" or "!", which ledger would take for a code or a state mark.
+std::string HeaderPayee(const char* stored) {
+    const std::string text = OneLine(stored);
+    std::string payee;
+    for (const char c : text) {
+        if (c == ' ' && (payee.empty() || payee.back() == ' ')) continue;
+        payee += c;
+    }
+    while (!payee.empty() && payee.back() == ' ') payee.pop_back();
+    if (!payee.empty() && payee.front() == '(') payee.front() = '{';
+    if (!payee.empty() && (payee.front() == '*' || payee.front() == '!')) payee.insert(0, "-");
+    return payee;
 }
 
 bool IsLiability(const CCVAccount& account) {
@@ -319,7 +334,7 @@ void CLedgerWriter::WriteTransaction(std::uint32_t accountIndex, const CCVAccoun
         out += " (" + std::to_string(t.GetCheckNumber()) + ")";
     }
     out += ' ';
-    out += OneLine(t.GetPayeeName());
+    out += HeaderPayee(t.GetPayeeName());
     out += '\n';
     if (t.GetMemo()[0] != '\0') out += "    ; " + OneLine(t.GetMemo()) + "\n";
     WritePostings(postings, out);

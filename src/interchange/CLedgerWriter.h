@@ -33,7 +33,9 @@ class CTransaction;
 //     a total cost ("@@"), so every entry balances exactly;
 //   - a reconciled posting is marked cleared ("*"), a cleared one pending ("!"); the check number
 //     is the entry's code; the memo is a comment, and a split line's memo its posting's comment;
-//   - void transactions are left out (they count nothing).
+//   - void transactions are left out (they count nothing);
+//   - names and payees are kept readable as the journal's syntax: no ":" inside a name, no run of
+//     spaces, brackets and parentheses as braces, a payee starting with "*" or "!" after a "-".
 class CLedgerWriter {
   public:
     CLedgerWriter(CCVAccountList& accounts, DateTime priceDate)

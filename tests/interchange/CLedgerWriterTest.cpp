@@ -94,6 +94,18 @@ TEST(CLedgerWriterTest, EntriesPostingsAndCommodities) {
     EXPECT_EQ(journal.find("Mistake"), std::string::npos);
 }
 
+TEST(CLedgerWriterTest, NamesAndPayeesThatTheJournalWouldMisread) {
+    Folder data;
+    auto odd = Request(Day(2024, 3, 1), Type::kTypeWithdrawal, 100, "(Cash)  at  ; shop");
+    odd.categoryId = data.accounts->GetCategories().FindOrCreate("Fees  (bank):x:y", true);
+    data.Enter("Checking", odd);
+    data.Enter("Checking", Request(Day(2024, 3, 2), Type::kTypeWithdrawal, 100, "*Star"));
+    const std::string journal = Journal(*data.accounts);
+    EXPECT_NE(journal.find("2024/03/01 {Cash) at ; shop\n"), std::string::npos) << journal;
+    EXPECT_NE(journal.find("    Expenses:Fees {bank}:x-y "), std::string::npos) << journal;
+    EXPECT_NE(journal.find("2024/03/02 -*Star\n"), std::string::npos) << journal;
+}
+
 TEST(CLedgerWriterTest, IncomeOrExpensesByTheCategorysSum) {
     Folder data;
     auto refund = Request(Day(2024, 3, 1), Type::kTypeDeposit, 500, "Shop");
