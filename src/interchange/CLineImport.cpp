@@ -172,8 +172,9 @@ bool CLineImport::Apply(CCVAccount& chosen, const std::vector<ImportedLine>& lin
     CCVTxnList downloaded;
     CCVPayeeList& payees = m_accounts.GetPayees();
     bool ok = true;
-    // The identifiers each account holds, gathered once: the downloaded-line rule (a line whose
-    // identifier the account holds is skipped) without a walk of the register for every line.
+    // The identifiers each account holds, gathered once, so that a line already held is counted
+    // as skipped without the register being walked for it; the downloaded-line rule checks the
+    // others again.
     std::unordered_map<CCVAccount*, std::unordered_set<std::string>> held;
     for (const ImportedLine& line : lines) {
         CCVAccount& account = *AccountOf(chosen, line);
@@ -196,17 +197,14 @@ bool CLineImport::Apply(CCVAccount& chosen, const std::vector<ImportedLine>& lin
                                                              : "DEBIT";
         const std::string number = AllDigits(line.number) ? line.number : std::string();
         const std::string amount = interchange::FormatFileAmount(line.amount);
-        account.BeginDownload(&downloaded);
+        // One download for each account over the whole file, as a statement is taken.
+        if (touched.insert(&account).second) account.BeginDownload(&downloaded);
         const std::uint32_t before = downloaded.Count();
-        // Checked above; the identifier is given to the transaction once it is in.
         const int rc = account.AddDownloadedLine(line.date, amount.c_str(), type, number.c_str(),
-                                                 payee.c_str(), memo.c_str(), "");
+                                                 payee.c_str(), memo.c_str(), identifier.c_str());
         CTransaction* added = rc == 0 && downloaded.Count() > before
                                   ? downloaded.At(downloaded.Count() - 1)
                                   : nullptr;
-        account.EndDownload();
-        touched.insert(&account);
-        if (added != nullptr) added->SetOnlineId(identifier.c_str());
         if (rc != 0) {
             result.error =
                 Message(res::IDS_INTERCHANGE_NOT_ADDED, m_fileName.c_str(), line.lineNumber, rc);
@@ -237,6 +235,9 @@ bool CLineImport::Apply(CCVAccount& chosen, const std::vector<ImportedLine>& lin
         m_accounts.MemorizePayee(*added);
     }
     // The states the lines took count in the cleared balances.
-    for (CCVAccount* account : touched) account->RecomputeBalances();
+    for (CCVAccount* account : touched) {
+        account->EndDownload();
+        account->RecomputeBalances();
+    }
     return ok;
 }
