@@ -78,7 +78,6 @@ bool CLineImport::Check(CCVAccount& chosen, const std::vector<ImportedLine>& lin
 
 std::string CLineImport::Identifier(const std::string& account, const ImportedLine& line) {
     std::uint64_t hash = kHashBasis;
-    Hash(hash, account);
     Hash(hash, std::to_string(line.date / kSecondsPerDay));
     Hash(hash, std::to_string(line.amount));
     Hash(hash, line.number);
@@ -91,7 +90,9 @@ std::string CLineImport::Identifier(const std::string& account, const ImportedLi
     }
     char text[24];
     std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-    const std::uint32_t occurrence = m_seen[text]++;
+    // Counted per account: the account is not part of the identifier, so a renamed account
+    // still knows its lines.
+    const std::uint32_t occurrence = m_seen[account + '\n' + text]++;
     return m_source + ":" + text + ":" + std::to_string(occurrence);
 }
 

@@ -17,15 +17,15 @@ class CCVAccountList;
 //   1. Checks first, so that a refused import changes nothing: every account a section names and
 //      every account a transfer ("[Name]") names must exist.
 //   2. Each line gets an identifier made of its contents (date, amount, number, payee, memo,
-//      category and its splits) and of how often the same contents came before it in the file,
-//      and goes in as a downloaded line with that identifier: a line whose identifier the account
-//      already holds is skipped, so importing the same file twice adds nothing; the others are
-//      matched with an entered transaction where one fits and await review.
+//      category and its splits) and of how often the same contents came before it in the file
+//      for the same account, and goes in as a downloaded line with that identifier: a line whose
+//      identifier the account already holds is skipped, so importing the same file twice adds
+//      nothing; the others are matched with an entered transaction where one fits and await review.
 //   3. Every line takes the file's state (cleared or reconciled; uncleared when the file has no
 //      mark), which the review hands on to a matched transaction. A line that was not matched
-//      also takes the file's category (made when missing, as the
-//      category screen makes it), class (likewise) and split lines; a transfer or a split line
-//      naming an account gets its twin there. A line matched with a transaction keeps that
+//      also takes the file's category (made when missing, as the category screen makes it),
+//      class (likewise) and split lines; a transfer or a split line naming an account gets its
+//      twin there. A line matched with a transaction keeps that
 //      transaction's own category: the transfer lines of an all-accounts file so meet the twins
 //      made from the other account's section, and each transfer goes in once.
 //   4. A payee new to the payee list joins it, as the transaction editor adds it.
@@ -68,5 +68,6 @@ class CLineImport {
     CCVAccountList& m_accounts;
     std::string m_source;
     std::string m_fileName;
-    std::unordered_map<std::string, std::uint32_t> m_seen;  // contents -> times met so far
+    // account and contents -> times met so far in the file
+    std::unordered_map<std::string, std::uint32_t> m_seen;
 };

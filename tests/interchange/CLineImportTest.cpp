@@ -108,6 +108,13 @@ TEST(CLineImportTest, TheSameFileTwiceAddsNothing) {
     ASSERT_TRUE(
         CLineImport(*data.accounts, "QIF", "a.qif").Apply(checking, Qif(text).lines, third));
     EXPECT_EQ(third.added, 0u);
+
+    // Nor after the account was renamed.
+    ASSERT_EQ(data.accounts->RenameAccount(checking, "Main"), 0);
+    CLineImport::Result renamed;
+    ASSERT_TRUE(
+        CLineImport(*data.accounts, "QIF", "a.qif").Apply(checking, Qif(text).lines, renamed));
+    EXPECT_EQ(renamed.added, 0u);
 }
 
 TEST(CLineImportTest, AnUnknownAccountRefusesTheWholeFile) {
