@@ -7,6 +7,8 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libncurses-dev libcurl4-openssl-dev libcpp-httplib-dev nlohmann-json3-dev
     clang
+    # interchange: the journal export is checked by ledger itself
+    ledger
 )
 
 missing=()

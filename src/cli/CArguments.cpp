@@ -12,12 +12,14 @@ constexpr std::string_view kShortHelp = "-h";
 constexpr std::string_view kHelp = "--help";
 constexpr char kValueSeparator = '=';
 
-constexpr std::array<std::string_view, 20> kValueOptions{
+constexpr std::array<std::string_view, 26> kValueOptions{
     "--data",     "--filter", "--sort", "--amount", "--date",   "--type",    "--payee",
     "--category", "--class",  "--memo", "--state",  "--check",  "--through", "--format",
     "--by",       "--period", "--from", "--to",     "--account",
     // statement import
-    "--statement"};
+    "--statement",
+    // interchange: the CSV column mapping
+    "--rules", "--columns", "--date-format", "--header-lines", "--separator", "--decimal"};
 
 }  // namespace
 

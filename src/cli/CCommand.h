@@ -29,6 +29,8 @@ class CCommand {
     virtual res::StringId HelpId() const = 0;
     // The arguments after the command's name.
     virtual std::size_t ArgumentCount() const = 0;
+    // How many of the last of those may be left out.
+    virtual std::size_t OptionalArgumentCount() const { return 0; }
     // The options it takes besides --data and --help ("--json" among them when it has JSON
     // output), and those of them it cannot do without.
     virtual std::vector<std::string_view> Options() const = 0;

@@ -78,7 +78,8 @@ int CCommandLine::CheckUsage(const CCommand& command, const CArguments& argument
             return kExitUsage;
         }
     }
-    if (arguments.Arguments().size() != command.ArgumentCount()) {
+    if (arguments.Arguments().size() > command.ArgumentCount() ||
+        arguments.Arguments().size() + command.OptionalArgumentCount() < command.ArgumentCount()) {
         Print(errors, Format(res::IDS_CLI_ARGUMENT_COUNT, name.c_str(), name.c_str()));
         return kExitUsage;
     }

@@ -2,6 +2,7 @@
 
 #include "cli/CArguments.h"
 #include "cli/COutput.h"
+#include "cli/CFileImport.h"
 #include "cli/CliValues.h"
 #include "model/CCVAccount.h"
 #include "platform/sys/AnsiText.h"
@@ -21,6 +22,11 @@ int CImportCommand::Run(Context& context) {
     const std::string& path = context.arguments.Arguments()[0];
     CCVAccount* account = context.data.FindAccount(*context.arguments.Value("--account"));
     if (account == nullptr) return kExitRefused;
+    CFileImport::FileFormat format = CFileImport::FileFormat::kOfx;
+    if (!CFileImport::ChooseFormat(context, path, format)) return kExitRefused;
+    if (format != CFileImport::FileFormat::kOfx) {
+        return CFileImport::Import(context, *account, path, format);
+    }
 
     CStatementFile::Result result;
     const int rc = ImportChosenStatement(context, *account, path, result);

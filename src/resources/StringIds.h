@@ -413,6 +413,31 @@ enum StringId : int {
     IDS_CLI_TEXT_TOO_LONG = 5385,         // %s the option, %u the most characters
     IDS_CLI_CHOOSE_STATEMENT = 5386,
     // ---- end of the command line ----
+    // ---- interchange (QIF, CSV, journals) ----
+    IDS_INTERCHANGE_BAD_DATE = 5400,  // %s file, %u line, %s the text
+    IDS_INTERCHANGE_BAD_AMOUNT = 5401,  // %s file, %u line, %s the text
+    IDS_INTERCHANGE_NO_DATE = 5402,  // %s file, %u line
+    IDS_INTERCHANGE_NO_END = 5403,  // %s file, %u line
+    IDS_INTERCHANGE_BAD_SECTION = 5404,  // %s file, %u line, %s the header
+    IDS_INTERCHANGE_NO_SECTION = 5405,  // %s file, %u line
+    IDS_INTERCHANGE_NO_ACCOUNT = 5406,  // %s file, %u line, %s the name
+    IDS_INTERCHANGE_SHORTENED = 5407,  // %s file, %u line, %s text, %s kept
+    IDS_INTERCHANGE_NOT_TEXT = 5408,  // %s file, %u line
+    IDS_INTERCHANGE_MISSING_COLUMN = 5409,  // %s file, %u line, %u column
+    IDS_INTERCHANGE_BAD_MAPPING = 5410,
+    IDS_INTERCHANGE_BAD_RULE = 5411,  // %s file, %u line, %s the text
+    IDS_INTERCHANGE_UNCLOSED_QUOTE = 5412,  // %s file, %u line
+    IDS_INTERCHANGE_SAME_ACCOUNT = 5413,  // %s file, %u line, %s account
+    IDS_INTERCHANGE_TOO_MANY_SPLITS = 5414,  // %s file, %u line
+    IDS_INTERCHANGE_SPLIT_ORDER = 5415,  // %s file, %u line, %s the line
+    IDS_INTERCHANGE_BAD_IMPORT_FORMAT = 5416,  // %s the text
+    IDS_INTERCHANGE_NEEDS_ACCOUNT = 5417,  // %s the format
+    IDS_INTERCHANGE_WHOLE_FOLDER = 5418,  // %s the format
+    IDS_INTERCHANGE_NOT_ADDED = 5419,  // %s file, %u line, %d code
+    IDS_INTERCHANGE_BAD_OPTION = 5420,  // %s the value, %s the option
+    IDS_INTERCHANGE_UNREADABLE = 5421,  // %s the file
+    IDS_INTERCHANGE_BAD_COLUMN_WORD = 5422,  // %s the word
+    // ---- end of interchange ----
 };
 
 }  // namespace res

@@ -466,7 +466,11 @@ constexpr Entry kStrings[] = {
      L"The account's register as CSV (RFC 4180) on standard output: a header line, then one\n"
      L"line per transaction with the date (YYYY-MM-DD), check number, type, payee, category,\n"
      L"class, memo, signed amount, state and running balance. The options choose the rows and\n"
-     L"their order as for register."},
+     L"their order as for register.\n"
+     L"\n"
+     L"coinvale export [ACCOUNT] --format qif   the account, or every account, as QIF\n"
+     L"coinvale export --format ledger          the data folder as a plain-text journal\n"
+     L"coinvale export --format json            the data folder as JSON"},
     {IDS_CLI_HELP_CHECK,
      L"Usage: coinvale check [--data DIR] [--json]\n"
      L"\n"
@@ -500,7 +504,8 @@ constexpr Entry kStrings[] = {
      L"difference (actual less budget), with the totals. The periods are those of report but\n"
      L"\"Custom\"; a row with a budget stays even without an amount."},
     {IDS_CLI_HELP_IMPORT,
-     L"Usage: coinvale import FILE --account A [--statement NUMBER] [--data DIR] [--json]\n"
+     L"Usage: coinvale import FILE --account A [--statement NUMBER] [--format F] [CSV options]\n"
+     L"       [--data DIR] [--json]\n"
      L"\n"
      L"Takes a statement file saved from the bank's web site (OFX or QFX) into account A as a\n"
      L"download would: lines the account already holds (by the bank's identifier, or by date,\n"
@@ -509,7 +514,16 @@ constexpr Entry kStrings[] = {
      L"with several statements, --statement NUMBER takes that account number's; without it,\n"
      L"the one whose account number is A's, else the only one with transactions. Prints how\n"
      L"many lines were new, matched and skipped, and how many had texts changed to be stored;\n"
-     L"nothing is saved unless the whole file went in."},
+     L"nothing is saved unless the whole file went in.\n"
+     L"\n"
+     L"QIF and CSV files (by --format ofx|qif|csv, else by the file's extension) go in the\n"
+     L"same way; importing the same file again adds nothing. A CSV file needs its columns:\n"
+     L"  --rules FILE        a bank's rules file (columns, date-format, header-lines,\n"
+     L"                      separator, decimal; one \"key = value\" a line)\n"
+     L"  --columns LIST      e.g. \"date,payee,-,debit,credit\" (date, amount, debit, credit,\n"
+     L"                      payee, memo, category, class, number, state, - for none)\n"
+     L"  --date-format F     e.g. DD.MM.YYYY (also day-first QIF dates)\n"
+     L"  --header-lines N    --separator , ; | tab    --decimal . ,"},
     {IDS_CLI_UNKNOWN_COMMAND, L"coinvale: there is no command \"%s\". See coinvale --help."},
     {IDS_CLI_UNKNOWN_OPTION, L"coinvale %s: %s is not an option here. See coinvale %s --help."},
     {IDS_CLI_MISSING_VALUE, L"coinvale %s: %s needs a value."},
@@ -532,7 +546,7 @@ constexpr Entry kStrings[] = {
     {IDS_CLI_BAD_FILTER, L"\"%s\" is not a register filter; use one of: %s."},
     {IDS_CLI_BAD_SORT, L"\"%s\" is not a column to sort by; use one of: %s."},
     {IDS_CLI_BAD_PERIOD, L"\"%s\" is not a period; use one of: %s."},
-    {IDS_CLI_BAD_FORMAT, L"\"%s\" is not an export format; use csv."},
+    {IDS_CLI_BAD_FORMAT, L"\"%s\" is not an export format; use csv, qif, ledger or json."},
     {IDS_CLI_BAD_GROUPING, L"\"%s\" is not a grouping; use one of: %s."},
     {IDS_CLI_CUSTOM_NEEDS_DATES, L"A period of your own needs both --from and --to."},
     {IDS_CLI_PERIOD_REVERSED, L"The period ends (%s) before it starts (%s)."},
@@ -599,6 +613,41 @@ constexpr Entry kStrings[] = {
     {IDS_CLI_TEXT_TOO_LONG, L"The %s text is longer than the %u characters it can have."},
     {IDS_CLI_CHOOSE_STATEMENT, L"Choose one with --statement NUMBER."},
     // ---- end of the command line ----
+    // ---- interchange (QIF, CSV, journals) ----
+    {IDS_INTERCHANGE_BAD_DATE, L"%s, line %u: \"%s\" is not a date."},
+    {IDS_INTERCHANGE_BAD_AMOUNT, L"%s, line %u: \"%s\" is not an amount."},
+    {IDS_INTERCHANGE_NO_DATE, L"%s, line %u: the transaction has no date."},
+    {IDS_INTERCHANGE_NO_END, L"%s, line %u: the file ends inside a transaction (no \"^\" line)."},
+    {IDS_INTERCHANGE_BAD_SECTION,
+     L"%s, line %u: \"%s\" is not a section that can be imported; bank, cash and credit-card "
+     L"sections can."},
+    {IDS_INTERCHANGE_NO_SECTION, L"%s, line %u: a transaction stands before any \"!Type:\" line."},
+    {IDS_INTERCHANGE_NO_ACCOUNT, L"%s, line %u: no account is named \"%s\"."},
+    {IDS_INTERCHANGE_SHORTENED, L"%s, line %u: \"%s\" was shortened to \"%s\"."},
+    {IDS_INTERCHANGE_NOT_TEXT, L"%s, line %u: the file holds bytes that are not text."},
+    {IDS_INTERCHANGE_MISSING_COLUMN, L"%s, line %u: the line has no column %u."},
+    {IDS_INTERCHANGE_BAD_MAPPING,
+     L"The CSV columns need a date column and an amount column (or a debit and a credit "
+     L"column); see --columns."},
+    {IDS_INTERCHANGE_BAD_RULE,
+     L"%s, line %u: \"%s\" is not a rule (columns, date-format, header-lines, separator, "
+     L"decimal)."},
+    {IDS_INTERCHANGE_UNCLOSED_QUOTE, L"%s, line %u: a quoted field is not closed."},
+    {IDS_INTERCHANGE_SAME_ACCOUNT, L"%s, line %u: a transfer from \"%s\" to itself."},
+    {IDS_INTERCHANGE_TOO_MANY_SPLITS, L"%s, line %u: a transaction has more than 10 split lines."},
+    {IDS_INTERCHANGE_SPLIT_ORDER,
+     L"%s, line %u: \"%s\" stands before the \"S\" line of its split line."},
+    {IDS_INTERCHANGE_BAD_IMPORT_FORMAT, L"\"%s\" is not an import format; use ofx, qif or csv."},
+    {IDS_INTERCHANGE_NEEDS_ACCOUNT, L"The %s format exports one account: name it."},
+    {IDS_INTERCHANGE_WHOLE_FOLDER,
+     L"The %s format exports the whole data folder: name no account."},
+    {IDS_INTERCHANGE_NOT_ADDED, L"%s, line %u: the transaction could not be added (error %d)."},
+    {IDS_INTERCHANGE_BAD_OPTION, L"\"%s\" is not a value for %s."},
+    {IDS_INTERCHANGE_UNREADABLE, L"Cannot read \"%s\"."},
+    {IDS_INTERCHANGE_BAD_COLUMN_WORD,
+     L"\"%s\" is not a column (date, amount, debit, credit, payee, memo, category, class, "
+     L"number, state or -)."},
+    // ---- end of interchange ----
 };
 
 static_assert(IsSortedById(kStrings),

@@ -176,7 +176,7 @@ TEST_F(CommandLine, TheSampleThroughEveryReadingCommand) {
               "2027-07-07,,ATM,,,,,-5.00,Void,-32.15\r\n");
     const Result other = On({"export", "Checking", "--format", "xlsx"});
     EXPECT_EQ(other.status, kRefused);
-    EXPECT_EQ(other.err, "\"xlsx\" is not an export format; use csv.\n");
+    EXPECT_EQ(other.err, "\"xlsx\" is not an export format; use csv, qif, ledger or json.\n");
 
     // What add reports: the row entered and its twin's, each with the new balance.
     const Result added = Do({"add", "Savings", "--amount", "10", "--category", "[Visa]", "--json"});
