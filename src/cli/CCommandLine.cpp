@@ -9,6 +9,7 @@
 #include "cli/CCheckCommand.h"
 #include "cli/CExportCommand.h"
 #include "cli/CImportCommand.h"
+#include "cli/CInitCommand.h"
 #include "cli/COutput.h"
 #include "cli/CRegisterCommand.h"
 #include "cli/CReportCommand.h"
@@ -40,6 +41,7 @@ CCommandLine::CCommandLine() {
     m_commands.push_back(std::make_unique<CReportCommand>());
     m_commands.push_back(std::make_unique<CBudgetCommand>());
     m_commands.push_back(std::make_unique<CImportCommand>());
+    m_commands.push_back(std::make_unique<CInitCommand>());
 }
 
 CCommandLine::~CCommandLine() = default;

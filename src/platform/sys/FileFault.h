@@ -4,6 +4,10 @@
 // the old file intact and is reported. A ScopedFileFault makes the named step fail (with EIO, or
 // ENOSPC for writes) every time it is reached while the guard lives. Nothing outside tests
 // creates one.
+//
+// Crash tests go further: KillAtDurableStep(n) makes the process kill itself (SIGKILL) just
+// before the n-th durable step from then on (an fsync of a file or folder, a rename), so a child
+// process can be stopped at every point of a save in turn.
 namespace sys {
 
 enum class FileStep {
@@ -16,6 +20,7 @@ enum class FileStep {
     Read,        // reading a whole file
     Move,        // moving a file to a new name (MoveFileNoReplace)
     MoveTarget,  // the same, failing as when the new name is already taken
+    CommitRecord,  // writing the record of a set of files replaced together (FolderCommit)
 };
 
 class ScopedFileFault {
@@ -29,7 +34,14 @@ private:
     FileStep m_previous;
 };
 
-// True when a guard makes `step` fail.
+// True when a guard makes `step` fail. A failing step sets errno as the real failure would.
 bool IsFaultInjected(FileStep step);
+
+// The process kills itself just before the n-th durable step counted from this call; 0 turns it
+// off. DurableStepsReached() counts the steps taken since the last call.
+void KillAtDurableStep(int n);
+int DurableStepsReached();
+// Called by the file services before each fsync and rename.
+void ReachDurableStep();
 
 }  // namespace sys
