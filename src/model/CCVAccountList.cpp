@@ -296,6 +296,17 @@ bool CCVAccountList::HasAccountFileProblems() const {
     });
 }
 
+std::vector<std::string> CCVAccountList::AccountFilesLeftOut() const {
+    std::vector<std::string> paths;
+    for (const FileProblem& problem : m_problems) {
+        if (problem.kind == FileProblem::kUnreadable || problem.kind == FileProblem::kNotAnAccount ||
+            problem.kind == FileProblem::kNotAFile) {
+            paths.push_back(problem.path);
+        }
+    }
+    return paths;
+}
+
 int CCVAccountList::Load(const std::string& folder) {
     m_folder = WithFolderSeparator(folder);
     if (m_folder.empty()) return 1;

@@ -136,6 +136,9 @@ class CCVAccountList : public CCVItemList,
     const CDataFolderFiles::Failure& LastSaveFailure() const { return m_files.LastFailure(); }
     // Whether an account file of the folder is left out because it could not be read.
     bool HasAccountFileProblems() const;
+    // The account files left out because they could not be read (or hold no account, or are no
+    // files): their accounts are missing from the total.
+    std::vector<std::string> AccountFilesLeftOut() const;
     // Writes the account file to `path`, or to its place in the data folder when `path` is empty
     // (the account is then saved: see CCVAccount::MarkFileSaved).
     int SaveAccountFile(CCVAccount& account, const std::string& path = {});

@@ -98,6 +98,13 @@ void CAccountsSummaryView::BuildRows() {
         m_amountWidth = std::max(m_amountWidth, static_cast<int>(row.balanceText.size()));
         m_rows.push_back(std::move(row));
     }
+    // Below the accounts, each account file that could not be read: not in the total.
+    for (const std::string& path : accounts.AccountFilesLeftOut()) {
+        Row row;
+        row.name = CCVUIUtility::FormatString(res::IDS_SUMMARY_MISSING_FROM_TOTAL,
+                                              path.substr(path.rfind('/') + 1).c_str());
+        m_rows.push_back(std::move(row));
+    }
     m_amountWidth += 1;
     SetRowCount(static_cast<int>(m_rows.size()));
     LayoutColumns(ClientRect().right);
