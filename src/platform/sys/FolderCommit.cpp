@@ -72,7 +72,9 @@ bool AllDigits(const std::string& text, std::size_t from, std::size_t to, bool h
 
 FolderCommit::FolderCommit(std::string folder) : m_folder(WithSlash(folder)) {}
 
-FolderCommit::~FolderCommit() { Abandon(); }
+FolderCommit::~FolderCommit() {
+    Abandon();
+}
 
 int FolderCommit::Stage(const std::string& name, const void* data, std::size_t size) {
     auto file = std::make_unique<AtomicFile>();

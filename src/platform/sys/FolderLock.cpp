@@ -19,8 +19,7 @@ std::string WithSlash(const std::string& folder) {
 
 }  // namespace
 
-FolderLock::Result FolderLock::Acquire(const std::string& folder,
-                                       std::chrono::milliseconds wait) {
+FolderLock::Result FolderLock::Acquire(const std::string& folder, std::chrono::milliseconds wait) {
     const std::string path = WithSlash(folder);
     if (IsHeld() && path == m_folder) return kAcquired;
     Release();
