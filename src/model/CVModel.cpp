@@ -81,7 +81,7 @@ void CVModel::MakeAccountList() {
 }
 
 int CVModel::LockDataFolder(std::chrono::milliseconds wait) {
-    switch (m_writerLock.Acquire(m_dataFolder, wait)) {
+    switch (m_writerLock.Acquire(m_dataFolder, m_lockWait.value_or(wait))) {
         case sys::FolderLock::kAcquired:
             return 0;
         case sys::FolderLock::kHeldElsewhere:

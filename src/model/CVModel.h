@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -67,6 +68,9 @@ class CVModel {
     // saves (see CCVAccountList::Inspect). 0, or the load's error. Does nothing once initialised.
     enum AccessMode { kReadOnly, kForChange, kCreate };
     int InitForCommand(const std::string& folder, AccessMode mode);
+    // How long Init and InitForCommand wait for another writer of the folder (by default a few
+    // seconds); tests that try a held folder wait less.
+    void SetLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
     // Throws the data away unsaved and loads it again from the files. Init's result; the caller
     // shows IDS_MODEL_INIT_FAIL when it fails (and IDS_MODEL_REINIT_EXCEPTION when memory runs
     // out, which throws).
@@ -153,4 +157,5 @@ class CVModel {
     std::string m_dataFolder;
     std::string m_importFolder;
     sys::FolderLock m_writerLock;
+    std::optional<std::chrono::milliseconds> m_lockWait;
 };

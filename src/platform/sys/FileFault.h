@@ -21,6 +21,7 @@ enum class FileStep {
     Move,        // moving a file to a new name (MoveFileNoReplace)
     MoveTarget,  // the same, failing as when the new name is already taken
     CommitRecord,  // writing the record of a set of files replaced together (FolderCommit)
+    CommitRename,  // renaming a file of such a set once the record is in place
 };
 
 class ScopedFileFault {

@@ -146,8 +146,10 @@ FolderCommit::Outcome FolderCommit::Commit() {
     }
     bool renamed = true;
     for (std::size_t i = 0; i < m_files.size(); ++i) {
-        if (m_files[i]->Install() != 0 && renamed) {
-            m_failure = {m_folder + m_names[i], m_files[i]->ErrorNumber()};
+        const bool failed = IsFaultInjected(FileStep::CommitRename) || m_files[i]->Install() != 0;
+        if (failed && renamed) {
+            m_failure = {m_folder + m_names[i],
+                         m_files[i]->ErrorNumber() != 0 ? m_files[i]->ErrorNumber() : errno};
             renamed = false;
         }
         m_files[i]->Release();  // a temporary not yet renamed belongs to the record now
