@@ -17,6 +17,7 @@
 #include "platform/sys/Console.h"
 #include "platform/sys/NamedMutex.h"
 #include "platform/sys/Registry.h"
+#include "platform/sys/RegistryFile.h"
 #include "platform/term/CTerminalScreen.h"
 #include "platform/ui/CBroadcastChannel.h"
 #include "platform/ui/WindowApi.h"
@@ -70,6 +71,16 @@ int RunInteractive() {
         return kExitFailure;
     }
     if (!Unlock(model)) return kExitFailure;
+    // A settings file that had lost values was kept aside: said now and again at the end, as the
+    // screens cover the terminal meanwhile.
+    const std::string settingsCopy = sys::RegistryFile::TakeDamagedCopyNotice();
+    const auto tellSettingsCopy = [&settingsCopy] {
+        if (!settingsCopy.empty()) {
+            PrintMessage(stderr, res::IDS_SETTINGS_DAMAGED, sys::RegistryFilePath().c_str(),
+                         settingsCopy.c_str());
+        }
+    };
+    tellSettingsCopy();
 
     // From here on SIGTERM, SIGHUP and SIGINT end the program as "Exit" does: everything is
     // saved. The watcher comes before any other thread, so that every thread keeps them blocked.
@@ -91,6 +102,7 @@ int RunInteractive() {
     if (!program.Problems().empty()) {
         std::fprintf(stderr, "%s", sys::WideToUtf8(program.Problems()).c_str());
     }
+    tellSettingsCopy();
     return status;
 }
 

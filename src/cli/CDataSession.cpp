@@ -5,6 +5,8 @@
 #include "platform/sys/Console.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Registry.h"
+#include "platform/sys/RegistryFile.h"
+#include "resources/ScreenIds.h"
 #include "startup/ModelWiring.h"
 #include "storage/CCVPassword.h"
 
@@ -48,6 +50,9 @@ int CDataSession::Open(const std::string& folder, Access access, bool reportProb
     // A command that only reads leaves the settings file as it is, missing values and all.
     if (access != kRead && m_model.PreparePreferences() != 0) {
         return Refuse(res::IDS_SETTINGS_NOT_WRITTEN, sys::RegistryFilePath().c_str());
+    }
+    if (const std::string copy = sys::RegistryFile::TakeDamagedCopyNotice(); !copy.empty()) {
+        Say(Format(res::IDS_SETTINGS_DAMAGED, sys::RegistryFilePath().c_str(), copy.c_str()));
     }
     if (!Unlock()) return kExitRefused;
     const CVModel::AccessMode mode = access == kRead     ? CVModel::kReadOnly
