@@ -4,6 +4,10 @@
 #include "cli/COutput.h"
 #include "cli/CliValues.h"
 #include "model/CCVAccount.h"
+#include "model/CDataBackups.h"
+#include "model/CVModel.h"
+#include "model/DataFolderText.h"
+#include "resources/ScreenIds.h"
 #include "online/CStatementFile.h"
 #include "platform/sys/CodePage.h"
 
@@ -14,6 +18,12 @@ int CImportCommand::Run(Context& context) {
     CCVAccount* account = context.data.FindAccount(*context.arguments.Value("--account"));
     if (account == nullptr) return kExitRefused;
 
+    // An import brings in many transactions at once: the folder as it was is kept first.
+    const std::string& folder = context.data.Model().GetDataFolder();
+    if (CDataBackups backups(folder); backups.MakeNow() != 0) {
+        return context.data.Refuse(res::IDS_BACKUP_FAILED, folder.c_str(),
+                                   FileErrorCause(backups.LastFailure().error).c_str());
+    }
     CStatementFile::Result result;
     if (CStatementFile::ImportStatementFile(*account, path, result) != CStatementFile::kImported) {
         // Lines taken before a failure live only in memory: without a save the data folder

@@ -11,6 +11,7 @@
 #include "model/BuiltInKey.h"
 #include "model/CAccountOperations.h"
 #include "model/CCVAccountFile.h"
+#include "model/CDataBackups.h"
 #include "model/CScheduledList.h"
 #include "model/MDirectoryVersion.h"
 #include "model/ModelText.h"
@@ -402,6 +403,8 @@ int CCVAccountList::SaveAll() {
             if (staged) listBytes[file] = bytes;
         }
         if (m_files.NothingStaged()) return 0;
+        // The folder as it was before the day's first change.
+        if (m_backups) CDataBackups(m_folder).BeforeFirstSaveOfDay();
         if (m_files.Commit() != 0) return 1;
         for (CCVAccount* account : written) account->MarkFileSaved();
         for (int file = 0; file < kListFileCount; ++file) {

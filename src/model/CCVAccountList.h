@@ -134,6 +134,9 @@ class CCVAccountList : public CCVItemList,
     // why), every change staying for the next save. Nothing changed: nothing is written.
     int SaveAll();
     const CDataFolderFiles::Failure& LastSaveFailure() const { return m_files.LastFailure(); }
+    // With backups on, the first save of a day that writes anything first makes a backup of the
+    // folder (CDataBackups); one that cannot be made does not stop the save. Off by default.
+    void SetBackups(bool on) { m_backups = on; }
     // Whether an account file of the folder is left out because it could not be read.
     bool HasAccountFileProblems() const;
     // The account files left out because they could not be read (or hold no account, or are no
@@ -300,6 +303,7 @@ class CCVAccountList : public CCVItemList,
     std::array<std::optional<std::vector<std::uint8_t>>, kListFileCount> m_listFileBytes;
     std::vector<DamagedFile> m_damagedFiles;
     CDataFolderFiles m_files;
+    bool m_backups = false;
     std::vector<FileProblem> m_problems;
     bool m_readOnly = false;
     const CCVPassword* m_passwordHolder = nullptr;

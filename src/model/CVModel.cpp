@@ -106,6 +106,7 @@ int CVModel::InitForCommand(const std::string& folder, AccessMode mode) {
         }
     }
     MakeAccountList();
+    m_accountList->SetBackups(mode != kReadOnly);
     const int rc = mode == kReadOnly ? m_accountList->Inspect(m_dataFolder)
                                      : m_accountList->Load(m_dataFolder);
     if (m_reportMaker) m_reports = m_reportMaker(*m_accountList);
@@ -121,6 +122,7 @@ int CVModel::Init() {
     sys::CreateFolder(m_dataFolder);
     if (LockDataFolder(kProgramWait) == kDataFolderInUse) return kDataFolderInUse;
     MakeAccountList();
+    m_accountList->SetBackups(true);
     const int rc = m_accountList->Load(m_dataFolder);
     if (!m_importList) {
         m_importList = std::make_unique<CCVAccountList>();

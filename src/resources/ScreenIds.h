@@ -113,6 +113,9 @@ inline constexpr StringId IDS_BACKUP_RESTORED = static_cast<StringId>(11031);  /
 inline constexpr StringId IDS_BACKUP_NOT_FOUND = static_cast<StringId>(11032);  // %s the name
 inline constexpr StringId IDS_BACKUP_FAILED = static_cast<StringId>(11033);  // %s the folder, %s cause
 inline constexpr StringId IDS_BACKUP_USAGE = static_cast<StringId>(11034);
+inline constexpr StringId IDS_BACKUP_COLUMN_NAME = static_cast<StringId>(11035);
+inline constexpr StringId IDS_BACKUP_COLUMN_FILES = static_cast<StringId>(11036);
+inline constexpr StringId IDS_BACKUP_COLUMN_BYTES = static_cast<StringId>(11037);
 
 // ---- menus of the screens ----
 enum ScreenMenuId : int {

@@ -151,6 +151,9 @@ constexpr Entry kScreenStrings[] = {
     {IDS_BACKUP_FAILED, L"No backup of %s could be made (%s); nothing was changed."},
     {IDS_BACKUP_USAGE,
      L"coinvale backup takes \"list\" or \"restore NAME\"; see coinvale backup --help."},
+    {IDS_BACKUP_COLUMN_NAME, L"Backup"},
+    {IDS_BACKUP_COLUMN_FILES, L"Files"},
+    {IDS_BACKUP_COLUMN_BYTES, L"Bytes"},
 };
 
 static_assert(IsSortedById(kScreenStrings),

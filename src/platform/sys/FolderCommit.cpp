@@ -49,7 +49,7 @@ bool ReadRecord(const std::string& folder, Pairs& pairs) {
         if (second == std::string::npos || second >= stop) return false;
         std::string temporary = text.substr(at, first - at);
         std::string target = text.substr(first + 1, second - first - 1);
-        if (temporary.empty() || target.empty() || temporary.find('/') != std::string::npos ||
+        if (target.empty() || temporary.find('/') != std::string::npos ||
             target.find('/') != std::string::npos) {
             return false;
         }
@@ -88,10 +88,15 @@ int FolderCommit::Stage(const std::string& name, const void* data, std::size_t s
     return 0;
 }
 
+void FolderCommit::StageRemoval(const std::string& name) {
+    m_removals.push_back(name);
+}
+
 void FolderCommit::Abandon() {
     for (const auto& file : m_files) file->Abandon();
     m_files.clear();
     m_names.clear();
+    m_removals.clear();
 }
 
 int FolderCommit::WriteRecord() {
@@ -100,6 +105,11 @@ int FolderCommit::WriteRecord() {
         text += BaseName(m_files[i]->TemporaryPath());
         text += '\0';
         text += m_names[i];
+        text += '\0';
+    }
+    for (const std::string& name : m_removals) {
+        text += '\0';
+        text += name;
         text += '\0';
     }
     text += kRecordEnd;
@@ -120,12 +130,12 @@ int FolderCommit::WriteRecord() {
 
 FolderCommit::Outcome FolderCommit::Commit() {
     m_failure = {};
-    if (m_files.empty()) return kDone;
+    if (Empty()) return kDone;
     if (RollForward(m_folder, &m_failure) != 0) {
         Abandon();
         return kNothingChanged;
     }
-    if (m_files.size() == 1) {
+    if (m_files.size() == 1 && m_removals.empty()) {
         // One rename is atomic by itself.
         if (m_files[0]->Install() != 0) {
             m_failure = {m_folder + m_names[0], m_files[0]->ErrorNumber()};
@@ -156,6 +166,14 @@ FolderCommit::Outcome FolderCommit::Commit() {
     }
     m_files.clear();
     m_names.clear();
+    for (const std::string& name : m_removals) {
+        ReachDurableStep();
+        if (::unlink((m_folder + name).c_str()) != 0 && errno != ENOENT && renamed) {
+            m_failure = {m_folder + name, errno};
+            renamed = false;
+        }
+    }
+    m_removals.clear();
     if (!renamed) return kPending;
     SyncFolder(m_folder);
     ReachDurableStep();
@@ -170,6 +188,14 @@ int FolderCommit::RollForward(const std::string& folderPath, Failure* failure) {
     Pairs pairs;
     if (ReadRecord(folder, pairs)) {
         for (const auto& [temporary, target] : pairs) {
+            if (temporary.empty()) {
+                ReachDurableStep();
+                if (::unlink((folder + target).c_str()) != 0 && errno != ENOENT) {
+                    if (failure != nullptr) *failure = {folder + target, errno};
+                    return 1;
+                }
+                continue;
+            }
             const std::string from = folder + temporary;
             if (!FileExists(from)) continue;  // renamed before the crash
             ReachDurableStep();
@@ -221,7 +247,9 @@ std::map<std::string, std::string> FolderCommit::PendingReplacements(
     Pairs pairs;
     if (!ReadRecord(folder, pairs)) return pending;
     for (const auto& [temporary, target] : pairs) {
-        if (FileExists(folder + temporary)) pending[target] = folder + temporary;
+        if (!temporary.empty() && FileExists(folder + temporary)) {
+            pending[target] = folder + temporary;
+        }
     }
     return pending;
 }

@@ -21,7 +21,10 @@
 // file (and temporary files that RemoveStrayTemporaries clears); a crash after it is finished by
 // RollForward at the next load. A single file needs no record: its rename alone is atomic.
 //
-// The record, names being entries of the folder (no NUL in them):
+// A file may also be removed as part of the set (StageRemoval).
+//
+// The record, names being entries of the folder (no NUL in them); an empty temporary name
+// stands for a removal of the target:
 //   "coinvale-commit 1\n" { temporary-name NUL target-name NUL } "end\n"
 //
 // Only the holder of the folder's writer's lock (FolderLock) may commit, roll forward or remove
@@ -48,11 +51,13 @@ class FolderCommit {
 
     // Writes and syncs the new bytes of the folder's file `name`. 0, or 1 (see LastFailure).
     int Stage(const std::string& name, const void* data, std::size_t size);
+    // Removes the folder's file `name` with the rest of the set.
+    void StageRemoval(const std::string& name);
     // Replaces every staged file; a record left by an earlier commit is finished first.
     Outcome Commit();
     // Removes the staged temporary files; nothing is replaced.
     void Abandon();
-    bool Empty() const { return m_files.empty(); }
+    bool Empty() const { return m_files.empty() && m_removals.empty(); }
     const Failure& LastFailure() const { return m_failure; }
 
     // Finishes a commit a crash interrupted: 0 when no record was left or it is finished (a
@@ -73,6 +78,7 @@ class FolderCommit {
     std::string m_folder;
     std::vector<std::unique_ptr<AtomicFile>> m_files;
     std::vector<std::string> m_names;
+    std::vector<std::string> m_removals;
     Failure m_failure;
 };
 
