@@ -96,7 +96,7 @@ int CVModel::InitForCommand(const std::string& folder, AccessMode mode) {
     ReadFolders();
     if (!folder.empty()) m_dataFolder = folder.back() == '/' ? folder : folder + '/';
     if (mode == kForChange && !CCVAccountList::HoldsData(m_dataFolder)) return kNoDataFolder;
-    if (mode == kCreate && sys::CreateFolder(m_dataFolder) != 0) return kNoLockPossible;
+    if (mode == kCreate && sys::CreateFolder(m_dataFolder) != 0) return kFolderNotMade;
     if (mode != kReadOnly) {
         if (const int rc = LockDataFolder(kCommandWait); rc != 0) return rc;
         // Checked again under the lock: another init may have come first.

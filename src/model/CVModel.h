@@ -51,6 +51,7 @@ class CVModel {
         kNoLockPossible = 17,    // no lock file can be made in the folder
         kNoDataFolder = 18,      // a command that changes data found no data at the folder
         kAlreadyADataFolder = 19,  // InitForCommand(kCreate) found data there already
+        kFolderNotMade = 20,       // InitForCommand(kCreate) could not make the folder
     };
 
     // Loads the data folder of the preferences ("User Path"): see CCVAccountList::Load. Also

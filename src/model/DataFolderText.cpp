@@ -84,6 +84,8 @@ std::string OpenErrorText(int error, const std::string& folder) {
             return Format(res::IDS_NO_DATA_FOR_CHANGE, folder.c_str(), folder.c_str());
         case CVModel::kAlreadyADataFolder:
             return Format(res::IDS_INIT_ALREADY, folder.c_str());
+        case CVModel::kFolderNotMade:
+            return Format(res::IDS_INIT_FAILED, folder.c_str());
         default:
             return {};
     }

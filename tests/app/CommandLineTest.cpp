@@ -446,6 +446,12 @@ TEST_F(CommandLine, ChangesNeverMakeADataFolder) {
     EXPECT_EQ(again.status, kRefused);
     EXPECT_EQ(again.err, mistyped + " already holds Coinvale data; nothing was changed.\n");
     EXPECT_EQ(Run({"--data", mistyped, "add", "Checking", "--amount", "-1"}).status, kDone);
+    // Where no folder can be made, init says so.
+    const std::string blocked = m_home.File("file/data/");
+    testing_support::WriteBytes(m_home.File("file"), {1});
+    const Result nowhere = Run({"--data", blocked, "init"});
+    EXPECT_EQ(nowhere.status, kRefused);
+    EXPECT_EQ(nowhere.err, "No data folder could be made at " + blocked + "; nothing was written.\n");
 }
 
 TEST_F(CommandLine, CheckFindsACutFileABrokenTwinAndABalanceThatDoesNotAddUp) {

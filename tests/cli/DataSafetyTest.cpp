@@ -113,6 +113,21 @@ TEST_F(DataSafety, AFullDiskOrAnIOErrorChangesNoByteAndSaysWhy) {
     EXPECT_NE(ReadBytes(m_data + "PayeesList.lst"), before.at("PayeesList.lst"));
 }
 
+// Fault: a save wrote file by file, so when the payee list failed after the account file was
+// replaced the add exited 1 though the transaction was stored (a retrying script recorded it
+// twice). One file failing now writes none of them.
+TEST_F(DataSafety, OneFileOfASaveFailingWritesNoneOfIt) {
+    const auto before = Snapshot();
+    {
+        sys::ScopedFileFault payees(sys::FileStep::Create, 1);  // Checking.cvl goes through
+        const Outcome add = Command({"add", "Checking", "--amount", "-12", "--payee", "New Shop"});
+        EXPECT_EQ(add.status, kRefused);
+        EXPECT_EQ(add.err, "Nothing was saved: " + m_data +
+                               "PayeesList.lst could not be written (an input/output error).\n");
+    }
+    EXPECT_EQ(Snapshot(), before);
+}
+
 // Fault: a save that failed after the change was stored exited 1, so a script tried again and
 // recorded it twice. Once the commit record is in place the change is on disk: exit 0, and the
 // next load finishes what is left.

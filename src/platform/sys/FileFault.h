@@ -26,13 +26,16 @@ enum class FileStep {
 
 class ScopedFileFault {
 public:
-    explicit ScopedFileFault(FileStep step);
+    // `passes`: how many times the step goes through before it fails (so that one file of a save
+    // fails and the others do not).
+    explicit ScopedFileFault(FileStep step, int passes = 0);
     ~ScopedFileFault();
     ScopedFileFault(const ScopedFileFault&) = delete;
     ScopedFileFault& operator=(const ScopedFileFault&) = delete;
 
 private:
     FileStep m_previous;
+    int m_previousPasses;
 };
 
 // True when a guard makes `step` fail. A failing step sets errno as the real failure would.
