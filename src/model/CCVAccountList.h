@@ -194,6 +194,8 @@ class CCVAccountList : public CCVItemList,
     // Accepted only when an account has that index (1 otherwise).
     int SetCurrentAccount(std::int64_t index);
     std::int64_t GetCurrentAccountIndex() const { return m_currentIndex; }
+    // No account is current (the current one was deleted).
+    void ClearCurrentAccount() { m_currentIndex = -1; }
 
     // Stores the mode, flips the direction and puts the accounts in order: by name (ASCII case
     // ignored) then current balance, or by current balance then name. So a second sort by the

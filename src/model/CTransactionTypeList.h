@@ -50,12 +50,11 @@ class CTransactionTypeList : public CCVItemList {
     // Renames a type the user added (the direction stays).
     EditOutcome RenameType(std::int64_t index, const char* name);
     EditOutcome DeleteType(std::int64_t index);
+    // The check before a type is edited or deleted: the selection, and the built-in types refused.
+    EditOutcome CheckUserType(std::int64_t index) const;
 
   protected:
     std::unique_ptr<CCVItem> NewRecord() const override {
         return std::make_unique<CTransactionTypeItem>();
     }
-
-  private:
-    EditOutcome CheckUserType(std::int64_t index) const;
 };

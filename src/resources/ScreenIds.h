@@ -67,6 +67,84 @@ inline constexpr StringId IDS_DATA_NOT_LOADED_SCREEN =
 inline constexpr StringId IDS_FILE_DAMAGED_SCREEN =
     static_cast<StringId>(10183);  // %s the file, %s the copy
 
+// ---- accounts, reference lists and account operations (10400-10599) ----
+// the account list and the account editor
+inline constexpr StringId IDS_EDIT_ACCOUNTS_TITLE = static_cast<StringId>(10400);
+inline constexpr StringId IDS_ACCOUNT_INFO_TITLE = static_cast<StringId>(10401);
+inline constexpr StringId IDS_NO_ACCOUNTS = static_cast<StringId>(10402);
+inline constexpr StringId IDS_SELECT_ITEM = static_cast<StringId>(10403);
+inline constexpr StringId IDS_BAD_ACCOUNT_INDEX = static_cast<StringId>(10404);
+inline constexpr StringId IDS_DELETE_ITEM_QUESTION = static_cast<StringId>(10405);
+inline constexpr StringId IDS_DELETE_SCHEDULED_QUESTION =
+    static_cast<StringId>(10406);  // %u the scheduled transactions
+inline constexpr StringId IDS_ACCOUNT_NUMBER_TOO_LONG = static_cast<StringId>(10407);
+inline constexpr StringId IDS_ACCOUNT_NAME_TOO_LONG = static_cast<StringId>(10408);
+inline constexpr StringId IDS_LABEL_NAME = static_cast<StringId>(10409);
+inline constexpr StringId IDS_LABEL_TYPE = static_cast<StringId>(10410);
+inline constexpr StringId IDS_LABEL_BANK = static_cast<StringId>(10411);
+inline constexpr StringId IDS_LABEL_ACCOUNT_NUMBER = static_cast<StringId>(10412);
+inline constexpr StringId IDS_LABEL_BEGINNING_BALANCE = static_cast<StringId>(10413);
+inline constexpr StringId IDS_LABEL_CURRENCY = static_cast<StringId>(10414);
+inline constexpr StringId IDS_LABEL_ICON = static_cast<StringId>(10415);
+inline constexpr StringId IDS_LABEL_INCLUDE_IN_TOTAL = static_cast<StringId>(10416);
+inline constexpr StringId IDS_MENU_EDIT = static_cast<StringId>(10417);
+inline constexpr StringId IDS_MENU_DELETE = static_cast<StringId>(10418);
+inline constexpr StringId IDS_MENU_ICONS = static_cast<StringId>(10419);
+inline constexpr StringId IDS_MENU_OPTIONS = static_cast<StringId>(10420);
+inline constexpr StringId IDS_ACCOUNT_NOT_SAVED = static_cast<StringId>(10421);    // %d the error
+inline constexpr StringId IDS_ACCOUNT_NOT_DELETED = static_cast<StringId>(10422);  // %d the error
+inline constexpr StringId IDS_CHOOSE_ICON_TITLE = static_cast<StringId>(10423);
+inline constexpr StringId IDS_MENU_SELECT = static_cast<StringId>(10424);
+// the list screens
+inline constexpr StringId IDS_EDIT_PAYEES_TITLE = static_cast<StringId>(10430);
+inline constexpr StringId IDS_EDIT_CLASSES_TITLE = static_cast<StringId>(10431);
+inline constexpr StringId IDS_EDIT_CATEGORIES_TITLE = static_cast<StringId>(10432);
+inline constexpr StringId IDS_EDIT_CURRENCIES_TITLE = static_cast<StringId>(10433);
+inline constexpr StringId IDS_EDIT_TYPES_TITLE = static_cast<StringId>(10434);
+inline constexpr StringId IDS_MENU_MAKE_BASE = static_cast<StringId>(10435);
+inline constexpr StringId IDS_BASE_CURRENCY_MARK = static_cast<StringId>(10436);
+inline constexpr StringId IDS_BUILT_IN_MARK = static_cast<StringId>(10437);
+// the common add/edit screen
+inline constexpr StringId IDS_EDIT_PAYEE_TITLE = static_cast<StringId>(10440);
+inline constexpr StringId IDS_EDIT_CLASS_TITLE = static_cast<StringId>(10441);
+inline constexpr StringId IDS_EDIT_CURRENCY_TITLE = static_cast<StringId>(10442);
+inline constexpr StringId IDS_EDIT_CATEGORY_TITLE = static_cast<StringId>(10443);
+inline constexpr StringId IDS_TRANSACTION_TYPE_TITLE = static_cast<StringId>(10444);
+inline constexpr StringId IDS_LABEL_PAYEE_NAME = static_cast<StringId>(10445);
+inline constexpr StringId IDS_LABEL_CLASS_NAME = static_cast<StringId>(10446);
+inline constexpr StringId IDS_LABEL_SYMBOL = static_cast<StringId>(10447);
+inline constexpr StringId IDS_LABEL_CONVERSION = static_cast<StringId>(10448);
+inline constexpr StringId IDS_LABEL_CATEGORY_NAME = static_cast<StringId>(10449);
+inline constexpr StringId IDS_LABEL_SUB_CATEGORY_OF = static_cast<StringId>(10450);
+inline constexpr StringId IDS_LABEL_TYPE_NAME = static_cast<StringId>(10451);
+inline constexpr StringId IDS_MENU_ICON = static_cast<StringId>(10452);
+// the account operations
+inline constexpr StringId IDS_TRANSFER_TITLE = static_cast<StringId>(10460);
+inline constexpr StringId IDS_LABEL_DATE = static_cast<StringId>(10461);
+inline constexpr StringId IDS_LABEL_FROM = static_cast<StringId>(10462);
+inline constexpr StringId IDS_LABEL_TO = static_cast<StringId>(10463);
+inline constexpr StringId IDS_LABEL_AMOUNT = static_cast<StringId>(10464);
+inline constexpr StringId IDS_LABEL_CLEARED_MARK = static_cast<StringId>(10465);
+inline constexpr StringId IDS_RECONCILE_SETUP_TITLE = static_cast<StringId>(10466);
+inline constexpr StringId IDS_RECONCILE_HEADING = static_cast<StringId>(10467);
+inline constexpr StringId IDS_LABEL_BEGINNING_BAL = static_cast<StringId>(10468);
+inline constexpr StringId IDS_LABEL_ENDING_BAL = static_cast<StringId>(10469);
+inline constexpr StringId IDS_LABEL_CLOSING_DATE = static_cast<StringId>(10470);
+inline constexpr StringId IDS_MENU_CONTINUE = static_cast<StringId>(10471);
+inline constexpr StringId IDS_RECONCILE_TITLE = static_cast<StringId>(10472);
+inline constexpr StringId IDS_LABEL_DIFFERENCE = static_cast<StringId>(10473);
+inline constexpr StringId IDS_MENU_MARK_ALL = static_cast<StringId>(10474);
+inline constexpr StringId IDS_MENU_UNMARK_ALL = static_cast<StringId>(10475);
+inline constexpr StringId IDS_PURGE_TITLE = static_cast<StringId>(10476);
+inline constexpr StringId IDS_PURGE_BEFORE = static_cast<StringId>(10477);
+inline constexpr StringId IDS_PURGE_CLEARED = static_cast<StringId>(10478);
+inline constexpr StringId IDS_PURGE_RECONCILED = static_cast<StringId>(10479);
+inline constexpr StringId IDS_MENU_PURGE_KEY = static_cast<StringId>(10480);
+inline constexpr StringId IDS_ADJUST_TITLE = static_cast<StringId>(10481);
+inline constexpr StringId IDS_LABEL_NEW_BALANCE = static_cast<StringId>(10482);
+inline constexpr StringId IDS_LABEL_BALANCE_KIND = static_cast<StringId>(10483);
+inline constexpr StringId IDS_MENU_MARK = static_cast<StringId>(10484);
+
 // ---- data safety: the writer's lock, all-or-nothing saves, damage, backups (11000-11099) ----
 inline constexpr StringId IDS_DATA_FOLDER_IN_USE = static_cast<StringId>(11000);  // %s the folder
 inline constexpr StringId IDS_DATA_FOLDER_IN_USE_SCREEN =
@@ -123,6 +201,18 @@ enum ScreenMenuId : int {
     IDM_COMMON_ADD_EDIT = 10008,
     IDM_REGISTER = 10034,
     IDM_FIND_RESULTS = 10040,
+    // accounts, reference lists and account operations
+    IDM_EDIT_ACCOUNTS = 10400,
+    IDM_ACCOUNT_INFO = 10401,
+    IDM_CHOOSE_ICON = 10402,
+    IDM_LIST_EDITOR = 10403,
+    IDM_CURRENCY_LIST_EDITOR = 10404,
+    IDM_TRANSFER = 10405,
+    IDM_RECONCILE_SETUP = 10406,
+    IDM_RECONCILE_LIST = 10407,
+    IDM_PURGE = 10408,
+    IDM_ADJUST_BALANCE = 10409,
+    IDM_CATEGORY_ADD_EDIT = 10646,
 };
 
 // ---- command ids (WM_COMMAND ids of menu items, and navigation commands) ----
@@ -189,6 +279,29 @@ enum ScreenCommand : int {
     IDC_REG_FIND = 10446,
     IDC_REG_EDIT_TRANSACTION = 10456,
     IDC_REG_REVIEW = 10555,
+    // accounts, reference lists and account operations
+    IDC_ACCOUNTS_DELETE = 300,
+    IDC_LIST_DELETE = 301,
+    IDC_CURRENCY_MAKE_BASE = 302,
+    IDC_ICON_SELECT = 303,
+    IDC_RECONCILE_MARK = 304,
+    IDC_RECONCILE_MARK_ALL = 305,
+    IDC_RECONCILE_UNMARK_ALL = 306,
+    IDC_OPERATION_CANCEL = 307,
+    IDC_OPERATION_DONE = 308,
+    IDC_LIST_NEW = 10390,
+    IDC_LIST_EDIT = 10391,
+    IDC_LIST_DONE = 10396,
+    IDC_ACCOUNTS_NEW = 10400,
+    IDC_ACCOUNTS_EDIT = 10401,
+    IDC_ACCOUNT_INFO_ONLINE = 10441,
+    IDC_ACCOUNT_INFO_ICONS = 10442,
+    IDC_RECONCILE_CONTINUE = 10453,
+    IDC_RECONCILE_DONE = 10461,
+    IDC_PURGE = 10466,
+    IDC_CURRENCY_NEW = 10477,
+    IDC_CURRENCY_EDIT = 10479,
+    IDC_CATEGORY_ICON = 10644,
 };
 
 }  // namespace res

@@ -104,6 +104,43 @@ constexpr MenuItemDef kRegisterMenu[] = {
     {IDC_REG_CLOSE, IDS_MENU_CLOSE},
 };
 
+// ---- accounts, reference lists and account operations ----
+constexpr MenuItemDef kEditAccountsMenu[] = {
+    {IDC_ACCOUNTS_NEW, IDS_MENU_NEW},
+    {IDC_ACCOUNTS_EDIT, IDS_MENU_EDIT},
+    {IDC_ACCOUNTS_DELETE, IDS_MENU_DELETE},
+};
+
+constexpr MenuItemDef kAccountInfoOptions[] = {
+    {IDC_ACCOUNT_INFO_ICONS, IDS_MENU_ICONS},
+    {IDC_OPERATION_CANCEL, IDS_CANCEL},
+};
+
+constexpr MenuItemDef kListEditorMenu[] = {
+    {IDC_LIST_NEW, IDS_MENU_NEW},
+    {IDC_LIST_EDIT, IDS_MENU_EDIT},
+    {IDC_LIST_DELETE, IDS_MENU_DELETE},
+};
+
+constexpr MenuItemDef kCurrencyListEditorMenu[] = {
+    {IDC_CURRENCY_NEW, IDS_MENU_NEW},
+    {IDC_CURRENCY_EDIT, IDS_MENU_EDIT},
+    {IDC_LIST_DELETE, IDS_MENU_DELETE},
+    {IDC_CURRENCY_MAKE_BASE, IDS_MENU_MAKE_BASE},
+};
+
+constexpr MenuItemDef kReconcileListMenu[] = {
+    {IDC_RECONCILE_MARK, IDS_MENU_MARK},
+    {IDC_RECONCILE_MARK_ALL, IDS_MENU_MARK_ALL},
+    {IDC_RECONCILE_UNMARK_ALL, IDS_MENU_UNMARK_ALL},
+    {IDC_OPERATION_CANCEL, IDS_CANCEL},
+};
+
+constexpr MenuItemDef kCategoryAddEditMenu[] = {
+    {IDC_CATEGORY_ICON, IDS_MENU_ICON},
+    {IDC_ADD_EDIT_CANCEL, IDS_CANCEL},
+};
+
 // Sorted by id.
 constexpr MenuDef kScreenMenus[] = {
     {static_cast<MenuId>(IDM_ACCOUNTS_SUMMARY),
@@ -113,6 +150,34 @@ constexpr MenuDef kScreenMenus[] = {
     {static_cast<MenuId>(IDM_REGISTER),
      {{IDC_REG_DETAILS, IDS_MENU_NEW}, {0, IDS_MENU, 0, kRegisterMenu, std::size(kRegisterMenu)}}},
     {static_cast<MenuId>(IDM_FIND_RESULTS), {{IDC_FIND_RESULTS_DONE, IDS_DONE}, {}}},
+    // accounts, reference lists and account operations
+    {static_cast<MenuId>(IDM_EDIT_ACCOUNTS),
+     {{IDC_LIST_DONE, IDS_DONE},
+      {0, IDS_MENU, 0, kEditAccountsMenu, std::size(kEditAccountsMenu)}}},
+    {static_cast<MenuId>(IDM_ACCOUNT_INFO),
+     {{IDC_OPERATION_DONE, IDS_DONE},
+      {0, IDS_MENU_OPTIONS, 0, kAccountInfoOptions, std::size(kAccountInfoOptions)}}},
+    {static_cast<MenuId>(IDM_CHOOSE_ICON),
+     {{IDC_ICON_SELECT, IDS_MENU_SELECT}, {IDC_OPERATION_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_LIST_EDITOR),
+     {{IDC_LIST_DONE, IDS_DONE}, {0, IDS_MENU, 0, kListEditorMenu, std::size(kListEditorMenu)}}},
+    {static_cast<MenuId>(IDM_CURRENCY_LIST_EDITOR),
+     {{IDC_LIST_DONE, IDS_DONE},
+      {0, IDS_MENU, 0, kCurrencyListEditorMenu, std::size(kCurrencyListEditorMenu)}}},
+    {static_cast<MenuId>(IDM_TRANSFER),
+     {{IDC_OPERATION_DONE, IDS_DONE}, {IDC_OPERATION_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_RECONCILE_SETUP),
+     {{IDC_RECONCILE_CONTINUE, IDS_MENU_CONTINUE}, {IDC_OPERATION_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_RECONCILE_LIST),
+     {{IDC_RECONCILE_DONE, IDS_DONE},
+      {0, IDS_MENU, 0, kReconcileListMenu, std::size(kReconcileListMenu)}}},
+    {static_cast<MenuId>(IDM_PURGE),
+     {{IDC_PURGE, IDS_MENU_PURGE_KEY}, {IDC_OPERATION_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_ADJUST_BALANCE),
+     {{IDC_OPERATION_DONE, IDS_DONE}, {IDC_OPERATION_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_CATEGORY_ADD_EDIT),
+     {{IDC_ADD_EDIT_DONE, IDS_DONE},
+      {0, IDS_MENU, 0, kCategoryAddEditMenu, std::size(kCategoryAddEditMenu)}}},
 };
 
 static_assert(IsSortedById(kScreenMenus),

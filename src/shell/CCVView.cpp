@@ -182,12 +182,20 @@ void CCVView::Repaint() const {
 void CCVView::HandleBackKey(ui::LPARAM lParam) {
     const ui::HWND focus = ui::GetFocus();
     auto* edit = ui::GetControl<ui::CEdit>(focus);
+    const bool released = (ui::LOWORD(lParam) & ui::MOD_KEYUP) != 0;
+    if (released && m_backErased) {
+        // The release of a press that erased: erasing the last character does not also leave
+        // the screen (and lose what the other fields hold).
+        m_backErased = false;
+        return;
+    }
     if (edit != nullptr && !ui::GetWindowText(focus).empty()) {
         // The Back key erases in a field that holds text, as the handheld does.
+        if (!released) m_backErased = true;
         ui::SendBackToFocusWindow(ui::WM_HOTKEY, ui::VK_TBACK, lParam);
         return;
     }
-    if ((ui::LOWORD(lParam) & ui::MOD_KEYUP) != 0) OnBack();
+    if (released) OnBack();
 }
 
 ui::LRESULT CCVView::WindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam,

@@ -134,6 +134,7 @@ class CCVView {
     ui::HWND m_bar = nullptr;
     int m_view = 0;
     std::vector<ui::HWND> m_focusRing;
+    bool m_backErased = false;  // the Back key now down erased a character
 };
 
 }  // namespace shell

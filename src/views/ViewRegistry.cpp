@@ -4,7 +4,16 @@
 
 #include "shell/CViewCatalog.h"
 #include "shell/ViewNumbers.h"
+#include "views/accounts/CAccountInfoView.h"
+#include "views/accounts/CChooseIconView.h"
+#include "views/accounts/CEditAccountsView.h"
 #include "views/lists/CCommonAddEditView.h"
+#include "views/lists/CListEditorView.h"
+#include "views/operations/CAdjustBalanceView.h"
+#include "views/operations/CPurgeView.h"
+#include "views/operations/CReconcileListView.h"
+#include "views/operations/CReconcileSetupView.h"
+#include "views/operations/CTransferFundsView.h"
 #include "views/register/CRegisterView.h"
 #include "views/summary/CAccountsSummaryView.h"
 
@@ -16,6 +25,31 @@ void RegisterViews(shell::CViewCatalog& catalog) {
     catalog.Register(shell::kViewRegister, [] { return std::make_unique<CRegisterView>(); });
     catalog.Register(shell::kViewFindResults, [] { return std::make_unique<CRegisterView>(); });
     catalog.Register(shell::kViewFind, [] { return std::make_unique<CCommonAddEditView>(); });
+    // accounts, reference lists and account operations
+    catalog.Register(shell::kViewEditAccounts,
+                     [] { return std::make_unique<CEditAccountsView>(); });
+    for (int view : {shell::kViewNewAccount, shell::kViewAccountInfo}) {
+        catalog.Register(view, [] { return std::make_unique<CAccountInfoView>(); });
+    }
+    catalog.Register(shell::kViewChooseIcon, [] { return std::make_unique<CChooseIconView>(); });
+    for (int view : {shell::kViewEditClasses, shell::kViewEditPayees, shell::kViewEditCategories,
+                     shell::kViewEditCurrencies, shell::kViewEditTransactionTypes}) {
+        catalog.Register(view, [] { return std::make_unique<CListEditorView>(); });
+    }
+    for (int view : {shell::kViewAddClass, shell::kViewEditClass, shell::kViewAddPayee,
+                     shell::kViewEditPayee, shell::kViewAddCategory, shell::kViewEditCategory,
+                     shell::kViewAddCurrency, shell::kViewEditCurrency,
+                     shell::kViewAddTransactionType, shell::kViewEditTransactionType}) {
+        catalog.Register(view, [] { return std::make_unique<CCommonAddEditView>(); });
+    }
+    catalog.Register(shell::kViewTransfer, [] { return std::make_unique<CTransferFundsView>(); });
+    catalog.Register(shell::kViewReconcileSetup,
+                     [] { return std::make_unique<CReconcileSetupView>(); });
+    catalog.Register(shell::kViewReconcileList,
+                     [] { return std::make_unique<CReconcileListView>(); });
+    catalog.Register(shell::kViewPurge, [] { return std::make_unique<CPurgeView>(); });
+    catalog.Register(shell::kViewAdjustBalance,
+                     [] { return std::make_unique<CAdjustBalanceView>(); });
 }
 
 }  // namespace views

@@ -1,0 +1,18 @@
+#include "shell/SaveChanges.h"
+
+#include "model/CVModel.h"
+#include "resources/ScreenIds.h"
+#include "shell/CCVUIUtility.h"
+
+namespace shell {
+
+bool SaveModelChanges(ui::HWND owner) {
+    CVModel& model = *CVModel::GetModel();
+    if (model.SaveChanges() == 0) return true;
+    CCVUIUtility::Instance().MessageBox(
+        owner, res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR, res::IDS_APP_NAME,
+        CCVUIUtility::FormatString(res::IDS_DATA_NOT_SAVED_SCREEN, model.GetDataFolder().c_str()));
+    return false;
+}
+
+}  // namespace shell
