@@ -13,9 +13,12 @@
 #include "model/CCVAccountList.h"
 #include "model/CVModel.h"
 #include "platform/sys/CSignalWatcher.h"
+#include "platform/sys/CodePage.h"
+#include "platform/sys/FileFault.h"
 #include "platform/sys/FolderLock.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/CCVProgram.h"
+#include "shell/CCVUIUtility.h"
 
 namespace views_test {
 namespace {
@@ -79,6 +82,22 @@ TEST_F(ProgramTest, AFolderAnotherProgramWritesIsRefusedAndFilesLeftOutAreNamed)
     EXPECT_EQ(Accounts().Count(), 4u);
     EXPECT_TRUE(Shows(L"Missing from the total: Visa.cvl"));
     EXPECT_TRUE(testing_support::ReadBytes(folder + "Visa.cvl").empty());
+}
+
+// Fault: a failed save said only that the data "could not all be saved (error 1)". The screens
+// name the file and the cause.
+TEST_F(ProgramTest, AFailedSaveSaysWhichFileAndWhy) {
+    Add("Checking", 1, 500, "Shop", Type::kTypeDeposit);
+    const std::wstring folder = sys::Utf8ToWide(Model().GetDataFolder());
+    {
+        sys::ScopedFileFault full(sys::FileStep::Write);
+        EXPECT_NE(Model().SaveChanges(), 0);
+    }
+    EXPECT_EQ(CCVUIUtility::SaveFailureMessage(Model()),
+              L"Nothing was saved: " + folder +
+                  L"Checking.cvl could not be written (the disk is full). Nothing was lost in "
+                  L"memory.");
+    EXPECT_EQ(Model().SaveChanges(), 0);  // the change waited in memory
 }
 
 }  // namespace
