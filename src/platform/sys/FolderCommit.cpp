@@ -28,35 +28,44 @@ std::string BaseName(const std::string& path) {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;  // temporary, target
 
-// The pairs of a record; false when there is none or it cannot be read whole.
-bool ReadRecord(const std::string& folder, Pairs& pairs) {
+enum class RecordRead { kRead, kCannotRead, kNotARecord };
+
+// The pairs of a record: kCannotRead when the file cannot be read (an I/O error: it may hold a
+// commit), kNotARecord when its bytes are not a whole record.
+RecordRead ReadRecordFile(const std::string& folder, Pairs& pairs) {
     pairs.clear();
     std::vector<std::uint8_t> bytes;
-    if (ReadWholeFile(folder + FolderCommit::kRecordName, bytes) != 0) return false;
+    if (ReadWholeFile(folder + FolderCommit::kRecordName, bytes) != 0) {
+        return RecordRead::kCannotRead;
+    }
     const std::string text(bytes.begin(), bytes.end());
     const std::string header = kRecordHeader;
     const std::string end = kRecordEnd;
     if (text.size() < header.size() + end.size() || text.compare(0, header.size(), header) != 0 ||
         text.compare(text.size() - end.size(), end.size(), end) != 0) {
-        return false;
+        return RecordRead::kNotARecord;
     }
     std::size_t at = header.size();
     const std::size_t stop = text.size() - end.size();
     while (at < stop) {
         const std::size_t first = text.find('\0', at);
-        if (first == std::string::npos || first >= stop) return false;
+        if (first == std::string::npos || first >= stop) return RecordRead::kNotARecord;
         const std::size_t second = text.find('\0', first + 1);
-        if (second == std::string::npos || second >= stop) return false;
+        if (second == std::string::npos || second >= stop) return RecordRead::kNotARecord;
         std::string temporary = text.substr(at, first - at);
         std::string target = text.substr(first + 1, second - first - 1);
         if (target.empty() || temporary.find('/') != std::string::npos ||
             target.find('/') != std::string::npos) {
-            return false;
+            return RecordRead::kNotARecord;
         }
         pairs.emplace_back(std::move(temporary), std::move(target));
         at = second + 1;
     }
-    return !pairs.empty();
+    return pairs.empty() ? RecordRead::kNotARecord : RecordRead::kRead;
+}
+
+bool ReadRecord(const std::string& folder, Pairs& pairs) {
+    return ReadRecordFile(folder, pairs) == RecordRead::kRead;
 }
 
 bool AllDigits(const std::string& text, std::size_t from, std::size_t to, bool hex) {
@@ -186,7 +195,13 @@ int FolderCommit::RollForward(const std::string& folderPath, Failure* failure) {
     const std::string record = folder + kRecordName;
     if (!PathExists(record)) return 0;
     Pairs pairs;
-    if (ReadRecord(folder, pairs)) {
+    const RecordRead read = ReadRecordFile(folder, pairs);
+    if (read == RecordRead::kCannotRead) {
+        // It may hold a commit: never discarded unread.
+        if (failure != nullptr) *failure = {record, errno != 0 ? errno : EIO};
+        return 1;
+    }
+    if (read == RecordRead::kRead) {
         for (const auto& [temporary, target] : pairs) {
             if (temporary.empty()) {
                 ReachDurableStep();

@@ -61,8 +61,9 @@ class FolderCommit {
     const Failure& LastFailure() const { return m_failure; }
 
     // Finishes a commit a crash interrupted: 0 when no record was left or it is finished (a
-    // record that cannot be read is discarded with its temporary files left for
-    // RemoveStrayTemporaries), 1 when a rename failed (the record stays; `failure` says which).
+    // record whose bytes are not a whole record is discarded, its temporary files left for
+    // RemoveStrayTemporaries), 1 when a rename failed or the record cannot be read at all (the
+    // record stays; `failure` says which file).
     static int RollForward(const std::string& folder, Failure* failure = nullptr);
     // Removes temporary files that interrupted writes left ("<name>.tmp-<pid>-<hex>-<n>").
     static void RemoveStrayTemporaries(const std::string& folder);
