@@ -13,6 +13,14 @@
 //                            (presented before the account is saved); < 10 ms
 //   BM_ToggleClearedSaved    the same until the program is idle again, the save of the account
 //                            file included; no budget, the disk sets it
+//   BM_EditTransaction       the editor opened on a row of that register (event 4), to the editor
+//                            presented, plus "Done" on a changed amount, to the register
+//                            presented again; < 20 ms, the save of the account file left out
+//   BM_EditTransactionSaved  the same with the save; no budget
+//   BM_OpenCategoryChart     the expense chart by category for "This Year" over all accounts,
+//                            from the summary's command to the chart presented: the report
+//                            built, the slices, the pie and the labels drawn; < 60 ms (on
+//                            80 x 24 and on 160 x 50)
 //
 // The benchmark's manual timing: the screen stamps every Present, and an iteration lasts from the
 // key typed (the start) to the stamp of the screen it leads to. What comes between iterations (the
@@ -35,9 +43,11 @@
 #include "platform/ui/CHeadlessScreen.h"
 #include "platform/ui/CListView.h"
 #include "platform/ui/WindowApi.h"
+#include "reports/CReportSettings.h"
 #include "shell/CCVApplication.h"
 #include "shell/CCVProgram.h"
 #include "shell/ViewNumbers.h"
+#include "views/editor/CEditorForm.h"
 #include "startup/ModelWiring.h"
 #include "views/ViewRegistry.h"
 #include "views/summary/CAccountsSummaryView.h"
@@ -394,6 +404,140 @@ void BM_ToggleClearedSaved(benchmark::State& state) {
     ToggleCleared(state, true);
 }
 BENCHMARK(BM_ToggleClearedSaved)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The newest row of the largest register that the editor saves without a question: not
+// reconciled, not the twin of a split line; -1 when there is none.
+int SelectEditable(Session& session) {
+    if (!session.ShowLargestRegister()) return -1;
+    CCVAccount& account = *session.Model().GetAccountList()->At(session.LargestAccount());
+    const std::vector<CCVAccount::RegisterRow> rows = account.GetRegisterRows(account.GetFilter());
+    ui::CListView* list = session.List();
+    if (list == nullptr) return -1;
+    for (int row = static_cast<int>(rows.size()) - 1; row >= 0; --row) {
+        const CTransaction& t = *rows[static_cast<std::size_t>(row)].transaction;
+        if (!t.IsReconciled() && !t.IsSplitTransferTwin() &&
+            t.GetOnlineOrigin() != CTransaction::kAwaitingReview) {
+            list->SetSelection(row);
+            session.Pump();
+            return row;
+        }
+    }
+    return -1;
+}
+
+// Opening the editor on a row and "Done" on a new amount, each from its key to the screen it
+// leads to; typing the amount in between is the person's time, not counted. Without `saved` the
+// program is told a reload is pending, so the editor's save writes nothing.
+void EditTransaction(benchmark::State& state, bool saved) {
+    if (!Prepare(state)) return;
+    Session& session = Session::Get();
+    const int row = SelectEditable(session);
+    if (row < 0) {
+        state.SkipWithError("no row to edit in the register");
+        return;
+    }
+    shell::CCVApplication& app = shell::CCVApplication::Instance();
+    CCVAccount& account = *session.Model().GetAccountList()->At(session.LargestAccount());
+    const RecordKey id =
+        account.GetRegisterRows(account.GetFilter())[static_cast<std::size_t>(row)]
+            .transaction->GetTransactionId();
+    const Amount original = account.FindById(id)->GetAmount();
+    session.Model().SetReloadPending(!saved);
+    bool changed = false;
+    double openTotal = 0;
+    double doneTotal = 0;
+    int count = 0;
+    for (auto _ : state) {
+        session.Screen().Mark();
+        const Clock::time_point open = Clock::now();
+        app.PostNavigate(shell::kEventEditTransaction, row);
+        session.Pump();
+        if (app.CurrentView() != shell::kViewEditTransaction || !session.Screen().Presented()) {
+            state.SkipWithError("the editor did not open");
+            break;
+        }
+        const double opening = Seconds(open, session.Screen().Last());
+        changed = !changed;
+        const Amount amount = changed ? original + 1 : original;
+        const std::string text = std::to_string(amount / 100) + "." +
+                                 std::to_string(amount % 100 / 10) + std::to_string(amount % 10);
+        ui::SetWindowText(ui::GetDlgItem(app.CurrentWindow(), views::CEditorForm::kAmount),
+                          std::wstring(text.begin(), text.end()));
+        session.Pump();
+        session.Screen().Mark();
+        const Clock::time_point done = Clock::now();
+        session.Screen().TypeKey(ui::VK_TSOFT1);
+        session.Pump();
+        const Clock::time_point idle = Clock::now();
+        if (app.CurrentView() != shell::kViewRegister || !session.Screen().Presented() ||
+            account.FindById(id) == nullptr || account.FindById(id)->GetAmount() != amount) {
+            state.SkipWithError("the edit did not reach the register");
+            break;
+        }
+        const double closing = Seconds(done, saved ? idle : session.Screen().Last());
+        state.SetIterationTime(opening + closing);
+        openTotal += opening;
+        doneTotal += closing;
+        ++count;
+    }
+    if (count > 0) {
+        state.counters["open_ms"] = 1000.0 * openTotal / count;
+        state.counters["done_ms"] = 1000.0 * doneTotal / count;
+    }
+    session.Model().SetReloadPending(false);
+    state.counters["rows"] = static_cast<double>(session.Entries());
+}
+
+void BM_EditTransaction(benchmark::State& state) {
+    EditTransaction(state, false);
+}
+BENCHMARK(BM_EditTransaction)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_EditTransactionSaved(benchmark::State& state) {
+    EditTransaction(state, true);
+}
+BENCHMARK(BM_EditTransactionSaved)->UseManualTime()->Unit(benchmark::kMillisecond);
+// ---- reports: the category chart ----
+void BM_OpenCategoryChart(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    if (!Prepare(state, width, height)) return;
+    Session& session = Session::Get();
+    CReportSettings settings = CReportSettings::ReadReport(session.Model().GetPreferences());
+    settings.by = report::kByCategory;
+    settings.period = report::kThisYear;
+    settings.direction = report::kExpenses;
+    settings.account = RecordKey{};
+    if (!settings.WriteReport(session.Model().GetPreferences())) {
+        state.SkipWithError("the report could not be defined");
+        return;
+    }
+    shell::CCVApplication& app = shell::CCVApplication::Instance();
+    std::int64_t slices = 0;
+    for (auto _ : state) {
+        if (!session.ShowSummary()) {
+            state.SkipWithError("the summary did not show");
+            break;
+        }
+        session.Screen().Mark();
+        const Clock::time_point start = Clock::now();
+        app.PostNavigate(shell::kEventReportChartFromSummary, 0);
+        session.Pump();
+        if (app.CurrentView() != shell::kViewReportChart || !session.Screen().Presented() ||
+            !session.Screen().Shows(L"Expenses by Category: This Year")) {
+            state.SkipWithError("the chart did not open");
+            break;
+        }
+        state.SetIterationTime(Seconds(start, session.Screen().Last()));
+        slices = static_cast<std::int64_t>(session.Model().GetReports()->Count());
+    }
+    state.counters["slices"] = static_cast<double>(slices);
+}
+BENCHMARK(BM_OpenCategoryChart)
+    ->Args({80, 24})
+    ->Args({160, 50})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -17,6 +17,12 @@ void CTextTable::AddColumn(std::string heading, Align align) {
 
 void CTextTable::AddRow(std::vector<std::string> cells) {
     cells.resize(m_columns.size());
+    // A cell stays on its row: the line breaks of a memo of several lines, and tabs, show as
+    // blanks, as the screens show them.
+    for (std::string& cell : cells) {
+        std::replace_if(cell.begin(), cell.end(),
+                        [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
+    }
     m_rows.push_back(std::move(cells));
 }
 

@@ -127,7 +127,7 @@ int CAccountOperations::UpdateTwin(const CCVAccount& source, const CTransaction&
     twin->SetMemo(transaction.GetMemo());
     if (twin->IsDebit() == transaction.IsDebit()) twin->SetTypeId(OppositeType(transaction));
     // The date may have moved the twin within its register.
-    target->Resort();
+    target->Reposition(*twin);
     target->RecomputeBalances();
     return 0;
 }
@@ -310,7 +310,7 @@ int CAccountOperations::UpdateTransactionWithTwins(CCVAccount& account, CTransac
     }
 
     stored.CopyFrom(updated);
-    account.Resort();
+    account.Reposition(stored);
     account.RecomputeBalances();
     return rc;
 }

@@ -272,6 +272,10 @@ void CCVAccount::Resort() {
     m_transactions.Resort(SortOrder());
 }
 
+void CCVAccount::Reposition(CTransaction& transaction) {
+    if (m_transactions.Reposition(&transaction, SortOrder()) != 0) Resort();
+}
+
 // ---- find ----
 
 std::uint32_t CCVAccount::Find(int filter, const char* searchText) {

@@ -149,6 +149,8 @@ class CCVAccount : public CCVItem {
     bool HasOnlineId(const char* onlineId) const;
     // Puts the register in the order of the sort column and direction.
     void Resort();
+    // The same after a change of one transaction of the register (see CCVTxnList::Reposition).
+    void Reposition(CTransaction& transaction);
     CTxnSortOrder SortOrder() const;
 
     // ---- find ----

@@ -30,6 +30,10 @@ class CCVTxnList : public CCVItemList {
     // Puts the records not deleted in the order, keeping the order they had among equals, as
     // inserting each again in list order would. The deleted tail stays as it is.
     void Resort(const CTxnSortOrder& order);
+    // Puts back in order one transaction whose sort fields changed, the others being in order:
+    // where Resort would put it (among the transactions equal to it, by its former place), at the
+    // cost of one bisection instead of a sort. 1 when it is not among the records not deleted.
+    int Reposition(CTransaction* transaction, const CTxnSortOrder& order);
 
   protected:
     std::unique_ptr<CCVItem> NewRecord() const override { return CTransaction::NewForLoading(); }

@@ -59,21 +59,31 @@ bool CScheduledList::AnyDue() const {
 }
 
 int CScheduledList::RecordOccurrence(const CUpcomingTransItem& upcoming, MScheduleHost& host) {
+    const CScheduledItem* scheduled = Find(upcoming);
+    if (scheduled == nullptr) return kGone;
+    return RecordEdited(upcoming, *scheduled, upcoming.GetOccurrenceDate(), host);
+}
+
+int CScheduledList::RecordEdited(const CUpcomingTransItem& upcoming, const CScheduledItem& edited,
+                                 DateTime day, MScheduleHost& host) {
     CScheduledItem* scheduled = Find(upcoming);
     if (scheduled == nullptr) return kGone;
-    CCVAccount* account = host.FindAccountById(scheduled->GetAccountId());
+    CCVAccount* account = host.FindAccountById(edited.GetAccountId());
     if (account == nullptr) return kGone;
 
-    auto transaction =
-        std::make_unique<CTransaction>(scheduled->Template(), upcoming.GetOccurrenceDate());
+    auto transaction = std::make_unique<CTransaction>(edited.Template(), day);
     const bool numbered = transaction->CarriesCheckNumber();
-    const std::uint32_t checkNumber = account->Record().GetLastCheckNumber() + 1;
+    // A number typed for this occurrence stands; otherwise the account's next one.
+    const std::uint32_t checkNumber = edited.Template().GetCheckNumber() != 0
+                                          ? edited.Template().GetCheckNumber()
+                                          : account->Record().GetLastCheckNumber() + 1;
     if (numbered) transaction->SetCheckNumber(checkNumber);
     const RecordKey transactionId = transaction->GetTransactionId();
     const int rc = host.AddTransactionWithTwins(*account, std::move(transaction));
     // The number counts as used once the transaction is in the register, even when a twin failed
     // afterwards; a transaction that was not added leaves it free.
-    if (numbered && account->FindById(transactionId) != nullptr) {
+    if (numbered && account->FindById(transactionId) != nullptr &&
+        checkNumber > account->Record().GetLastCheckNumber()) {
         account->Record().SetLastCheckNumber(checkNumber);
     }
     if (rc != 0) return rc;

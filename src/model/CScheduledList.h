@@ -50,6 +50,11 @@ class CScheduledList : public CCVItemList {
     // nothing, when the scheduled transaction or its account is gone; the host's error when the
     // transaction could not be added (the series then stays where it was).
     int RecordOccurrence(const CUpcomingTransItem& upcoming, MScheduleHost& host);
+    // Enters the occurrence as the editor changed it: `edited` gives the transaction and its
+    // account, `day` its date. The series itself moves on unchanged (its template stays as it
+    // was). A check number typed into `edited` stands; otherwise the account's next one.
+    int RecordEdited(const CUpcomingTransItem& upcoming, const CScheduledItem& edited, DateTime day,
+                     MScheduleHost& host);
     // "Record All": every occurrence of the list, in list order. 0, or 1 when one of them could
     // not be recorded (the others still are).
     int RecordAll(const CUpcomingTxnList& upcoming, MScheduleHost& host);

@@ -407,31 +407,37 @@ Amount CCVReportList::GetBudget(const CCVReportItem& row, bool scale) const {
     return scale ? MultiplyAmount(monthly, report::PeriodFactor(m_period)) : monthly;
 }
 
-int CCVReportList::SetBudget(const CCVReportItem& row, Amount monthly) {
-    const Amount before = MonthlyBudget(row);
+bool CCVReportList::CanSetBudget(const CCVReportItem& row) const {
     const RecordKey& key = *row.GetKey();
     const bool item = row.GetRole() == CCVReportItem::kItemRow;
-    const bool unassigned = row.IsUnassigned();
     switch (row.GetKind()) {
         case CCVReportItem::kPayee:
-            if (!item || m_accountList.GetPayees().SetBudgetByName(row.GetName(), monthly) != 0) {
-                return 1;
-            }
-            break;
-        case CCVReportItem::kCategory: {
-            CCVCategoryList& categories = m_accountList.GetCategories();
-            if (!unassigned && !(item && categories.KeyExists(key) == kYes)) return 1;
-            categories.SetBudget(unassigned ? RecordKey{} : key, monthly);
-            break;
-        }
-        case CCVReportItem::kClass: {
-            CClassList& classes = m_accountList.GetClasses();
-            if (!unassigned && !(item && classes.FindByKey(key) != nullptr)) return 1;
-            classes.SetBudget(unassigned ? RecordKey{} : key, monthly);
-            break;
-        }
+            return item;
+        case CCVReportItem::kCategory:
+            return row.IsUnassigned() ||
+                   (item && m_accountList.GetCategories().KeyExists(key) == kYes);
+        case CCVReportItem::kClass:
+            return row.IsUnassigned() ||
+                   (item && m_accountList.GetClasses().FindByKey(key) != nullptr);
         default:
-            return 1;
+            return false;
+    }
+}
+
+int CCVReportList::SetBudget(const CCVReportItem& row, Amount monthly) {
+    if (!CanSetBudget(row)) return 1;
+    const Amount before = MonthlyBudget(row);
+    const RecordKey budgetKey = row.IsUnassigned() ? RecordKey{} : *row.GetKey();
+    switch (row.GetKind()) {
+        case CCVReportItem::kPayee:
+            if (m_accountList.GetPayees().SetBudgetByName(row.GetName(), monthly) != 0) return 1;
+            break;
+        case CCVReportItem::kCategory:
+            m_accountList.GetCategories().SetBudget(budgetKey, monthly);
+            break;
+        default:  // kClass
+            m_accountList.GetClasses().SetBudget(budgetKey, monthly);
+            break;
     }
     m_budgetTotal = AddAmounts(m_budgetTotal, SubtractAmounts(monthly, before));
     return 0;

@@ -69,6 +69,7 @@ class CCVReportList : public CCVReports {
     // The one account to report on; null for all accounts.
     void SetAccount(CCVAccount* account) { m_account = account; }
     CCVAccount* GetAccount() const { return m_account; }
+    CCVAccountList& GetAccountList() const { return m_accountList; }
     // Report mode with the chart's grouping and a direction (report::Direction).
     int SetReportOptions(bool groupSmall, int direction);
     // Budget mode: no grouping, all amounts.
@@ -101,6 +102,10 @@ class CCVReportList : public CCVReports {
     // Gives the row's payee (made again when it is gone), category, class or "<Unassigned>" its
     // monthly budget; BudgetTotal follows. 1 for a row that has no budget of its own.
     int SetBudget(const CCVReportItem& row, Amount monthly);
+    // Whether the row has a budget of its own that SetBudget can set: a payee row, a category or
+    // class that is in its list, or "<Unassigned>" by category or class (not a transfer's
+    // account, a total or "Other").
+    bool CanSetBudget(const CCVReportItem& row) const;
     // BudgetTotal times the period's factor.
     Amount GetBudgetTotal() const;
 

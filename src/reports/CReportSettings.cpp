@@ -1,5 +1,6 @@
 #include "reports/CReportSettings.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "storage/Coding.h"
@@ -12,6 +13,7 @@ constexpr std::size_t kDataPeriod = 1;
 constexpr std::size_t kDataDirection = 2;
 constexpr std::size_t kDataStartDate = 4;
 constexpr std::size_t kDataEndDate = 8;
+constexpr std::size_t kDataAccount = 12;
 constexpr std::size_t kDataColour = 120;
 
 // "Report Setting" and "Budget Setting"
@@ -77,6 +79,8 @@ CReportSettings CReportSettings::FromReportRecords(const CCVPreferences::ReportD
     settings.direction = Choice(data, firstData, kDataDirection, report::kDirectionCount);
     settings.startDate = coding::DecodeFixed32(&data[kDataStartDate]);
     settings.endDate = coding::DecodeFixed32(&data[kDataEndDate]);
+    std::copy_n(&data[kDataAccount], settings.account.bytes.size(),
+                settings.account.bytes.begin());
     settings.definitionColour = coding::DecodeFixed32(&data[kDataColour]);
     CheckCustomDates(settings, firstData[kDataPeriod]);
     DecodeScreenFlags(setting, CCVPreferences::DefaultReportSetting(), settings);
@@ -91,6 +95,7 @@ void CReportSettings::ToReportRecords(CCVPreferences::ReportData& data,
     data[kDataDirection] = direction;
     coding::EncodeFixed32(&data[kDataStartDate], startDate);
     coding::EncodeFixed32(&data[kDataEndDate], endDate);
+    std::copy(account.bytes.begin(), account.bytes.end(), &data[kDataAccount]);
     coding::EncodeFixed32(&data[kDataColour], definitionColour);
     EncodeScreenFlags(*this, setting);
 }

@@ -5,6 +5,7 @@
 #include "preferences/CCVPreferences.h"
 #include "reports/ReportChoices.h"
 #include "storage/DateTime.h"
+#include "storage/RecordKey.h"
 
 // What the report screens and the budget screen keep between runs, and its place in the
 // preferences: the report screens in "Report Data" (what the report is) and "Report Setting"
@@ -19,7 +20,8 @@
 //   3       1     zero
 //   4       4     startDate (DateTime): the first day of a custom period
 //   8       4     endDate (DateTime): its last day
-//   12      108   zero
+//   12      8     account (RecordKey): the one account reported on; all-zero for all accounts
+//   20      100   zero
 //   120     4     definitionColour (COLORREF)
 //   124     8     zero
 //
@@ -48,6 +50,7 @@ struct CReportSettings {
     bool showEmpty = false;
     DateTime startDate = 0;
     DateTime endDate = 0;
+    RecordKey account{};  // the report's one account; all-zero for all accounts
     bool labelName = false;
     bool labelPercent = false;
     bool labelAmount = false;

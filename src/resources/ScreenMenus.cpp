@@ -141,8 +141,82 @@ constexpr MenuItemDef kCategoryAddEditMenu[] = {
     {IDC_ADD_EDIT_CANCEL, IDS_CANCEL},
 };
 
-// Sorted by id.
-constexpr MenuDef kScreenMenus[] = {
+// ---- the transaction editor, the split screens, the memo and currency conversion ----
+constexpr MenuItemDef kEditorNewMenu[] = {
+    {IDC_EDITOR_CONVERT, IDS_EDITOR_MENU_CONVERT},
+    {IDC_EDITOR_CANCEL, IDS_CANCEL},
+};
+
+constexpr MenuItemDef kEditorEditMenu[] = {
+    {IDC_EDITOR_PURGE, IDS_EDITOR_MENU_PURGE},
+    {IDC_EDITOR_DELETE, IDS_EDITOR_MENU_DELETE},
+    {IDC_EDITOR_CONVERT, IDS_EDITOR_MENU_CONVERT},
+    {IDC_EDITOR_CANCEL, IDS_CANCEL},
+};
+
+constexpr MenuItemDef kEditorScheduledMenu[] = {
+    {IDC_SCHEDULED_CONVERT, IDS_EDITOR_MENU_CONVERT},
+    {IDC_EDITOR_CANCEL, IDS_CANCEL},
+};
+
+constexpr MenuItemDef kSplitListMenu[] = {
+    {IDC_SPLIT_EDIT, IDS_SPLIT_MENU_EDIT},
+    {IDC_SPLIT_CLEAR, IDS_SPLIT_MENU_CLEAR},
+    {IDC_SPLIT_ADJUST, IDS_SPLIT_MENU_ADJUST},
+};
+
+// ---- the report and budget screens ----
+constexpr MenuItemDef kReportSortBy[] = {
+    {IDC_RPT_SORT_NAME, IDS_MENU_SORT_NAME, kMenuChecked | kMenuRadio},
+    {IDC_RPT_SORT_AMOUNT, IDS_COLUMN_AMOUNT, kMenuRadio},
+    {IDC_RPT_SORT_ICON, IDS_MENU_SORT_ICON, kMenuRadio},
+};
+
+constexpr MenuItemDef kReportListMenu[] = {
+    {IDC_RPT_DETAILS, IDS_MENU_DETAILS},
+    {IDC_RPT_CHARTS, IDS_MENU_CHART},
+    {0, IDS_MENU_SORT_BY, 0, kReportSortBy, std::size(kReportSortBy)},
+    {IDC_RPT_INCOMES, IDS_MENU_INCOMES, kMenuRadio},
+    {IDC_RPT_EXPENSES, IDS_MENU_EXPENSES, kMenuRadio},
+    {IDC_RPT_ALL_AMOUNTS, IDS_MENU_ALL_AMOUNTS, kMenuChecked | kMenuRadio},
+    {IDC_RPT_PREFERENCES, IDS_MENU_PREFERENCES},
+    {IDC_RPT_DONE, IDS_MENU_CLOSE},
+};
+
+constexpr MenuItemDef kReportChartMenu[] = {
+    {IDC_RPT_DEFINE, IDS_MENU_DEFINE},         {IDC_CHART_LIST_VIEW, IDS_MENU_LIST_VIEW},
+    {IDC_CHART_PREFERENCES, IDS_MENU_PREFERENCES}, {IDC_RPT_INCOMES, IDS_MENU_INCOMES, kMenuRadio},
+    {IDC_RPT_EXPENSES, IDS_MENU_EXPENSES, kMenuChecked | kMenuRadio},
+};
+
+constexpr MenuItemDef kBudgetSortBy[] = {
+    {IDC_RPT_SORT_NAME, IDS_MENU_SORT_NAME, kMenuChecked | kMenuRadio},
+    {IDC_RPT_SORT_BUDGET, IDS_COLUMN_BUDGET, kMenuRadio},
+    {IDC_RPT_SORT_AMOUNT, IDS_COLUMN_ACTUAL, kMenuRadio},
+    {IDC_RPT_SORT_DIFFERENCE, IDS_COLUMN_DIFFERENCE, kMenuRadio},
+};
+
+constexpr MenuItemDef kBudgetMenu[] = {
+    {IDC_RPT_BUDGET_AMOUNT, IDS_MENU_BUDGET_AMOUNT},
+    {IDC_RPT_DETAILS, IDS_MENU_DETAILS},
+    {0, IDS_MENU_SORT_BY, 0, kBudgetSortBy, std::size(kBudgetSortBy)},
+    {IDC_BUDGET_PREFERENCES, IDS_MENU_PREFERENCES},
+    {IDC_RPT_DONE, IDS_MENU_CLOSE},
+};
+
+constexpr MenuItemDef kReportDetailsMenu[] = {
+    {IDC_RPT_EDIT_TRANSACTION, IDS_MENU_EDIT_TRANSACTION},
+    {IDC_RPT_DONE, IDS_MENU_CLOSE},
+};
+
+constexpr MenuItemDef kBudgetDetailsMenu[] = {
+    {IDC_RPT_EDIT_TRANSACTION, IDS_MENU_EDIT_TRANSACTION},
+    {IDC_BUDGET_DETAILS_PREFERENCES, IDS_MENU_PREFERENCES},
+    {IDC_RPT_DONE, IDS_MENU_CLOSE},
+};
+
+// In blocks by area; put in id order when compiled.
+constexpr MenuDef kScreenMenusByArea[] = {
     {static_cast<MenuId>(IDM_ACCOUNTS_SUMMARY),
      {{IDC_NEW_ACCOUNT, IDS_MENU_NEW}, {0, IDS_MENU, 0, kSummaryMenu, std::size(kSummaryMenu)}}},
     {static_cast<MenuId>(IDM_COMMON_ADD_EDIT),
@@ -175,11 +249,47 @@ constexpr MenuDef kScreenMenus[] = {
      {{IDC_PURGE, IDS_MENU_PURGE_KEY}, {IDC_OPERATION_CANCEL, IDS_CANCEL}}},
     {static_cast<MenuId>(IDM_ADJUST_BALANCE),
      {{IDC_OPERATION_DONE, IDS_DONE}, {IDC_OPERATION_CANCEL, IDS_CANCEL}}},
+    // the report and budget screens
+    {static_cast<MenuId>(IDM_REPORT_LIST),
+     {{IDC_RPT_DEFINE, IDS_MENU_DEFINE},
+      {0, IDS_MENU, 0, kReportListMenu, std::size(kReportListMenu)}}},
+    {static_cast<MenuId>(IDM_REPORT_CHART),
+     {{IDC_RPT_DONE, IDS_DONE}, {0, IDS_MENU, 0, kReportChartMenu, std::size(kReportChartMenu)}}},
+    {static_cast<MenuId>(IDM_BUDGET),
+     {{IDC_RPT_DEFINE, IDS_MENU_DEFINE}, {0, IDS_MENU, 0, kBudgetMenu, std::size(kBudgetMenu)}}},
+    {static_cast<MenuId>(IDM_REPORT_FORM),
+     {{IDC_RPT_FORM_DONE, IDS_DONE}, {IDC_RPT_FORM_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_REPORT_DETAILS),
+     {{IDC_RPT_EDIT_TRANSACTION, IDS_MENU_EDIT},
+      {0, IDS_MENU, 0, kReportDetailsMenu, std::size(kReportDetailsMenu)}}},
+    {static_cast<MenuId>(IDM_BUDGET_DETAILS),
+     {{IDC_RPT_EDIT_TRANSACTION, IDS_MENU_EDIT},
+      {0, IDS_MENU, 0, kBudgetDetailsMenu, std::size(kBudgetDetailsMenu)}}},
     {static_cast<MenuId>(IDM_CATEGORY_ADD_EDIT),
      {{IDC_ADD_EDIT_DONE, IDS_DONE},
       {0, IDS_MENU, 0, kCategoryAddEditMenu, std::size(kCategoryAddEditMenu)}}},
+    // the transaction editor, the split screens, the memo and currency conversion
+    {static_cast<MenuId>(IDM_EDITOR_DETAILS), {{IDC_EDITOR_DONE, IDS_DONE}, {}}},
+    {static_cast<MenuId>(IDM_EDITOR_NEW),
+     {{IDC_EDITOR_DONE, IDS_DONE}, {0, IDS_MENU, 0, kEditorNewMenu, std::size(kEditorNewMenu)}}},
+    {static_cast<MenuId>(IDM_EDITOR_EDIT),
+     {{IDC_EDITOR_DONE, IDS_DONE}, {0, IDS_MENU, 0, kEditorEditMenu, std::size(kEditorEditMenu)}}},
+    {static_cast<MenuId>(IDM_EDITOR_UPCOMING),
+     {{IDC_EDITOR_RECORD, IDS_EDITOR_MENU_RECORD},
+      {0, IDS_MENU, 0, kEditorScheduledMenu, std::size(kEditorScheduledMenu)}}},
+    {static_cast<MenuId>(IDM_EDITOR_SCHEDULED),
+     {{IDC_EDITOR_DONE, IDS_DONE},
+      {0, IDS_MENU, 0, kEditorScheduledMenu, std::size(kEditorScheduledMenu)}}},
+    {static_cast<MenuId>(IDM_SPLIT_LIST),
+     {{IDC_SPLIT_DONE, IDS_DONE}, {0, IDS_MENU, 0, kSplitListMenu, std::size(kSplitListMenu)}}},
+    {static_cast<MenuId>(IDM_SPLIT_LINE),
+     {{IDC_SPLIT_LINE_DONE, IDS_DONE}, {IDC_SPLIT_LINE_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_MEMO), {{IDC_MEMO_DONE, IDS_DONE}, {IDC_MEMO_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_CONVERT),
+     {{IDC_CONVERT_DONE, IDS_DONE}, {IDC_CONVERT_CANCEL, IDS_CANCEL}}},
 };
 
+constexpr auto kScreenMenus = SortById(kScreenMenusByArea);
 static_assert(IsSortedById(kScreenMenus),
               "the screens' menu table must be sorted by id, without duplicates");
 

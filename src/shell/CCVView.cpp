@@ -4,6 +4,7 @@
 #include <set>
 
 #include "model/CVModel.h"
+#include "platform/ui/CComboBox.h"
 #include "platform/ui/CEdit.h"
 #include "platform/ui/CPaintDC.h"
 #include "platform/ui/CSoftKeyBar.h"
@@ -180,22 +181,23 @@ void CCVView::Repaint() const {
 }
 
 void CCVView::HandleBackKey(ui::LPARAM lParam) {
-    const ui::HWND focus = ui::GetFocus();
-    auto* edit = ui::GetControl<ui::CEdit>(focus);
     const bool released = (ui::LOWORD(lParam) & ui::MOD_KEYUP) != 0;
-    if (released && m_backErased) {
-        // The release of a press that erased: erasing the last character does not also leave
-        // the screen (and lose what the other fields hold).
-        m_backErased = false;
-        return;
-    }
-    if (edit != nullptr && !ui::GetWindowText(focus).empty()) {
+    if (!released) {
+        // Decided when the key goes down: a field that holds text erases with it, and the
+        // release that follows is the field's too, also when that erased its last character.
+        const ui::HWND focus = ui::GetFocus();
+        const bool takesText = ui::GetControl<ui::CEdit>(focus) != nullptr ||
+                               ui::GetControl<ui::CComboBox>(focus) != nullptr;
+        m_backErases = takesText && !ui::GetWindowText(focus).empty();
         // The Back key erases in a field that holds text, as the handheld does.
-        if (!released) m_backErased = true;
-        ui::SendBackToFocusWindow(ui::WM_HOTKEY, ui::VK_TBACK, lParam);
+        if (m_backErases) ui::SendBackToFocusWindow(ui::WM_HOTKEY, ui::VK_TBACK, lParam);
         return;
     }
-    if (released) OnBack();
+    if (m_backErases) {
+        m_backErases = false;
+        return;
+    }
+    OnBack();
 }
 
 ui::LRESULT CCVView::WindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam,
@@ -211,6 +213,8 @@ ui::LRESULT CCVView::WindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wPar
                 // A command the screen does not take itself goes where the table sends it.
                 const int id = static_cast<int>(ui::LOWORD(wParam));
                 if (!OnCommand(id) && CTransitionTable::Find(m_view, id) != kNoView) Navigate(id);
+            } else {
+                OnControlCommand(static_cast<int>(ui::LOWORD(wParam)), ui::HIWORD(wParam));
             }
             return 0;
         case ui::WM_KEYDOWN: {

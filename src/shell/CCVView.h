@@ -21,8 +21,9 @@ class CVModel;
 // then keeps the screen it had.
 //
 // Keys: up and down go to a focused list first (it keeps them); otherwise they move the focus
-// around the ring. The Back key erases in a focused edit field that holds text; otherwise, when
-// released, it calls OnBack (by default: back to the previous screen).
+// around the ring. The Back key erases in a focused edit field that holds text (erasing its last
+// character does not leave the screen); otherwise, when released, it calls OnBack (by default:
+// back to the previous screen).
 namespace shell {
 
 class CCVView {
@@ -65,6 +66,12 @@ class CCVView {
     virtual bool OnKey(unsigned vk) {
         (void)vk;
         return false;
+    }
+    // A notification of one of the screen's own controls (WM_COMMAND from a child: a spinner's
+    // LBN_SELCHANGE or LBN_DBLCLK, an edit field's EN_CHANGE, ...).
+    virtual void OnControlCommand(int id, unsigned code) {
+        (void)id;
+        (void)code;
     }
     virtual ui::LRESULT OnNotify(const ui::NMHDR& header) {
         (void)header;
@@ -134,7 +141,7 @@ class CCVView {
     ui::HWND m_bar = nullptr;
     int m_view = 0;
     std::vector<ui::HWND> m_focusRing;
-    bool m_backErased = false;  // the Back key now down erased a character
+    bool m_backErases = false;  // the Back key went down in a field that held text
 };
 
 }  // namespace shell

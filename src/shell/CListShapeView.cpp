@@ -62,11 +62,18 @@ bool CListShapeView::OnBalanceTypeCommand(int id) {
 }
 
 void CListShapeView::ShowBalanceLine(Amount amount, bool showDecimals) {
+    ShowTotalLine(std::wstring(res::LoadString(m_balanceType == BalanceType::kCleared
+                                                   ? res::IDS_LABEL_CLEARED
+                                                   : res::IDS_LABEL_BALANCE)),
+                  CCVUIUtility::AmountText(amount, showDecimals), AmountColour(amount));
+}
+
+void CListShapeView::ShowTotalLine(const std::wstring& label, const std::wstring& value,
+                                   ui::COLORREF colour) {
     const bool shownBefore = !m_totalLabel.empty();
-    m_totalLabel = res::LoadString(m_balanceType == BalanceType::kCleared ? res::IDS_LABEL_CLEARED
-                                                                          : res::IDS_LABEL_BALANCE);
-    m_totalValue = CCVUIUtility::AmountText(amount, showDecimals);
-    m_totalColour = AmountColour(amount);
+    m_totalLabel = label;
+    m_totalValue = value;
+    m_totalColour = colour;
     if (!shownBefore) Layout();
     ui::InvalidateRect(Window(), nullptr);
 }

@@ -38,6 +38,8 @@ class CListShapeView : public CCVView {
     virtual void ShowBalance() {}
     // The total line: "Balance:" or "Cleared:", and the amount, red when negative.
     void ShowBalanceLine(Amount amount, bool showDecimals);
+    // The total line with a label and a value of the screen's own.
+    void ShowTotalLine(const std::wstring& label, const std::wstring& value, ui::COLORREF colour);
 
     // Draws row `row` into `rect` (one cell high); `selected` with `focused` is the highlighted
     // row.

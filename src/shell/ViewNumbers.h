@@ -48,8 +48,29 @@ enum ViewNumber : int {
     kViewTransfer = 37,
     kViewAdjustBalance = 38,
     kViewChooseIcon = 49,
+    // reports and budgets
+    kViewDefineReport = 48,
+    kViewDefineBudget = 51,
+    kViewReportPreferences = 52,
+    kViewBudgetAmount = 53,
+    kViewReportDetails = 55,
+    kViewBudgetDetails = 64,
     kFirstViewNumber = 1,
     kLastViewNumber = 76,
+    // the transaction editor in its nine modes, the split screens, the memo, conversion
+    kViewTransactionDetails = 40,
+    kViewNewTransaction = 41,
+    kViewEditTransaction = 42,
+    kViewEditUpcoming = 43,
+    kViewNewScheduled = 44,
+    kViewEditScheduled = 45,
+    kViewConvertCurrency = 46,
+    kViewSplitList = 47,
+    kViewSplitLine = 56,
+    kViewEditReview = 73,
+    kViewEditReport = 74,
+    kViewEditMemo = 75,
+    kViewEditBudget = 76,
 };
 
 // Navigation events that views post besides their menu commands.
@@ -66,6 +87,19 @@ enum NavigationEvent : int {
     kEventReportChartFromSummary = 20756,
     kEventReportChartFromRegister = 20836,
     kEventOpenRegister = -10010,
+    // from the transaction editor
+    kEventEditCategories = 7,
+    kEventEditClasses = 8,
+    kEventEditPayees = 9,
+    kEventChangeRepeat = 15,
+    kEventSplitList = 16,
+    kEventEditMemo = 19,
+    // reports and budgets: a budget row's amount, and the transactions behind a row of the
+    // report list, of the budget and of the chart
+    kEventBudgetAmount = 10,
+    kEventReportDetails = 11,
+    kEventBudgetDetails = 12,
+    kEventChartDetails = 13,
 };
 
 // The navigation stack's depth.

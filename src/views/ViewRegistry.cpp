@@ -7,6 +7,7 @@
 #include "views/accounts/CAccountInfoView.h"
 #include "views/accounts/CChooseIconView.h"
 #include "views/accounts/CEditAccountsView.h"
+#include "views/chart/CReportChartView.h"
 #include "views/lists/CCommonAddEditView.h"
 #include "views/lists/CListEditorView.h"
 #include "views/operations/CAdjustBalanceView.h"
@@ -15,7 +16,20 @@
 #include "views/operations/CReconcileSetupView.h"
 #include "views/operations/CTransferFundsView.h"
 #include "views/register/CRegisterView.h"
+#include "views/reports/CBudgetAmountView.h"
+#include "views/reports/CBudgetView.h"
+#include "views/reports/CDefineBudgetView.h"
+#include "views/reports/CDefineReportView.h"
+#include "views/reports/CReportDetailsView.h"
+#include "views/reports/CReportPreferencesView.h"
+#include "views/reports/CReportView.h"
 #include "views/summary/CAccountsSummaryView.h"
+// the transaction editor, the split screens, the memo and currency conversion
+#include "views/convert/CConvertCurrencyView.h"
+#include "views/editor/CEditTransactionsView.h"
+#include "views/memo/CEditMemoView.h"
+#include "views/splits/CSplitLineEditView.h"
+#include "views/splits/CSplitTransactionView.h"
 
 namespace views {
 
@@ -50,6 +64,35 @@ void RegisterViews(shell::CViewCatalog& catalog) {
     catalog.Register(shell::kViewPurge, [] { return std::make_unique<CPurgeView>(); });
     catalog.Register(shell::kViewAdjustBalance,
                      [] { return std::make_unique<CAdjustBalanceView>(); });
+    // the transaction editor, the split screens, the memo and currency conversion
+    for (int view : {shell::kViewTransactionDetails, shell::kViewNewTransaction,
+                     shell::kViewEditTransaction, shell::kViewEditUpcoming,
+                     shell::kViewNewScheduled, shell::kViewEditScheduled, shell::kViewEditReview,
+                     shell::kViewEditReport, shell::kViewEditBudget}) {
+        catalog.Register(view, [] { return std::make_unique<CEditTransactionsView>(); });
+    }
+    catalog.Register(shell::kViewSplitList,
+                     [] { return std::make_unique<CSplitTransactionView>(); });
+    catalog.Register(shell::kViewSplitLine, [] { return std::make_unique<CSplitLineEditView>(); });
+    catalog.Register(shell::kViewEditMemo, [] { return std::make_unique<CEditMemoView>(); });
+    catalog.Register(shell::kViewConvertCurrency,
+                     [] { return std::make_unique<CConvertCurrencyView>(); });
+    // reports, budgets and the report chart
+    catalog.Register(shell::kViewReports, [] { return std::make_unique<CReportView>(); });
+    catalog.Register(shell::kViewBudgets, [] { return std::make_unique<CBudgetView>(); });
+    catalog.Register(shell::kViewReportChart, [] { return std::make_unique<CReportChartView>(); });
+    catalog.Register(shell::kViewDefineReport,
+                     [] { return std::make_unique<CDefineReportView>(); });
+    catalog.Register(shell::kViewDefineBudget,
+                     [] { return std::make_unique<CDefineBudgetView>(); });
+    catalog.Register(shell::kViewReportPreferences,
+                     [] { return std::make_unique<CReportPreferencesView>(); });
+    catalog.Register(shell::kViewBudgetAmount,
+                     [] { return std::make_unique<CBudgetAmountView>(); });
+    catalog.Register(shell::kViewReportDetails,
+                     [] { return std::make_unique<CReportDetailsView>(); });
+    catalog.Register(shell::kViewBudgetDetails,
+                     [] { return std::make_unique<CReportDetailsView>(); });
 }
 
 }  // namespace views

@@ -85,4 +85,18 @@ TEST(TextTable, ColumnsAsWideAsTheirWidestCellInCharacters) {
     EXPECT_EQ(cli::CTextTable::Width("£€"), 2u);
 }
 
+TEST(TextTable, AMemoOfSeveralLinesStaysOnItsRow) {
+    // Fault mended: the line breaks of a memo typed on several lines broke the table.
+    const std::string text = Captured([](std::FILE* out) {
+        cli::CTextTable table;
+        table.AddColumn("Memo");
+        table.AddColumn("Amount", cli::CTextTable::kRight);
+        table.AddRow({"fruit\r\nbread", "-80.00"});
+        table.Write(out);
+    });
+    EXPECT_EQ(text,
+              "Memo          Amount\n"
+              "fruit  bread  -80.00\n");
+}
+
 }  // namespace

@@ -37,6 +37,7 @@ CReportSettings Sample() {
     s.showEmpty = true;
     s.startDate = 0x11223344;
     s.endDate = 0x55667788;
+    s.account.bytes = {1, 2, 3, 4, 5, 6, 7, 8};
     s.labelName = false;
     s.labelPercent = true;
     s.labelAmount = true;
@@ -51,9 +52,10 @@ TEST(ReportSettings, RecordsByteForByte) {
     data.fill(0xEE);  // nothing of what was there before stays
     setting.fill(0xEE);
     Sample().ToReportRecords(data, setting);
-    // by, period, direction, 0, startDate, endDate ... definitionColour
+    // by, period, direction, 0, startDate, endDate, account ... definitionColour
     const std::vector<ByteRun> definition = {
         {0, {1, 8, 2, 0, 0x44, 0x33, 0x22, 0x11, 0x88, 0x77, 0x66, 0x55}},
+        {12, {1, 2, 3, 4, 5, 6, 7, 8}},
         {120, {0x30, 0x20, 0x10, 0}}};
     EXPECT_EQ(Bytes(data), Expected<CCVPreferences::kReportDataSize>(definition));
     // showEmpty, the name, percentage and amount labels ... screenColour

@@ -144,6 +144,7 @@ TEST_F(Budget, SettingABudgetOnEachKindOfRow) {
     Add(*checking, Day(2027, 3, 2), -100, "");
     BudgetReport(report::kByPayee, report::kThisMonth);
     const CCVReportItem& landlord = *FindRow(report, "Landlord");
+    EXPECT_TRUE(report.CanSetBudget(landlord));
     EXPECT_EQ(report.GetBudget(landlord, false), 0);
     EXPECT_EQ(report.GetBudgetTotal(), 0);
     ASSERT_EQ(report.SetBudget(landlord, 80000), 0);
@@ -153,6 +154,7 @@ TEST_F(Budget, SettingABudgetOnEachKindOfRow) {
     EXPECT_EQ(report.GetBudgetTotal(), 80000);
     // Payees have no "<Unassigned>" budget: no payee of that name is made.
     const CCVReportItem& nobody = *FindRow(report, "<Unassigned>");
+    EXPECT_FALSE(report.CanSetBudget(nobody));
     EXPECT_EQ(report.SetBudget(nobody, 100), 1);
     EXPECT_EQ(list.GetPayees().FindPayee("<Unassigned>"), nullptr);
 
@@ -163,6 +165,7 @@ TEST_F(Budget, SettingABudgetOnEachKindOfRow) {
     BudgetReport(report::kByCategory, report::kThisQuarter, true);
     EXPECT_EQ(report.GetBudgetTotal(), 3 * 4000);
     const CCVReportItem& unassigned = *FindRow(report, "<Unassigned>");
+    EXPECT_TRUE(report.CanSetBudget(unassigned));
     ASSERT_EQ(report.SetBudget(unassigned, 0), 0);
     EXPECT_FALSE(categories.BudgetChanged());  // the same amount changes nothing
     ASSERT_EQ(report.SetBudget(unassigned, 2000), 0);
@@ -177,6 +180,7 @@ TEST_F(Budget, SettingABudgetOnEachKindOfRow) {
     Report(report::kByCategory, true);
     const CCVReportItem& total = *FindRow(report, "Total Auto");
     EXPECT_EQ(report.GetBudget(total, false), 1000 + 3000 + 500);
+    EXPECT_FALSE(report.CanSetBudget(total));
     EXPECT_EQ(report.SetBudget(total, 1), 1);
     EXPECT_EQ(categories.GetUnassignedBudget(), 2000);
 
@@ -199,6 +203,7 @@ TEST_F(Budget, RowsWithoutABudgetOfTheirOwn) {
     Report(report::kByCategory);
     const CCVReportItem& transfer = *FindRow(report, "[Savings]");
     EXPECT_EQ(report.GetBudget(transfer, true), 0);
+    EXPECT_FALSE(report.CanSetBudget(transfer));
     EXPECT_EQ(report.SetBudget(transfer, 100), 1);
 
     report.SetAccount(nullptr);
@@ -207,6 +212,7 @@ TEST_F(Budget, RowsWithoutABudgetOfTheirOwn) {
     Report(report::kByPayee);
     const CCVReportItem* other = FindRow(report, "Other");
     ASSERT_NE(other, nullptr);
+    EXPECT_FALSE(report.CanSetBudget(*other));
     EXPECT_EQ(report.SetBudget(*other, 100), 1);
     EXPECT_EQ(list.GetPayees().FindPayee("Other"), nullptr);
     // A copy of a row keeps what it stands for.

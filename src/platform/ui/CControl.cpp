@@ -4,6 +4,7 @@
 
 #include "platform/ui/CAnimation.h"
 #include "platform/ui/CCheckBox.h"
+#include "platform/ui/CComboBox.h"
 #include "platform/ui/CDatePicker.h"
 #include "platform/ui/CEdit.h"
 #include "platform/ui/CListView.h"
@@ -110,6 +111,7 @@ void RegisterBuiltinClasses() {
     RegisterControl<CSoftKeyBar>(L"SoftKeyBar");
     RegisterControl<CPopupMenu>(L"PopupMenu");
     RegisterControl<CMessageBox>(L"MessageBox");
+    RegisterControl<CComboBox>(L"COMBOBOX");
     CWindowManager::Instance().RegisterClass(L"Dialog", DefWindowProc);
 }
 

@@ -50,7 +50,7 @@ private:
 
 // Registers the classes of the built-in controls ("STATIC", "EDIT", "BUTTON", "LISTBOX",
 // "SysListView32", "SysDateTimePick32", "SysAnimate32", "SoftKeyBar", "PopupMenu",
-// "MessageBox"). Done once by the window manager.
+// "MessageBox", "COMBOBOX"). Done once by the window manager.
 void RegisterBuiltinClasses();
 
 }  // namespace ui

@@ -136,6 +136,14 @@ LRESULT CEdit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handl
             return handled ? DLGC_WANTARROWS : 0;
         case WM_KEYDOWN:
             if (IsMultiLine() && MoveInLines(static_cast<unsigned>(wParam), lParam)) return 0;
+            if (wParam == VK_RETURN) {
+                if (IsMultiLine() && (Style() & ES_WANTRETURN) != 0) {
+                    if (Insert(L'\n')) Changed();
+                } else {
+                    CommandParent(EN_RETURN);
+                }
+                return 0;
+            }
             switch (wParam) {
                 case VK_BACK:
                 case VK_TBACK:

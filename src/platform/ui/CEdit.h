@@ -16,7 +16,9 @@
 // With ES_MULTILINE the field shows its text over several rows, broken at '\n' and wrapped at
 // blanks to the field's width, and keeps the arrow keys (WM_GETDLGCODE answers DLGC_WANTARROWS):
 // up and down move the caret a line, Home and End to the ends of the line. Up on the first line
-// and down on the last go to the parent, as they would from a one-line field.
+// and down on the last go to the parent, as they would from a one-line field. With ES_WANTRETURN
+// too, the action key types a line break ('\n', counted against the limit); in any other field the
+// action key tells the parent: WM_COMMAND EN_RETURN.
 namespace ui {
 
 class CEdit : public CControl {

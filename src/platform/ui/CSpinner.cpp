@@ -1,6 +1,7 @@
 #include "platform/ui/CSpinner.h"
 
 #include <algorithm>
+#include <cwctype>
 
 #include "platform/ui/SysColors.h"
 #include "platform/ui/WindowApi.h"
@@ -58,11 +59,54 @@ int CSpinner::FindStringExact(const std::wstring& text) const {
 
 void CSpinner::Step(int delta) {
     if (GetCount() == 0) return;
+    m_typed.clear();
     const int from = m_selected < 0 ? (delta > 0 ? -1 : 0) : m_selected;
     m_selected = ((from + delta) % GetCount() + GetCount()) % GetCount();
     Invalidate();
     CommandParent(LBN_SELCHANGE);
     ValueChanged();
+}
+
+void CSpinner::Select(int index) {
+    if (index < 0 || index >= GetCount() || index == m_selected) return;
+    m_selected = index;
+    Invalidate();
+    CommandParent(LBN_SELCHANGE);
+    ValueChanged();
+}
+
+int CSpinner::FindPrefix(const std::wstring& prefix, int from) const {
+    const int count = GetCount();
+    for (int step = 1; step <= count; ++step) {
+        const int index = ((from + step) % count + count) % count;
+        const std::wstring& item = m_items[static_cast<std::size_t>(index)];
+        if (item.size() < prefix.size()) continue;
+        bool same = true;
+        for (std::size_t i = 0; i < prefix.size() && same; ++i) {
+            same = std::towlower(static_cast<wint_t>(item[i])) ==
+                   std::towlower(static_cast<wint_t>(prefix[i]));
+        }
+        if (same) return index;
+    }
+    return -1;
+}
+
+void CSpinner::TypeToFind(wchar_t ch) {
+    if (GetCount() == 0) return;
+    // First the entry shown, as long as it goes on with the longer text; then the next ones.
+    const std::wstring longer = m_typed + ch;
+    int found = FindPrefix(longer, m_selected - 1);
+    if (found >= 0) {
+        m_typed = longer;
+    } else {
+        m_typed.assign(1, ch);
+        found = FindPrefix(m_typed, m_selected);
+    }
+    if (found < 0) {
+        m_typed.clear();
+        return;
+    }
+    Select(found);
 }
 
 LRESULT CSpinner::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
@@ -71,7 +115,14 @@ LRESULT CSpinner::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
         case WM_KEYDOWN:
             if (wParam == VK_LEFT) Step(-1);
             else if (wParam == VK_RIGHT) Step(1);
+            else if (wParam == VK_HOME) { m_typed.clear(); Select(0); }
+            else if (wParam == VK_END) { m_typed.clear(); Select(GetCount() - 1); }
+            else if (wParam == VK_RETURN) CommandParent(LBN_DBLCLK);
             else handled = false;
+            return 0;
+        case WM_CHAR:
+            if (wParam > L' ' && wParam != 0x7F) TypeToFind(static_cast<wchar_t>(wParam));
+            else if (wParam == L' ' && !m_typed.empty()) TypeToFind(L' ');
             return 0;
         case WM_LBUTTONUP: {
             const int x = static_cast<int>(static_cast<std::int16_t>(LOWORD(lParam)));

@@ -7,8 +7,11 @@
 
 // A spinner: the handheld's one-line list box ("LISTBOX") joined to an up-down control. It shows
 // the selected entry between two arrows; left and right (or a tap on an arrow) step through the
-// entries, wrapping round at the ends. A change the user makes notifies the parent with
-// WM_CV_VALUE_CHANGED and WM_COMMAND LBN_SELCHANGE.
+// entries, wrapping round at the ends; Home and End go to the first and the last entry; a typed
+// character finds the next entry that starts with what was typed (letter case ignored; a
+// character that continues no entry starts a new search). A change the user makes notifies the
+// parent with WM_CV_VALUE_CHANGED and WM_COMMAND LBN_SELCHANGE. The action key chooses the entry
+// shown: WM_COMMAND LBN_DBLCLK, so that a screen acts on a choice, never on mere stepping.
 namespace ui {
 
 class CSpinner : public CControl {
@@ -29,9 +32,14 @@ protected:
 
 private:
     void Step(int delta);
+    void Select(int index);  // and notifies, when it changes
+    // The next entry from `from` (wrapping, `from` itself last) starting with `prefix`, or -1.
+    int FindPrefix(const std::wstring& prefix, int from) const;
+    void TypeToFind(wchar_t ch);
 
     std::vector<std::wstring> m_items;
     int m_selected = -1;
+    std::wstring m_typed;  // what type-to-find has gathered
 };
 
 }  // namespace ui

@@ -92,6 +92,15 @@ constexpr UINT BM_SETCHECK = 0x00F1;
 
 // Spinners (one-line list boxes).
 constexpr UINT LBN_SELCHANGE = 1;
+// The action key on a spinner or a combo box: its entry is chosen (not merely selected).
+constexpr UINT LBN_DBLCLK = 2;
+constexpr UINT CBN_SELCHANGE = 1;
+constexpr UINT CBN_DBLCLK = 2;
+constexpr UINT CBN_EDITCHANGE = 5;
+// The action key on an edit field that does not take it as a line break.
+constexpr UINT EN_RETURN = 0x0701;
+// A multi-line edit field that takes the action key as a line break.
+constexpr DWORD ES_WANTRETURN = 0x1000;
 
 // List views.
 constexpr DWORD LVS_OWNERDRAWFIXED = 0x0400;
