@@ -16,6 +16,7 @@
 #include "platform/sys/CodePage.h"
 #include "platform/sys/NamedMutex.h"
 #include "platform/sys/Registry.h"
+#include "platform/sys/RegistryFile.h"
 #include "platform/term/CTerminalScreen.h"
 #include "platform/ui/CBroadcastChannel.h"
 #include "platform/ui/WindowApi.h"
@@ -59,6 +60,16 @@ int RunInteractive() {
     }
     // With a lock password set, the first screen is the password prompt, and the data is read
     // only after the right password.
+    // A settings file that had lost values was kept aside: said now and again at the end, as the
+    // screens cover the terminal meanwhile.
+    const std::string settingsCopy = sys::RegistryFile::TakeDamagedCopyNotice();
+    const auto tellSettingsCopy = [&settingsCopy] {
+        if (!settingsCopy.empty()) {
+            PrintMessage(stderr, res::IDS_SETTINGS_DAMAGED, sys::RegistryFilePath().c_str(),
+                         settingsCopy.c_str());
+        }
+    };
+    tellSettingsCopy();
 
     // From here on SIGTERM, SIGHUP and SIGINT end the program as "Exit" does: everything is
     // saved. The watcher comes before any other thread, so that every thread keeps them blocked.
@@ -80,6 +91,7 @@ int RunInteractive() {
     if (!program.Problems().empty()) {
         std::fprintf(stderr, "%s", sys::WideToUtf8(program.Problems()).c_str());
     }
+    tellSettingsCopy();
     return status;
 }
 

@@ -4,6 +4,7 @@
 #include "cli/CTextTable.h"
 #include "cli/CliValues.h"
 #include "model/CCVAccountList.h"
+#include "resources/ScreenIds.h"
 
 namespace cli {
 
@@ -40,17 +41,25 @@ int CAccountsCommand::Run(Context& context) {
                             {"cleared", FormatAmount(cleared)},
                             {"inTotal", inTotal}});
     }
+    // An account file that could not be read leaves its account out of the total: say which, and
+    // do not pass the total off as whole.
+    nlohmann::ordered_json missing = nlohmann::ordered_json::array();
+    for (const std::string& path : list.AccountFilesLeftOut()) {
+        missing.push_back(path);
+        context.data.Say(Format(res::IDS_MISSING_FROM_TOTAL, path.c_str()));
+    }
     if (context.output.IsJson()) {
-        context.output.Json(
-            {{"accounts", accounts},
-             {"total",
-              {{"balance", FormatAmount(total)}, {"cleared", FormatAmount(clearedTotal)}}}});
+        nlohmann::ordered_json json = {
+            {"accounts", accounts},
+            {"total", {{"balance", FormatAmount(total)}, {"cleared", FormatAmount(clearedTotal)}}}};
+        if (!missing.empty()) json["missingFromTotal"] = missing;
+        context.output.Json(json);
     } else {
         table.AddRow(
             {Text(res::IDS_CLI_TOTAL), "", "", FormatAmount(total), FormatAmount(clearedTotal)});
         context.output.Table(table);
     }
-    return kExitDone;
+    return missing.empty() ? kExitDone : kExitRefused;
 }
 
 }  // namespace cli

@@ -31,6 +31,11 @@ class CCommand {
     virtual std::size_t ArgumentCount() const = 0;
     // How many of the last of those may be left out.
     virtual std::size_t OptionalArgumentCount() const { return 0; }
+    // Whether the command takes that many arguments (a command with words of its own, such as
+    // "backup list" and "backup restore NAME", takes more than one count).
+    virtual bool TakesArguments(std::size_t count) const {
+        return count <= ArgumentCount() && count + OptionalArgumentCount() >= ArgumentCount();
+    }
     // The options it takes besides --data and --help ("--json" among them when it has JSON
     // output), and those of them it cannot do without.
     virtual std::vector<std::string_view> Options() const = 0;
@@ -41,6 +46,8 @@ class CCommand {
     }
     // kChange for a command that changes the data (it then holds the mutex and saves).
     virtual CDataSession::Access Access() const { return CDataSession::kRead; }
+    // The access for these arguments (Access unless the command's own words decide).
+    virtual CDataSession::Access AccessFor(const CArguments&) const { return Access(); }
     // Whether opening the data lists the files a read-only load found wrong (check reports them
     // itself).
     virtual bool ReportsFileProblems() const { return true; }

@@ -5,10 +5,12 @@
 #include "cli/CAccountsCommand.h"
 #include "cli/CAddCommand.h"
 #include "cli/CArguments.h"
+#include "cli/CBackupCommand.h"
 #include "cli/CBudgetCommand.h"
 #include "cli/CCheckCommand.h"
 #include "cli/CExportCommand.h"
 #include "cli/CImportCommand.h"
+#include "cli/CInitCommand.h"
 #include "cli/COutput.h"
 #include "cli/CRegisterCommand.h"
 #include "cli/CReportCommand.h"
@@ -40,6 +42,8 @@ CCommandLine::CCommandLine() {
     m_commands.push_back(std::make_unique<CReportCommand>());
     m_commands.push_back(std::make_unique<CBudgetCommand>());
     m_commands.push_back(std::make_unique<CImportCommand>());
+    m_commands.push_back(std::make_unique<CInitCommand>());
+    m_commands.push_back(std::make_unique<CBackupCommand>());
 }
 
 CCommandLine::~CCommandLine() = default;
@@ -78,8 +82,7 @@ int CCommandLine::CheckUsage(const CCommand& command, const CArguments& argument
             return kExitUsage;
         }
     }
-    if (arguments.Arguments().size() > command.ArgumentCount() ||
-        arguments.Arguments().size() + command.OptionalArgumentCount() < command.ArgumentCount()) {
+    if (!command.TakesArguments(arguments.Arguments().size())) {
         Print(errors, Format(res::IDS_CLI_ARGUMENT_COUNT, name.c_str(), name.c_str()));
         return kExitUsage;
     }
@@ -116,7 +119,8 @@ int CCommandLine::Run(const std::vector<std::string>& words, CVModel& model, std
 
     CDataSession data(model, errors);
     const std::string* folder = arguments.Value(kDataOption);
-    if (const int rc = data.Open(folder != nullptr ? *folder : std::string(), command->Access(),
+    if (const int rc = data.Open(folder != nullptr ? *folder : std::string(),
+                                 command->AccessFor(arguments),
                                  command->ReportsFileProblems());
         rc != 0) {
         return rc;

@@ -1,8 +1,13 @@
 #include "cli/CDataCheck.h"
 
+#include <algorithm>
+
 #include "cli/CliValues.h"
 #include "model/CAccountOperations.h"
 #include "model/CCVAccountList.h"
+#include "model/DataFolderText.h"
+#include "platform/sys/Files.h"
+#include "resources/ScreenIds.h"
 
 namespace cli {
 namespace {
@@ -15,21 +20,18 @@ const char* KindOf(CCVAccountList::FileProblem::Kind kind) {
             return "missing";
         case CCVAccountList::FileProblem::kUnreadable:
             return "unreadable";
+        case CCVAccountList::FileProblem::kNotAnAccount:
+            return "notAnAccount";
+        case CCVAccountList::FileProblem::kNotAFile:
+            return "notAFile";
+        case CCVAccountList::FileProblem::kUnfinishedSave:
+            return "unfinishedSave";
         default:
             return "damaged";
     }
 }
 
-res::StringId MessageOf(CCVAccountList::FileProblem::Kind kind) {
-    switch (kind) {
-        case CCVAccountList::FileProblem::kMissing:
-            return res::IDS_CLI_FILE_PROBLEM_MISSING;
-        case CCVAccountList::FileProblem::kUnreadable:
-            return res::IDS_CLI_FILE_PROBLEM_UNREADABLE;
-        default:
-            return res::IDS_CLI_FILE_PROBLEM_DAMAGED;
-    }
-}
+constexpr const char* kDamagedMark = ".damaged";
 
 }  // namespace
 
@@ -38,12 +40,15 @@ void CDataCheck::Run() {
     m_index.clear();
     m_transactions = 0;
     CheckFiles();
+    CheckDamagedCopies();
     for (std::uint32_t i = 0; i < m_accounts.Count(); ++i) {
         CCVAccount& account = *m_accounts.At(i);
         const CCVTxnList& transactions = account.Transactions();
         m_transactions += transactions.Count();
         for (std::uint32_t n = 0; n < transactions.Count(); ++n) {
-            CheckTwins(account, *static_cast<const CTransaction*>(transactions.GetAt(n)));
+            const auto& transaction = *static_cast<const CTransaction*>(transactions.GetAt(n));
+            CheckReferences(account, transaction);
+            CheckTwins(account, transaction);
         }
         CheckBalances(account);
     }
@@ -53,12 +58,67 @@ void CDataCheck::CheckFiles() {
     m_files = CCVAccountList::kListFileCount + static_cast<int>(m_accounts.Count());
     for (const CCVAccountList::FileProblem& problem : m_accounts.Problems()) {
         // An account file that could not be read at all is not among the accounts.
-        if (problem.kind == CCVAccountList::FileProblem::kUnreadable &&
+        if (problem.kind != CCVAccountList::FileProblem::kDamaged &&
+            problem.kind != CCVAccountList::FileProblem::kUnfinishedSave &&
             problem.path.ends_with(std::string(".") + CCVAccountList::kAccountExtension)) {
             ++m_files;
         }
-        m_problems.push_back({KindOf(problem.kind), problem.path,
-                              Format(MessageOf(problem.kind), problem.path.c_str())});
+        m_problems.push_back({KindOf(problem.kind), problem.path, FileProblemText(problem)});
+    }
+}
+
+void CDataCheck::CheckDamagedCopies() {
+    std::vector<std::string> names;
+    if (sys::ListFolder(m_accounts.GetFolder(), names) != 0) return;
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+        // name + ".damaged", then ".damaged-2", ...
+        const std::size_t mark = name.rfind(kDamagedMark);
+        if (mark == std::string::npos || mark == 0) continue;
+        const std::string rest = name.substr(mark + std::char_traits<char>::length(kDamagedMark));
+        if (!rest.empty() && (rest[0] != '-' || rest.size() < 2 ||
+                              rest.find_first_not_of("0123456789", 1) != std::string::npos)) {
+            continue;
+        }
+        const std::string path = m_accounts.GetFolder() + name;
+        m_problems.push_back({"damagedCopy", path, Format(res::IDS_CHECK_DAMAGED_COPY, path.c_str())});
+    }
+}
+
+void CDataCheck::CheckReferences(const CCVAccount& account, const CTransaction& transaction) {
+    std::string text;
+    std::uint16_t icon = 0;
+    const auto categoryMissing = [&](const RecordKey& category) {
+        return !category.IsNull() && m_accounts.GetCategoryText(category, text, icon) != 0;
+    };
+    const auto classMissing = [&](const RecordKey& key) {
+        return !key.IsNull() && m_accounts.GetClasses().FindByKey(key) == nullptr;
+    };
+    // A transfer names an account; the twin check covers it.
+    bool category = transaction.GetLinkedTransactionId().IsNull() &&
+                    categoryMissing(transaction.GetCategoryId());
+    bool klass = classMissing(transaction.GetClassId());
+    if (transaction.IsSplit()) {
+        for (int line = 0; line < CTransaction::kSplitLines; ++line) {
+            if (!transaction.SplitLineInUse(line)) continue;
+            const CSplitLine& split = transaction.GetSplit(line);
+            category = category || (split.GetLinkedTransactionId().IsNull() &&
+                                    categoryMissing(split.GetCategoryId()));
+            klass = klass || classMissing(transaction.GetSplit(line).GetClassId());
+        }
+    }
+    if (category) {
+        Add("categoryMissing", account,
+            Message(res::IDS_CHECK_CATEGORY_MISSING, account, transaction, nullptr));
+    }
+    if (klass) {
+        Add("classMissing", account,
+            Message(res::IDS_CHECK_CLASS_MISSING, account, transaction, nullptr));
+    }
+    const RecordKey& payee = transaction.GetPayeeId();
+    if (!payee.IsNull() && m_accounts.GetPayeeLookUps().FindByKey(payee) == nullptr) {
+        Add("payeeMissing", account,
+            Message(res::IDS_CHECK_PAYEE_MISSING, account, transaction, nullptr));
     }
 }
 

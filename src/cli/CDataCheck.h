@@ -15,7 +15,10 @@ class CTransaction;
 namespace cli {
 
 // What looks wrong in a data folder read without changing it (CCVAccountList::Inspect): the
-// files the read found missing, unreadable or damaged; transfers whose twin points nowhere (the
+// files the read found missing, unreadable or damaged, a save a crash interrupted, and the
+// copies kept of damaged files (what they hold is not in the data); transactions whose category,
+// class or payee look-up is not in its list (a list replaced after damage: the transactions keep
+// the keys, so putting the list back brings them back); transfers whose twin points nowhere (the
 // account or the twin is gone, or the twin does not point back); and stored balances that the
 // transactions do not add up to.
 class CDataCheck {
@@ -36,6 +39,9 @@ class CDataCheck {
 
   private:
     void CheckFiles();
+    void CheckDamagedCopies();
+    // The category, class and payee look-up of the transaction and of its split lines.
+    void CheckReferences(const CCVAccount& account, const CTransaction& transaction);
     void CheckTwins(const CCVAccount& account, const CTransaction& transaction);
     // The twin of the whole transaction (line -1) or of a split line.
     void CheckTwin(const CCVAccount& account, const CTransaction& transaction, int line);

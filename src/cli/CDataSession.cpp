@@ -1,9 +1,12 @@
 #include "cli/CDataSession.h"
 
 #include "model/CVModel.h"
+#include "model/DataFolderText.h"
 #include "platform/sys/Console.h"
 #include "platform/sys/Files.h"
 #include "platform/sys/Registry.h"
+#include "platform/sys/RegistryFile.h"
+#include "resources/ScreenIds.h"
 #include "startup/ModelWiring.h"
 #include "storage/CCVPassword.h"
 
@@ -16,7 +19,8 @@ int CDataSession::TakeMutex() {
         case sys::NamedMutex::kHeldElsewhere:
             return Refuse(res::IDS_CLI_DATA_IN_USE);
         default:
-            return Refuse(res::IDS_CLI_LOCK_UNAVAILABLE);
+            // Without a runtime folder the data folder's own writer's lock still guards it.
+            return 0;
     }
 }
 
@@ -29,20 +33,13 @@ bool CDataSession::Unlock() {
     return false;
 }
 
-void CDataSession::ReportLoad(Access access, bool reportProblems) {
+void CDataSession::ReportLoad(bool reportProblems) {
     const CCVAccountList& list = Accounts();
     for (const CCVAccountList::DamagedFile& damaged : list.DamagedFiles()) {
         Say(Format(res::IDS_FILE_DAMAGED, damaged.path.c_str(), damaged.copyPath.c_str()));
     }
-    if (access != kRead || !reportProblems) return;
-    for (const CCVAccountList::FileProblem& problem : list.Problems()) {
-        const res::StringId id = problem.kind == CCVAccountList::FileProblem::kMissing
-                                     ? res::IDS_CLI_FILE_PROBLEM_MISSING
-                                 : problem.kind == CCVAccountList::FileProblem::kDamaged
-                                     ? res::IDS_CLI_FILE_PROBLEM_DAMAGED
-                                     : res::IDS_CLI_FILE_PROBLEM_UNREADABLE;
-        Say(Format(id, problem.path.c_str()));
-    }
+    if (!reportProblems) return;
+    for (const CCVAccountList::FileProblem& problem : list.Problems()) Say(FileProblemText(problem));
 }
 
 int CDataSession::Open(const std::string& folder, Access access, bool reportProblems) {
@@ -50,28 +47,47 @@ int CDataSession::Open(const std::string& folder, Access access, bool reportProb
         if (const int rc = TakeMutex(); rc != 0) return rc;
     }
     startup::WireModel(m_model);
-    if (m_model.PreparePreferences() != 0) {
+    // A command that only reads leaves the settings file as it is, missing values and all.
+    if (access != kRead && m_model.PreparePreferences() != 0) {
         return Refuse(res::IDS_SETTINGS_NOT_WRITTEN, sys::RegistryFilePath().c_str());
     }
+    if (const std::string copy = sys::RegistryFile::TakeDamagedCopyNotice(); !copy.empty()) {
+        Say(Format(res::IDS_SETTINGS_DAMAGED, sys::RegistryFilePath().c_str(), copy.c_str()));
+    }
     if (!Unlock()) return kExitRefused;
-    const int rc =
-        m_model.InitForCommand(folder, access == kRead ? CVModel::kReadOnly : CVModel::kForChange);
+    const CVModel::AccessMode mode = access == kRead     ? CVModel::kReadOnly
+                                     : access == kCreate ? CVModel::kCreate
+                                                         : CVModel::kForChange;
+    const int rc = m_model.InitForCommand(folder, mode);
     if (rc != 0 && access == kRead && !sys::FolderExists(m_model.GetDataFolder())) {
         return Refuse(res::IDS_CLI_NO_DATA_FOLDER, m_model.GetDataFolder().c_str());
     }
+    if (const std::string text = OpenErrorText(rc, m_model.GetDataFolder()); !text.empty()) {
+        Say(text);
+        return kExitRefused;
+    }
     if (rc != 0) {
-        if (m_model.GetAccountList() != nullptr) ReportLoad(access, reportProblems);
+        if (m_model.GetAccountList() != nullptr) ReportLoad(reportProblems);
+        if (m_model.GetAccountList() != nullptr &&
+            m_model.GetAccountList()->LastSaveFailure().kind != CDataFolderFiles::Failure::kNone) {
+            Say(SaveFailureText(m_model.GetAccountList()->LastSaveFailure()));
+        }
         return Refuse(res::IDS_DATA_NOT_LOADED, m_model.GetDataFolder().c_str(), rc);
     }
-    ReportLoad(access, reportProblems);
+    ReportLoad(reportProblems);
     return 0;
 }
 
 int CDataSession::Save() {
-    if (const int rc = m_model.SaveIfAllowed(); rc != 0) {
+    const int rc = m_model.SaveIfAllowed();
+    const std::string text = m_model.GetAccountList() != nullptr
+                                 ? SaveFailureText(m_model.GetAccountList()->LastSaveFailure())
+                                 : std::string();
+    if (!text.empty()) Say(text);
+    if (rc != 0 && text.empty()) {
         return Refuse(res::IDS_DATA_NOT_SAVED, m_model.GetDataFolder().c_str(), rc);
     }
-    return 0;
+    return rc == 0 ? 0 : kExitRefused;
 }
 
 CCVAccountList& CDataSession::Accounts() {

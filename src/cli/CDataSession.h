@@ -15,19 +15,22 @@ namespace cli {
 
 // The data a command works on, through the model: the data folder (--data, else the one of the
 // settings) loaded after the lock password when one is set. A command that only reads loads
-// without changing anything on disk; one that changes the data first takes the interactive
-// program's mutex, so that neither overwrites the other, and saves through the model's atomic
-// save. Messages go to standard error.
+// without changing anything on disk (the settings file included); one that changes the data
+// first takes the interactive program's mutex (refusing while it runs beside it) and the data
+// folder's writer's lock (waiting a few seconds for another command), never makes a data folder
+// (kCreate does, for init), and saves every changed file together or none. Messages go to
+// standard error.
 class CDataSession {
   public:
-    enum Access { kRead, kChange };
+    enum Access { kRead, kChange, kCreate };
 
     CDataSession(CVModel& model, std::FILE* errors) : m_model(model), m_errors(errors) {}
 
     // 0, or kExitRefused after saying why (the data is in use, the password is wrong, the
     // folder cannot be read). `reportProblems` lists the files a read found wrong.
     int Open(const std::string& folder, Access access, bool reportProblems = true);
-    // Saves everything; 0, or kExitRefused after saying so.
+    // Saves what changed; 0 when the change is on disk, or kExitRefused after saying why nothing
+    // was saved (the file and the cause).
     int Save();
 
     CVModel& Model() { return m_model; }
@@ -47,7 +50,7 @@ class CDataSession {
   private:
     int TakeMutex();
     bool Unlock();
-    void ReportLoad(Access access, bool reportProblems);
+    void ReportLoad(bool reportProblems);
 
     CVModel& m_model;
     std::FILE* m_errors;

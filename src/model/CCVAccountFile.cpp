@@ -12,6 +12,10 @@ namespace {
 constexpr int kReservedWordBefore = 0;
 constexpr int kReservedWordsAfter[] = {1, 2};
 constexpr int kReservedLongCopies = 3;
+// Fields 1-10: reserved word, record, two reserved words, the reserved long three times, row
+// colour, sort column, sort ascending.
+constexpr std::size_t kFixedFieldsSize =
+    2 + CCVAccountRecord::kSize + 2 + 2 + 4 * kReservedLongCopies + 4 + 2 + 1;
 
 void Encipher(CCVAccountRecord& record, const CBlowfish* cipher) {
     if (cipher == nullptr) return;
@@ -109,10 +113,7 @@ int LoadDeleted(RecordArchive& ar, CCVAccount& account) {
     return 0;
 }
 
-}  // namespace
-
-int CCVAccountFile::Save(CCVAccount& account, const std::string& path, const CBlowfish* cipher) {
-    RecordArchive ar(path, RecordArchive::kSave);
+int SaveThrough(RecordArchive& ar, CCVAccount& account, const CBlowfish* cipher) {
     if (ar.Open() != 0) return 1;
     int rc = TransferFixedFields(ar, account, cipher);
     if (rc == 0) rc = account.Transactions().Serialize(ar);
@@ -121,10 +122,49 @@ int CCVAccountFile::Save(CCVAccount& account, const std::string& path, const CBl
     return (rc != 0 || closeRc != 0) ? 1 : 0;
 }
 
+// Whether the register begins as a list of transactions does: no records, or the list header
+// with the transaction list's name. Bytes of anything else (garbage, another kind of file) do
+// not.
+bool RegisterHeaderFits(const RecordArchive& ar) {
+    std::uint16_t count = 0;
+    if (!ar.PeekFixed16(count)) return false;
+    if (count == 0) return true;
+    const std::string name = CCVTxnList::kListName;
+    constexpr std::size_t kHeaderBeforeName = 2 + 2 + 2 + 2;  // count, 0xFFFF, version, length
+    const std::uint8_t* header = ar.Peek(kHeaderBeforeName + name.size());
+    if (header == nullptr) return false;
+    const std::uint16_t word = static_cast<std::uint16_t>(header[2] | header[3] << 8);
+    const std::uint16_t length = static_cast<std::uint16_t>(header[6] | header[7] << 8);
+    return word == CCVItemList::kHeaderWord && length == name.size() &&
+           name.compare(0, name.size(), reinterpret_cast<const char*>(header) + kHeaderBeforeName,
+                        name.size()) == 0;
+}
+
+}  // namespace
+
+int CCVAccountFile::Save(CCVAccount& account, const std::string& path, const CBlowfish* cipher) {
+    RecordArchive ar(path, RecordArchive::kSave);
+    return SaveThrough(ar, account, cipher);
+}
+
+int CCVAccountFile::SaveToBytes(CCVAccount& account, std::vector<std::uint8_t>& bytes,
+                                const CBlowfish* cipher) {
+    RecordArchive ar(bytes);
+    return SaveThrough(ar, account, cipher);
+}
+
 CCVAccountFile::LoadResult CCVAccountFile::Load(CCVAccount& account, const std::string& path,
                                                 const CBlowfish* cipher) {
     RecordArchive ar(path, RecordArchive::kLoad);
     if (ar.Open() != 0) return LoadResult::kUnreadable;
+    // An account is known by its record: a file too short for the fixed fields, or whose
+    // register does not start as one, holds no account (a zero-length or garbage file) and
+    // must never be taken for a new one.
+    if (ar.Remaining() < kFixedFieldsSize) return LoadResult::kNotAnAccount;
+    ar.Seek(kFixedFieldsSize);
+    const bool fits = RegisterHeaderFits(ar);
+    ar.Seek(0);
+    if (!fits) return LoadResult::kNotAnAccount;
     bool damaged = TransferFixedFields(ar, account, cipher) != 0;
     damaged = account.Transactions().Serialize(ar) != 0 || damaged;
     // After a damaged register the deleted transactions cannot be found.

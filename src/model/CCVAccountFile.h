@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class CBlowfish;
 class CCVAccount;
@@ -34,11 +35,16 @@ class CCVAccountFile {
         kWhole,       // read to the end of the deleted transactions
         kDamaged,     // read up to damage; what came before it is in the account
         kUnreadable,  // the file could not be opened or read; the account is unchanged
+        kNotAnAccount,  // too short for the fixed fields, or no register after them (a
+                        // zero-length or garbage file); the account is unchanged
     };
 
     // 0, or 1 when the file could not be written (an existing file is then unchanged). The
     // account is only read.
     static int Save(CCVAccount& account, const std::string& path, const CBlowfish* cipher);
+    // The bytes Save would write.
+    static int SaveToBytes(CCVAccount& account, std::vector<std::uint8_t>& bytes,
+                           const CBlowfish* cipher);
     static LoadResult Load(CCVAccount& account, const std::string& path, const CBlowfish* cipher);
 
     static constexpr std::uint16_t kMaxSeparatedDeleted = 0xFFFF;

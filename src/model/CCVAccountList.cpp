@@ -11,11 +11,13 @@
 #include "model/BuiltInKey.h"
 #include "model/CAccountOperations.h"
 #include "model/CCVAccountFile.h"
+#include "model/CDataBackups.h"
 #include "model/CScheduledList.h"
 #include "model/MDirectoryVersion.h"
 #include "model/ModelText.h"
 #include "platform/sys/CodePage.h"
 #include "platform/sys/Files.h"
+#include "platform/sys/FolderCommit.h"
 #include "platform/sys/WinErrors.h"
 #include "preferences/CCVTodayPlugIn.h"
 #include "storage/CCVPassword.h"
@@ -91,6 +93,16 @@ bool CCVAccountList::IsDeletedAccountFileName(const std::string& fileName) {
     const std::size_t dot = kDeletedMarkLength + kDeletedDigits;
     return fileName[dot] == kExtensionDot &&
            fileName.compare(dot + 1, std::string::npos, kAccountExtension) == 0;
+}
+
+bool CCVAccountList::HoldsData(const std::string& folder) {
+    std::vector<std::string> names;
+    if (folder.empty() || sys::ListFolder(WithFolderSeparator(folder), names) != 0) return false;
+    return std::any_of(names.begin(), names.end(), [](const std::string& name) {
+        return HasAccountExtension(name) ||
+               std::any_of(std::begin(kListFileNames), std::end(kListFileNames),
+                           [&name](const char* list) { return name == list; });
+    });
 }
 
 CCVAccountList::CCVAccountList(const ListMakers& makers) : CCVItemList(kListName, kListVersion) {
@@ -174,26 +186,26 @@ int CCVAccountList::LoadListFile(ListFile file) {
     } else if (std::vector<std::uint8_t> bytes; sys::ReadWholeFile(path, bytes) == 0) {
         m_listFileBytes[file] = std::move(bytes);
     }
+    m_files.Remember(path);
     m_listLoaded[file] = true;
     return 0;
 }
 
-int CCVAccountList::SaveListFile(ListFile file) {
+int CCVAccountList::StageListFile(ListFile file, std::vector<std::uint8_t>& bytes, bool& staged) {
+    staged = false;
     CCVItemList* list = ListOf(file);
-    if (list == nullptr) return 0;
     // A list that was not loaded would replace the records of its file with nothing.
-    if (!m_listLoaded[file]) return 1;
-    std::vector<std::uint8_t> bytes;
-    const bool stored = list->SaveToBytes(bytes) == 0;
-    std::optional<std::vector<std::uint8_t>>& onDisk = m_listFileBytes[file];
-    if (stored && onDisk && *onDisk == bytes) return 0;
-    const int rc = list->SaveFile(m_folder + ListFileName(file));
-    if (rc == 0 && stored) {
-        onDisk = std::move(bytes);
-    } else if (rc == 0) {
-        onDisk.reset();
+    if (list == nullptr || !m_listLoaded[file]) return 0;
+    if (list->SaveToBytes(bytes) != 0) {
+        m_files.SetFailure(CDataFolderFiles::Failure::kWriteFailed, m_folder + ListFileName(file),
+                           sys::ERROR_GEN_FAILURE);
+        return 1;
     }
-    return rc;
+    const std::optional<std::vector<std::uint8_t>>& onDisk = m_listFileBytes[file];
+    if (onDisk && *onDisk == bytes) return 0;
+    if (m_files.Stage(ListFileName(file), bytes) != 0) return 1;
+    staged = true;
+    return 0;
 }
 
 int CCVAccountList::LoadAccountFile(CCVAccount& account, const std::string& path) {
@@ -204,9 +216,12 @@ int CCVAccountList::LoadAccountFile(CCVAccount& account, const std::string& path
 int CCVAccountList::SaveAccountFile(CCVAccount& account, const std::string& path) {
     if (m_readOnly || (path.empty() && m_folder.empty())) return 1;
     try {
-        const int rc = CCVAccountFile::Save(
-            account, path.empty() ? AccountFilePath(account.GetName()) : path, Cipher());
-        if (rc == 0 && path.empty()) account.MarkFileSaved();
+        const std::string target = path.empty() ? AccountFilePath(account.GetName()) : path;
+        const int rc = CCVAccountFile::Save(account, target, Cipher());
+        if (rc == 0 && path.empty()) {
+            account.MarkFileSaved();
+            m_files.Remember(target);
+        }
         return rc;
     } catch (const std::bad_alloc&) {
         return 2;
@@ -221,74 +236,122 @@ void CCVAccountList::NoteProblem(const std::string& path, FileProblem::Kind kind
     m_problems.push_back({path, kind});
 }
 
-int CCVAccountList::LoadAccountFiles(bool skipDeleted, OnFailure onFailure) {
-    const bool stopAtFailure = onFailure == OnFailure::kStop;
+int CCVAccountList::LoadAccountFiles(bool skipDeleted, OnFailure onFailure,
+                                     const std::map<std::string, std::string>& pending) {
     std::vector<std::string> names;
-    if (sys::ListFolder(m_folder, names) != 0) return stopAtFailure ? 1 : 0;
-    // A fixed order, so that a load that stops always stops at the same file.
+    if (sys::ListFolder(m_folder, names) != 0) return onFailure == OnFailure::kPassOver ? 0 : 1;
+    const bool report = onFailure != OnFailure::kPassOver;
+    // A fixed order, so that accounts of equal names and the problems always come the same way.
     std::sort(names.begin(), names.end());
     for (const std::string& fileName : names) {
         if (!HasAccountExtension(fileName)) continue;
         if (skipDeleted && IsDeletedAccountFileName(fileName)) continue;
         const std::string path = m_folder + fileName;
-        if (!sys::FileExists(path)) continue;  // a folder or a link to nothing
+        if (!sys::FileExists(path)) {
+            // A folder or a link to nothing under an account's name holds none of its money.
+            if (report) NoteProblem(path, FileProblem::kNotAFile);
+            continue;
+        }
         // The account is named by its file; a name that would not lead back to this file (one
         // the stored code page cannot spell) cannot be saved, so the file is left alone.
         const std::string stem = fileName.substr(0, fileName.rfind(kExtensionDot));
         const std::string name = sys::Utf8ToAnsi(stem);
         if (sys::AnsiToUtf8(name) != stem) continue;
 
+        const auto replacement = pending.find(fileName);
+        const std::string readFrom = replacement != pending.end() ? replacement->second : path;
         auto account = std::make_unique<CCVAccount>();
         account->SetOwner(this);
         account->SetName(name.c_str());
-        const CCVAccountFile::LoadResult result = CCVAccountFile::Load(*account, path, Cipher());
-        if (result != CCVAccountFile::LoadResult::kWhole && onFailure == OnFailure::kUseAndReport) {
-            const bool damaged = result == CCVAccountFile::LoadResult::kDamaged;
-            NoteProblem(path, damaged ? FileProblem::kDamaged : FileProblem::kUnreadable);
-            if (!damaged) continue;
-        } else if (result != CCVAccountFile::LoadResult::kWhole) {
-            const bool usable = stopAtFailure && result == CCVAccountFile::LoadResult::kDamaged &&
-                                KeepDamagedFile(path) == 0;
-            if (!usable && stopAtFailure) return 1;
-            if (!usable) continue;
+        const CCVAccountFile::LoadResult result = CCVAccountFile::Load(*account, readFrom, Cipher());
+        if (result == CCVAccountFile::LoadResult::kUnreadable ||
+            result == CCVAccountFile::LoadResult::kNotAnAccount) {
+            if (report) {
+                NoteProblem(path, result == CCVAccountFile::LoadResult::kUnreadable
+                                      ? FileProblem::kUnreadable
+                                      : FileProblem::kNotAnAccount);
+            }
+            continue;
+        }
+        if (result == CCVAccountFile::LoadResult::kDamaged) {
+            if (onFailure == OnFailure::kPassOver) continue;
+            if (onFailure == OnFailure::kKeepCopy && KeepDamagedFile(path) != 0) {
+                // Without a copy the next save could lose what the damaged part held.
+                NoteProblem(path, FileProblem::kUnreadable);
+                continue;
+            }
+            if (onFailure == OnFailure::kUseAndReport) NoteProblem(path, FileProblem::kDamaged);
         }
         // A damaged file stays changed, so that the first save writes what could be read.
         if (result == CCVAccountFile::LoadResult::kWhole) account->MarkFileSaved();
+        if (!m_readOnly) m_files.Remember(path);
         InsertSorted(account.release());
     }
     return 0;
 }
 
+bool CCVAccountList::HasAccountFileProblems() const {
+    const std::string extension = std::string(1, kExtensionDot) + kAccountExtension;
+    return std::any_of(m_problems.begin(), m_problems.end(), [&](const FileProblem& problem) {
+        return problem.kind != FileProblem::kUnfinishedSave && problem.path.ends_with(extension);
+    });
+}
+
+std::vector<std::string> CCVAccountList::AccountFilesLeftOut() const {
+    std::vector<std::string> paths;
+    for (const FileProblem& problem : m_problems) {
+        if (problem.kind == FileProblem::kUnreadable || problem.kind == FileProblem::kNotAnAccount ||
+            problem.kind == FileProblem::kNotAFile) {
+            paths.push_back(problem.path);
+        }
+    }
+    return paths;
+}
+
 int CCVAccountList::Load(const std::string& folder) {
     m_folder = WithFolderSeparator(folder);
     if (m_folder.empty()) return 1;
+    m_files.SetFolder(m_folder);
     sys::CreateFolder(m_folder);  // a folder that cannot be made shows in the first list file
+    if (const int rc = m_files.FinishInterruptedSave(); rc != 0) return rc;
     for (int file = 0; file < kListFileCount; ++file) {
         if (const int rc = LoadListFile(static_cast<ListFile>(file)); rc != 0) return rc;
     }
-    if (const int rc = LoadAccountFiles(true, OnFailure::kStop); rc != 0) return rc;
-    return Count() == 0 ? CreateFirstAccounts() : 0;
+    if (const int rc = LoadAccountFiles(true, OnFailure::kKeepCopy); rc != 0) return rc;
+    // An account file that could not be read is an account all the same: no first accounts.
+    return Count() == 0 && !HasAccountFileProblems() ? CreateFirstAccounts() : 0;
 }
 
 int CCVAccountList::Inspect(const std::string& folder) {
     m_readOnly = true;
     m_folder = WithFolderSeparator(folder);
+    m_files.SetFolder(m_folder);
     if (m_folder.empty() || !sys::FolderExists(m_folder)) return 1;
+    // A save a crash interrupted is read as the next load will finish it, without finishing it.
+    const std::map<std::string, std::string> pending =
+        sys::FolderCommit::PendingReplacements(m_folder);
+    if (sys::PathExists(m_folder + sys::FolderCommit::kRecordName)) {
+        NoteProblem(m_folder + sys::FolderCommit::kRecordName, FileProblem::kUnfinishedSave);
+    }
     for (int file = 0; file < kListFileCount; ++file) {
         CCVItemList* list = ListOf(static_cast<ListFile>(file));
         if (list == nullptr) continue;
-        const std::string path = m_folder + ListFileName(static_cast<ListFile>(file));
+        const std::string name = ListFileName(static_cast<ListFile>(file));
+        const auto replacement = pending.find(name);
+        const std::string path =
+            replacement != pending.end() ? replacement->second : m_folder + name;
         if (!sys::FileExists(path)) {
             // What the program would write in its place.
-            NoteProblem(path, FileProblem::kMissing);
+            NoteProblem(m_folder + name, FileProblem::kMissing);
             list->CreateDefaults();
         } else if (list->LoadFile(path) != 0) {
             std::vector<std::uint8_t> bytes;
-            NoteProblem(path, sys::ReadWholeFile(path, bytes) == 0 ? FileProblem::kDamaged
-                                                                   : FileProblem::kUnreadable);
+            NoteProblem(m_folder + name, sys::ReadWholeFile(path, bytes) == 0
+                                             ? FileProblem::kDamaged
+                                             : FileProblem::kUnreadable);
         }
     }
-    return LoadAccountFiles(true, OnFailure::kUseAndReport);
+    return LoadAccountFiles(true, OnFailure::kUseAndReport, pending);
 }
 
 int CCVAccountList::CreateFirstAccounts() {
@@ -305,18 +368,53 @@ int CCVAccountList::CreateFirstAccounts() {
 }
 
 int CCVAccountList::SaveAll() {
-    if (m_readOnly) return 1;
-    int first = 0;
-    const auto note = [&first](int rc) {
-        if (first == 0) first = rc;
-    };
-    for (std::uint32_t i = 0; i < Count(); ++i) {
-        if (At(i)->HasUnsavedChanges()) note(SaveAccountFile(*At(i)));
+    if (m_readOnly) {
+        m_files.SetFailure(CDataFolderFiles::Failure::kReadOnly);
+        return 1;
     }
-    for (int file = 0; file < kListFileCount; ++file) {
-        note(SaveListFile(static_cast<ListFile>(file)));
+    if (m_files.Begin() != 0) return 1;
+    try {
+        std::vector<CCVAccount*> written;
+        std::vector<std::uint8_t> bytes;
+        for (std::uint32_t i = 0; i < Count(); ++i) {
+            CCVAccount& account = *At(i);
+            if (!account.HasUnsavedChanges()) continue;
+            const std::string name = sys::AnsiToUtf8(account.GetName()) + kExtensionDot +
+                                     kAccountExtension;
+            if (CCVAccountFile::SaveToBytes(account, bytes, Cipher()) != 0) {
+                m_files.SetFailure(CDataFolderFiles::Failure::kWriteFailed, m_folder + name,
+                                   sys::ERROR_GEN_FAILURE);
+                m_files.Abandon();
+                return 1;
+            }
+            if (m_files.Stage(name, bytes) != 0) {
+                m_files.Abandon();
+                return 1;
+            }
+            written.push_back(&account);
+        }
+        std::array<std::optional<std::vector<std::uint8_t>>, kListFileCount> listBytes;
+        for (int file = 0; file < kListFileCount; ++file) {
+            bool staged = false;
+            if (StageListFile(static_cast<ListFile>(file), bytes, staged) != 0) {
+                m_files.Abandon();
+                return 1;
+            }
+            if (staged) listBytes[file] = bytes;
+        }
+        if (m_files.NothingStaged()) return 0;
+        // The folder as it was before the day's first change.
+        if (m_backups) CDataBackups(m_folder).BeforeFirstSaveOfDay();
+        if (m_files.Commit() != 0) return 1;
+        for (CCVAccount* account : written) account->MarkFileSaved();
+        for (int file = 0; file < kListFileCount; ++file) {
+            if (listBytes[file]) m_listFileBytes[file] = std::move(listBytes[file]);
+        }
+        return 0;
+    } catch (const std::bad_alloc&) {
+        m_files.Abandon();
+        return 2;
     }
-    return first;
 }
 
 // ---- the import folder ----
@@ -384,6 +482,7 @@ int CCVAccountList::DeleteAccount(std::int64_t index) {
             rc = sys::MoveFileNoReplace(path, DeletedAccountPath(number));
         }
         if (rc != sys::ERROR_SUCCESS) return static_cast<int>(rc);
+        m_files.Forget(path);
     }
     Remove(account);
     delete account;  // the list owned it
@@ -399,9 +498,12 @@ int CCVAccountList::RenameAccount(CCVAccount& account, const char* newName) {
                                     : sys::ERROR_INVALID_NAME);
     }
     if (std::strcmp(newName, account.GetName()) == 0) return 0;
-    const long rc =
-        sys::MoveFileNoReplace(AccountFilePath(account.GetName()), AccountFilePath(newName));
+    const std::string from = AccountFilePath(account.GetName());
+    const std::string to = AccountFilePath(newName);
+    const long rc = sys::MoveFileNoReplace(from, to);
     if (rc != sys::ERROR_SUCCESS) return static_cast<int>(rc);
+    m_files.Forget(from);
+    m_files.Remember(to);
     account.SetName(newName);
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "model/CCVCategoryText.h"
 #include "model/CCVPayeeList.h"
 #include "model/CCVPayeeLookUpList.h"
+#include "model/CDataFolderFiles.h"
 #include "model/CClassList.h"
 #include "model/CCurrencyList.h"
 #include "model/CTransactionTypeList.h"
@@ -42,7 +44,14 @@ class CScheduledList;
 // read is used, and the file is first kept beside itself as name + ".damaged" (then
 // ".damaged-2", ...), so the next save cannot lose what the damaged part held; DamagedFiles()
 // lists them for the user. A list file that cannot be read at all stops the load, and such a
-// list (and every one after it) is never saved over its file.
+// list (and every one after it) is never saved over its file. An account file that cannot be
+// read, or holds no account (a zero-length or garbage file), is left out and listed in
+// Problems(): it is never saved over and never made into a new account, and while it is there
+// no first accounts are made.
+//
+// Saving writes every changed file together or none of them, and never over a file another
+// program changed since it was read (CDataFolderFiles); LastSaveFailure() says why a save wrote
+// nothing. Loading first finishes a save a crash interrupted.
 //
 // Return codes: 0 success, 1 invalid argument, refused or not found, 2 out of memory; file errors
 // pass through (1 from the list files and account files; the codes of platform/sys/WinErrors.h
@@ -76,7 +85,14 @@ class CCVAccountList : public CCVItemList,
     };
     // What Inspect found wrong with a file of the data folder.
     struct FileProblem {
-        enum Kind { kMissing, kUnreadable, kDamaged };
+        enum Kind {
+            kMissing,
+            kUnreadable,
+            kDamaged,
+            kNotAnAccount,  // an account file too short or not laid out as one
+            kNotAFile,      // a folder (or a link to nothing) named as an account file
+            kUnfinishedSave,  // a save a crash interrupted, read as it will be finished
+        };
         std::string path;
         Kind kind;
     };
@@ -85,6 +101,9 @@ class CCVAccountList : public CCVItemList,
     // Whether a file name is that of a deleted account: exactly 22 "X", four hexadecimal digits
     // (either case) and ".cvl".
     static bool IsDeletedAccountFileName(const std::string& fileName);
+
+    // Whether a folder holds data of the program: a list file or an account file.
+    static bool HoldsData(const std::string& folder);
 
     explicit CCVAccountList(const ListMakers& makers = {});
     ~CCVAccountList() override;
@@ -110,9 +129,19 @@ class CCVAccountList : public CCVItemList,
     bool IsReadOnly() const { return m_readOnly; }
     // Saves every account that changed since its file was last written or read whole (see
     // CCVAccount::HasUnsavedChanges), then every list file whose bytes would change, in order.
-    // A file written marks its state saved; a file that fails stays changed for the next save.
-    // All are attempted; the result is the first failure. Nothing changed: nothing is written.
+    // They are written together or not at all (see CDataFolderFiles): 0 when the change is on
+    // disk, marking every file written saved; 1 when nothing was written (LastSaveFailure says
+    // why), every change staying for the next save. Nothing changed: nothing is written.
     int SaveAll();
+    const CDataFolderFiles::Failure& LastSaveFailure() const { return m_files.LastFailure(); }
+    // With backups on, the first save of a day that writes anything first makes a backup of the
+    // folder (CDataBackups); one that cannot be made does not stop the save. Off by default.
+    void SetBackups(bool on) { m_backups = on; }
+    // Whether an account file of the folder is left out because it could not be read.
+    bool HasAccountFileProblems() const;
+    // The account files left out because they could not be read (or hold no account, or are no
+    // files): their accounts are missing from the total.
+    std::vector<std::string> AccountFilesLeftOut() const;
     // Writes the account file to `path`, or to its place in the data folder when `path` is empty
     // (the account is then saved: see CCVAccount::MarkFileSaved).
     int SaveAccountFile(CCVAccount& account, const std::string& path = {});
@@ -236,15 +265,19 @@ class CCVAccountList : public CCVItemList,
   private:
     CCVItemList* ListOf(ListFile file);
     int LoadListFile(ListFile file);
-    int SaveListFile(ListFile file);
+    // Stages the list file when its bytes would change; 0, or 1 when staging failed.
+    int StageListFile(ListFile file, std::vector<std::uint8_t>& bytes, bool& staged);
     // What loading the account files does with a file it cannot read whole.
     enum class OnFailure {
-        kStop,          // a damaged file is used once a copy of it is kept; else the load stops
+        kKeepCopy,      // a damaged file is used once a copy of it is kept; an unreadable one is
+                        // left out; both in Problems
         kPassOver,      // the file is left out
         kUseAndReport,  // a damaged file is used, an unreadable one left out; both in Problems
     };
     // Loads the account files of the folder (deleted-account files too unless skipDeleted).
-    int LoadAccountFiles(bool skipDeleted, OnFailure onFailure);
+    // `pending` maps a file name to the file that holds its bytes of an unfinished save.
+    int LoadAccountFiles(bool skipDeleted, OnFailure onFailure,
+                         const std::map<std::string, std::string>& pending = {});
     void NoteProblem(const std::string& path, FileProblem::Kind kind);
     // Keeps a copy of a damaged file beside it; 0, or 1 when no copy could be kept.
     int KeepDamagedFile(const std::string& path);
@@ -271,6 +304,8 @@ class CCVAccountList : public CCVItemList,
     // unread file), so that the next save writes it.
     std::array<std::optional<std::vector<std::uint8_t>>, kListFileCount> m_listFileBytes;
     std::vector<DamagedFile> m_damagedFiles;
+    CDataFolderFiles m_files;
+    bool m_backups = false;
     std::vector<FileProblem> m_problems;
     bool m_readOnly = false;
     const CCVPassword* m_passwordHolder = nullptr;

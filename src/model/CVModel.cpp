@@ -2,9 +2,15 @@
 
 #include "model/CScheduledList.h"
 #include "platform/sys/CodePage.h"
+#include "platform/sys/Files.h"
 #include "preferences/CCVTodayPlugIn.h"
 
 namespace {
+
+// How long a writer waits for another one: the interactive program for a command to finish, a
+// command for another command (a command holds the lock well under a second).
+constexpr std::chrono::milliseconds kProgramWait{3000};
+constexpr std::chrono::milliseconds kCommandWait{10000};
 
 std::string FolderPath(const std::wstring& path) {
     std::string folder = sys::WideToUtf8(path);
@@ -74,11 +80,33 @@ void CVModel::MakeAccountList() {
     m_accountList->SetPreferences(&GetPreferences());
 }
 
+int CVModel::LockDataFolder(std::chrono::milliseconds wait) {
+    switch (m_writerLock.Acquire(m_dataFolder, m_lockWait.value_or(wait))) {
+        case sys::FolderLock::kAcquired:
+            return 0;
+        case sys::FolderLock::kHeldElsewhere:
+            return kDataFolderInUse;
+        default:
+            return kNoLockPossible;
+    }
+}
+
 int CVModel::InitForCommand(const std::string& folder, AccessMode mode) {
     if (m_initialised) return 0;
     ReadFolders();
     if (!folder.empty()) m_dataFolder = folder.back() == '/' ? folder : folder + '/';
+    if (mode == kForChange && !CCVAccountList::HoldsData(m_dataFolder)) return kNoDataFolder;
+    if (mode == kCreate && sys::CreateFolder(m_dataFolder) != 0) return kFolderNotMade;
+    if (mode != kReadOnly) {
+        if (const int rc = LockDataFolder(kCommandWait); rc != 0) return rc;
+        // Checked again under the lock: another init may have come first.
+        if (mode == kCreate && CCVAccountList::HoldsData(m_dataFolder)) {
+            m_writerLock.Release();
+            return kAlreadyADataFolder;
+        }
+    }
     MakeAccountList();
+    m_accountList->SetBackups(mode != kReadOnly);
     const int rc = mode == kReadOnly ? m_accountList->Inspect(m_dataFolder)
                                      : m_accountList->Load(m_dataFolder);
     if (m_reportMaker) m_reports = m_reportMaker(*m_accountList);
@@ -89,7 +117,12 @@ int CVModel::InitForCommand(const std::string& folder, AccessMode mode) {
 int CVModel::Init() {
     if (m_initialised) return 0;
     ReadFolders();
+    // The program runs unguarded only where no lock file can be made (a read-only folder, which
+    // it cannot save to either).
+    sys::CreateFolder(m_dataFolder);
+    if (LockDataFolder(kProgramWait) == kDataFolderInUse) return kDataFolderInUse;
     MakeAccountList();
+    m_accountList->SetBackups(true);
     const int rc = m_accountList->Load(m_dataFolder);
     if (!m_importList) {
         m_importList = std::make_unique<CCVAccountList>();
@@ -129,6 +162,7 @@ int CVModel::SaveAndRelease() {
     m_reports.reset();
     m_accountList.reset();
     m_initialised = false;
+    m_writerLock.Release();
     return rc;
 }
 

@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "model/CCVAccountList.h"
 #include "model/ListMakers.h"
+#include "platform/sys/FolderLock.h"
 #include "preferences/CCVPreferences.h"
 #include "storage/CCVPassword.h"
 
@@ -43,6 +45,15 @@ class CVModel {
     using ReportMaker = std::function<std::unique_ptr<CCVItemList>(CCVAccountList&)>;
     void SetReportMaker(ReportMaker maker) { m_reportMaker = std::move(maker); }
 
+    // What Init and InitForCommand answer besides 0 and the load's own codes.
+    enum InitError : int {
+        kDataFolderInUse = 16,   // another program holds the folder's writer's lock
+        kNoLockPossible = 17,    // no lock file can be made in the folder
+        kNoDataFolder = 18,      // a command that changes data found no data at the folder
+        kAlreadyADataFolder = 19,  // InitForCommand(kCreate) found data there already
+        kFolderNotMade = 20,       // InitForCommand(kCreate) could not make the folder
+    };
+
     // Loads the data folder of the preferences ("User Path"): see CCVAccountList::Load. Also
     // fills the import list from "Import Path", makes the report object over the account list
     // and tells the reminder program that the program runs. 0, or the load's error (the model then
@@ -50,24 +61,31 @@ class CVModel {
     int Init();
     // For a command run beside the interactive program (the command line): loads the data folder
     // `folder` (the preferences' when empty) but neither fills the import list nor tells the
-    // reminder program anything. kForChange loads as Init does (the folder is made when missing,
-    // damaged files are kept beside themselves) and saves as usual; kReadOnly changes nothing on
-    // disk and never saves (see CCVAccountList::Inspect). 0, or the load's error. Does nothing
-    // once initialised.
-    enum AccessMode { kReadOnly, kForChange };
+    // reminder program anything. kForChange takes the folder's writer's lock (waiting a few
+    // seconds for another writer) and loads as Init does (damaged files are kept beside
+    // themselves), but never makes a data folder: a folder without data files answers
+    // kNoDataFolder. kCreate makes the folder with its list files and first accounts, and
+    // answers kAlreadyADataFolder where data is. kReadOnly changes nothing on disk and never
+    // saves (see CCVAccountList::Inspect). 0, or the load's error. Does nothing once initialised.
+    enum AccessMode { kReadOnly, kForChange, kCreate };
     int InitForCommand(const std::string& folder, AccessMode mode);
+    // How long Init and InitForCommand wait for another writer of the folder (by default a few
+    // seconds); tests that try a held folder wait less.
+    void SetLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
     // Throws the data away unsaved and loads it again from the files. Init's result; the caller
     // shows IDS_MODEL_INIT_FAIL when it fails (and IDS_MODEL_REINIT_EXCEPTION when memory runs
     // out, which throws).
     int Reinit();
     // Saves what changed now: the account files and list files that differ from what they held
-    // when last written or read (see CCVAccountList::SaveAll), nothing when nothing changed. The
-    // screens call it when a change is complete. Nothing is written without data or while a
-    // reload is pending (0); a read-only load never saves (1). 0 or the first failure.
+    // when last written or read, all together or none (see CCVAccountList::SaveAll), nothing
+    // when nothing changed. The screens call it when a change is complete. Nothing is written
+    // without data or while a reload is pending (0); a read-only load never saves (1). 0 when
+    // the change is on disk, else the failure (the account list's LastSaveFailure says why).
     int SaveChanges();
     // The save at the start of a synchronisation and at the end: SaveChanges.
     int SaveIfAllowed() { return SaveChanges(); }
-    // Saves as SaveIfAllowed, then destroys the report object and the account list.
+    // Saves as SaveIfAllowed, then destroys the report object and the account list and lets the
+    // folder's writer's lock go.
     int SaveAndRelease();
 
     void SetReloadPending(bool pending) { m_reloadPending = pending; }
@@ -118,6 +136,8 @@ class CVModel {
     void ReadFolders();
     // A new account list with the makers, the password and the preferences.
     void MakeAccountList();
+    // Takes the writer's lock of the data folder: 0, kDataFolderInUse or kNoLockPossible.
+    int LockDataFolder(std::chrono::milliseconds wait);
 
     ListMakers m_listMakers;
     ReportMaker m_reportMaker;
@@ -137,4 +157,6 @@ class CVModel {
     bool m_reloading = false;
     std::string m_dataFolder;
     std::string m_importFolder;
+    sys::FolderLock m_writerLock;
+    std::optional<std::chrono::milliseconds> m_lockWait;
 };

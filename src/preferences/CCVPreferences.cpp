@@ -1,10 +1,15 @@
 #include "preferences/CCVPreferences.h"
 
+#include "platform/sys/Registry.h"
+#include "platform/sys/RegistryFile.h"
+
 #include <iterator>
 #include <new>
 
 #include "platform/sys/CodePage.h"
 #include "platform/sys/KnownFolders.h"
+#include "platform/sys/Registry.h"
+#include "platform/sys/RegistryFile.h"
 #include "preferences/CCVRegistry.h"
 
 namespace {
@@ -151,7 +156,14 @@ int CCVPreferences::SelectUser() {
         CCVRegistry program(kRoot, ProgramKey());
         if (!program.Open() && !program.Create()) return kKeyNotCreated;
         CCVRegistry user(kRoot, UserKey());
-        if (!user.Open() && WriteUserDefaults() != 0) return kKeyNotCreated;
+        if (!user.Open()) {
+            if (WriteUserDefaults() != 0) return kKeyNotCreated;
+        } else if (!user.QueryString(kUserPath)) {
+            // Every user key is made with its data folder: a key without one lost it (a settings
+            // file cut short). The file is kept as it is before the default goes in.
+            sys::RegistryFile(sys::RegistryFilePath()).KeepDamagedCopyNow();
+            if (!SetUserPath(DefaultUserPath())) return kKeyNotCreated;
+        }
         const std::wstring last = GetLastActiveAccount();
         m_currentKey = last.empty() ? GeneralSettingsKey() : AccountSettingsKey(last);
         return 0;

@@ -347,6 +347,55 @@ inline constexpr StringId IDS_IMPORT_NAME = static_cast<StringId>(11303);
 inline constexpr StringId IDS_IMPORT_NEW_ACCOUNT = static_cast<StringId>(11304);
 inline constexpr StringId IDS_MENU_IMPORT_NOW = static_cast<StringId>(11305);
 inline constexpr StringId IDS_MENU_IMPORT_LATER = static_cast<StringId>(11306);
+// ---- data safety: the writer's lock, all-or-nothing saves, damage, backups (11000-11099) ----
+inline constexpr StringId IDS_DATA_FOLDER_IN_USE = static_cast<StringId>(11000);  // %s the folder
+inline constexpr StringId IDS_DATA_FOLDER_IN_USE_SCREEN =
+    static_cast<StringId>(11001);  // %s the folder
+inline constexpr StringId IDS_DATA_FOLDER_NOT_LOCKABLE =
+    static_cast<StringId>(11002);  // %s the folder
+inline constexpr StringId IDS_NO_DATA_FOR_CHANGE =
+    static_cast<StringId>(11003);  // %s the folder, %s the folder
+inline constexpr StringId IDS_INIT_DONE = static_cast<StringId>(11004);  // %s the folder
+inline constexpr StringId IDS_INIT_ALREADY = static_cast<StringId>(11005);  // %s the folder
+inline constexpr StringId IDS_INIT_FAILED = static_cast<StringId>(11006);  // %s the folder
+inline constexpr StringId IDS_SAVE_CHANGED_ELSEWHERE = static_cast<StringId>(11007);  // %s the file
+inline constexpr StringId IDS_SAVE_WRITE_FAILED =
+    static_cast<StringId>(11008);  // %s the file, %s the cause
+inline constexpr StringId IDS_SAVE_PENDING =
+    static_cast<StringId>(11009);  // %s the file, %s the cause
+inline constexpr StringId IDS_CAUSE_DISK_FULL = static_cast<StringId>(11010);
+inline constexpr StringId IDS_CAUSE_PERMISSION = static_cast<StringId>(11011);
+inline constexpr StringId IDS_CAUSE_IO_ERROR = static_cast<StringId>(11012);
+inline constexpr StringId IDS_CAUSE_NOT_FOUND = static_cast<StringId>(11013);
+inline constexpr StringId IDS_CAUSE_OTHER = static_cast<StringId>(11014);  // %ld the error code
+inline constexpr StringId IDS_FILE_NOT_AN_ACCOUNT = static_cast<StringId>(11015);  // %s the file
+inline constexpr StringId IDS_FILE_NOT_A_FILE = static_cast<StringId>(11016);  // %s the path
+inline constexpr StringId IDS_UNFINISHED_SAVE = static_cast<StringId>(11017);  // %s the record
+inline constexpr StringId IDS_MISSING_FROM_TOTAL = static_cast<StringId>(11018);  // %s the file
+inline constexpr StringId IDS_CHECK_DAMAGED_COPY = static_cast<StringId>(11019);  // %s the copy
+inline constexpr StringId IDS_CHECK_CATEGORY_MISSING =
+    static_cast<StringId>(11020);  // %s account, %s date, %s payee, %s amount
+inline constexpr StringId IDS_CHECK_CLASS_MISSING =
+    static_cast<StringId>(11021);  // %s account, %s date, %s payee, %s amount
+inline constexpr StringId IDS_CHECK_PAYEE_MISSING =
+    static_cast<StringId>(11022);  // %s account, %s date, %s payee, %s amount
+inline constexpr StringId IDS_SETTINGS_DAMAGED =
+    static_cast<StringId>(11023);  // %s the settings file, %s the copy
+inline constexpr StringId IDS_SAVE_NOT_SAVED_SCREEN =
+    static_cast<StringId>(11024);  // %s the reason
+inline constexpr StringId IDS_FILES_LEFT_OUT_SCREEN = static_cast<StringId>(11025);  // %s the files
+inline constexpr StringId IDS_SUMMARY_MISSING_FROM_TOTAL =
+    static_cast<StringId>(11026);  // %s the file name
+inline constexpr StringId IDS_CLI_HELP_INIT = static_cast<StringId>(11027);
+inline constexpr StringId IDS_CLI_HELP_BACKUP = static_cast<StringId>(11028);
+inline constexpr StringId IDS_BACKUP_LIST_EMPTY = static_cast<StringId>(11030);  // %s the folder
+inline constexpr StringId IDS_BACKUP_RESTORED = static_cast<StringId>(11031);  // %s name, %s folder
+inline constexpr StringId IDS_BACKUP_NOT_FOUND = static_cast<StringId>(11032);  // %s the name
+inline constexpr StringId IDS_BACKUP_FAILED = static_cast<StringId>(11033);  // %s the folder, %s cause
+inline constexpr StringId IDS_BACKUP_USAGE = static_cast<StringId>(11034);
+inline constexpr StringId IDS_BACKUP_COLUMN_NAME = static_cast<StringId>(11035);
+inline constexpr StringId IDS_BACKUP_COLUMN_FILES = static_cast<StringId>(11036);
+inline constexpr StringId IDS_BACKUP_COLUMN_BYTES = static_cast<StringId>(11037);
 
 // ---- menus of the screens ----
 enum ScreenMenuId : int {

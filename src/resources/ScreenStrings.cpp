@@ -480,6 +480,79 @@ constexpr Entry kScreenStringsByArea[] = {
     {IDS_IMPORT_NEW_ACCOUNT, L"<NewAccount>"},
     {IDS_MENU_IMPORT_NOW, L"Now"},
     {IDS_MENU_IMPORT_LATER, L"Later"},
+    // ---- data safety ----
+    {IDS_DATA_FOLDER_IN_USE,
+     L"Another program (Coinvale or one of its commands) is changing the data in %s. Nothing "
+     L"was changed; try again when it has finished."},
+    {IDS_DATA_FOLDER_IN_USE_SCREEN,
+     L"Another program is changing the data in %s. Close it, then start Coinvale again."},
+    {IDS_DATA_FOLDER_NOT_LOCKABLE,
+     L"The data in %s could not be locked for changing (no lock file can be made there). "
+     L"Nothing was changed."},
+    {IDS_NO_DATA_FOR_CHANGE,
+     L"There is no Coinvale data at %s; nothing was changed. To start a data folder there: "
+     L"coinvale init --data %s"},
+    {IDS_INIT_DONE, L"Created a data folder at %s with the first accounts."},
+    {IDS_INIT_ALREADY, L"%s already holds Coinvale data; nothing was changed."},
+    {IDS_INIT_FAILED, L"No data folder could be made at %s; nothing was written."},
+    {IDS_SAVE_CHANGED_ELSEWHERE,
+     L"Nothing was saved: %s was changed by another program since Coinvale read it. Run the "
+     L"command again (in Coinvale: end it and start it again) to work on the new data."},
+    {IDS_SAVE_WRITE_FAILED, L"Nothing was saved: %s could not be written (%s)."},
+    {IDS_SAVE_PENDING,
+     L"The change is saved, but %s is still to be put in place (%s); the next start of "
+     L"Coinvale or of a command that changes data finishes it."},
+    {IDS_CAUSE_DISK_FULL, L"the disk is full"},
+    {IDS_CAUSE_PERMISSION, L"permission denied"},
+    {IDS_CAUSE_IO_ERROR, L"an input/output error"},
+    {IDS_CAUSE_NOT_FOUND, L"the folder is gone"},
+    {IDS_CAUSE_OTHER, L"error %ld"},
+    {IDS_FILE_NOT_AN_ACCOUNT,
+     L"%s holds no account (it is too short or not an account file); it is left as it is "
+     L"and its account is not shown."},
+    {IDS_FILE_NOT_A_FILE,
+     L"%s is not a file; it is left as it is and no account is read from it."},
+    {IDS_UNFINISHED_SAVE,
+     L"A save was interrupted (%s); it is read as finished, and the next start of Coinvale or "
+     L"of a command that changes data finishes it."},
+    {IDS_MISSING_FROM_TOTAL, L"%s could not be read: its account is missing from the total."},
+    {IDS_CHECK_DAMAGED_COPY,
+     L"%s is the copy Coinvale kept of a damaged file; what it holds is not in the data."},
+    {IDS_CHECK_CATEGORY_MISSING, L"%s: the category of %s (%s, %s) is not in the category list."},
+    {IDS_CHECK_CLASS_MISSING, L"%s: the class of %s (%s, %s) is not in the class list."},
+    {IDS_CHECK_PAYEE_MISSING, L"%s: the payee of %s (%s, %s) is not in the payee look-up list."},
+    {IDS_SETTINGS_DAMAGED, L"The settings file %s had lost values; Coinvale kept it as %s."},
+    {IDS_SAVE_NOT_SAVED_SCREEN, L"%s Nothing was lost in memory."},
+    {IDS_FILES_LEFT_OUT_SCREEN,
+     L"These files could not be read and are left as they are: %s. Their accounts are not "
+     L"shown."},
+    {IDS_SUMMARY_MISSING_FROM_TOTAL, L"Missing from the total: %s"},
+    {IDS_CLI_HELP_INIT,
+     L"Usage: coinvale init [--data DIR]\n"
+     L"\n"
+     L"Makes a data folder (DIR, else the folder of the settings) with its list files and the\n"
+     L"first accounts. The commands that change data never make one; they refuse where there\n"
+     L"is none. Refused where the folder holds data already."},
+    {IDS_CLI_HELP_BACKUP,
+     L"Usage: coinvale backup list [--data DIR] [--json]\n"
+     L"       coinvale backup restore NAME [--data DIR]\n"
+     L"\n"
+     L"Before the first save of a day, and before an import, Coinvale keeps a copy of the data\n"
+     L"folder in the folder \"<data folder>.backups\" beside it, named by the day\n"
+     L"(2026-12-06, ...). The last 7 daily and 4 weekly ones are kept.\n"
+     L"\n"
+     L"  list           the backups, newest first\n"
+     L"  restore NAME   puts the data files of that backup back, all together; the data as it\n"
+     L"                 was is kept as a backup first"},
+    {IDS_BACKUP_LIST_EMPTY, L"There are no backups of %s yet."},
+    {IDS_BACKUP_RESTORED, L"Restored the backup %s into %s."},
+    {IDS_BACKUP_NOT_FOUND, L"There is no backup named \"%s\"; coinvale backup list shows them."},
+    {IDS_BACKUP_FAILED, L"No backup of %s could be made (%s); nothing was changed."},
+    {IDS_BACKUP_USAGE,
+     L"coinvale backup takes \"list\" or \"restore NAME\"; see coinvale backup --help."},
+    {IDS_BACKUP_COLUMN_NAME, L"Backup"},
+    {IDS_BACKUP_COLUMN_FILES, L"Files"},
+    {IDS_BACKUP_COLUMN_BYTES, L"Bytes"},
 };
 
 constexpr auto kScreenStrings = SortById(kScreenStringsByArea);

@@ -395,6 +395,8 @@ constexpr Entry kStrings[] = {
      L"  budget     the budgets of a period against what was spent\n"
      L"  import     take a statement file from the bank into an account\n"
      L"  check      read every file of the data folder and report what looks wrong\n"
+     L"  init       make a data folder with the first accounts\n"
+     L"  backup     list the automatic backups of the data folder, or restore one\n"
      L"\n"
      L"Options of every command:\n"
      L"  --data DIR  the data folder (else the one of the settings)\n"
@@ -402,7 +404,8 @@ constexpr Entry kStrings[] = {
      L"  --help      what a command does and takes: coinvale COMMAND --help\n"
      L"\n"
      L"Dates are written YYYY-MM-DD and amounts with \".\" before the cents. A command that\n"
-     L"changes the data refuses to while the interactive program runs.\n"
+     L"changes the data refuses to while the interactive program runs, waits a few seconds\n"
+     L"for another command changing the same folder, and never makes a data folder.\n"
      L"Exit status: 0 done, 1 refused or problems found, 2 wrong usage."},
     {IDS_CLI_HELP_ACCOUNTS,
      L"Usage: coinvale accounts [--data DIR] [--json]\n"

@@ -63,12 +63,32 @@ void CCVProgram::LoadDataAndOpenSummary() {
     utility.ShowWaitCursor();
     const int loaded = model.Init();
     utility.HideWaitCursor();
+    if (loaded == CVModel::kDataFolderInUse) {
+        // Another program writes the folder: this one would lose its changes or theirs.
+        const std::wstring text = CCVUIUtility::FormatString(res::IDS_DATA_FOLDER_IN_USE_SCREEN,
+                                                             model.GetDataFolder().c_str());
+        m_problems += text + L"\n";
+        utility.MessageBox(nullptr, res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR, res::IDS_APP_NAME,
+                           text);
+        m_loadFailed = true;
+        ui::PostQuitMessage(1);
+        return;
+    }
     if (const CCVAccountList* accounts = model.GetAccountList()) {
         for (const CCVAccountList::DamagedFile& damaged : accounts->DamagedFiles()) {
             utility.MessageBox(
                 nullptr, res::IDS_NONE, ui::MB_OK | ui::MB_ICONWARNING, res::IDS_APP_NAME,
                 CCVUIUtility::FormatString(res::IDS_FILE_DAMAGED_SCREEN, damaged.path.c_str(),
                                            damaged.copyPath.c_str()));
+        }
+        std::string leftOut;
+        for (const CCVAccountList::FileProblem& problem : accounts->Problems()) {
+            leftOut += (leftOut.empty() ? "" : ", ") + problem.path;
+        }
+        if (!leftOut.empty()) {
+            utility.MessageBox(
+                nullptr, res::IDS_NONE, ui::MB_OK | ui::MB_ICONWARNING, res::IDS_APP_NAME,
+                CCVUIUtility::FormatString(res::IDS_FILES_LEFT_OUT_SCREEN, leftOut.c_str()));
         }
     }
     if (loaded != 0) {
@@ -160,13 +180,11 @@ int CCVProgram::Run() {
 void CCVProgram::Shutdown() {
     CCVApplication::Instance().Shutdown();
     CVModel& model = *CVModel::GetModel();
-    const std::string folder = model.GetDataFolder();
     CCVUIUtility::Instance().ShowWaitCursor();
-    const int saved = model.SaveAndRelease();
+    const int saved = model.SaveIfAllowed();
+    if (saved != 0) m_problems += CCVUIUtility::SaveFailureMessage(model) + L"\n";
+    model.SaveAndRelease();  // nothing left to write: ends the data and lets the folder go
     CCVUIUtility::Instance().HideWaitCursor();
-    if (saved != 0)
-        m_problems +=
-            CCVUIUtility::FormatString(res::IDS_DATA_NOT_SAVED_SCREEN, folder.c_str()) + L"\n";
 }
 
 }  // namespace shell

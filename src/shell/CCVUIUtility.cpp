@@ -4,11 +4,14 @@
 #include <cstdlib>
 #include <memory>
 
+#include "model/CVModel.h"
+#include "model/DataFolderText.h"
 #include "platform/sys/CodePage.h"
 #include "platform/ui/CSoftKeyBar.h"
 #include "platform/ui/SysColors.h"
 #include "platform/ui/WindowApi.h"
 #include "resources/IconGlyphs.h"
+#include "resources/ScreenIds.h"
 #include "resources/StringTable.h"
 
 namespace {
@@ -200,3 +203,13 @@ bool CCVUIUtility::BringUpExistingWindow(const std::wstring& className, const st
 }
 
 void CCVUIUtility::Release() { m_currentFont = ui::CFont::Default(); }
+
+std::wstring CCVUIUtility::SaveFailureMessage(CVModel& model) {
+    const CCVAccountList* accounts = model.GetAccountList();
+    const std::string reason =
+        accounts != nullptr ? SaveFailureText(accounts->LastSaveFailure()) : std::string();
+    if (reason.empty()) {
+        return FormatString(res::IDS_DATA_NOT_SAVED_SCREEN, model.GetDataFolder().c_str());
+    }
+    return FormatString(res::IDS_SAVE_NOT_SAVED_SCREEN, reason.c_str());
+}

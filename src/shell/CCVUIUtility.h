@@ -16,6 +16,8 @@
 // by string id, the wait indicator, fonts and headings, icons and state glyphs, the text of
 // amounts and dates, text cut to a width, wide and narrow copies, and keeping the arrow keys with
 // an open list. One object, created on first use by its getter.
+class CVModel;
+
 class CCVUIUtility {
   public:
     // Soft-key bar flags; a terminal has no input-panel button and no bar colours, so only
@@ -98,6 +100,10 @@ class CCVUIUtility {
     static std::wstring FormatString(res::StringId id, Args... args) {
         return sys::Utf8ToWide(sys::FormatText(sys::WideToUtf8(res::LoadString(id)), args...));
     }
+
+    // What a screen says when CVModel::SaveChanges failed: the file and the cause when the model
+    // knows them, else that the data in the folder could not all be written.
+    static std::wstring SaveFailureMessage(CVModel& model);
 
     // Copies between screen text and stored text (Windows-1252).
     static std::wstring WideCopy(std::string_view narrow);

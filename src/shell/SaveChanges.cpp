@@ -9,9 +9,9 @@ namespace shell {
 bool SaveModelChanges(ui::HWND owner) {
     CVModel& model = *CVModel::GetModel();
     if (model.SaveChanges() == 0) return true;
-    CCVUIUtility::Instance().MessageBox(
-        owner, res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR, res::IDS_APP_NAME,
-        CCVUIUtility::FormatString(res::IDS_DATA_NOT_SAVED_SCREEN, model.GetDataFolder().c_str()));
+    // Which file could not be written and why (a full disk, another program's change).
+    CCVUIUtility::Instance().MessageBox(owner, res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR,
+                                        res::IDS_APP_NAME, CCVUIUtility::SaveFailureMessage(model));
     return false;
 }
 

@@ -102,8 +102,14 @@ class CommandLine : public ::testing::Test {
         return Run(words);
     }
 
+    // A new data folder with the first accounts: the commands that change data make none.
+    void InitData() const {
+        EXPECT_EQ(Do({"init"}).out, "Created a data folder at " + m_data + " with the first accounts.\n");
+    }
+
     // A few weeks of a household, entered through the commands.
     void EnterSample() const {
+        InitData();
         Do({"add", "Checking", "--amount", "1500", "--payee", "Employer", "--category", "Salary",
             "--date", "2027-07-01", "--state", "cleared"});
         Do({"add", "Checking", "--amount", "-1200", "--check", "1001", "--payee", "Landlord",
@@ -248,6 +254,7 @@ TEST_F(CommandLine, ReportsAndBudgetsAsTheEngineBuildsThem) {
 }
 
 TEST_F(CommandLine, AddTakesWhatAKnownPayeeRemembers) {
+    InitData();
     Do({"add", "Checking", "--amount", "-82.15", "--payee", "Corner Shop", "--category",
         "Groceries", "--class", "Personal", "--memo", "weekly", "--date", "2027-07-03"});
     // Category and class left out come from the payee; the memo given stays.
@@ -262,7 +269,8 @@ TEST_F(CommandLine, AddTakesWhatAKnownPayeeRemembers) {
 }
 
 TEST_F(CommandLine, RefusedInputSaysWhyAndChangesNoByte) {
-    Do({"add", "Checking", "--amount", "1"});  // makes the folder with its first accounts
+    InitData();
+    Do({"add", "Checking", "--amount", "1"});
     const auto before = Snapshot();
     const struct {
         std::vector<std::string> words;
@@ -416,6 +424,7 @@ TEST_F(CommandLine, UsageErrorsAndHelp) {
 TEST_F(CommandLine, StatementFilesImportOnceAndADamagedOneChangesNothing) {
     // The bank's file holds three lines; the one of -34.51 on April 1 meets an entered payment.
     // Until the review accepts the match, both stand in the register (and its balance).
+    InitData();
     Do({"add", "Checking", "--amount", "-34.51", "--payee", "Electric", "--date", "2011-04-01",
         "--type", "Withdrawal"});
     const std::string file = std::string(COINVALE_OFX_SAMPLES) + "checking.ofx";
@@ -472,9 +481,12 @@ TEST_F(CommandLine, ReadingChangesNothingOnDisk) {
     EXPECT_EQ(none.err, "There is no data folder at " + m_data + ".\n");
     EXPECT_FALSE(std::filesystem::exists(m_data));
 
+    InitData();
     Do({"add", "Checking", "--amount", "-12.50", "--payee", "Corner Shop"});
     std::remove((m_data + "ClassList.lst").c_str());
     const auto before = Snapshot();
+    // Nor do they write the settings file (fault: a read made it, with the default folder).
+    std::remove(m_home.File("registry.reg").c_str());
     const Result accounts = On({"accounts", "--json"});
     EXPECT_EQ(accounts.status, kDone);
     EXPECT_EQ(accounts.err,
@@ -482,6 +494,43 @@ TEST_F(CommandLine, ReadingChangesNothingOnDisk) {
     Do({"register", "Checking", "--sort", "Payee"});
     Do({"export", "Checking"});
     EXPECT_EQ(Snapshot(), before);
+    EXPECT_FALSE(std::filesystem::exists(m_home.File("registry.reg")));
+}
+
+// Fault: add and transfer to a mistyped --data folder made a new folder with the first accounts
+// and recorded there (exit 0). A command that changes data never makes a data folder.
+TEST_F(CommandLine, ChangesNeverMakeADataFolder) {
+    const std::string mistyped = m_home.File("dta/");
+    const std::string advice = "There is no Coinvale data at " + mistyped +
+                               "; nothing was changed. To start a data folder there: coinvale "
+                               "init --data " + mistyped + "\n";
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"add", "Checking", "--amount", "-1"},
+          std::vector<std::string>{"transfer", "Checking", "Savings", "1"}}) {
+        std::vector<std::string> command = {"--data", mistyped};
+        command.insert(command.end(), words.begin(), words.end());
+        const Result refused = Run(command);
+        EXPECT_EQ(refused.status, kRefused);
+        EXPECT_EQ(refused.err, advice);
+        EXPECT_FALSE(std::filesystem::exists(mistyped));
+    }
+    // An existing folder without data is no data folder either: nothing is written into it.
+    ASSERT_TRUE(std::filesystem::create_directories(mistyped));
+    EXPECT_EQ(Run({"--data", mistyped, "add", "Checking", "--amount", "-1"}).status, kRefused);
+    EXPECT_TRUE(testing_support::ListFolder(mistyped).empty());
+    // init makes one, once.
+    EXPECT_EQ(Run({"--data", mistyped, "init"}).status, kDone);
+    EXPECT_EQ(testing_support::ListFolder(mistyped).size(), 14u);  // 8 lists, 5 accounts, lock
+    const Result again = Run({"--data", mistyped, "init"});
+    EXPECT_EQ(again.status, kRefused);
+    EXPECT_EQ(again.err, mistyped + " already holds Coinvale data; nothing was changed.\n");
+    EXPECT_EQ(Run({"--data", mistyped, "add", "Checking", "--amount", "-1"}).status, kDone);
+    // Where no folder can be made, init says so.
+    const std::string blocked = m_home.File("file/data/");
+    testing_support::WriteBytes(m_home.File("file"), {1});
+    const Result nowhere = Run({"--data", blocked, "init"});
+    EXPECT_EQ(nowhere.status, kRefused);
+    EXPECT_EQ(nowhere.err, "No data folder could be made at " + blocked + "; nothing was written.\n");
 }
 
 TEST_F(CommandLine, CheckFindsACutFileABrokenTwinAndABalanceThatDoesNotAddUp) {
@@ -520,6 +569,7 @@ TEST_F(CommandLine, CheckFindsACutFileABrokenTwinAndABalanceThatDoesNotAddUp) {
 }
 
 TEST_F(CommandLine, ChangesWaitForTheInteractiveProgram) {
+    InitData();
     Do({"add", "Checking", "--amount", "1"});
     const auto before = Snapshot();
     {
@@ -544,18 +594,17 @@ TEST_F(CommandLine, ChangesWaitForTheInteractiveProgram) {
     Do({"add", "Checking", "--amount", "-1"});
     EXPECT_NE(Snapshot(), before);
 
-    // Where the mutex cannot be taken at all, a change is refused rather than made unguarded.
+    // Where the program's mutex cannot be taken at all (no runtime folder), the data folder's
+    // own writer's lock still guards a change, which goes through.
     const auto unlocked = Snapshot();
     testing_support::WriteBytes(m_home.File("not-a-folder"), {1});
     ScopedEnvironment runtime("XDG_RUNTIME_DIR", m_home.File("not-a-folder"));
-    const Result refused = On({"add", "Checking", "--amount", "-1"});
-    EXPECT_EQ(refused.status, kRefused);
-    EXPECT_EQ(refused.err.rfind("The data could not be locked: no lock file can be made", 0), 0u)
-        << refused.err;
-    EXPECT_EQ(Snapshot(), unlocked);
+    Do({"add", "Checking", "--amount", "-1"});
+    EXPECT_NE(Snapshot(), unlocked);
 }
 
 TEST_F(CommandLine, TheLockPasswordComesFirst) {
+    InitData();
     Do({"add", "Checking", "--amount", "1"});
     CVModel& model = *CVModel::GetModel();
     ASSERT_EQ(model.PreparePreferences(), 0);

@@ -3,7 +3,7 @@
 # commands; in a terminal (a pseudo-terminal made by script(1)) the first run creates the data
 # folder with its eight list files and five first accounts, opens the accounts summary and ends
 # on "Exit" (Ctrl+R, then 0); a second run finds the same accounts; a damaged account file is
-# reported on the screen and kept beside the one the run saves.
+# reported on the screen and left as it is, never saved over as a new empty account.
 #   FirstRunTest.sh path/to/coinvale
 set -euo pipefail
 program="$1"
@@ -51,10 +51,11 @@ interactive '\x12''0' || fail "the second run ended with $?"
 [ "$("$program" accounts | sed -n '2,$p' | sed 's/  .*//')" = "$expected" ] ||
     fail "the second run changed the accounts"
 
-# Cut the checking account's file inside its fixed fields: the run says so (Enter closes the
-# message) and keeps the damaged file.
+# Cut the checking account's file inside its fixed fields: it holds no account any more. The run
+# says so (Enter closes the message), leaves the file as it is and makes no first accounts.
 head -c 100 "$data/Checking.cvl" > "$data/cut" && mv "$data/cut" "$data/Checking.cvl"
 interactive '\r''\x12''0' || fail "the run with a damaged file ended with $?"
-grep -q 'Checking.cvl' "$home/screen" && grep -q 'damaged' "$home/screen" || fail "no message about the damaged file"
-[ "$(stat -c %s "$data/Checking.cvl.damaged")" = 100 ] || fail "the damaged file was not kept"
+grep -q 'Checking.cvl' "$home/screen" && grep -q 'could not be read' "$home/screen" || fail "no message about the cut file"
+[ "$(stat -c %s "$data/Checking.cvl")" = 100 ] || fail "the cut file was saved over"
+[ "$(cd "$data" && ls -- *.cvl | wc -l)" = 5 ] || fail "the cut file's account was made anew"
 echo "ok"

@@ -481,7 +481,8 @@ TEST(AccountList, ListsThatCouldNotBeReadAreNeverSaved) {
     auto list = folder.Load(&rc);
     EXPECT_EQ(rc, 1);
     EXPECT_EQ(list->Count(), 0u);  // the load stopped before the accounts
-    EXPECT_EQ(list->SaveAll(), 1);
+    // Nothing that could be written changed, so nothing is written and nothing failed.
+    EXPECT_EQ(list->SaveAll(), 0);
     EXPECT_EQ(ReadBytes(folder.File("CurrenciesList.lst")), currencies);
     EXPECT_TRUE(sys::FileExists(folder.File("Visa.cvl")));
 }

@@ -133,6 +133,8 @@ TEST_F(CVModelTest, AccountFilesFollowThePassword) {
     ASSERT_NE(m_model.GetPasswordCipher(), nullptr);
 
     // Saved at once with the new password: another start needs it to read the protected bytes.
+    // (One program holds the data folder at a time.)
+    ASSERT_EQ(m_model.SaveAndRelease(), 0);
     CVModel other;
     other.SetListMakers(account_list_fixture::TestListMakers());
     EXPECT_EQ(other.PasswordState(), CCVPassword::kPasswordSet);
@@ -141,11 +143,15 @@ TEST_F(CVModelTest, AccountFilesFollowThePassword) {
     ASSERT_EQ(other.CheckPassword("s3cret"), CCVPassword::kRight);
     ASSERT_EQ(other.Init(), 0);
     EXPECT_EQ(other.GetAccountList()->At(1)->Record().GetCustomerId(), "customer-7");
+    ASSERT_EQ(other.SaveAndRelease(), 0);
 
     // Removing it writes the bytes plain again.
+    ASSERT_EQ(m_model.CheckPassword("s3cret"), CCVPassword::kRight);
+    ASSERT_EQ(m_model.Init(), 0);
     EXPECT_EQ(m_model.ChangePassword("", "wrong"), CCVPassword::kWrong);
     ASSERT_EQ(m_model.ChangePassword("", "s3cret"), CCVPassword::kRight);
     EXPECT_EQ(m_model.GetPasswordCipher(), nullptr);
+    ASSERT_EQ(m_model.SaveAndRelease(), 0);
     CVModel plain;
     ASSERT_EQ(plain.Init(), 0);
     EXPECT_EQ(plain.GetAccountList()->At(1)->Record().GetCustomerId(), "customer-7");

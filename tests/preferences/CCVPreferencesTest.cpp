@@ -6,6 +6,7 @@
 #include "platform/sys/CodePage.h"
 #include "platform/sys/FileFault.h"
 #include "platform/sys/Files.h"
+#include "platform/sys/RegistryFile.h"
 #include "preferences/CCVRegistry.h"
 
 namespace {
@@ -214,6 +215,46 @@ TEST_F(CCVPreferencesTest, UnwritableRegistryIsReported) {
     EXPECT_EQ(m_preferences.SelectAccount(L"Savings"), CCVPreferences::kKeyNotCreated);
     EXPECT_EQ(m_preferences.GetLockTime(), 0u);
     EXPECT_EQ(m_preferences.GetImportPath(), CCVPreferences::DefaultImportPath());
+}
+
+}  // namespace
+
+namespace {
+
+// Fault: a settings file cut so that "User Path" was lost was rewritten with the default path,
+// with no word and no copy of what it held. The file is kept as a damaged copy first, and the
+// copy is noted for the program to tell.
+TEST(CCVPreferencesDamage, ASettingsFileThatLostValuesIsKeptAside) {
+    testing_support::PreferencesHome home;
+    CCVPreferences preferences;
+    ASSERT_EQ(preferences.SelectUser(), 0);
+    ASSERT_TRUE(preferences.SetUserPath(L"/srv/money/"));
+    const std::string path = home.Folder().File("registry.reg");
+    const std::string whole = RegistryText(home);
+
+    // The "User Path" line gone, the file otherwise well formed.
+    std::string lost = whole;
+    const std::size_t line = lost.find("\"User Path\"");
+    ASSERT_NE(line, std::string::npos);
+    lost.erase(line, lost.find('\n', line) + 1 - line);
+    testing_support::WriteBytes(path, std::vector<std::uint8_t>(lost.begin(), lost.end()));
+    sys::RegistryFile::TakeDamagedCopyNotice();
+    ASSERT_EQ(preferences.SelectUser(), 0);
+    EXPECT_EQ(sys::RegistryFile::TakeDamagedCopyNotice(), path + ".damaged");
+    const std::vector<std::uint8_t> kept = testing_support::ReadBytes(path + ".damaged");
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), lost);
+    EXPECT_EQ(preferences.GetUserPath(), CCVPreferences::DefaultUserPath());
+
+    // Cut in the middle of a key: the next change keeps the cut file before it writes.
+    const std::string cut = whole.substr(0, whole.find("\"Import Path\""));
+    testing_support::WriteBytes(path, std::vector<std::uint8_t>(cut.begin(), cut.end()));
+    ASSERT_TRUE(preferences.SetShowYear(false));
+    EXPECT_EQ(sys::RegistryFile::TakeDamagedCopyNotice(), path + ".damaged-2");
+    EXPECT_EQ(sys::RegistryFile::TakeDamagedCopyNotice(), "");  // told once
+    // A whole file changes without a copy.
+    ASSERT_TRUE(preferences.SetShowYear(true));
+    EXPECT_EQ(sys::RegistryFile::TakeDamagedCopyNotice(), "");
+    EXPECT_FALSE(sys::PathExists(path + ".damaged-3"));
 }
 
 }  // namespace

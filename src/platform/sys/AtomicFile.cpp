@@ -23,27 +23,30 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+}  // namespace
+
 int SyncFolder(const std::string& folder) {
+    ReachDurableStep();
     if (IsFaultInjected(FileStep::SyncFolder)) return 1;
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return 1;
     const int rc = ::fsync(fd);
+    const int error = errno;
     ::close(fd);
+    errno = error;
     return rc == 0 ? 0 : 1;
 }
-
-}  // namespace
 
 AtomicFile::~AtomicFile() { Abandon(); }
 
 int AtomicFile::Open(const std::string& target) {
     Abandon();
     m_failed = false;
+    m_prepared = false;
+    m_error = 0;
     m_target = target;
-    if (target.empty() || target.back() == '/' || IsFaultInjected(FileStep::Create)) {
-        m_failed = true;
-        return 1;
-    }
+    if (target.empty() || target.back() == '/') return Fail(EINVAL);
+    if (IsFaultInjected(FileStep::Create)) return Fail(errno);
     // A unique name beside the target: same folder, so the rename stays on one file system.
     for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
         char suffix[40];
@@ -54,9 +57,9 @@ int AtomicFile::Open(const std::string& target) {
         if (m_fd < 0 && errno != EEXIST) break;
     }
     if (m_fd < 0) {
+        const int error = errno;
         m_temporary.clear();
-        m_failed = true;
-        return 1;
+        return Fail(error);
     }
     struct stat existing {};
     if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
@@ -67,16 +70,12 @@ int AtomicFile::Open(const std::string& target) {
 }
 
 int AtomicFile::WriteAll(const char* bytes, std::size_t size) {
-    if (size > 0 && IsFaultInjected(FileStep::Write)) {
-        m_failed = true;
-        return 1;
-    }
+    if (size > 0 && IsFaultInjected(FileStep::Write)) return Fail(errno);
     while (size > 0) {
         const ssize_t n = ::write(m_fd, bytes, size);
         if (n < 0) {
             if (errno == EINTR) continue;
-            m_failed = true;
-            return 1;
+            return Fail(errno);
         }
         bytes += n;
         size -= static_cast<std::size_t>(n);
@@ -102,25 +101,61 @@ int AtomicFile::Write(const void* data, std::size_t size) {
     return 0;
 }
 
-int AtomicFile::Commit() {
-    const bool synced = !m_failed && m_fd >= 0 && FlushBuffer() == 0 &&
-                        !IsFaultInjected(FileStep::Flush) && ::fsync(m_fd) == 0;
-    const int fd = m_fd;
-    m_fd = -1;
-    const bool closed = fd >= 0 && ::close(fd) == 0;
-    if (!synced || !closed || IsFaultInjected(FileStep::Rename) ||
-        ::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
-        m_failed = true;
+int AtomicFile::Fail(int error) {
+    if (!m_failed) m_error = error != 0 ? error : EIO;
+    m_failed = true;
+    return 1;
+}
+
+int AtomicFile::Prepare() {
+    if (m_prepared) return 0;
+    if (m_failed || m_fd < 0) {
+        Fail(EBADF);
         Abandon();
         return 1;
     }
-    m_temporary.clear();
-    m_buffer.clear();
-    if (SyncFolder(FolderOf(m_target)) != 0) {
-        m_failed = true;
+    int rc = FlushBuffer();
+    if (rc == 0) {
+        ReachDurableStep();
+        if (IsFaultInjected(FileStep::Flush) || ::fsync(m_fd) != 0) rc = Fail(errno);
+    }
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0 && rc == 0) rc = Fail(errno);
+    if (rc != 0) {
+        Abandon();
         return 1;
     }
+    m_buffer.clear();
+    m_prepared = true;
     return 0;
+}
+
+int AtomicFile::Install() {
+    if (!m_prepared || m_temporary.empty()) return Fail(EBADF);
+    ReachDurableStep();
+    if (IsFaultInjected(FileStep::Rename) ||
+        ::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        return Fail(errno);
+    }
+    m_temporary.clear();
+    m_prepared = false;
+    return 0;
+}
+
+int AtomicFile::Commit() {
+    if (Prepare() != 0) return 1;
+    if (Install() != 0) {
+        Abandon();
+        return 1;
+    }
+    if (SyncFolder(FolderOf(m_target)) != 0) return Fail(errno);
+    return 0;
+}
+
+void AtomicFile::Release() {
+    m_temporary.clear();
+    m_prepared = false;
 }
 
 void AtomicFile::Abandon() {
@@ -133,6 +168,7 @@ void AtomicFile::Abandon() {
         m_temporary.clear();
     }
     m_buffer.clear();
+    m_prepared = false;
 }
 
 }  // namespace sys

@@ -154,6 +154,20 @@ long RemoveFile(const std::string& path) {
     return ERROR_SUCCESS;
 }
 
+FileStamp StampOf(const std::string& path) {
+    struct stat st {};
+    FileStamp stamp;
+    if (!StatPath(path, st)) return stamp;
+    stamp.exists = true;
+    stamp.device = static_cast<std::uint64_t>(st.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(st.st_ino);
+    stamp.size = static_cast<std::int64_t>(st.st_size);
+    constexpr std::int64_t kNanoseconds = 1000000000;
+    stamp.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * kNanoseconds +
+                     static_cast<std::int64_t>(st.st_mtim.tv_nsec);
+    return stamp;
+}
+
 int KeepDamagedCopy(const std::string& path, const void* data, std::size_t size, unsigned mode,
                     std::string* copyPath) {
     for (int number = 1; number <= kMaxDamagedCopies; ++number) {

@@ -41,6 +41,19 @@ long MoveFileNoReplace(const std::string& from, const std::string& to);
 // Removes a file. ERROR_SUCCESS or the code of WinErrors.h.
 long RemoveFile(const std::string& path);
 
+// What identifies a file's contents without reading them: its device and inode (a replacement
+// by rename is a new inode), size and modification time in nanoseconds. A missing path has
+// `exists` false and zeros.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modified = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOf(const std::string& path);
+
 // Keeps the bytes of a damaged file beside it, as path + ".damaged" (then ".damaged-2", ...),
 // never replacing an earlier copy; the copy is created with `mode` less the umask. 0 with the
 // copy's path in `copyPath`, or 1 when no copy could be written.

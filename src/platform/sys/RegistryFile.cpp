@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <mutex>
+#include <utility>
 #include <vector>
 
 #include "platform/sys/Files.h"
@@ -68,7 +70,40 @@ int ReadText(const std::string& path, std::string& text) {
     return 0;
 }
 
+// Every file written here ends with the blank line after its last key; a file that does not
+// was cut short, and its last keys or values are lost.
+bool IsCutShort(const std::string& text) {
+    return !text.empty() && !text.ends_with("\n\n") && !text.ends_with("\n\r\n");
+}
+
+std::mutex g_noticeMutex;
+std::string g_damagedCopyNotice;
+
+void NoteDamagedCopy(const std::string& copy) {
+    std::lock_guard<std::mutex> guard(g_noticeMutex);
+    g_damagedCopyNotice = copy;
+}
+
 }  // namespace
+
+std::string RegistryFile::TakeDamagedCopyNotice() {
+    std::lock_guard<std::mutex> guard(g_noticeMutex);
+    return std::exchange(g_damagedCopyNotice, std::string());
+}
+
+long RegistryFile::KeepDamagedCopyNow() const {
+    FileLock lock(m_path + kLockSuffix, LOCK_EX);
+    std::string text;
+    if (!lock.Held() || ReadText(m_path, text) != 0) return ERROR_CANTWRITE;
+    // A file cut short is kept by the next change anyway.
+    if (text.empty() || IsCutShort(text)) return ERROR_SUCCESS;
+    std::string copy;
+    if (KeepDamagedCopy(m_path, text.data(), text.size(), kPrivateMode, &copy) != 0) {
+        return ERROR_CANTWRITE;
+    }
+    NoteDamagedCopy(copy);
+    return ERROR_SUCCESS;
+}
 
 RegistryFile::RegistryFile(std::string path) : m_path(std::move(path)) {}
 
@@ -99,7 +134,13 @@ long RegistryFile::Update(const Change& change) const {
     const long result = change(tree, changed);
     if (result != ERROR_SUCCESS || !changed) return result;
 
-    if (unreadable > 0 && KeepDamagedCopy(m_path, original.data(), original.size(), kPrivateMode) != 0) return ERROR_CANTWRITE;
+    if (unreadable > 0 || IsCutShort(original)) {
+        std::string copy;
+        if (KeepDamagedCopy(m_path, original.data(), original.size(), kPrivateMode, &copy) != 0) {
+            return ERROR_CANTWRITE;
+        }
+        NoteDamagedCopy(copy);
+    }
     // A new file starts private; the replacement keeps the mode of the file it replaces.
     if (!PathExists(m_path)) CreatePrivateFile(m_path);
     const std::string text = FormatRegistryText(tree);

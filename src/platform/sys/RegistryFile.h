@@ -10,7 +10,8 @@
 // the registry at the same time take turns, each applying its change to what the others wrote.
 //
 // A damaged file never stops the registry: what can be read is used. Before a change replaces a
-// file that had lines it could not read, the file is kept beside it as "registry.reg.damaged"
+// file that had lines it could not read, or that was cut short (it does not end with the blank
+// line after its last key, as every file written here does), the file is kept beside it as "registry.reg.damaged"
 // (then "registry.reg.damaged-2", ...), so nothing the user had is thrown away. A file that
 // cannot be read at all (permissions, I/O error) is never replaced.
 //
@@ -33,6 +34,15 @@ class RegistryFile {
     long Update(const Change& change) const;
 
     const std::string& Path() const { return m_path; }
+
+    // Keeps the file as it is now beside it as a damaged copy (a caller found values missing
+    // that it had written; a file cut short is kept by the next Update instead): ERROR_SUCCESS or
+    // ERROR_CANTWRITE. The copy is noted for TakeDamagedCopyNotice.
+    long KeepDamagedCopyNow() const;
+
+    // The path of the last damaged copy this process kept of a registry file, once; empty when
+    // there is none (or it was taken already). The program tells the user about it.
+    static std::string TakeDamagedCopyNotice();
 
   private:
     std::string m_path;

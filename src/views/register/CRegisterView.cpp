@@ -189,9 +189,7 @@ void CRegisterView::SortBy(int column) {
 void CRegisterView::SaveAccount() {
     CVModel& model = Model();
     if (model.SaveChanges() != 0) {
-        Ask(res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR,
-            CCVUIUtility::FormatString(res::IDS_DATA_NOT_SAVED_SCREEN,
-                                       model.GetDataFolder().c_str()));
+        Ask(res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR, CCVUIUtility::SaveFailureMessage(model));
     }
 }
 

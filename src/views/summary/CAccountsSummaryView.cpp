@@ -101,6 +101,14 @@ void CAccountsSummaryView::BuildRows() {
         m_amountWidth = std::max(m_amountWidth, static_cast<int>(row.balanceText.size()));
         m_rows.push_back(std::move(row));
     }
+    // Below the accounts, each account file that could not be read: not in the total.
+    for (const std::string& path : accounts.AccountFilesLeftOut()) {
+        Row row;
+        row.name = CCVUIUtility::FormatString(res::IDS_SUMMARY_MISSING_FROM_TOTAL,
+                                              path.substr(path.rfind('/') + 1).c_str());
+        row.leftOut = true;
+        m_rows.push_back(std::move(row));
+    }
     m_amountWidth += 1;
     SetRowCount(static_cast<int>(m_rows.size()));
     LayoutColumns(ClientRect().right);
@@ -219,8 +227,9 @@ void CAccountsSummaryView::DrawRow(ui::CDeviceContext& dc, int row, const ui::RE
     PaintRowBackground(dc, rect, selected, focused, ui::GetSysColor(ui::COLOR_WINDOW));
     const ui::CListView* list = ListControl();
     const int nameWidth = list->GetColumnWidth(kColumnName);
-    const std::wstring icon(1, res::IconGlyph(0, shown.icon));
-    dc.TextOut(rect.left, rect.top, icon);
+    if (!shown.leftOut) {
+        dc.TextOut(rect.left, rect.top, std::wstring(1, res::IconGlyph(0, shown.icon)));
+    }
     ui::RECT name{rect.left + 2, rect.top, rect.left + nameWidth - 1, rect.bottom};
     dc.DrawText(shown.name, name, ui::DT_SINGLELINE | ui::DT_END_ELLIPSIS);
     if (!(selected && focused)) dc.SetTextColor(AmountColour(shown.balance));

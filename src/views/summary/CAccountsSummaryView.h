@@ -40,6 +40,7 @@ class CAccountsSummaryView : public shell::CListShapeView {
         Amount balance = 0;
         int icon = 0;
         std::wstring balanceText;
+        bool leftOut = false;  // an account file that could not be read: no icon, no amount
     };
 
     CCVAccountList* Accounts() const;
