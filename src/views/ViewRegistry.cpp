@@ -22,6 +22,10 @@
 #include "views/memo/CEditMemoView.h"
 #include "views/splits/CSplitLineEditView.h"
 #include "views/splits/CSplitTransactionView.h"
+// scheduled transactions and reminders
+#include "views/scheduled/CChangeRepeatView.h"
+#include "views/scheduled/CScheduledListView.h"
+#include "views/scheduled/CUpcomingListView.h"
 
 namespace views {
 
@@ -69,6 +73,11 @@ void RegisterViews(shell::CViewCatalog& catalog) {
     catalog.Register(shell::kViewEditMemo, [] { return std::make_unique<CEditMemoView>(); });
     catalog.Register(shell::kViewConvertCurrency,
                      [] { return std::make_unique<CConvertCurrencyView>(); });
+    // scheduled transactions and reminders
+    catalog.Register(shell::kViewScheduled, [] { return std::make_unique<CScheduledListView>(); });
+    catalog.Register(shell::kViewUpcoming, [] { return std::make_unique<CUpcomingListView>(); });
+    catalog.Register(shell::kViewChangeRepeat,
+                     [] { return std::make_unique<CChangeRepeatView>(); });
 }
 
 }  // namespace views
