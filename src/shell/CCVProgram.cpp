@@ -69,7 +69,7 @@ void CCVProgram::ChooseFirstScreen() {
             return;
         }
     }
-    CCVApplication::Instance().PostNavigate(kEventAccountsSummary, 0);
+    CCVApplication::Instance().PostNavigate(m_reminder ? kEventReminder : kEventAccountsSummary, 0);
 }
 
 void CCVProgram::RequestEnd(unsigned long mainThread) {

@@ -39,8 +39,11 @@ class CCVProgram {
     static void DropQuit();
 
     // Opens the first screen: loads the data (saying what could not be read) and navigates to the
-    // accounts summary. Used as the application's first-screen chooser.
+    // accounts summary, or to the reminder screen when asked for. Used as the application's
+    // first-screen chooser.
     void ChooseFirstScreen();
+    // The first screen is the reminder (`coinvale --reminder`, which the companion starts).
+    void StartWithReminder() { m_reminder = true; }
     // Starts the reminder companion from the folder "CoinvaleInstallDir" names, when it is set.
     static void StartReminderProgram();
 
@@ -49,6 +52,7 @@ class CCVProgram {
 
     std::wstring m_problems;
     bool m_loadFailed = false;
+    bool m_reminder = false;
 };
 
 }  // namespace shell

@@ -26,6 +26,7 @@
 #include "views/scheduled/CChangeRepeatView.h"
 #include "views/scheduled/CScheduledListView.h"
 #include "views/scheduled/CUpcomingListView.h"
+#include "views/reminder/CReminderView.h"
 
 namespace views {
 
@@ -78,6 +79,7 @@ void RegisterViews(shell::CViewCatalog& catalog) {
     catalog.Register(shell::kViewUpcoming, [] { return std::make_unique<CUpcomingListView>(); });
     catalog.Register(shell::kViewChangeRepeat,
                      [] { return std::make_unique<CChangeRepeatView>(); });
+    catalog.Register(shell::kViewReminder, [] { return std::make_unique<CReminderView>(); });
 }
 
 }  // namespace views
