@@ -40,7 +40,8 @@ void PrintMessage(std::FILE* out, res::StringId id, Args... args) {
     std::fputc('\n', out);
 }
 
-int RunInteractive() {
+// `reminder`: the first screen is the reminder (`coinvale --reminder`).
+int RunInteractive(bool reminder) {
     // One interactive program at a time; while it runs, a command that changes the data refuses
     // to. Without a runtime folder the program runs unguarded.
     sys::NamedMutex instance(sys::kInstanceMutexName);
@@ -78,6 +79,7 @@ int RunInteractive() {
 
     views::RegisterViews(shell::CCVApplication::Instance().Catalog());
     shell::CCVProgram program;
+    if (reminder) program.StartWithReminder();
     int status = 0;
     {
         term::CTerminalScreen terminal;
@@ -108,9 +110,11 @@ int main(int argc, char** argv) {
         std::printf("coinvale %s\n", COINVALE_VERSION);
         return 0;
     }
+    // The reminder screen, as the companion opens it when a reminder is due.
+    if (argc == 2 && std::string(argv[1]) == "--reminder") return RunInteractive(true);
     if (argc > 1) {
         const std::vector<std::string> words(argv + 1, argv + argc);
         return cli::CCommandLine().Run(words, *CVModel::GetModel(), stdout, stderr);
     }
-    return RunInteractive();
+    return RunInteractive(false);
 }

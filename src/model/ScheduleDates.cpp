@@ -138,6 +138,11 @@ DateTime GetThroughDate(int period) {
         return PartsToDate(parts);  // a day the month lacks becomes its last day
     };
     switch (period) {
+        case kThroughDue:
+            // What is due today is listed, whatever its time: the start-up question counts the
+            // occurrences by the end of today, and "Due" must show the ones it announced.
+            horizon = Today(kDayEnd);
+            break;
         case kThroughOneWeek:
             horizon += kOneWeek;
             break;

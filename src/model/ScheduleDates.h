@@ -68,7 +68,8 @@ DateTime AddMonthsAnchored(DateTime date, int months, DateTime anchor);
 // stays. (Anchor on the 1st: 1st, 16th, 1st; anchor on the 15th: 15th, last day, 15th.)
 DateTime NextTwiceAMonth(DateTime date, DateTime anchor);
 
-// The upcoming list's horizon: the start of today plus the period (months as in the same day
+// The upcoming list's horizon: "Due" is the end of today (every occurrence due today, as AnyDue
+// counts them); the others the start of today plus the period (months as in the same day
 // number of the later month, cut to its last day; "1 Year" is 365 days). An unknown period gives
 // the start of today. Always earlier than kScheduleEnded.
 DateTime GetThroughDate(int period);

@@ -8,6 +8,7 @@ namespace {
 constexpr const wchar_t* kKeyName = L"Today_PlugIn";
 constexpr const wchar_t* kNearestDateTime = L"Nearest Date Time";
 constexpr const wchar_t* kReminderStatus = L"Reminder Status";
+constexpr const wchar_t* kSnoozedTime = L"Snoozed Time";
 
 }  // namespace
 
@@ -44,4 +45,17 @@ std::uint32_t CCVTodayPlugIn::ReadReminderStatus() {
 
 bool CCVTodayPlugIn::WriteReminderStatus(std::uint32_t status) {
     return Write(kReminderStatus, status);
+}
+
+std::uint32_t CCVTodayPlugIn::ReadSnoozedTime() {
+    return Read(kSnoozedTime);
+}
+
+bool CCVTodayPlugIn::Snooze() {
+    // A missing value reads as 0, as on a key created just now.
+    return Write(kSnoozedTime, Read(kSnoozedTime) + kSnoozeStep);
+}
+
+bool CCVTodayPlugIn::ResetSnooze() {
+    return Write(kSnoozedTime, 0);
 }

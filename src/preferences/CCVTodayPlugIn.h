@@ -23,6 +23,13 @@ class CCVTodayPlugIn {
     static bool WriteNearestDateTime(std::uint32_t time);
     static std::uint32_t ReadReminderStatus();
     static bool WriteReminderStatus(std::uint32_t status);
+    // "Snoozed Time": the reminder screen's "Snooze" adds kSnoozeStep to it (starting from 0 on
+    // a key that was not there); "Done" puts it back to 0, so that a snooze delays only the
+    // reminder it was given for and not every later one.
+    static constexpr std::uint32_t kSnoozeStep = 120;
+    static std::uint32_t ReadSnoozedTime();
+    static bool Snooze();
+    static bool ResetSnooze();
 
   private:
     static bool CreateKey();

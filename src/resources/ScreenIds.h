@@ -678,4 +678,53 @@ enum SettingsCommand : int {
     IDC_REVIEW_EDIT = 10542,
 };
 
+// ---- scheduled transactions and reminders (texts and menus 11400-11599, commands 700-799) ----
+inline constexpr StringId IDS_SCHEDULED_TITLE = static_cast<StringId>(11400);
+inline constexpr StringId IDS_UPCOMING_TITLE = static_cast<StringId>(11401);
+inline constexpr StringId IDS_CHANGE_REPEAT_TITLE = static_cast<StringId>(11402);
+inline constexpr StringId IDS_REPEAT_LABEL_NEXT_DATE = static_cast<StringId>(11403);
+inline constexpr StringId IDS_REPEAT_LABEL_FREQUENCY = static_cast<StringId>(11404);
+inline constexpr StringId IDS_REPEAT_LABEL_REPEAT = static_cast<StringId>(11405);
+inline constexpr StringId IDS_REPEAT_LABEL_TIMES = static_cast<StringId>(11406);
+inline constexpr StringId IDS_REPEAT_LABEL_ENTER = static_cast<StringId>(11407);
+inline constexpr StringId IDS_REPEAT_LABEL_DAYS = static_cast<StringId>(11408);
+inline constexpr StringId IDS_REPEAT_TIMES_INVALID = static_cast<StringId>(11409);
+inline constexpr StringId IDS_REPEAT_DAYS_INVALID = static_cast<StringId>(11410);
+inline constexpr StringId IDS_REPEAT_CHOOSE_FREQUENCY = static_cast<StringId>(11411);
+inline constexpr StringId IDS_UPCOMING_THROUGH_LABEL = static_cast<StringId>(11412);
+inline constexpr StringId IDS_MENU_RECORD_ALL = static_cast<StringId>(11413);
+inline constexpr StringId IDS_MENU_SKIP = static_cast<StringId>(11414);
+inline constexpr StringId IDS_MENU_THROUGH = static_cast<StringId>(11415);
+inline constexpr StringId IDS_RECORD_ALL_QUESTION = static_cast<StringId>(11416);  // %u the count
+inline constexpr StringId IDS_SKIP_QUESTION = static_cast<StringId>(11417);  // %s the payee
+inline constexpr StringId IDS_RECORD_FAILED = static_cast<StringId>(11418);
+inline constexpr StringId IDS_RECORD_ALL_FAILED = static_cast<StringId>(11419);
+inline constexpr StringId IDS_NOTHING_UPCOMING = static_cast<StringId>(11420);
+inline constexpr StringId IDS_SCHEDULED_NO_PAYEE = static_cast<StringId>(11422);
+inline constexpr StringId IDS_REMINDER_TITLE = static_cast<StringId>(11430);
+inline constexpr StringId IDS_REMINDER_TEXT = static_cast<StringId>(11431);
+inline constexpr StringId IDS_MENU_SNOOZE = static_cast<StringId>(11432);
+inline constexpr StringId IDS_MENU_GOTO = static_cast<StringId>(11433);
+
+enum ScheduledMenuId : int {
+    IDM_SCHEDULED_LIST = 11400,
+    IDM_UPCOMING_LIST = 11401,
+    IDM_CHANGE_REPEAT = 11402,
+    IDM_REMINDER = 10678,
+};
+
+enum ScheduledCommand : int {
+    IDC_SCHEDULED_DELETE = 700,
+    IDC_UPCOMING_RECORD = 701,
+    IDC_UPCOMING_RECORD_ALL = 702,
+    IDC_UPCOMING_SKIP = 703,
+    IDC_REPEAT_DONE = 704,
+    IDC_REPEAT_CANCEL = 705,
+    IDC_THROUGH_FIRST = 710,  // 710-718: the "Through" periods, in order
+    IDC_THROUGH_LAST = 718,
+    IDC_REMINDER_DONE = 10398,
+    IDC_REMINDER_GOTO = 10675,
+    IDC_REMINDER_SNOOZE = 10679,
+};
+
 }  // namespace res

@@ -222,6 +222,38 @@ constexpr MenuItemDef kBudgetDetailsMenu[] = {
 };
 
 // In blocks by area; put in id order when compiled.
+// ---- scheduled transactions and reminders ----
+constexpr MenuItemDef kScheduledListMenu[] = {
+    {IDC_LIST_NEW, IDS_MENU_NEW},
+    {IDC_LIST_EDIT, IDS_MENU_EDIT},
+    {IDC_SCHEDULED_DELETE, IDS_MENU_DELETE},
+};
+
+constexpr MenuItemDef kThroughMenu[] = {
+    {IDC_THROUGH_FIRST + 0, IDS_THROUGH_DUE, kMenuChecked | kMenuRadio},
+    {IDC_THROUGH_FIRST + 1, IDS_THROUGH_ONE_WEEK, kMenuRadio},
+    {IDC_THROUGH_FIRST + 2, IDS_THROUGH_TWO_WEEKS, kMenuRadio},
+    {IDC_THROUGH_FIRST + 3, IDS_THROUGH_THREE_WEEKS, kMenuRadio},
+    {IDC_THROUGH_FIRST + 4, IDS_THROUGH_ONE_MONTH, kMenuRadio},
+    {IDC_THROUGH_FIRST + 5, IDS_THROUGH_TWO_MONTHS, kMenuRadio},
+    {IDC_THROUGH_FIRST + 6, IDS_THROUGH_THREE_MONTHS, kMenuRadio},
+    {IDC_THROUGH_FIRST + 7, IDS_THROUGH_SIX_MONTHS, kMenuRadio},
+    {IDC_THROUGH_FIRST + 8, IDS_THROUGH_ONE_YEAR, kMenuRadio},
+};
+
+constexpr MenuItemDef kUpcomingListMenu[] = {
+    {IDC_LIST_EDIT, IDS_MENU_EDIT},
+    {IDC_UPCOMING_RECORD_ALL, IDS_MENU_RECORD_ALL},
+    {IDC_UPCOMING_SKIP, IDS_MENU_SKIP},
+    {0, IDS_MENU_THROUGH, 0, kThroughMenu, std::size(kThroughMenu)},
+    {IDC_LIST_DONE, IDS_DONE},
+};
+
+constexpr MenuItemDef kReminderMenu[] = {
+    {IDC_REMINDER_SNOOZE, IDS_MENU_SNOOZE},
+    {IDC_REMINDER_GOTO, IDS_MENU_GOTO},
+};
+
 constexpr MenuDef kScreenMenusByArea[] = {
     {static_cast<MenuId>(IDM_ACCOUNTS_SUMMARY),
      {{IDC_NEW_ACCOUNT, IDS_MENU_NEW}, {0, IDS_MENU, 0, kSummaryMenu, std::size(kSummaryMenu)}}},
@@ -305,6 +337,17 @@ constexpr MenuDef kScreenMenusByArea[] = {
     {static_cast<MenuId>(IDM_SETTINGS_FORM),
      {{IDC_SETTINGS_DONE, IDS_DONE}, {IDC_SETTINGS_CANCEL, IDS_CANCEL}}},
     {static_cast<MenuId>(IDM_ABOUT), {{IDC_ABOUT_OK, IDS_OK}, {}}},
+    // scheduled transactions and reminders
+    {static_cast<MenuId>(IDM_SCHEDULED_LIST),
+     {{IDC_LIST_DONE, IDS_DONE},
+      {0, IDS_MENU, 0, kScheduledListMenu, std::size(kScheduledListMenu)}}},
+    {static_cast<MenuId>(IDM_UPCOMING_LIST),
+     {{IDC_UPCOMING_RECORD, IDS_EDITOR_MENU_RECORD},
+      {0, IDS_MENU, 0, kUpcomingListMenu, std::size(kUpcomingListMenu)}}},
+    {static_cast<MenuId>(IDM_CHANGE_REPEAT),
+     {{IDC_REPEAT_DONE, IDS_DONE}, {IDC_REPEAT_CANCEL, IDS_CANCEL}}},
+    {static_cast<MenuId>(IDM_REMINDER),
+     {{IDC_REMINDER_DONE, IDS_DONE}, {0, IDS_MENU, 0, kReminderMenu, std::size(kReminderMenu)}}},
 };
 
 constexpr auto kScreenMenus = SortById(kScreenMenusByArea);

@@ -553,6 +553,36 @@ constexpr Entry kScreenStringsByArea[] = {
     {IDS_BACKUP_COLUMN_NAME, L"Backup"},
     {IDS_BACKUP_COLUMN_FILES, L"Files"},
     {IDS_BACKUP_COLUMN_BYTES, L"Bytes"},
+    // scheduled transactions and reminders
+    {IDS_SCHEDULED_TITLE, L"Scheduled Transactions"},
+    {IDS_UPCOMING_TITLE, L"Upcoming Transactions"},
+    {IDS_CHANGE_REPEAT_TITLE, L"Change Repeat"},
+    {IDS_REPEAT_LABEL_NEXT_DATE, L"Next Date :"},
+    {IDS_REPEAT_LABEL_FREQUENCY, L"Frequency :"},
+    {IDS_REPEAT_LABEL_REPEAT, L"Repeat :"},
+    {IDS_REPEAT_LABEL_TIMES, L"# of times :"},
+    {IDS_REPEAT_LABEL_ENTER, L"Enter :"},
+    {IDS_REPEAT_LABEL_DAYS, L"Days in advance"},
+    {IDS_REPEAT_TIMES_INVALID,
+     L"Enter how many times the transaction repeats: a number from 1 to 65534."},
+    {IDS_REPEAT_DAYS_INVALID, L"Enter the days in advance: a number from 0 to 255."},
+    {IDS_REPEAT_CHOOSE_FREQUENCY, L"Choose how often the transaction repeats."},
+    {IDS_UPCOMING_THROUGH_LABEL, L"Through:"},
+    {IDS_MENU_RECORD_ALL, L"Record All"},
+    {IDS_MENU_SKIP, L"Skip"},
+    {IDS_MENU_THROUGH, L"Through"},
+    {IDS_RECORD_ALL_QUESTION, L"Record all %u listed transactions?"},
+    {IDS_SKIP_QUESTION, L"Skip this occurrence of %s? It will not be entered."},
+    {IDS_RECORD_FAILED, L"The transaction could not be recorded: its account or its scheduled "
+                        L"transaction no longer exists."},
+    {IDS_RECORD_ALL_FAILED, L"Some transactions could not be recorded: their account or their "
+                            L"scheduled transaction no longer exists."},
+    {IDS_NOTHING_UPCOMING, L"There are no upcoming transactions."},
+    {IDS_SCHEDULED_NO_PAYEE, L"(no payee)"},
+    {IDS_REMINDER_TITLE, L"Reminder"},
+    {IDS_REMINDER_TEXT, L"There are several upcoming transactions are due in Coinvale."},
+    {IDS_MENU_SNOOZE, L"Snooze"},
+    {IDS_MENU_GOTO, L"Goto"},
 };
 
 constexpr auto kScreenStrings = SortById(kScreenStringsByArea);

@@ -103,7 +103,7 @@ void CCVProgram::LoadDataAndOpenSummary() {
             return;
         }
     }
-    CCVApplication::Instance().PostNavigate(kEventAccountsSummary, 0);
+    CCVApplication::Instance().PostNavigate(s_reminder ? kEventReminder : kEventAccountsSummary, 0);
 }
 
 void CCVProgram::RequestEnd(unsigned long mainThread) {

@@ -15,6 +15,8 @@ namespace shell {
 
 class CCVProgram {
   public:
+    CCVProgram() { s_reminder = false; }
+
     // A second instance: tells the running one (which comes to the front) and answers the exit
     // status after saying "Coinvale is already running." on `errors`.
     static int RefuseSecondInstance(std::FILE* errors);
@@ -40,12 +42,15 @@ class CCVProgram {
 
     // Opens the first screen: with a lock password set, the start-up password prompt (the data is
     // loaded only after the right password); otherwise loads the data and opens the accounts
-    // summary. Used as the application's first-screen chooser.
+    // summary, or the reminder screen when asked for. Used as the application's first-screen
+    // chooser.
     void ChooseFirstScreen();
-    // Loads the data (saying what could not be read) and navigates to the accounts summary; when
-    // nothing could be read the program ends. What went wrong counts in Problems() of the running
-    // program.
+    // Loads the data (saying what could not be read) and navigates to the accounts summary (or
+    // the reminder screen); when nothing could be read the program ends. What went wrong counts
+    // in Problems() of the running program.
     static void LoadDataAndOpenSummary();
+    // The first screen is the reminder (`coinvale --reminder`, which the companion starts).
+    void StartWithReminder() { s_reminder = true; }
     // Starts the reminder companion from the folder "CoinvaleInstallDir" names, when it is set.
     static void StartReminderProgram();
 
@@ -54,6 +59,8 @@ class CCVProgram {
 
     std::wstring m_problems;
     bool m_loadFailed = false;
+    // The first screen after the data is loaded is the reminder.
+    static inline bool s_reminder = false;
 };
 
 }  // namespace shell

@@ -78,6 +78,15 @@ void CListShapeView::ShowTotalLine(const std::wstring& label, const std::wstring
     ui::InvalidateRect(Window(), nullptr);
 }
 
+void CListShapeView::ShowTextLine(const std::wstring& label, const std::wstring& value) {
+    const bool shownBefore = !m_totalLabel.empty();
+    m_totalLabel = label;
+    m_totalValue = value;
+    m_totalColour = ui::GetSysColor(ui::COLOR_WINDOWTEXT);
+    if (!shownBefore) Layout();
+    ui::InvalidateRect(Window(), nullptr);
+}
+
 ui::RECT CListShapeView::TotalLineRect() const {
     const ui::RECT client = ClientRect();
     if (m_totalLabel.empty()) return ui::RECT{0, client.bottom, client.right, client.bottom};

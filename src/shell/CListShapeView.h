@@ -40,6 +40,8 @@ class CListShapeView : public CCVView {
     void ShowBalanceLine(Amount amount, bool showDecimals);
     // The total line with a label and a value of the screen's own.
     void ShowTotalLine(const std::wstring& label, const std::wstring& value, ui::COLORREF colour);
+    // The total line with a label and a value of the screen's own (a list's period, its count).
+    void ShowTextLine(const std::wstring& label, const std::wstring& value);
 
     // Draws row `row` into `rect` (one cell high); `selected` with `focused` is the highlighted
     // row.

@@ -84,6 +84,9 @@ enum ViewNumber : int {
     kViewEditReport = 74,
     kViewEditMemo = 75,
     kViewEditBudget = 76,
+    // scheduled transactions and reminders
+    kViewScheduled = 57,
+    kViewChangeRepeat = 59,
 };
 
 // Navigation events that views post besides their menu commands.

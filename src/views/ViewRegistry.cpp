@@ -51,6 +51,11 @@
 #include "views/online/CReviewTransactionView.h"
 #include "views/online/CSelectAccountView.h"
 #include "views/online/CSelectBankView.h"
+// scheduled transactions and reminders
+#include "views/scheduled/CChangeRepeatView.h"
+#include "views/scheduled/CScheduledListView.h"
+#include "views/scheduled/CUpcomingListView.h"
+#include "views/reminder/CReminderView.h"
 
 namespace views {
 
@@ -146,6 +151,12 @@ void RegisterViews(shell::CViewCatalog& catalog) {
                      [] { return std::make_unique<CChangeOnlinePasswordView>(); });
     catalog.Register(shell::kViewImportAccounts,
                      [] { return std::make_unique<CImportAccountsView>(); });
+    // scheduled transactions and reminders
+    catalog.Register(shell::kViewScheduled, [] { return std::make_unique<CScheduledListView>(); });
+    catalog.Register(shell::kViewUpcoming, [] { return std::make_unique<CUpcomingListView>(); });
+    catalog.Register(shell::kViewChangeRepeat,
+                     [] { return std::make_unique<CChangeRepeatView>(); });
+    catalog.Register(shell::kViewReminder, [] { return std::make_unique<CReminderView>(); });
 }
 
 }  // namespace views

@@ -74,11 +74,15 @@ TEST_F(StartOfDayTest, YesOpensTheUpcomingTransactions) {
     EXPECT_EQ(CurrentView(), shell::kViewUpcoming);
 }
 
-TEST_F(StartOfDayTest, NothingIsAskedWhereTheUpcomingScreenIsMissing) {
+TEST_F(StartOfDayTest, YesShowsTheDueOccurrenceInTheUpcomingList) {
     ScheduleDueToday();
+    m_screen.TypeKey(ui::VK_RETURN);  // Yes
     Start();
-    EXPECT_EQ(CurrentView(), shell::kViewAccountsSummary);
-    EXPECT_FALSE(Shows(L"Scheduled Transactions due"));
+    EXPECT_TRUE(Asked());
+    ASSERT_EQ(CurrentView(), shell::kViewUpcoming);
+    const int row = LineOf(L"(no payee)");
+    ASSERT_GE(row, 0);
+    EXPECT_NE(Line(row).find(L"Checking"), std::wstring::npos);
 }
 
 TEST_F(StartOfDayTest, ASecondStartActivatesTheScreenAndRearmsTheLock) {

@@ -19,6 +19,7 @@
 #include "shell/CCVUIUtility.h"
 #include "shell/CConversionRequest.h"
 #include "shell/CMemoRequest.h"
+#include "shell/CRepeatRequest.h"
 #include "shell/CScheduledRequest.h"
 #include "shell/CSplitRequest.h"
 #include "shell/CTransactionRequest.h"
@@ -268,7 +269,7 @@ void CEditTransactionsView::OnControlCommand(int id, unsigned code) {
             if (code == ui::EN_RETURN) OpenMemo();
             return;
         case Field::kRepeat:
-            if (code == ui::EN_RETURN) Navigate(shell::kEventChangeRepeat);
+            if (code == ui::EN_RETURN) OpenRepeat();
             return;
         default:
             return;
@@ -310,6 +311,13 @@ void CEditTransactionsView::OpenMemo() {
     request->memo = m_subject.Working().GetMemo();
     request->capacity = CTransaction::kMemoCapacity;
     Navigate(shell::kEventEditMemo, 0, std::move(request));
+}
+
+void CEditTransactionsView::OpenRepeat() {
+    const DateTime day = m_form.Read(*m_accounts).date;
+    Navigate(shell::kEventChangeRepeat, 0,
+             std::make_unique<shell::CRepeatRequest>(
+                 CRepeatSetting::Of(m_subject.Scheduled(), day != 0 ? day : Now())));
 }
 
 void CEditTransactionsView::OpenConversion() {
@@ -475,6 +483,12 @@ void CEditTransactionsView::TakeHandBacks() {
     if (auto converted =
             handBack.TakeAs<shell::CHandBackOf<Amount>>(shell::HandBackKind::kConvertedAmount)) {
         m_form.ShowAmount(converted->Value());
+    }
+    if (auto repeat = handBack.TakeAs<shell::CRepeatRequest>(shell::HandBackKind::kRepeat)) {
+        if (m_subject.IsScheduled()) repeat->repeat.ApplyTo(m_subject.Scheduled());
+        if (m_form.Control(Field::kRepeat) != nullptr) {
+            ui::SetWindowText(m_form.Control(Field::kRepeat), RepeatText());
+        }
     }
 }
 

@@ -71,6 +71,7 @@ class CEditTransactionsView : public shell::CCVView {
     void OpenSplits();
     void OpenMemo();
     void OpenConversion();
+    void OpenRepeat();
     void PayeeChosen();
     void TakeHandBacks();
     void Finish();
