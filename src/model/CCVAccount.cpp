@@ -462,8 +462,16 @@ bool CCVAccount::CanMatch(const CTransaction& entered, const CTransaction& added
         return false;
     }
     // Accepting would give a transfer or a split the bank's amount and date without its twin or
-    // its split lines: they are kept out of matching.
-    if (!CanBeMatched(entered)) return false;
+    // its split lines: they are kept out of matching. A transfer (or the twin of a split line)
+    // that the line repeats exactly, date and amount, is the exception, as accepting then changes
+    // neither it nor its twin: a file written from all accounts holds each transfer once in each
+    // of its two accounts.
+    if (!CanBeMatched(entered)) {
+        if (entered.IsSplit() || entered.GetDate() != added.GetDate() ||
+            entered.GetAmount() != added.GetAmount()) {
+            return false;
+        }
+    }
     // Seven days either way, both ends included; computed wide so that no date wraps around.
     const std::int64_t apart =
         static_cast<std::int64_t>(entered.GetDate()) - static_cast<std::int64_t>(added.GetDate());

@@ -49,7 +49,13 @@ void CCVProgram::StartReminderProgram() {
     sys::StartProgram(path + kReminderProgram, {});
 }
 
+CCVProgram::~CCVProgram() {
+    if (g_running == this) g_running = nullptr;
+}
+
 void CCVProgram::ChooseFirstScreen() {
+    // What goes wrong while loading counts in this program's Problems().
+    g_running = this;
     if (CVModel::GetModel()->PasswordState() == CCVPassword::kPasswordSet) {
         CCVApplication::Instance().PostNavigate(kEventPasswordPrompt, kPromptAtStart);
         return;
@@ -67,10 +73,10 @@ void CCVProgram::LoadDataAndOpenSummary() {
         // Another program writes the folder: this one would lose its changes or theirs.
         const std::wstring text = CCVUIUtility::FormatString(res::IDS_DATA_FOLDER_IN_USE_SCREEN,
                                                              model.GetDataFolder().c_str());
-        m_problems += text + L"\n";
+        if (g_running != nullptr) g_running->m_problems += text + L"\n";
         utility.MessageBox(nullptr, res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR, res::IDS_APP_NAME,
                            text);
-        m_loadFailed = true;
+        if (g_running != nullptr) g_running->m_loadFailed = true;
         ui::PostQuitMessage(1);
         return;
     }

@@ -16,6 +16,9 @@ namespace shell {
 class CCVProgram {
   public:
     CCVProgram() { s_reminder = false; }
+    ~CCVProgram();
+    CCVProgram(const CCVProgram&) = delete;
+    CCVProgram& operator=(const CCVProgram&) = delete;
 
     // A second instance: tells the running one (which comes to the front) and answers the exit
     // status after saying "Coinvale is already running." on `errors`.

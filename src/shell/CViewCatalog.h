@@ -21,6 +21,8 @@ class CViewCatalog {
     // A new view object, or null for a view the catalogue does not hold.
     std::unique_ptr<CCVView> Make(int view) const;
     void Clear() { m_factories.clear(); }
+    // Forgets one view number (a build without that screen).
+    void Remove(int view) { m_factories.erase(view); }
 
   private:
     std::map<int, Factory> m_factories;

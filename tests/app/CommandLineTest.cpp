@@ -359,6 +359,7 @@ TEST_F(CommandLine, RefusedInputSaysWhyAndChangesNoByte) {
 // Faults: ten adds of 9999999999999999.99 saturated the balance without a word; an accent typed
 // as a letter and a combining mark was stored as "e?".
 TEST_F(CommandLine, TypedValuesAreStoredAsGivenOrRefused) {
+    InitData();
     Do({"add", "Checking", "--amount", "1,234.50", "--payee", "Cafe\xCC\x81", "--memo",
         std::string(160, 'm'), "--date", "2027-07-01"});
     const std::string shown = Do({"register", "Checking", "--json"}).out;
