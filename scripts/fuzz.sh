@@ -33,7 +33,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 mkdir -p "$folder/findings"
 summary=()
 for target in fuzz_statement_file fuzz_ofx_reply fuzz_data_files fuzz_registry_text \
-    fuzz_values fuzz_arguments; do
+    fuzz_values fuzz_arguments fuzz_qif fuzz_csv; do
     corpus="$folder/corpus/$target"
     mkdir -p "$corpus"
     log="$folder/$target.log"
