@@ -41,7 +41,7 @@ for target in fuzz_statement_file fuzz_ofx_reply fuzz_data_files fuzz_registry_t
     # shellcheck disable=SC2086
     if ! "$folder/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$folder/findings/$target-" \
-        "$corpus" ${seeds[$target]} >"$log" 2>&1; then
+        "$corpus" ${seeds[$target]:-} >"$log" 2>&1; then
         tail -n 40 "$log"
         echo "$target found a fault; its input is in $folder/findings/" >&2
         exit 1
