@@ -89,6 +89,13 @@ void CCVView::PostBack(ui::LPARAM param) {
     CCVApplication::Instance().PostBack(param);
 }
 
+bool CCVView::BackIfBeneathIs(int view) {
+    const CCVApplication& app = CCVApplication::Instance();
+    if (app.StackDepth() == 0 || app.StackAt(app.StackDepth() - 1).view != view) return false;
+    PostBack(0);
+    return true;
+}
+
 bool CCVView::CanNavigate(int command) const {
     return CCVApplication::Instance().CanNavigate(m_view, command);
 }

@@ -106,6 +106,9 @@ class CCVView {
     void Navigate(int command, ui::LPARAM param = 0,
                   std::unique_ptr<CNavigationPayload> payload = nullptr);
     void PostBack(ui::LPARAM param = 0);
+    // Goes back when the screen beneath is `view` (true), so that a screen reached from it
+    // returns to it rather than opening another of it on top.
+    bool BackIfBeneathIs(int view);
     // Navigates when a lock password is set; otherwise says "You need to set password first.".
     void NavigateIfPasswordSet(int command);
     // Whether `command` leads from this screen to a screen the program has.

@@ -187,13 +187,7 @@ bool CReportChartView::OnCommand(int id) {
             // "Reports" opens the list from now on.
             Model().GetPreferences().SetLastReportType(kLastTypeList);
             // Opened from the list: back to it rather than another list on top.
-            const shell::CCVApplication& app = shell::CCVApplication::Instance();
-            if (app.StackDepth() > 0 &&
-                app.StackAt(app.StackDepth() - 1).view == shell::kViewReports) {
-                PostBack(0);
-                return true;
-            }
-            return false;
+            return BackIfBeneathIs(shell::kViewReports);
         }
         default:
             return false;

@@ -23,6 +23,7 @@
 #include "shell/CScheduledRequest.h"
 #include "shell/CSplitRequest.h"
 #include "shell/CTransactionRequest.h"
+#include "shell/SaveChanges.h"
 #include "shell/ViewNumbers.h"
 
 namespace views {
@@ -357,11 +358,7 @@ bool CEditTransactionsView::ShowOutcome(const EditOutcome& outcome, int errorCod
 }
 
 void CEditTransactionsView::Finish() {
-    if (Model().SaveChanges() != 0) {
-        Ask(res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR,
-            CCVUIUtility::FormatString(res::IDS_DATA_NOT_SAVED_SCREEN,
-                                       Model().GetDataFolder().c_str()));
-    }
+    shell::SaveModelChanges(Window());
     PostBack(0);
 }
 

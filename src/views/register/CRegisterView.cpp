@@ -16,6 +16,7 @@
 #include "shell/CReviewRequest.h"
 #include "shell/CScreenFont.h"
 #include "shell/RegisteredMessages.h"
+#include "shell/SaveChanges.h"
 #include "shell/ViewNumbers.h"
 #include "shell/online/COnlineActions.h"
 #include "storage/DateTime.h"
@@ -187,10 +188,7 @@ void CRegisterView::SortBy(int column) {
 }
 
 void CRegisterView::SaveAccount() {
-    CVModel& model = Model();
-    if (model.SaveChanges() != 0) {
-        Ask(res::IDS_NONE, ui::MB_OK | ui::MB_ICONERROR, CCVUIUtility::SaveFailureMessage(model));
-    }
+    shell::SaveModelChanges(Window());
 }
 
 void CRegisterView::ToggleCleared(int row) {

@@ -187,13 +187,7 @@ bool CReportView::OnCommand(int id) {
             // "Reports" opens the chart from now on.
             Model().GetPreferences().SetLastReportType(kLastTypeChart);
             // Opened from the chart: back to it rather than another chart on top.
-            const shell::CCVApplication& app = shell::CCVApplication::Instance();
-            if (app.StackDepth() > 0 &&
-                app.StackAt(app.StackDepth() - 1).view == shell::kViewReportChart) {
-                PostBack(0);
-                return true;
-            }
-            return false;
+            return BackIfBeneathIs(shell::kViewReportChart);
         }
         default:
             return false;
