@@ -27,6 +27,8 @@ declare -A seeds=(
     [fuzz_registry_text]="fuzz/seeds/registry_text"
     [fuzz_values]="fuzz/seeds/values"
     [fuzz_arguments]="fuzz/seeds/arguments"
+    [fuzz_qif]="fuzz/seeds/qif"
+    [fuzz_csv]="fuzz/seeds/csv"
 )
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
