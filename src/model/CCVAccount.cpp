@@ -429,8 +429,9 @@ int CCVAccount::AddDownloadedLine(DateTime date, const char* amountText, const c
 std::unique_ptr<CTransaction> CCVAccount::NewDownloadedTransaction(CDownloadIndex& index,
                                                                    const CDownloadedLine& line,
                                                                    bool& matched) {
-    // A known identifier is skipped before the line touches the payee look-ups.
-    const std::string id = line.GetTransactionId();
+    // A known identifier is skipped before the line touches the payee look-ups. It is compared
+    // as the register keeps it: an identifier longer than the stored field is kept cut short.
+    const std::string id = CTransaction::StoredOnlineId(line.GetTransactionId());
     if (!id.empty() && index.IsKnownId(id, line.GetDate(), line.SignedAmount())) return nullptr;
     CCVPayeeLookUpList* lookUps = m_owner != nullptr ? m_owner->GetPayeeLookUpList() : nullptr;
     std::unique_ptr<CTransaction> transaction =

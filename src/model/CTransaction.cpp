@@ -232,6 +232,12 @@ void CTransaction::SetMemo(const char* memo) {
     MarkChanged();
 }
 
+std::string CTransaction::StoredOnlineId(const char* onlineId) {
+    std::string stored;
+    SetBoundedText(stored, onlineId, kOnlineIdCapacity);
+    return stored;
+}
+
 void CTransaction::SetOnlineId(const char* onlineId) {
     SetBoundedText(m_fields.onlineId, onlineId, kOnlineIdCapacity);
     MarkChanged();

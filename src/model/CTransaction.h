@@ -143,6 +143,8 @@ class CTransaction : public CCVItem, public PayeeMemoryFields {
     void SetMemo(const char* memo) override;
     const char* GetOnlineId() const { return m_fields.onlineId.c_str(); }
     void SetOnlineId(const char* onlineId);
+    // A bank's identifier as a transaction keeps it: cut to kOnlineIdCapacity bytes.
+    static std::string StoredOnlineId(const char* onlineId);
 
     // ---- split lines (0 to kSplitLines - 1; other indexes read as an empty line and change
     // nothing). Most transactions are not split: their lines take no memory until one is set.

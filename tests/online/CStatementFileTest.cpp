@@ -110,6 +110,24 @@ TEST_F(StatementFileTest, TheSameFileTwiceAddsNothingTheSecondTime) {
     EXPECT_TRUE(account.Record() == before);
 }
 
+// Fault found by fuzzing: an identifier longer than the register's field (255 bytes) is kept
+// cut short, and the second import compared the whole identifier with the kept one, so the line
+// came in again on every import.
+TEST_F(StatementFileTest, AnIdentifierLongerThanItsFieldIsStillKnownTheSecondTime) {
+    const std::string longId(300, '7');
+    const std::string path =
+        Write("long.ofx", File(Statement("1001", Line(longId, "-12.00", "Shop") +
+                                                     Line(longId.substr(0, 255) + "8", "-3.00", "Kiosk"),
+                                         false)));
+    ASSERT_EQ(Import(path), CStatementFile::kImported) << sys::WideToAnsi(result.text);
+    EXPECT_EQ(result.added, 2u);
+    EXPECT_EQ(std::string(account.Transactions().At(0)->GetOnlineId()).size(), 255u);
+    ASSERT_EQ(Import(path), CStatementFile::kImported);
+    EXPECT_EQ(result.added, 0u);
+    EXPECT_EQ(result.skipped, 2u);
+    EXPECT_EQ(account.Transactions().Count(), 2u);
+}
+
 TEST_F(StatementFileTest, RealBanksFiles) {
     struct Case {
         const char* file;
