@@ -89,9 +89,42 @@ TEST_F(ScheduledScreensTest, EditAndNewOpenTheEditorAndComeBackToTheList) {
     EXPECT_EQ(rent.Template().GetAmount(), 70000);
     Choose({L"New"});
     EXPECT_EQ(CurrentView(), shell::kViewNewScheduled);
+    // Fault mended: opened from the summary (no current account) the Type was empty and the
+    // item was stored as a deposit; it starts on the first account with its usual type.
+    EXPECT_NE(Line(LineOf(L"Account Name:")).find(L"American Express"), std::wstring::npos);
+    EXPECT_NE(Line(LineOf(L"Type:")).find(L"Charge"), std::wstring::npos);
     Key(ui::VK_ESCAPE);
     EXPECT_EQ(CurrentView(), shell::kViewScheduled);
     EXPECT_EQ(Scheduled()->Count(), 1u);
+}
+
+// Fault mended: the upcoming list opened from a register listed every account's transactions;
+// from a register it keeps to the register's account, and from the summary it lists them all.
+TEST_F(ScheduledScreensTest, FromARegisterTheUpcomingListKeepsToItsAccount) {
+    AddScheduled("Rent", 70000, 2);
+    AddScheduled("Deposit plan", 5000, 2).SetAccountId(Account("Savings").GetAccountId());
+    Model().GetPreferences().SetUpcomingThroughMode(kThroughOneWeek);
+    Start();
+    Key(ui::VK_DOWN);  // Checking
+    Key(ui::VK_RETURN);
+    ASSERT_EQ(CurrentView(), shell::kViewRegister);
+    Choose({L"Upcoming Transactions"});
+    ASSERT_EQ(CurrentView(), shell::kViewUpcoming);
+    EXPECT_GE(LineOf(L"Rent"), 0);
+    EXPECT_LT(LineOf(L"Deposit plan"), 0);
+    Choose({L"Edit"});  // the editor, and back: the list still keeps to Checking
+    ASSERT_EQ(CurrentView(), shell::kViewEditUpcoming);
+    Key(ui::VK_ESCAPE);
+    ASSERT_EQ(CurrentView(), shell::kViewUpcoming);
+    EXPECT_GE(LineOf(L"Rent"), 0);
+    EXPECT_LT(LineOf(L"Deposit plan"), 0);
+    Key(ui::VK_ESCAPE);
+    ASSERT_EQ(CurrentView(), shell::kViewRegister);
+    Key(ui::VK_ESCAPE);
+    ASSERT_EQ(CurrentView(), shell::kViewAccountsSummary);
+    OpenUpcoming();
+    EXPECT_GE(LineOf(L"Rent"), 0);
+    EXPECT_GE(LineOf(L"Deposit plan"), 0);
 }
 
 TEST_F(ScheduledScreensTest, TheRepeatScreenHandsItsRepeatBackToTheEditor) {

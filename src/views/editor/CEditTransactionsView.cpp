@@ -118,6 +118,10 @@ void CEditTransactionsView::Load(ui::LPARAM param) {
             m_subject.NewTransaction(current);
             return;
         case Mode::kNewScheduled:
+            // Opened where no account is current (the summary, the lists), the new item starts
+            // on the account the Account field shows first, with that account's usual type, so
+            // that a bill is not stored as a deposit because the Type was left empty.
+            if (current == nullptr && m_accounts->Count() > 0) current = m_accounts->At(0);
             m_subject.NewScheduled(current);
             return;
         case Mode::kUpcoming:

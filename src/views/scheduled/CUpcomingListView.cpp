@@ -14,15 +14,18 @@
 #include "preferences/CCVPreferences.h"
 #include "resources/ScreenIds.h"
 #include "resources/StringTable.h"
+#include "shell/CCVApplication.h"
 #include "shell/CCVUIUtility.h"
 #include "shell/CScheduledRequest.h"
 #include "shell/SaveChanges.h"
+#include "shell/ViewNumbers.h"
 
 namespace views {
 namespace {
 
 struct UpcomingState : shell::CViewState {
     int selected = 0;
+    RecordKey accountFilter;
 };
 
 constexpr int kDateWidth = 9;
@@ -51,6 +54,13 @@ bool CUpcomingListView::OnCreate(ui::LPARAM) {
     if (Scheduled() == nullptr || !CreateList(false)) return false;
     const std::uint32_t stored = Model().GetPreferences().GetUpcomingThroughMode();
     m_period = stored < kThroughCount ? static_cast<int>(stored) : kThroughDue;
+    // From a register the list keeps to the register's account; elsewhere it lists them all.
+    // (While the screen is made, the screen it is opened from is still the current one.)
+    const CCVAccount* current = Model().GetCurrentAccount();
+    m_accountFilter = shell::CCVApplication::Instance().CurrentView() == shell::kViewRegister &&
+                              current != nullptr
+                          ? current->GetAccountId()
+                          : CScheduledList::AllAccounts();
     CheckRadio(res::IDC_THROUGH_FIRST, res::IDC_THROUGH_LAST, res::IDC_THROUGH_FIRST + m_period);
     Rebuild(0);
     ui::SetFocus(List());
@@ -58,7 +68,7 @@ bool CUpcomingListView::OnCreate(ui::LPARAM) {
 }
 
 void CUpcomingListView::Rebuild(int select) {
-    Scheduled()->BuildUpcoming(CScheduledList::AllAccounts(), m_period, *m_upcoming);
+    Scheduled()->BuildUpcoming(m_accountFilter, m_period, *m_upcoming);
     const int count = static_cast<int>(m_upcoming->Count());
     SetRowCount(count);
     if (count > 0) Select(std::clamp(select, 0, count - 1));
@@ -205,11 +215,13 @@ void CUpcomingListView::DrawRow(ui::CDeviceContext& dc, int row, const ui::RECT&
 std::unique_ptr<shell::CViewState> CUpcomingListView::SaveState() const {
     auto state = std::make_unique<UpcomingState>();
     state->selected = Selection();
+    state->accountFilter = m_accountFilter;
     return state;
 }
 
 void CUpcomingListView::RestoreState(const shell::CViewState& state) {
     const auto* saved = dynamic_cast<const UpcomingState*>(&state);
+    if (saved != nullptr) m_accountFilter = saved->accountFilter;
     // The editor may have recorded the occurrence: the list is made again.
     Rebuild(saved != nullptr ? saved->selected : 0);
 }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "shell/CListShapeView.h"
+#include "storage/RecordKey.h"
 
 class CScheduledList;
 class CUpcomingTransItem;
@@ -47,6 +48,8 @@ class CUpcomingListView : public shell::CListShapeView {
 
     std::unique_ptr<CUpcomingTxnList> m_upcoming;
     int m_period = 0;
+    // The register's account when opened from a register, else every account.
+    RecordKey m_accountFilter;
 };
 
 }  // namespace views
