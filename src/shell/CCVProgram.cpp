@@ -43,14 +43,19 @@ int CCVProgram::RefuseSecondInstance(std::FILE* errors) {
 }
 
 void CCVProgram::StartReminderProgram() {
+    StartReminderProgram(sys::FolderOf(sys::OwnExecutablePath()));
+}
+
+bool CCVProgram::StartReminderProgram(const std::string& programFolder) {
     std::wstring folder = CCVRegistry::ReadString(
         sys::HKEY_CURRENT_USER, CCVPreferences::ProgramKey(), kInstallDirValue, L"");
     if (folder.empty()) {
         // Nothing recorded where the program is installed: a companion installed beside this
         // program is its own, and the folder is recorded as an installer would have done.
-        const std::string own = sys::FolderOf(sys::OwnExecutablePath());
-        if (own.empty() || !sys::IsExecutableFile(own + kReminderProgram)) return;
-        folder = sys::Utf8ToWide(own);
+        if (programFolder.empty() || !sys::IsExecutableFile(programFolder + kReminderProgram)) {
+            return false;
+        }
+        folder = sys::Utf8ToWide(programFolder);
         CCVRegistry::WriteString(sys::HKEY_CURRENT_USER, CCVPreferences::ProgramKey(),
                                  kInstallDirValue, folder);
     }
@@ -58,11 +63,11 @@ void CCVProgram::StartReminderProgram() {
     // carries on, and a second one would only say that it is not needed.
     if (sys::NamedMutex::ProbeHeld(sys::NamedMutex::kReminderMutexName) ==
         sys::NamedMutex::kProbeHeld) {
-        return;
+        return false;
     }
     std::string path = sys::WideToUtf8(folder);
     if (path.back() != '/') path += '/';
-    sys::StartProgram(path + kReminderProgram, {});
+    return sys::StartProgram(path + kReminderProgram, {}) == 0;
 }
 
 CCVProgram::~CCVProgram() {
