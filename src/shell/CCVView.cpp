@@ -134,8 +134,17 @@ void CCVView::MoveFocus(int direction) {
     if (m_focusRing.empty()) return;
     const int count = static_cast<int>(m_focusRing.size());
     const int at = FocusIndex();
-    const int next = at < 0 ? 0 : ((at + direction) % count + count) % count;
-    ui::SetFocus(m_focusRing[static_cast<std::size_t>(next)]);
+    // A field that is greyed or hidden (the repeat count while "Indefinitely" is chosen) takes
+    // no focus: the step goes on to the next one that does.
+    int next = at < 0 ? 0 : at;
+    for (int step = 0; step < count; ++step) {
+        if (at >= 0 || step > 0) next = ((next + direction) % count + count) % count;
+        const ui::HWND field = m_focusRing[static_cast<std::size_t>(next)];
+        if (ui::IsWindowEnabled(field) && ui::IsWindowVisible(field)) {
+            ui::SetFocus(field);
+            return;
+        }
+    }
 }
 
 int CCVView::FocusIndex() const {
