@@ -237,10 +237,17 @@ ui::LRESULT CCVView::WindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wPar
             const auto vk = static_cast<unsigned>(wParam);
             if (OnKey(vk)) return 0;
             if (vk == ui::VK_UP || vk == ui::VK_DOWN) {
+                // A field that wants the arrows gets them first. One that hands the key back
+                // while it has it (its caret on its first or last line) lets the focus move on,
+                // instead of being handed the key again without end.
                 ui::MSG msg{hwnd, message, wParam, lParam, 0, ui::POINT{}};
-                if (!CCVUIUtility::Instance().RouteKey(ui::GetFocus(), msg)) {
-                    MoveFocus(vk == ui::VK_UP ? -1 : 1);
+                bool routed = false;
+                if (!m_routingArrow) {
+                    m_routingArrow = true;
+                    routed = CCVUIUtility::Instance().RouteKey(ui::GetFocus(), msg);
+                    m_routingArrow = false;
                 }
+                if (!routed) MoveFocus(vk == ui::VK_UP ? -1 : 1);
                 return 0;
             }
             break;
