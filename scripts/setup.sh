@@ -9,6 +9,8 @@ packages=(
     clang
     # interchange: the journal export is checked by ledger itself
     ledger
+    # ---- reminder companion: sd-bus for its notifications; its tests start a private bus ----
+    libsystemd-dev dbus-daemon
 )
 
 missing=()

@@ -156,3 +156,17 @@ DateTime CScheduledList::UpdateReminderTime(MScheduleHost& host) {
 void CScheduledList::RefreshReminderTimeIfUnset(MScheduleHost& host) {
     if (host.ReadNearestDateTime() == 0) UpdateReminderTime(host);
 }
+
+// ---- reminder companion ----
+std::vector<const CScheduledItem*> CScheduledList::RemindersDueBy(DateTime moment) const {
+    std::vector<const CScheduledItem*> due;
+    for (std::int64_t i = 0; i < static_cast<std::int64_t>(Count()); ++i) {
+        const CScheduledItem& item = *At(i);
+        if (item.GetEnterMode() != CScheduledItem::kRemindMe || item.HasEnded()) continue;
+        if (item.GetReminderTime() <= moment) due.push_back(&item);
+    }
+    std::stable_sort(due.begin(), due.end(), [](const CScheduledItem* a, const CScheduledItem* b) {
+        return a->GetNextDate() < b->GetNextDate();
+    });
+    return due;
+}

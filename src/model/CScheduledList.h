@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "model/CScheduledItem.h"
 #include "model/EditOutcome.h"
@@ -79,6 +80,11 @@ class CScheduledList : public CCVItemList {
     DateTime UpdateReminderTime(MScheduleHost& host);
     // The start-up step: when the stored reminder time reads 0, computes and writes it.
     void RefreshReminderTimeIfUnset(MScheduleHost& host);
+
+    // ---- reminder companion ----
+    // The "Remind me" transactions that have not ended and whose reminder time has come by
+    // `moment`, by next date (then in list order): what a reminder shown at `moment` is about.
+    std::vector<const CScheduledItem*> RemindersDueBy(DateTime moment) const;
 
   protected:
     std::unique_ptr<CCVItem> NewRecord() const override {

@@ -36,7 +36,10 @@ std::uint32_t CCVTodayPlugIn::ReadNearestDateTime() {
 }
 
 bool CCVTodayPlugIn::WriteNearestDateTime(std::uint32_t time) {
-    return Write(kNearestDateTime, time);
+    const bool changed = Read(kNearestDateTime) != time;
+    if (!Write(kNearestDateTime, time)) return false;
+    if (changed) Write(kSnoozedTime, 0);
+    return true;
 }
 
 std::uint32_t CCVTodayPlugIn::ReadReminderStatus() {
@@ -58,4 +61,14 @@ bool CCVTodayPlugIn::Snooze() {
 
 bool CCVTodayPlugIn::ResetSnooze() {
     return Write(kSnoozedTime, 0);
+}
+
+// ---- reminder companion ----
+CCVTodayPlugIn::Values CCVTodayPlugIn::ReadValues() {
+    const std::wstring path = KeyPath();
+    Values values;
+    values.nearestDateTime = CCVRegistry::ReadDword(sys::HKEY_CURRENT_USER, path, kNearestDateTime);
+    values.reminderStatus = CCVRegistry::ReadDword(sys::HKEY_CURRENT_USER, path, kReminderStatus);
+    values.snoozedTime = CCVRegistry::ReadDword(sys::HKEY_CURRENT_USER, path, kSnoozedTime);
+    return values;
 }

@@ -727,4 +727,23 @@ enum ScheduledCommand : int {
     IDC_REMINDER_SNOOZE = 10679,
 };
 
+// ---- reminder companion (texts 11650-11699) ----
+inline constexpr StringId IDS_COMPANION_SUMMARY_ONE = static_cast<StringId>(11650);
+inline constexpr StringId IDS_COMPANION_SUMMARY_MANY = static_cast<StringId>(11651);
+inline constexpr StringId IDS_COMPANION_SUMMARY_DUE = static_cast<StringId>(11652);
+inline constexpr StringId IDS_COMPANION_LINE = static_cast<StringId>(11653);
+inline constexpr StringId IDS_COMPANION_MORE = static_cast<StringId>(11654);
+inline constexpr StringId IDS_COMPANION_LOCKED = static_cast<StringId>(11655);
+inline constexpr StringId IDS_COMPANION_NOT_READ = static_cast<StringId>(11656);
+inline constexpr StringId IDS_COMPANION_OPEN = static_cast<StringId>(11657);
+inline constexpr StringId IDS_COMPANION_ALREADY_RUNNING = static_cast<StringId>(11658);
+inline constexpr StringId IDS_COMPANION_DATA_UNREADABLE = static_cast<StringId>(11659);
+inline constexpr StringId IDS_COMPANION_HELP = static_cast<StringId>(11660);
+inline constexpr StringId IDS_COMPANION_BAD_OPTION = static_cast<StringId>(11661);
+inline constexpr StringId IDS_COMPANION_BAD_NOW = static_cast<StringId>(11662);
+inline constexpr StringId IDS_COMPANION_NO_TERMINAL = static_cast<StringId>(11663);
+inline constexpr StringId IDS_COMPANION_NO_PROGRAM = static_cast<StringId>(11664);
+inline constexpr StringId IDS_COMPANION_NOT_STARTED = static_cast<StringId>(11665);
+inline constexpr StringId IDS_COMPANION_NO_PAYEE = static_cast<StringId>(11666);
+
 }  // namespace res

@@ -583,6 +583,42 @@ constexpr Entry kScreenStringsByArea[] = {
     {IDS_REMINDER_TEXT, L"There are several upcoming transactions are due in Coinvale."},
     {IDS_MENU_SNOOZE, L"Snooze"},
     {IDS_MENU_GOTO, L"Goto"},
+    // ---- reminder companion ----
+    {IDS_COMPANION_SUMMARY_ONE, L"Coinvale: a transaction is due"},
+    {IDS_COMPANION_SUMMARY_MANY, L"Coinvale: %u transactions are due"},
+    {IDS_COMPANION_SUMMARY_DUE, L"Coinvale: scheduled transactions are due"},
+    {IDS_COMPANION_LINE, L"%s  %s  %s  (%s)"},
+    {IDS_COMPANION_MORE, L"and %u more"},
+    {IDS_COMPANION_LOCKED, L"Coinvale's data is locked with a password: open Coinvale to see them."},
+    {IDS_COMPANION_NOT_READ, L"The data folder %s could not be read: open Coinvale to see them."},
+    {IDS_COMPANION_OPEN, L"Open"},
+    {IDS_COMPANION_ALREADY_RUNNING, L"coinvale-reminder is already running."},
+    {IDS_COMPANION_DATA_UNREADABLE,
+     L"coinvale-reminder: the data folder %s cannot be read (error %d)."},
+    {IDS_COMPANION_HELP,
+     L"Usage: coinvale-reminder [--once | --help | --version]\n"
+     L"\n"
+     L"Shows Coinvale's reminders of scheduled transactions while Coinvale is not running: a\n"
+     L"desktop notification (Open starts Coinvale's reminder screen in a terminal, Snooze puts\n"
+     L"the reminder off by two minutes), or lines on standard output where there is no session\n"
+     L"bus or notification service. Runs until SIGTERM or SIGINT; one at a time.\n"
+     L"\n"
+     L"  --once      print the transactions whose reminder has come and exit (for cron):\n"
+     L"              exit status 0, nothing printed when none is due; 1 when the data\n"
+     L"              cannot be read\n"
+     L"  --help      this text\n"
+     L"  --version   the version\n"},
+    {IDS_COMPANION_BAD_OPTION, L"coinvale-reminder: unknown option %s (see coinvale-reminder --help)."},
+    {IDS_COMPANION_BAD_NOW,
+     L"coinvale-reminder: COINVALE_NOW must be a date and time such as 2026-12-06 or "
+     L"2026-12-06T09:30:00."},
+    {IDS_COMPANION_NO_TERMINAL,
+     L"coinvale-reminder: no terminal program was found to open Coinvale in; set TERMINAL to "
+     L"one."},
+    {IDS_COMPANION_NO_PROGRAM,
+     L"coinvale-reminder: coinvale was found neither beside coinvale-reminder nor on PATH."},
+    {IDS_COMPANION_NOT_STARTED, L"coinvale-reminder: %s could not be started (%s)."},
+    {IDS_COMPANION_NO_PAYEE, L"(no payee)"},
 };
 
 constexpr auto kScreenStrings = SortById(kScreenStringsByArea);

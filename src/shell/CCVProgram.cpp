@@ -4,6 +4,8 @@
 
 #include "model/CVModel.h"
 #include "platform/sys/CodePage.h"
+#include "platform/sys/NamedMutex.h"
+#include "platform/sys/ProgramPaths.h"
 #include "platform/sys/StartProgram.h"
 #include "platform/ui/CBroadcastChannel.h"
 #include "platform/ui/WindowApi.h"
@@ -41,12 +43,31 @@ int CCVProgram::RefuseSecondInstance(std::FILE* errors) {
 }
 
 void CCVProgram::StartReminderProgram() {
-    const std::wstring folder = CCVRegistry::ReadString(
+    StartReminderProgram(sys::FolderOf(sys::OwnExecutablePath()));
+}
+
+bool CCVProgram::StartReminderProgram(const std::string& programFolder) {
+    std::wstring folder = CCVRegistry::ReadString(
         sys::HKEY_CURRENT_USER, CCVPreferences::ProgramKey(), kInstallDirValue, L"");
-    if (folder.empty()) return;
+    if (folder.empty()) {
+        // Nothing recorded where the program is installed: a companion installed beside this
+        // program is its own, and the folder is recorded as an installer would have done.
+        if (programFolder.empty() || !sys::IsExecutableFile(programFolder + kReminderProgram)) {
+            return false;
+        }
+        folder = sys::Utf8ToWide(programFolder);
+        CCVRegistry::WriteString(sys::HKEY_CURRENT_USER, CCVPreferences::ProgramKey(),
+                                 kInstallDirValue, folder);
+    }
+    // One companion at a time: one already running (started before, or the user's service)
+    // carries on, and a second one would only say that it is not needed.
+    if (sys::NamedMutex::ProbeHeld(sys::NamedMutex::kReminderMutexName) ==
+        sys::NamedMutex::kProbeHeld) {
+        return false;
+    }
     std::string path = sys::WideToUtf8(folder);
     if (path.back() != '/') path += '/';
-    sys::StartProgram(path + kReminderProgram, {});
+    return sys::StartProgram(path + kReminderProgram, {}) == 0;
 }
 
 CCVProgram::~CCVProgram() {

@@ -54,8 +54,12 @@ class CCVProgram {
     static void LoadDataAndOpenSummary();
     // The first screen is the reminder (`coinvale --reminder`, which the companion starts).
     void StartWithReminder() { s_reminder = true; }
-    // Starts the reminder companion from the folder "CoinvaleInstallDir" names, when it is set.
+    // Starts the reminder companion from the folder "CoinvaleInstallDir" names. When the value
+    // is missing and this program's own folder holds a coinvale-reminder, that folder is
+    // recorded first. Nothing is started while a companion runs already.
     static void StartReminderProgram();
+    // The same with `programFolder` as this program's own folder (tests). True when started.
+    static bool StartReminderProgram(const std::string& programFolder);
 
   private:
     void Shutdown();

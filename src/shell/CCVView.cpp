@@ -134,8 +134,17 @@ void CCVView::MoveFocus(int direction) {
     if (m_focusRing.empty()) return;
     const int count = static_cast<int>(m_focusRing.size());
     const int at = FocusIndex();
-    const int next = at < 0 ? 0 : ((at + direction) % count + count) % count;
-    ui::SetFocus(m_focusRing[static_cast<std::size_t>(next)]);
+    // A field that is greyed or hidden (the repeat count while "Indefinitely" is chosen) takes
+    // no focus: the step goes on to the next one that does.
+    int next = at < 0 ? 0 : at;
+    for (int step = 0; step < count; ++step) {
+        if (at >= 0 || step > 0) next = ((next + direction) % count + count) % count;
+        const ui::HWND field = m_focusRing[static_cast<std::size_t>(next)];
+        if (ui::IsWindowEnabled(field) && ui::IsWindowVisible(field)) {
+            ui::SetFocus(field);
+            return;
+        }
+    }
 }
 
 int CCVView::FocusIndex() const {
@@ -228,10 +237,17 @@ ui::LRESULT CCVView::WindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wPar
             const auto vk = static_cast<unsigned>(wParam);
             if (OnKey(vk)) return 0;
             if (vk == ui::VK_UP || vk == ui::VK_DOWN) {
+                // A field that wants the arrows gets them first. One that hands the key back
+                // while it has it (its caret on its first or last line) lets the focus move on,
+                // instead of being handed the key again without end.
                 ui::MSG msg{hwnd, message, wParam, lParam, 0, ui::POINT{}};
-                if (!CCVUIUtility::Instance().RouteKey(ui::GetFocus(), msg)) {
-                    MoveFocus(vk == ui::VK_UP ? -1 : 1);
+                bool routed = false;
+                if (!m_routingArrow) {
+                    m_routingArrow = true;
+                    routed = CCVUIUtility::Instance().RouteKey(ui::GetFocus(), msg);
+                    m_routingArrow = false;
                 }
+                if (!routed) MoveFocus(vk == ui::VK_UP ? -1 : 1);
                 return 0;
             }
             break;

@@ -144,6 +144,7 @@ class CCVView {
     int m_view = 0;
     std::vector<ui::HWND> m_focusRing;
     bool m_backErases = false;  // the Back key went down in a field that held text
+    bool m_routingArrow = false;  // Up or Down is being handed to the field that wants arrows
 };
 
 }  // namespace shell

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "platform/ui/WinMessages.h"
+#include "preferences/CCVTodayPlugIn.h"
 
 // The messages the program shares by name, with its companions and between its own windows, and
 // its two navigation messages.
@@ -14,10 +15,11 @@ constexpr ui::UINT WM_CV_NAVIGATE = ui::WM_APP + 100;
 constexpr ui::UINT WM_CV_BACK = ui::WM_APP + 101;
 
 inline constexpr std::wstring_view kRunningInstanceMessage = L"CV_MSG_RUNNING_INSTANCE_FOUND";
-inline constexpr std::wstring_view kStopReminderMessage =
-    L"CV_STOP_REMINDER_NOTIFICATION-{EFD617B9-D386-47de-9A5F-CF104470940A}";
+// ---- reminder companion ----
+// Shared with the companion, which knows them from the reminder values' owner.
+inline constexpr std::wstring_view kStopReminderMessage = CCVTodayPlugIn::kStopNotificationMessage;
 inline constexpr std::wstring_view kStartReminderMessage =
-    L"CV_START_REMINDER_NOTIFICATION-{F02FFEDF-351F-4266-97ED-217AA8AD7A60}";
+    CCVTodayPlugIn::kStartNotificationMessage;
 inline constexpr std::wstring_view kHelpMessage = L"CV_DISPLAY_CONTEXT_SENSETIVE_HELP";
 inline constexpr std::wstring_view kCheckUnacceptedMessage = L"CV_CHECK_FOR_UNACCEPTED_TXN";
 // The desktop synchroniser's hand-shake (see CSyncHandshake).

@@ -296,6 +296,28 @@ TEST_F(EditorViewTest, AMemoOfSeveralLines) {
     EXPECT_STREQ(Only("Checking")->GetMemo(), "first line\r\nsecond line");
 }
 
+// Fault mended: Up on the first line or Down on the last line of a field of several lines went
+// back and forth between the field and its screen without end, and the program crashed.
+TEST_F(EditorViewTest, ArrowsPastTheEdgesOfTheMemoLeaveItAsItIs) {
+    OpenChecking();
+    NewTransaction();
+    Focus(Field::kMemo);
+    Key(ui::VK_RETURN);
+    ASSERT_EQ(CurrentView(), shell::kViewEditMemo);
+    Key(ui::VK_DOWN);  // empty: its only line is the last
+    Key(ui::VK_UP);
+    Type(L"first line");
+    Key(ui::VK_RETURN);
+    Type(L"second line");
+    Key(ui::VK_DOWN);
+    Key(ui::VK_UP);
+    Key(ui::VK_UP);
+    Type(L"> ");  // the caret went up a line and stayed in the field
+    Key(ui::VK_TSOFT1);
+    ASSERT_EQ(CurrentView(), shell::kViewNewTransaction);
+    EXPECT_EQ(FieldText(Field::kMemo), L"first line> \nsecond line");
+}
+
 TEST_F(EditorViewTest, AnAmountConvertedFromAnotherCurrency) {
     CCurrencyList& currencies = Accounts().GetCurrencies();
     for (std::uint32_t i = 0; i < currencies.Count(); ++i) {

@@ -172,6 +172,28 @@ TEST_F(ScheduledScreensTest, TheRepeatScreenHandsItsRepeatBackToTheEditor) {
     EXPECT_EQ(CCVTodayPlugIn::ReadNearestDateTime(), rent.GetNextDate() - 3 * kSecondsPerDay);
 }
 
+// ---- reminder companion ----
+// Fault mended: Down stopped at the field before a greyed one (the count while "Indefinitely" is
+// chosen), so "Enter :" and "Days in advance" could not be reached by keys at all.
+TEST_F(ScheduledScreensTest, UpAndDownStepOverGreyedFieldsOfTheRepeatScreen) {
+    AddScheduled("Rent", 70000, 3);  // indefinitely, entered manually
+    Start();
+    OpenScheduled();
+    Key(ui::VK_RETURN);
+    ui::SetFocus(Control(Field::kRepeat));
+    Key(ui::VK_RETURN);
+    ASSERT_EQ(CurrentView(), shell::kViewChangeRepeat);
+    ui::SetFocus(Control(102));  // "Repeat :"; the count below it is greyed
+    Key(ui::VK_DOWN);
+    EXPECT_EQ(ui::GetFocus(), Control(104));  // "Enter :"
+    Key(ui::VK_RIGHT);  // "Remind me": the days take the focus now
+    Key(ui::VK_DOWN);
+    EXPECT_EQ(ui::GetFocus(), Control(105));
+    Key(ui::VK_UP);
+    Key(ui::VK_UP);
+    EXPECT_EQ(ui::GetFocus(), Control(102));  // back over the greyed count
+}
+
 TEST_F(ScheduledScreensTest, RecordSkipAndTheOutOfOrderMessage) {
     CScheduledItem& rent = AddScheduled("Rent", 70000, 1);
     const DateTime first = rent.GetNextDate();

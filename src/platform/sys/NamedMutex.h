@@ -32,6 +32,17 @@ class NamedMutex {
     // The lock file of a name; empty when there is no runtime folder.
     static std::string LockPath(const std::string& name);
 
+    // ---- reminder companion ----
+    // The mutex of the reminder companion: one runs at a time.
+    static constexpr const char* kReminderMutexName =
+        "CoinvaleReminder-{6D0B8E52-94C1-4F3A-B7E5-2A1C9D4F8E63}";
+    enum Probe { kProbeFree = 0, kProbeHeld = 1, kProbeUnknown = 2 };
+    // Whether some program (this one included) holds the mutex `name`, found without taking it:
+    // taking it even for a moment could make a program that starts just then believe another
+    // instance runs. Read from the kernel's table of file locks; kProbeUnknown without a runtime
+    // folder or that table.
+    static Probe ProbeHeld(const std::string& name);
+
   private:
     std::string m_name;
     int m_fd = -1;
