@@ -57,6 +57,10 @@ class CCVProgram {
     // Starts the reminder companion from the folder "CoinvaleInstallDir" names, when it is set.
     static void StartReminderProgram();
 
+    // After a synchronisation ended, when the current screen is the active window: the
+    // "Refreshing" screen, the data thrown away and read again, and the accounts summary on it.
+    static void RefreshAfterSync();
+
   private:
     void Shutdown();
 
