@@ -4,6 +4,7 @@
 
 #include "model/CVModel.h"
 #include "platform/sys/NamedEvent.h"
+#include "platform/sys/SyncNames.h"
 #include "platform/ui/WindowApi.h"
 #include "resources/ScreenIds.h"
 #include "shell/CCVUIUtility.h"

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/sys/NamedMutex.h"
+#include "platform/sys/SyncNames.h"
 #include "platform/ui/CDeviceContext.h"
 #include "platform/ui/CWindowManager.h"
 #include "platform/ui/WindowApi.h"

@@ -14,6 +14,7 @@
 #include "platform/sys/CodePage.h"
 #include "platform/sys/FileFault.h"
 #include "platform/sys/NamedEvent.h"
+#include "platform/sys/SyncNames.h"
 #include "platform/sys/NamedMutex.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/CCVApplication.h"

@@ -13,9 +13,6 @@
 // removes both files; a handle that creates the event when no other holds it starts unsignalled.
 namespace sys {
 
-// The event the interactive program sets when a synchroniser may read the data files.
-inline constexpr const char* kSyncEventName = "CVSyncEvent-{185F1A81-B59B-4607-BE35-C29E00100613}";
-
 class NamedEvent {
   public:
     enum Result {

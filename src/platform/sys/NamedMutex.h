@@ -11,10 +11,6 @@ namespace sys {
 // beside it takes it too.
 inline constexpr const char* kInstanceMutexName = "Coinvale-{3F6B5C10-A270-4277-ADD1-C68C3423ABFE}";
 
-// The mutex a synchroniser holds from before it announces a synchronisation until after it ends
-// it: one synchronisation at a time, and the interactive program knows that one is still alive.
-inline constexpr const char* kSyncMutexName = "coinvale-sync";
-
 class NamedMutex {
   public:
     enum Result {
