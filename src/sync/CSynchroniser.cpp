@@ -27,6 +27,8 @@
 namespace {
 
 constexpr long kMillisecondsPerSecond = 1000;
+// How often the wait for the program also looks at the writer's lock.
+constexpr std::chrono::milliseconds kLookInterval{50};
 
 std::string Text(res::StringId id) {
     return sys::WideToUtf8(res::LoadString(id));
@@ -95,7 +97,7 @@ int CSynchroniser::Run(const Options& options, std::string& message) {
         return Refuse(message, SyncFailure{res::IDS_SYNC_BUSY, {}, 0, {}});
     }
     sys::FolderLock lock;
-    sys::FolderLock::Result locked = lock.Acquire(data, kCommandWait);
+    sys::FolderLock::Result locked = lock.Acquire(data, std::chrono::milliseconds(0));
     if (locked == sys::FolderLock::kHeldElsewhere) {
         sys::NamedMutex program(sys::kInstanceMutexName);
         if (program.TryAcquire() != sys::NamedMutex::kHeldElsewhere) {
@@ -107,24 +109,17 @@ int CSynchroniser::Run(const Options& options, std::string& message) {
             }
         }
     }
-    if (locked != sys::FolderLock::kHeldElsewhere) {
-        if (locked == sys::FolderLock::kUnavailable && options.direction == kPull) {
+    if (locked == sys::FolderLock::kUnavailable) {
+        // No lock file can be made: a folder nobody can write, which is only read from.
+        if (options.direction == kPull) {
             return Refuse(message, SyncFailure{res::IDS_SYNC_WRITE_FAILED,
                                                data + sys::FolderLock::kFileName,
                                                sys::ErrorFromErrno(errno),
                                                {}});
         }
-        // A save a crash interrupted is finished first, so the files are those of one save.
-        sys::FolderCommit::Failure interrupted;
-        if (locked == sys::FolderLock::kAcquired &&
-            sys::FolderCommit::RollForward(data, &interrupted) != 0) {
-            return Refuse(message, SyncFailure{res::IDS_SYNC_READ_FAILED,
-                                               interrupted.path,
-                                               sys::ErrorFromErrno(interrupted.error),
-                                               {}});
-        }
         return Copy(options, message);
     }
+    if (locked == sys::FolderLock::kAcquired) return CopyUnderLock(options, message);
 
     // The interactive program has the folder: its hand-shake.
     sys::NamedEvent event(sys::kSyncEventName);
@@ -133,17 +128,41 @@ int CSynchroniser::Run(const Options& options, std::string& message) {
     }
     event.Reset();
     Announce(sys::kSyncStartName);
-    if (event.Wait(options.timeout) != sys::NamedEvent::kSignalled) {
-        // A program that answers late is not left holding still.
-        Announce(sys::kSyncEndName);
-        message =
-            sys::FormatText(Text(res::IDS_SYNC_NO_ANSWER),
-                            static_cast<int>(options.timeout.count() / kMillisecondsPerSecond));
-        return kFailed;
+    // Until the program has saved, or the lock comes free: what looked like the program was a
+    // command (which holds the same mutex), or the program ended meanwhile.
+    const auto deadline = std::chrono::steady_clock::now() + options.timeout;
+    bool signalled = false;
+    while (!signalled) {
+        signalled = event.Wait(kLookInterval) == sys::NamedEvent::kSignalled;
+        if (signalled) break;
+        if (lock.Acquire(data, std::chrono::milliseconds(0)) == sys::FolderLock::kAcquired) {
+            Announce(sys::kSyncEndName);
+            return CopyUnderLock(options, message);
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            // A program that answers late is not left holding still.
+            Announce(sys::kSyncEndName);
+            message =
+                sys::FormatText(Text(res::IDS_SYNC_NO_ANSWER),
+                                static_cast<int>(options.timeout.count() / kMillisecondsPerSecond));
+            return kFailed;
+        }
     }
     const int rc = Copy(options, message);
     Announce(sys::kSyncEndName);
     return rc;
+}
+
+int CSynchroniser::CopyUnderLock(const Options& options, std::string& message) {
+    // A save a crash interrupted is finished first, so that the files are those of one save.
+    sys::FolderCommit::Failure interrupted;
+    if (sys::FolderCommit::RollForward(WithSlash(options.dataFolder), &interrupted) != 0) {
+        return Refuse(message, SyncFailure{res::IDS_SYNC_READ_FAILED,
+                                           interrupted.path,
+                                           sys::ErrorFromErrno(interrupted.error),
+                                           {}});
+    }
+    return Copy(options, message);
 }
 
 int CSynchroniser::Copy(const Options& options, std::string& message) {

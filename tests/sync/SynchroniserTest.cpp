@@ -5,6 +5,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
+#include <thread>
 
 #include "platform/sys/FolderLock.h"
 #include "platform/sys/NamedMutex.h"
@@ -128,8 +130,7 @@ TEST_F(SynchroniserTest, ACommandHoldingTheFolderIsWaitedForThenNamed) {
         ASSERT_EQ(command.Acquire(m_data, milliseconds(0)), sys::FolderLock::kAcquired);
         const auto started = std::chrono::steady_clock::now();
         EXPECT_EQ(CSynchroniser::Run(Push(), message), CSynchroniser::kFailed);
-        EXPECT_GE(std::chrono::steady_clock::now() - started,
-                  CSynchroniser::kCommandWait + milliseconds(300));
+        EXPECT_GE(std::chrono::steady_clock::now() - started, milliseconds(300));
         EXPECT_EQ(message, "Another program is changing the data in " + m_data +
                                "; nothing was copied. Try again when it has finished.");
         EXPECT_TRUE(std::filesystem::is_empty(m_dir));
@@ -160,6 +161,26 @@ TEST_F(SynchroniserTest, OneSynchronisationAtATimeAndAProgramThatDoesNotAnswer) 
     // The synchroniser's mutex went with it.
     sys::NamedMutex after(sys::kSyncMutexName);
     EXPECT_EQ(after.TryAcquire(), sys::NamedMutex::kAcquired);
+}
+
+TEST_F(SynchroniserTest, ACommandThatLooksLikeTheProgramIsWaitedOutUnderTheLock) {
+    // A command that changes data holds the program's mutex and the lock for a moment.
+    auto program = std::make_unique<sys::NamedMutex>(sys::kInstanceMutexName);
+    ASSERT_EQ(program->TryAcquire(), sys::NamedMutex::kAcquired);
+    auto command = std::make_unique<sys::FolderLock>();
+    ASSERT_EQ(command->Acquire(m_data, milliseconds(0)), sys::FolderLock::kAcquired);
+    std::thread finishes([&] {
+        std::this_thread::sleep_for(milliseconds(300));
+        command.reset();
+        program.reset();
+    });
+    std::string message;
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(CSynchroniser::Run(Push(milliseconds(20000)), message), CSynchroniser::kDone)
+        << message;
+    EXPECT_LT(std::chrono::steady_clock::now() - started, milliseconds(5000));
+    finishes.join();
+    EXPECT_EQ(ReadBytes(m_dir + "/Checking.cvl"), (std::vector<std::uint8_t>{2, 3}));
 }
 
 TEST_F(SynchroniserTest, ABadFolderIsRefusedBeforeAnythingIsAnnounced) {
