@@ -148,6 +148,12 @@ void CCVProgram::RefreshAfterSync() {
     CVModel& model = *CVModel::GetModel();
     if (!model.IsReloadPending() || model.IsReloading()) return;
     if (app.CurrentWindow() == nullptr || ui::GetActiveWindow() != app.CurrentWindow()) return;
+    if (!model.DataChangedOnDisk()) {
+        // The synchroniser only read the files (a push), or brought the same ones: what is in
+        // memory is what is on disk, and the screens stay as they are, with whatever was typed.
+        model.SetReloadPending(false);
+        return;
+    }
     model.SetReloading(true);
     CSyncRefreshScreen::Show();
     CCVUIUtility& utility = CCVUIUtility::Instance();

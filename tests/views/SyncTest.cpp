@@ -13,9 +13,10 @@
 #include "model/CVModel.h"
 #include "platform/sys/CodePage.h"
 #include "platform/sys/FileFault.h"
+#include "platform/sys/Files.h"
 #include "platform/sys/NamedEvent.h"
-#include "platform/sys/SyncNames.h"
 #include "platform/sys/NamedMutex.h"
+#include "platform/sys/SyncNames.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/CCVApplication.h"
 #include "shell/CCVProgram.h"
@@ -48,14 +49,20 @@ class SyncTest : public ScreenFixture {
         ui::PostMessage(window, shell::RegisteredMessage(name), 0, 0);
     }
     // Posts the end to `window` from another thread after `delay`, as a synchroniser that has
-    // finished copying would.
+    // brought a new copy of Checking.cvl would.
     std::thread EndLater(ui::HWND window, milliseconds delay) {
-        return std::thread([window, delay] {
+        return std::thread([this, window, delay] {
             std::this_thread::sleep_for(delay);
+            Bring("Checking.cvl");
             Post(window, shell::kSyncEndMessage);
         });
     }
     std::string File(const char* name) { return Model().GetDataFolder() + name; }
+    // A file of the data folder replaced by a synchroniser (the same bytes, a new file).
+    void Bring(const char* name) {
+        const auto bytes = testing_support::ReadBytes(File(name));
+        ASSERT_EQ(sys::ReplaceFile(File(name), bytes.data(), bytes.size()), 0);
+    }
     bool Signalled() { return m_event.Wait(milliseconds(0)) == sys::NamedEvent::kSignalled; }
 
     sys::NamedEvent m_event{sys::kSyncEventName};
@@ -91,6 +98,27 @@ TEST_F(SyncTest, AStartSavesSignalsAndHoldsTheScreensStillUntilTheEndThenReloads
     EXPECT_EQ(shell::CCVApplication::Instance().StackDepth(), 0);
 }
 
+// A push only reads the files: nothing is reloaded, and a form that was open keeps what was
+// typed into it.
+TEST_F(SyncTest, ASynchronisationThatChangedNoFileLeavesTheScreensAsTheyWere) {
+    Start();
+    Key(ui::VK_TSOFT1);  // "New": the account editor
+    const int editor = CurrentView();
+    ASSERT_NE(editor, shell::kViewAccountsSummary);
+    Type(L"Holiday");
+    const ui::HWND form = Summary();
+    Post(form, shell::kSyncStartMessage);
+    Post(form, shell::kSyncEndMessage);
+    Pump();
+    EXPECT_TRUE(Signalled());
+    EXPECT_EQ(shell::CSyncHandshake::LastNoticeEnding(), shell::CSyncNotice::kEnded);
+    EXPECT_FALSE(Model().IsReloadPending());
+    EXPECT_EQ(CurrentView(), editor);
+    EXPECT_EQ(Summary(), form);
+    EXPECT_TRUE(Shows(L"Holiday"));
+    EXPECT_EQ(shell::CSyncRefreshScreen::Window(), nullptr);
+}
+
 TEST_F(SyncTest, MessagesForOtherWindowsAreDroppedAndAnEndAloneStillMarksTheReload) {
     Start();
     Add("Checking", 1, 700, "Corner Shop", Type::kTypeWithdrawal);
@@ -107,6 +135,7 @@ TEST_F(SyncTest, MessagesForOtherWindowsAreDroppedAndAnEndAloneStillMarksTheRelo
     // being the active window); there was no event to close.
     const ui::HWND summary = Summary();
     Model().SaveChanges();
+    Bring("Savings.cvl");
     Post(summary, shell::kSyncEndMessage);
     Pump();
     EXPECT_FALSE(shell::CSyncHandshake::IsEventOpen());
@@ -142,8 +171,9 @@ TEST_F(SyncTest, AFailedSaveAtTheStartLetsNoSynchroniserInAndKeepsTheChanges) {
 
     // The next synchronisation that can save goes ahead as usual.
     Post(summary, shell::kSyncStartMessage);
-    Post(summary, shell::kSyncEndMessage);
+    std::thread end = EndLater(summary, milliseconds(100));
     Pump();
+    end.join();
     EXPECT_TRUE(Signalled());
     EXPECT_NE(Summary(), summary) << "reloaded";
 }
@@ -153,8 +183,9 @@ TEST_F(SyncTest, TheNoticeEndsWhenTheSynchroniserIsGoneWithoutAnEnd) {
     const ui::HWND summary = Summary();
     auto synchroniser = std::make_unique<sys::NamedMutex>(sys::kSyncMutexName);
     ASSERT_EQ(synchroniser->TryAcquire(), sys::NamedMutex::kAcquired);
-    std::thread dies([&synchroniser] {
+    std::thread dies([this, &synchroniser] {
         std::this_thread::sleep_for(milliseconds(600));
+        Bring("Checking.cvl");
         synchroniser->Release();  // as the kernel does for a synchroniser that was killed
     });
     const auto started = std::chrono::steady_clock::now();
@@ -175,7 +206,12 @@ TEST_F(SyncTest, TheNoticeGivesUpAfterItsTimeOut) {
     ASSERT_EQ(synchroniser.TryAcquire(), sys::NamedMutex::kAcquired);  // alive but stuck
     shell::CSyncNotice::SetTimeOut(milliseconds(400));
     Post(summary, shell::kSyncStartMessage);
+    std::thread copies([this] {
+        std::this_thread::sleep_for(milliseconds(100));
+        Bring("Checking.cvl");
+    });
     Pump();
+    copies.join();
     EXPECT_EQ(shell::CSyncHandshake::LastNoticeEnding(), shell::CSyncNotice::kTimedOut);
     EXPECT_NE(Summary(), summary);
     EXPECT_EQ(CurrentView(), shell::kViewAccountsSummary);
