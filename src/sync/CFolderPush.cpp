@@ -1,6 +1,8 @@
 #include "sync/CFolderPush.h"
 
 #include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,6 +52,21 @@ void RemoveFolder(const std::string& folder) {
     std::filesystem::remove_all(folder, ignored);
 }
 
+// Removes the folder that was the target: its data files, then the folder itself. Anything else
+// that appeared in it meanwhile stays, and so does the folder, beside the new one.
+void RemoveOld(const std::string& folder) {
+    std::vector<std::string> names;
+    if (CSyncDataFiles::List(folder, names) != 0) return;
+    for (const std::string& name : names) ::unlink((folder + '/' + name).c_str());
+    ::rmdir(folder.c_str());
+}
+
+// The folder a path leads to (a link to a folder is followed, so that the link stays).
+std::string Resolved(const std::string& path) {
+    char resolved[PATH_MAX];
+    return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+}
+
 // Puts `copy` in the place of `target`; `old` is then where `target`'s folder went.
 int Exchange(const std::string& copy, const std::string& target, std::string& old,
              SyncFailure& failure) {
@@ -89,7 +106,7 @@ int CFolderPush::Check(const std::string& target, SyncFailure& failure) {
     }
     if (!S_ISDIR(st.st_mode)) return Fail(failure, res::IDS_SYNC_DIR_NOT_FOLDER, folder, 0);
     // The copy is made beside the folder and takes its place: both must be writable.
-    for (const std::string& path : {folder, ParentOf(folder)}) {
+    for (const std::string& path : {folder, ParentOf(Resolved(folder))}) {
         if (::access(path.c_str(), W_OK | X_OK) != 0) {
             return Fail(failure, res::IDS_SYNC_DIR_NOT_WRITABLE, path, errno);
         }
@@ -108,7 +125,7 @@ int CFolderPush::Check(const std::string& target, SyncFailure& failure) {
 int CFolderPush::Copy(const std::string& dataFolder, const std::string& target, int& copied,
                       SyncFailure& failure) {
     copied = 0;
-    const std::string folder = WithoutSlash(target);
+    const std::string folder = Resolved(WithoutSlash(target));
     const std::string source = WithoutSlash(dataFolder) + '/';
     std::vector<std::string> names;
     if (CSyncDataFiles::List(source, names) != 0) {
@@ -151,8 +168,7 @@ int CFolderPush::Copy(const std::string& dataFolder, const std::string& target, 
         return 1;
     }
     sys::SyncFolder(ParentOf(folder));
-    // What the folder held: data files only (Check), or nothing.
-    RemoveFolder(old);
+    RemoveOld(old);
     copied = static_cast<int>(names.size());
     return 0;
 }

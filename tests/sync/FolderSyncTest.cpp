@@ -111,6 +111,20 @@ TEST_F(FolderSyncTest, APushReplacesTheFolderWholeWithTheDataFilesOnly) {
     }
 }
 
+TEST_F(FolderSyncTest, APushThroughALinkReplacesTheFolderItLeadsToAndKeepsTheLink) {
+    Fill(m_data, m_old);
+    const std::string link = m_root.Path() + "link";
+    std::filesystem::create_directory_symlink(m_dir, link);
+    SyncFailure failure;
+    ASSERT_EQ(CFolderPush::Check(link, failure), 0);
+    int copied = 0;
+    ASSERT_EQ(CFolderPush::Copy(m_data, link, copied, failure), 0)
+        << CSynchroniser::Describe(failure);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(DataOf(m_dir), m_old);
+    EXPECT_EQ(ListFolder(m_root.Path()), (std::vector<std::string>{"data", "dir", "link"}));
+}
+
 TEST_F(FolderSyncTest, APushIntoAFolderThatCannotTakeItChangesNothing) {
     Fill(m_data, m_old);
     SyncFailure failure;

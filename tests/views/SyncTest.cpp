@@ -143,39 +143,57 @@ TEST_F(SyncTest, MessagesForOtherWindowsAreDroppedAndAnEndAloneStillMarksTheRelo
     EXPECT_EQ(Account("Checking").GetBalance(CCVAccount::kBalanceCurrent), -700);
 }
 
-TEST_F(SyncTest, AFailedSaveAtTheStartLetsNoSynchroniserInAndKeepsTheChanges) {
+class SyncRefusedTest : public SyncTest {
+  protected:
+    // A start whose save fails (the disk is full), with the key for the message that says so.
+    void RefusedStart(ui::HWND summary) {
+        sys::ScopedFileFault full(sys::FileStep::Write);
+        Post(summary, shell::kSyncStartMessage);
+        m_screen.TypeKey(ui::VK_RETURN);
+        Pump();
+    }
+};
+
+TEST_F(SyncRefusedTest, AFailedSaveAtTheStartLetsNoSynchroniserIn) {
     Start();
     Add("Checking", 1, 1200, "Corner Shop", Type::kTypeWithdrawal);
     const auto before = testing_support::ReadBytes(File("Checking.cvl"));
     const ui::HWND summary = Summary();
-    {
-        sys::ScopedFileFault full(sys::FileStep::Write);
-        Post(summary, shell::kSyncStartMessage);
-        m_screen.TypeKey(ui::VK_RETURN);  // closes the message
-        Pump();
-    }
+    RefusedStart(summary);
     EXPECT_NE(m_screen.TextBeforeLastInput().find(L"The synchronization was not allowed to"),
               std::wstring::npos);
     EXPECT_NE(m_screen.TextBeforeLastInput().find(L"the disk is full"), std::wstring::npos);
     EXPECT_FALSE(Signalled()) << "the files do not hold the changes: no signal";
     EXPECT_EQ(testing_support::ReadBytes(File("Checking.cvl")), before);
 
-    // Its end reloads nothing: the change stays in memory and is saved later.
+    // Its end reloads nothing, even should a synchroniser have written regardless: the change
+    // stays in memory.
+    Bring("Savings.cvl");
     Post(summary, shell::kSyncEndMessage);
     Pump();
     EXPECT_FALSE(Model().IsReloadPending());
     EXPECT_EQ(Summary(), summary) << "not reloaded";
     EXPECT_EQ(Account("Checking").GetBalance(CCVAccount::kBalanceCurrent), -1200);
+}
+
+TEST_F(SyncRefusedTest, AfterARefusedStartTheChangeIsSavedAndTheNextSynchronisationGoesAhead) {
+    Start();
+    Add("Checking", 1, 1200, "Corner Shop", Type::kTypeWithdrawal);
+    const auto before = testing_support::ReadBytes(File("Checking.cvl"));
+    const ui::HWND summary = Summary();
+    RefusedStart(summary);
+    Post(summary, shell::kSyncEndMessage);
+    Pump();
     EXPECT_EQ(Model().SaveChanges(), 0);
     EXPECT_NE(testing_support::ReadBytes(File("Checking.cvl")), before);
 
-    // The next synchronisation that can save goes ahead as usual.
     Post(summary, shell::kSyncStartMessage);
     std::thread end = EndLater(summary, milliseconds(100));
     Pump();
     end.join();
     EXPECT_TRUE(Signalled());
     EXPECT_NE(Summary(), summary) << "reloaded";
+    EXPECT_EQ(Account("Checking").GetBalance(CCVAccount::kBalanceCurrent), -1200);
 }
 
 TEST_F(SyncTest, TheNoticeEndsWhenTheSynchroniserIsGoneWithoutAnEnd) {
