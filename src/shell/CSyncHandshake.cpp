@@ -47,7 +47,8 @@ bool CSyncHandshake::Serve(const ui::MSG& msg, ui::HWND currentWindow) {
         case kSignalled:
             // Held still until the end. However the notice ends (the end, a synchroniser that
             // died, the time-out, the program's end), what is in memory is no newer than the
-            // files, and the files may be new: the data is reloaded, never saved over them.
+            // files, and the files may be new: nothing is saved over them, and the main loop
+            // reads them again when they changed.
             s_lastEnding = CSyncNotice::Run(currentWindow);
             SyncEnd();
             ui::PostMessage(currentWindow, ui::WM_NULL, 0, 0);
