@@ -105,6 +105,21 @@ bool CCVAccountList::HoldsData(const std::string& folder) {
     });
 }
 
+bool CCVAccountList::FilesChangedOnDisk() const {
+    if (!m_files.FirstChanged().empty()) return true;
+    std::vector<std::string> names;
+    if (m_folder.empty() || sys::ListFolder(m_folder, names) != 0) return true;
+    return std::any_of(names.begin(), names.end(), [this](const std::string& name) {
+        // A deleted account's kept file is never read, and no folder is a data file.
+        const bool dataFile =
+            (HasAccountExtension(name) && !IsDeletedAccountFileName(name)) ||
+            std::any_of(std::begin(kListFileNames), std::end(kListFileNames),
+                        [&name](const char* list) { return name == list; });
+        return dataFile && !m_files.Remembers(m_folder + name) &&
+               sys::FileExists(m_folder + name);
+    });
+}
+
 CCVAccountList::CCVAccountList(const ListMakers& makers) : CCVItemList(kListName, kListVersion) {
     if (makers.scheduled) m_scheduled = makers.scheduled();
     if (makers.institutions) m_institutions = makers.institutions();

@@ -134,6 +134,10 @@ class CCVAccountList : public CCVItemList,
     // why), every change staying for the next save. Nothing changed: nothing is written.
     int SaveAll();
     const CDataFolderFiles::Failure& LastSaveFailure() const { return m_files.LastFailure(); }
+    // Whether the data files on disk are other than those read or written here: one of them
+    // changed or went, or a list or account file is there that was not read (a desktop
+    // synchronisation brought it). True when in doubt (the folder cannot be read).
+    bool FilesChangedOnDisk() const;
     // With backups on, the first save of a day that writes anything first makes a backup of the
     // folder (CDataBackups); one that cannot be made does not stop the save. Off by default.
     void SetBackups(bool on) { m_backups = on; }

@@ -42,6 +42,8 @@ class CDataFolderFiles {
     void ForgetAll() { m_stamps.clear(); }
     // The first remembered file whose stamp changed; empty when none did.
     std::string FirstChanged() const;
+    // Whether the file is one read or written here.
+    bool Remembers(const std::string& path) const { return m_stamps.count(path) != 0; }
 
     // ---- one save ----
     // Starts a save: 0, or 1 when a remembered file changed (Failure says which).

@@ -88,6 +88,11 @@ class CVModel {
     // folder's writer's lock go.
     int SaveAndRelease();
 
+    // Whether the data files on disk are other than those this model read or wrote (see
+    // CCVAccountList::FilesChangedOnDisk); true without data.
+    bool DataChangedOnDisk() const {
+        return !m_accountList || m_accountList->FilesChangedOnDisk();
+    }
     void SetReloadPending(bool pending) { m_reloadPending = pending; }
     bool IsReloadPending() const { return m_reloadPending; }
     void SetReloading(bool reloading) { m_reloading = reloading; }

@@ -745,5 +745,41 @@ inline constexpr StringId IDS_COMPANION_NO_TERMINAL = static_cast<StringId>(1166
 inline constexpr StringId IDS_COMPANION_NO_PROGRAM = static_cast<StringId>(11664);
 inline constexpr StringId IDS_COMPANION_NOT_STARTED = static_cast<StringId>(11665);
 inline constexpr StringId IDS_COMPANION_NO_PAYEE = static_cast<StringId>(11666);
+// ---- synchronisation ----
+// The "Refreshing" screen after a desktop synchronisation, the notice that holds the screens
+// still while a synchronisation runs, and the messages of coinvale-sync.
+inline constexpr StringId IDS_SYNC_REFRESHING = static_cast<StringId>(11600);
+inline constexpr StringId IDS_SYNC_REFRESH_TEXT = static_cast<StringId>(11601);
+inline constexpr StringId IDS_SYNC_RELOAD_FAILED = static_cast<StringId>(11602);  // %s the folder
+inline constexpr StringId IDS_SYNC_NOTICE_TITLE = static_cast<StringId>(11603);
+inline constexpr StringId IDS_SYNC_NOTICE_TEXT = static_cast<StringId>(11604);
+inline constexpr StringId IDS_SYNC_SAVE_REFUSED = static_cast<StringId>(11605);  // %s the cause
+inline constexpr StringId IDS_SYNC_HELP = static_cast<StringId>(11610);
+inline constexpr StringId IDS_SYNC_USAGE = static_cast<StringId>(11611);
+inline constexpr StringId IDS_SYNC_PUSHED = static_cast<StringId>(11612);  // %d files, %s, %s
+inline constexpr StringId IDS_SYNC_PULLED = static_cast<StringId>(11613);  // %d files, %s, %s
+inline constexpr StringId IDS_SYNC_DIR_MISSING = static_cast<StringId>(11614);     // %s
+inline constexpr StringId IDS_SYNC_DIR_NOT_FOLDER = static_cast<StringId>(11615);  // %s
+inline constexpr StringId IDS_SYNC_DIR_NOT_WRITABLE = static_cast<StringId>(11616);  // %s %s
+inline constexpr StringId IDS_SYNC_DIR_NO_DATA = static_cast<StringId>(11617);       // %s
+inline constexpr StringId IDS_SYNC_DIR_FOREIGN = static_cast<StringId>(11618);       // %s %s
+inline constexpr StringId IDS_SYNC_NO_DATA_FOLDER = static_cast<StringId>(11619);    // %s
+inline constexpr StringId IDS_SYNC_NO_ANSWER = static_cast<StringId>(11620);         // %d
+inline constexpr StringId IDS_SYNC_BUSY = static_cast<StringId>(11621);
+inline constexpr StringId IDS_SYNC_FOLDER_IN_USE = static_cast<StringId>(11622);  // %s
+inline constexpr StringId IDS_SYNC_WRITE_FAILED = static_cast<StringId>(11623);   // %s %s
+inline constexpr StringId IDS_SYNC_READ_FAILED = static_cast<StringId>(11624);    // %s %s
+inline constexpr StringId IDS_SYNC_SAME_FOLDER = static_cast<StringId>(11625);    // %s
+inline constexpr StringId IDS_SYNC_BAD_TIMEOUT = static_cast<StringId>(11626);    // %s
+inline constexpr StringId IDS_SYNC_PULL_PENDING = static_cast<StringId>(11627);   // %s
+inline constexpr StringId IDS_SYNC_NO_EVENT = static_cast<StringId>(11628);
+
+enum SyncMenuId : int {
+    IDM_SYNC_REFRESH = 10669,
+};
+
+enum SyncCommand : int {
+    IDC_SYNC_REFRESH_OK = 10671,
+};
 
 }  // namespace res

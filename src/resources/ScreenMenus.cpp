@@ -348,6 +348,8 @@ constexpr MenuDef kScreenMenusByArea[] = {
      {{IDC_REPEAT_DONE, IDS_DONE}, {IDC_REPEAT_CANCEL, IDS_CANCEL}}},
     {static_cast<MenuId>(IDM_REMINDER),
      {{IDC_REMINDER_DONE, IDS_DONE}, {0, IDS_MENU, 0, kReminderMenu, std::size(kReminderMenu)}}},
+    // ---- synchronisation ----
+    {static_cast<MenuId>(IDM_SYNC_REFRESH), {{IDC_SYNC_REFRESH_OK, IDS_OK}, {}}},
 };
 
 constexpr auto kScreenMenus = SortById(kScreenMenusByArea);

@@ -619,6 +619,70 @@ constexpr Entry kScreenStringsByArea[] = {
      L"coinvale-reminder: coinvale was found neither beside coinvale-reminder nor on PATH."},
     {IDS_COMPANION_NOT_STARTED, L"coinvale-reminder: %s could not be started (%s)."},
     {IDS_COMPANION_NO_PAYEE, L"(no payee)"},
+    // ---- synchronisation ----
+    {IDS_SYNC_REFRESHING, L"Refreshing"},
+    {IDS_SYNC_REFRESH_TEXT, L"Coinvale will update with synchronized data."},
+    {IDS_SYNC_RELOAD_FAILED,
+     L"The synchronized data in %s could not be read, so Coinvale cannot show it. Nothing was "
+     L"written over it. Choose OK to close Coinvale, and start it again once the folder is in "
+     L"order."},
+    {IDS_SYNC_NOTICE_TITLE, L"Synchronizing"},
+    {IDS_SYNC_NOTICE_TEXT,
+     L"Your data is being synchronized. Coinvale continues as soon as the synchronization ends; "
+     L"until then it takes no keys, so that nothing you type is lost."},
+    {IDS_SYNC_SAVE_REFUSED,
+     L"The synchronization was not allowed to start, because your changes could not be saved "
+     L"first. %s"},
+    {IDS_SYNC_HELP,
+     L"Usage: coinvale-sync push DIR [--data FOLDER] [--timeout SECONDS]\n"
+     L"       coinvale-sync pull DIR [--data FOLDER] [--timeout SECONDS]\n"
+     L"\n"
+     L"Copies Coinvale's data between its data folder and DIR, a backup or a folder that another\n"
+     L"machine synchronizes. The data files are the list files (PayeesList.lst,\n"
+     L"CategoriesList.lst, ClassList.lst, CurrenciesList.lst, TransTypes.lst,\n"
+     L"ScheduledTransList.lst, FiList.lst, PayeeLookupList.lst) and the account files (*.cvl).\n"
+     L"\n"
+     L"  push DIR   makes DIR hold a copy of the data files, including changes Coinvale has\n"
+     L"             not saved yet. DIR must exist and be empty or hold only data files; it is\n"
+     L"             replaced whole, never left half-copied.\n"
+     L"  pull DIR   replaces the data files of the data folder with those of DIR, all together\n"
+     L"             or not at all; data files DIR lacks are removed. A running Coinvale reloads\n"
+     L"             and shows the accounts summary.\n"
+     L"\n"
+     L"  --data FOLDER      the data folder (default: the one Coinvale uses)\n"
+     L"  --timeout SECONDS  how long to wait for a running Coinvale to save (default 30)\n"
+     L"\n"
+     L"Exit status: 0 done, 1 failed (the message says why; nothing was changed), 2 usage."},
+    {IDS_SYNC_USAGE,
+     L"Usage: coinvale-sync push|pull DIR [--data FOLDER] [--timeout SECONDS]. "
+     L"See coinvale-sync --help."},
+    {IDS_SYNC_PUSHED, L"Copied %d data files from %s to %s."},
+    {IDS_SYNC_PULLED, L"Brought %d data files from %s into %s."},
+    {IDS_SYNC_DIR_MISSING, L"%s does not exist; nothing was copied."},
+    {IDS_SYNC_DIR_NOT_FOLDER, L"%s is not a folder; nothing was copied."},
+    {IDS_SYNC_DIR_NOT_WRITABLE, L"%s cannot be written (%s); nothing was copied."},
+    {IDS_SYNC_DIR_NO_DATA, L"%s holds no Coinvale data; nothing was brought in."},
+    {IDS_SYNC_DIR_FOREIGN,
+     L"%s holds %s, which is not a Coinvale data file. Push only into an empty folder or one a "
+     L"push made; nothing was copied."},
+    {IDS_SYNC_NO_DATA_FOLDER, L"There is no Coinvale data at %s; nothing was copied."},
+    {IDS_SYNC_NO_ANSWER,
+     L"Coinvale did not answer within %d seconds (it may be showing a message, or could not "
+     L"save its changes); nothing was copied."},
+    {IDS_SYNC_BUSY, L"Another synchronization is running; nothing was copied."},
+    {IDS_SYNC_FOLDER_IN_USE,
+     L"Another program is changing the data in %s; nothing was copied. Try again when it has "
+     L"finished."},
+    {IDS_SYNC_WRITE_FAILED, L"%s could not be written (%s); nothing was changed."},
+    {IDS_SYNC_READ_FAILED, L"%s could not be read (%s); nothing was changed."},
+    {IDS_SYNC_SAME_FOLDER, L"%s is the data folder itself; nothing was copied."},
+    {IDS_SYNC_BAD_TIMEOUT, L"--timeout takes a whole number of seconds from 1 to 3600, not %s."},
+    {IDS_SYNC_PULL_PENDING,
+     L"The data files are brought in, but %s is still to be put in place; Coinvale finishes it "
+     L"when it next opens the folder."},
+    {IDS_SYNC_NO_EVENT,
+     L"Coinvale runs, but no hand-shake with it is possible (no runtime folder); nothing was "
+     L"copied."},
 };
 
 constexpr auto kScreenStrings = SortById(kScreenStringsByArea);

@@ -113,12 +113,16 @@ void CCVApplication::PostRestartAtSummary() {
 }
 
 void CCVApplication::RestartAtSummary() {
+    CloseAllScreens();
+    PostNavigate(kEventAccountsSummary, 0);
+}
+
+void CCVApplication::CloseAllScreens() {
     CloseCurrent();
     m_currentView = kNoView;
     ClearStack();
     m_handBack.Clear();
     m_postedPayloads.clear();
-    PostNavigate(kEventAccountsSummary, 0);
 }
 
 void CCVApplication::PostBack(ui::LPARAM param) {

@@ -81,6 +81,9 @@ class CCVApplication {
     // Closes every screen and opens the accounts summary afresh, with an empty navigation stack
     // (after the data was read again). Posted: the screen that asks is closed once it returned.
     void PostRestartAtSummary();
+    // Closes the current screen and empties the navigation stack and the hand-back slots, at once
+    // (before the data the screens show is thrown away).
+    void CloseAllScreens();
     // Whether command leads from view `from` to a screen the program has.
     bool CanNavigate(int from, int command) const;
     // The payload of the navigation whose screen is being built (null when none or taken).

@@ -15,6 +15,8 @@
 #include "resources/StringTable.h"
 #include "shell/CCVApplication.h"
 #include "shell/CCVUIUtility.h"
+#include "shell/CSyncHandshake.h"
+#include "shell/CSyncRefreshScreen.h"
 #include "shell/RegisteredMessages.h"
 #include "shell/ViewNumbers.h"
 #include "storage/CCVPassword.h"
@@ -139,6 +141,14 @@ void CCVProgram::RequestEnd(unsigned long mainThread) {
 
 bool CCVProgram::Preprocess(ui::MSG& msg, bool& end) {
     CCVApplication& app = CCVApplication::Instance();
+    // ---- synchronisation ----
+    // Acted on, and dispatched, only when addressed to the current screen's window: a broadcast
+    // reaches every top-level window, and is handled once.
+    if (CSyncHandshake::IsSyncMessage(msg.message)) {
+        if (!CSyncHandshake::Serve(msg, app.CurrentWindow())) return false;
+        RefreshAfterSync();
+        return true;
+    }
     if (msg.message == ui::WM_CLOSE) {
         end = true;
         return false;
@@ -150,7 +160,40 @@ bool CCVProgram::Preprocess(ui::MSG& msg, bool& end) {
         app.Activate()) {
         return false;
     }
+    RefreshAfterSync();
     return true;
+}
+
+void CCVProgram::RefreshAfterSync() {
+    CCVApplication& app = CCVApplication::Instance();
+    CVModel& model = *CVModel::GetModel();
+    if (!model.IsReloadPending() || model.IsReloading()) return;
+    if (app.CurrentWindow() == nullptr || ui::GetActiveWindow() != app.CurrentWindow()) return;
+    if (!model.DataChangedOnDisk()) {
+        // The synchroniser only read the files (a push), or brought the same ones: what is in
+        // memory is what is on disk, and the screens stay as they are, with whatever was typed.
+        model.SetReloadPending(false);
+        return;
+    }
+    model.SetReloading(true);
+    CSyncRefreshScreen::Show();
+    CCVUIUtility& utility = CCVUIUtility::Instance();
+    utility.ShowWaitCursor();
+    // The screens refer to the data about to be thrown away: they go first.
+    app.CloseAllScreens();
+    const int loaded = model.Reinit();
+    utility.HideWaitCursor();
+    model.SetReloading(false);
+    if (loaded != 0) {
+        // The reload stays pending, so that what little was read is never saved over the files
+        // the synchroniser left; "OK" leads out of the program.
+        CSyncRefreshScreen::ShowFailure(CCVUIUtility::FormatString(
+            res::IDS_SYNC_RELOAD_FAILED, model.GetDataFolder().c_str()));
+        return;
+    }
+    model.SetReloadPending(false);
+    // The summary takes the "Refreshing" screen away when it opens.
+    app.PostNavigate(kEventAccountsSummary, 0);
 }
 
 void CCVProgram::Dispatch(const ui::MSG& msg) {
@@ -212,6 +255,8 @@ void CCVProgram::Shutdown() {
     if (saved != 0) m_problems += CCVUIUtility::SaveFailureMessage(model) + L"\n";
     model.SaveAndRelease();  // nothing left to write: ends the data and lets the folder go
     CCVUIUtility::Instance().HideWaitCursor();
+    CSyncRefreshScreen::Dismiss();
+    CSyncHandshake::Reset();
 }
 
 }  // namespace shell

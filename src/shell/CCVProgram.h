@@ -61,6 +61,10 @@ class CCVProgram {
     // The same with `programFolder` as this program's own folder (tests). True when started.
     static bool StartReminderProgram(const std::string& programFolder);
 
+    // After a synchronisation ended, when the current screen is the active window: the
+    // "Refreshing" screen, the data thrown away and read again, and the accounts summary on it.
+    static void RefreshAfterSync();
+
   private:
     void Shutdown();
 

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "platform/sys/SyncNames.h"
 #include "platform/ui/WinMessages.h"
 #include "preferences/CCVTodayPlugIn.h"
 
@@ -23,8 +24,8 @@ inline constexpr std::wstring_view kStartReminderMessage =
 inline constexpr std::wstring_view kHelpMessage = L"CV_DISPLAY_CONTEXT_SENSETIVE_HELP";
 inline constexpr std::wstring_view kCheckUnacceptedMessage = L"CV_CHECK_FOR_UNACCEPTED_TXN";
 // The desktop synchroniser's hand-shake (see CSyncHandshake).
-inline constexpr std::wstring_view kSyncStartMessage = L"CV_SYNC_START";
-inline constexpr std::wstring_view kSyncEndMessage = L"CV_SYNC_END";
+inline constexpr std::wstring_view kSyncStartMessage = sys::kSyncStartName;
+inline constexpr std::wstring_view kSyncEndMessage = sys::kSyncEndName;
 
 // The id of a registered message in this program.
 ui::UINT RegisteredMessage(std::wstring_view name);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -162,3 +163,33 @@ TEST(DataFolderSafety, ASecondWriterOfTheFolderIsRefused) {
 }
 
 }  // namespace
+
+// ---- synchronisation ----
+// After a desktop synchronisation the program reads the data again only when the files are other
+// than those it read or wrote: a push leaves them, a pull replaces, adds or removes them.
+TEST(DataFolderSafety, FilesChangedOnDiskAreThoseReplacedAddedOrRemoved) {
+    DataFolder folder;
+    auto list = folder.Load();
+    EXPECT_FALSE(list->FilesChangedOnDisk());
+    // Its own save changes nothing it does not know of.
+    list->At(1)->AddTransaction(Deposit(100));
+    ASSERT_EQ(list->SaveAll(), 0);
+    EXPECT_FALSE(list->FilesChangedOnDisk());
+    // Files that are not data files, a deleted account's kept file and a folder do not count.
+    WriteBytes(folder.File("notes.txt"), {1});
+    WriteBytes(folder.File("XXXXXXXXXXXXXXXXXXXXXX0001.cvl"), {1});
+    std::filesystem::create_directory(folder.File("Archive.cvl"));
+    EXPECT_FALSE(list->FilesChangedOnDisk());
+
+    const Bytes checking = ReadBytes(folder.File("Checking.cvl"));
+    ASSERT_EQ(sys::ReplaceFile(folder.File("Checking.cvl"), checking.data(), checking.size()), 0);
+    EXPECT_TRUE(list->FilesChangedOnDisk()) << "replaced, even with the same bytes";
+    list = folder.Load();
+    EXPECT_FALSE(list->FilesChangedOnDisk());
+    WriteBytes(folder.File("Holiday.cvl"), {1, 2});
+    EXPECT_TRUE(list->FilesChangedOnDisk()) << "an account file that was not read";
+    std::filesystem::remove(folder.File("Holiday.cvl"));
+    EXPECT_FALSE(list->FilesChangedOnDisk());
+    std::filesystem::remove(folder.File("ClassList.lst"));
+    EXPECT_TRUE(list->FilesChangedOnDisk()) << "a list file that went";
+}

@@ -17,6 +17,7 @@
 #include "shell/CCVApplication.h"
 #include "shell/CCVUIUtility.h"
 #include "shell/CScreenFont.h"
+#include "shell/CSyncRefreshScreen.h"
 #include "shell/RegisteredMessages.h"
 #include "shell/ViewNumbers.h"
 #include "shell/online/COnlineActions.h"
@@ -65,6 +66,9 @@ shell::CCVView::Frame CAccountsSummaryView::Describe(ui::LPARAM) {
 bool CAccountsSummaryView::OnCreate(ui::LPARAM) {
     if (Accounts() == nullptr) return false;
     if (!CreateList(true)) return false;
+    // ---- synchronisation ----
+    // Opened on the reloaded data: the "Refreshing" screen is done.
+    shell::CSyncRefreshScreen::Dismiss();
     shell::CScreenFont::Apply(Model().GetPreferences(), shell::CScreenFont::Target::kScreens, List());
     ui::CListView* list = ListControl();
     list->InsertColumn(kColumnName, std::wstring(res::LoadString(res::IDS_COLUMN_ACCOUNTS)), 10);
