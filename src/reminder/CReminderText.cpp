@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/sys/CodePage.h"
+#include "platform/sys/TextFormat.h"
 #include "resources/ScreenIds.h"
 #include "resources/StringTable.h"
 
@@ -12,13 +13,7 @@ namespace {
 // A text of the string table with printf arguments, as UTF-8.
 template <typename... Args>
 std::string Format(res::StringId id, Args... args) {
-    const std::string format = sys::WideToUtf8(res::LoadString(id));
-    const int size = std::snprintf(nullptr, 0, format.c_str(), args...);
-    if (size <= 0) return format;
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format.c_str(), args...);
-    text.resize(static_cast<std::size_t>(size));
-    return text;
+    return sys::FormatText(sys::WideToUtf8(res::LoadString(id)), args...);
 }
 
 std::string IsoDate(DateTime date) {
