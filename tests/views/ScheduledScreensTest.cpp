@@ -93,6 +93,17 @@ TEST_F(ScheduledScreensTest, EditAndNewOpenTheEditorAndComeBackToTheList) {
     // item was stored as a deposit; it starts on the first account with its usual type.
     EXPECT_NE(Line(LineOf(L"Account Name:")).find(L"American Express"), std::wstring::npos);
     EXPECT_NE(Line(LineOf(L"Type:")).find(L"Charge"), std::wstring::npos);
+    // Another account brings its own usual type, until the person chooses a type.
+    ui::SetFocus(Control(Field::kAccount));
+    Key(ui::VK_RIGHT);
+    EXPECT_NE(Line(LineOf(L"Account Name:")).find(L"Checking"), std::wstring::npos);
+    EXPECT_NE(Line(LineOf(L"Type:")).find(L"Check #"), std::wstring::npos);
+    ui::SetFocus(Control(Field::kType));
+    Key(ui::VK_RIGHT);
+    const std::wstring chosen = Line(LineOf(L"Type:"));
+    ui::SetFocus(Control(Field::kAccount));
+    Key(ui::VK_RIGHT);
+    EXPECT_EQ(Line(LineOf(L"Type:")), chosen);
     Key(ui::VK_ESCAPE);
     EXPECT_EQ(CurrentView(), shell::kViewScheduled);
     EXPECT_EQ(Scheduled()->Count(), 1u);

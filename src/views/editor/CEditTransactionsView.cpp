@@ -268,7 +268,20 @@ void CEditTransactionsView::OnControlCommand(int id, unsigned code) {
             }
             return;
         case Field::kType:
-            if (code == ui::LBN_SELCHANGE) m_form.ShowNumberForType(*m_accounts);
+            if (code == ui::LBN_SELCHANGE) {
+                m_typeChosen = true;
+                m_form.ShowNumberForType(*m_accounts);
+            }
+            return;
+        case Field::kAccount:
+            // A new scheduled transaction takes the usual type of the account chosen for it,
+            // until the person chooses a type.
+            if (code == ui::LBN_SELCHANGE && m_mode == Mode::kNewScheduled && !m_typeChosen) {
+                const std::string name = m_form.AccountName();
+                if (const CCVAccount* account = m_accounts->FindAccountByName(name.c_str())) {
+                    m_form.ShowType(*m_accounts, account->GetDefaultTypeId());
+                }
+            }
             return;
         case Field::kMemo:
             if (code == ui::EN_RETURN) OpenMemo();

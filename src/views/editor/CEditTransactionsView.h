@@ -79,6 +79,7 @@ class CEditTransactionsView : public shell::CCVView {
     bool ShowOutcome(const EditOutcome& outcome, int errorCode);
 
     Mode m_mode = Mode::kDetails;
+    bool m_typeChosen = false;  // the person changed the Type field
     CCVAccountList* m_accounts = nullptr;
     CEditorSubject m_subject;
     CEditorForm m_form;

@@ -114,6 +114,11 @@ void CEditorForm::SelectCategory(const std::string& text) const {
     SelectText(Control(kCategory), Wide(text));
 }
 
+void CEditorForm::ShowType(CCVAccountList& accounts, const RecordKey& typeId) const {
+    SelectText(Control(kType), Wide(accounts.GetTransactionTypes().NameOfKey(typeId)));
+    ShowNumberForType(accounts);
+}
+
 void CEditorForm::ShowRemembered(CCVAccountList& accounts, const CTransaction& transaction) const {
     ShowAmount(transaction.GetAmount());
     SelectText(Control(kType),

@@ -5,6 +5,7 @@
 #include "model/CTransactionEditing.h"
 #include "platform/ui/CDeviceContext.h"
 #include "platform/ui/WinMessages.h"
+#include "storage/RecordKey.h"
 
 class CCVAccount;
 class CCVAccountList;
@@ -51,6 +52,8 @@ class CEditorForm {
     void ShowAmount(Amount amount) const;
     // The check number row only for a type that carries one.
     void ShowNumberForType(CCVAccountList& accounts) const;
+    // Selects the type and shows or hides the number field for it.
+    void ShowType(CCVAccountList& accounts, const RecordKey& typeId) const;
 
     CTransactionEditing::Fields Read(CCVAccountList& accounts) const;
     // Puts read fields back (after a return from another screen).
