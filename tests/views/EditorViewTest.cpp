@@ -59,6 +59,35 @@ class EditorViewTest : public ScreenFixture {
     }
 };
 
+// Fault mended: Backspace was the Back key once a field was empty, so holding it down to clear
+// a field left the editor and dropped everything entered. It erases in a field and stops there;
+// elsewhere (the register's list, a spinner) it is the Back key, and so is Escape everywhere.
+TEST_F(EditorViewTest, BackspaceEmptiesAFieldAndStaysWhileEscapeGoesBack) {
+    OpenChecking();
+    NewTransaction();
+    Fill(Field::kPayee, L"Corner Shop");
+    Fill(Field::kAmount, L"12");
+    for (int i = 0; i < 6; ++i) Key(ui::VK_BACK);
+    EXPECT_EQ(CurrentView(), shell::kViewNewTransaction);
+    EXPECT_EQ(FieldText(Field::kAmount), L"");
+    EXPECT_EQ(FieldText(Field::kPayee), L"Corner Shop");
+    Focus(Field::kPayee);
+    for (int i = 0; i < 15; ++i) Key(ui::VK_BACK);
+    EXPECT_EQ(CurrentView(), shell::kViewNewTransaction);
+    EXPECT_EQ(FieldText(Field::kPayee), L"");
+    Focus(Field::kState);  // a spinner takes no text: Backspace goes back
+    Key(ui::VK_BACK);
+    EXPECT_EQ(CurrentView(), shell::kViewRegister);
+    Key(ui::VK_BACK);  // the register's list
+    EXPECT_EQ(CurrentView(), shell::kViewAccountsSummary);
+    Key(ui::VK_DOWN);
+    Key(ui::VK_RETURN);
+    NewTransaction();
+    Focus(Field::kAmount);
+    Key(ui::VK_TBACK);  // Escape in an empty field
+    EXPECT_EQ(CurrentView(), shell::kViewRegister);
+}
+
 TEST_F(EditorViewTest, NewWithdrawalWithANewPayeeReachesTheRegisterAndThePayeeList) {
     OpenChecking();
     NewTransaction();

@@ -27,7 +27,7 @@ constexpr KeyPair kFunctionKeys[] = {
     {KEY_RIGHT, ui::VK_RIGHT},
     {KEY_BTAB, ui::VK_UP},
     {KEY_ENTER, ui::VK_RETURN},
-    {KEY_BACKSPACE, ui::VK_TBACK},
+    {KEY_BACKSPACE, ui::VK_BACK},
     {KEY_DC, ui::VK_DELETE},
     {KEY_HOME, ui::VK_HOME},
     {KEY_END, ui::VK_END},
@@ -47,8 +47,8 @@ constexpr KeyPair kControlKeys[] = {
     {'\r', ui::VK_RETURN},    // Enter (raw mode without translation)
     {'\n', ui::VK_RETURN},    // Ctrl+J
     {0x1B, ui::VK_TBACK},     // Escape
-    {0x7F, ui::VK_TBACK},     // Backspace, as most terminals send it
-    {0x08, ui::VK_TBACK},     // Backspace as Ctrl+H
+    {0x7F, ui::VK_BACK},      // Backspace, as most terminals send it
+    {0x08, ui::VK_BACK},      // Backspace as Ctrl+H
 };
 
 // Sequences for keys whose terminal description may lack them: the VT220 and xterm forms of
