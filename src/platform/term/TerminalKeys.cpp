@@ -47,6 +47,8 @@ constexpr KeyPair kControlKeys[] = {
     {'\r', ui::VK_RETURN},    // Enter (raw mode without translation)
     {'\n', ui::VK_RETURN},    // Ctrl+J
     {0x1B, ui::VK_TBACK},     // Escape
+    // Backspace erases in a field and is not the Back key: held down to empty a field, it must
+    // not go on to leave the screen (and, on the summary, the program) dropping what was entered.
     {0x7F, ui::VK_BACK},      // Backspace, as most terminals send it
     {0x08, ui::VK_BACK},      // Backspace as Ctrl+H
 };

@@ -1,6 +1,4 @@
 #include <algorithm>
-#include <cwctype>
-#include <string_view>
 
 #include "platform/sys/Clock.h"
 #include "platform/ui/CControl.h"
@@ -49,20 +47,6 @@ void CWindowManager::RouteInputLocked(const InputEvent& event) {
 void CWindowManager::RouteKeyLocked(unsigned vk, wchar_t ch) {
     const WindowRecord* focus = Find(m_focus);
     const bool menuOpen = focus != nullptr && focus->className == kPopupMenuClass;
-    // Backspace erases in a field that takes text and nothing more: held down to empty a field,
-    // it must not go on to leave the screen and drop what was entered. Elsewhere it is the Back
-    // key, as Escape is everywhere.
-    if (vk == VK_BACK) {
-        const auto is = [focus](std::wstring_view name) {
-            const auto same = [](wchar_t want, wchar_t have) {
-                return static_cast<wchar_t>(std::towupper(have)) == want;
-            };
-            return focus != nullptr && focus->className.size() == name.size() &&
-                   std::equal(name.begin(), name.end(), focus->className.begin(), same);
-        };
-        const bool takesText = is(L"EDIT") || is(L"COMBOBOX");
-        if (!takesText) vk = VK_TBACK;
-    }
     if (vk == VK_TSOFT1 || vk == VK_TSOFT2) {
         if (HWND bar = ActiveSoftKeyBar()) {
             PostLocked(bar, WM_KEYDOWN, vk, MakeKeyLParam(0));

@@ -20,8 +20,8 @@ unsigned Translated(int status, unsigned key) {
 
 TEST(TerminalKeys, HandheldKeysFromTheKeyboard) {
     InputEvent event;
-    // Escape is the Back key; Backspace, whichever code the terminal sends, erases in a field
-    // and is the Back key elsewhere (the window system decides).
+    // Escape is the Back key; Backspace, whichever code the terminal sends, is the key that
+    // erases (never the Back key).
     EXPECT_EQ(Translated(OK, 27u), VK_TBACK);
     for (unsigned back : {127u, 8u}) EXPECT_EQ(Translated(OK, back), VK_BACK) << back;
     EXPECT_EQ(Translated(KEY_CODE_YES, KEY_BACKSPACE), VK_BACK);
