@@ -11,6 +11,7 @@
 #include "interchange/CLineImport.h"
 #include "interchange/CQifReader.h"
 #include "model/CCVAccount.h"
+#include "model/CImportBackup.h"
 #include "platform/sys/Files.h"
 
 namespace cli {
@@ -107,6 +108,12 @@ int CFileImport::Import(CCommand::Context& context, CCVAccount& account, const s
     }
     if (!file.error.empty()) {
         context.data.Say(file.error);
+        return kExitRefused;
+    }
+    // As every import: the folder as it was is kept first.
+    if (const std::string refusal = CImportBackup::Make(context.data.Accounts());
+        !refusal.empty()) {
+        context.data.Say(refusal);
         return kExitRefused;
     }
     CLineImport import(context.data.Accounts(), format == FileFormat::kQif ? "QIF" : "CSV", path);

@@ -6,9 +6,8 @@
 #include "cli/CliValues.h"
 #include "model/CCVAccount.h"
 #include "platform/sys/AnsiText.h"
-#include "model/CDataBackups.h"
+#include "model/CImportBackup.h"
 #include "model/CVModel.h"
-#include "model/DataFolderText.h"
 #include "resources/ScreenIds.h"
 #include "online/CStatementFile.h"
 #include "platform/sys/CodePage.h"
@@ -34,10 +33,10 @@ int CImportCommand::Run(Context& context) {
     }
 
     // An import brings in many transactions at once: the folder as it was is kept first.
-    const std::string& folder = context.data.Model().GetDataFolder();
-    if (CDataBackups backups(folder); backups.MakeNow() != 0) {
-        return context.data.Refuse(res::IDS_BACKUP_FAILED, folder.c_str(),
-                                   FileErrorCause(backups.LastFailure().error).c_str());
+    if (const std::string refusal = CImportBackup::Make(context.data.Accounts());
+        !refusal.empty()) {
+        context.data.Say(refusal);
+        return kExitRefused;
     }
     CStatementFile::Result result;
     const int rc = ImportChosenStatement(context, *account, path, result);

@@ -141,6 +141,7 @@ class CCVAccountList : public CCVItemList,
     // With backups on, the first save of a day that writes anything first makes a backup of the
     // folder (CDataBackups); one that cannot be made does not stop the save. Off by default.
     void SetBackups(bool on) { m_backups = on; }
+    bool KeepsBackups() const { return m_backups; }
     // Whether an account file of the folder is left out because it could not be read.
     bool HasAccountFileProblems() const;
     // The account files left out because they could not be read (or hold no account, or are no

@@ -22,11 +22,23 @@ class CSettingsChange {
     // Whether two folder texts name the same folder (a trailing "/" aside).
     static bool SameFolder(std::wstring_view a, std::wstring_view b);
 
-    // Makes `folder` the data folder: what changed is saved first (refused with
-    // IDS_DATA_NOT_SAVED_SCREEN, nothing else changed, when that fails), then the preference
-    // "User Path" is set and the data is read from the new folder (made, with its first accounts,
-    // when it is empty; damaged files read as far as they can be). When the new folder gives no
-    // data at all the old one is set and read again and the change is refused with
-    // IDS_FOLDER_NOT_USABLE. The same folder again changes nothing.
-    static EditOutcome ChangeDataFolder(CVModel& model, std::wstring_view folder);
+    // Whether `folder` may be asked for as the data folder, before anything is made or stored:
+    // refused with IDS_FOLDER_NOT_ABSOLUTE for a relative path; IDS_START_NEW_DATA_FOLDER to ask
+    // (Yes/No) when the folder holds no data yet (missing, empty, or other files only), so that a
+    // mistyped path does not quietly open an empty set of accounts; done for a data folder.
+    static EditOutcome CheckDataFolder(std::wstring_view folder);
+
+    // Makes `folder` the data folder. CheckDataFolder first: a folder without data is taken only
+    // with `startNewData` (the question answered Yes). Then what changed is saved (refused with
+    // IDS_DATA_NOT_SAVED_SCREEN when that fails), the folder is checked as CheckFolder does and
+    // its writer's lock is taken while the old folder's is still held (refused with
+    // IDS_DATA_FOLDER_IN_USE while another program holds it, IDS_DATA_FOLDER_NOT_LOCKABLE when no
+    // lock file can be made), the preference "User Path" is set and the data is read from the
+    // new folder (made, with its first accounts, when it holds none; damaged files read as far as
+    // they can be); only then is the old folder's lock let go. When the new folder gives no data
+    // at all the old one is set and read again, still locked, and the change is refused with
+    // IDS_FOLDER_NOT_USABLE. On every refusal the old folder stays the data folder, locked, with
+    // its data in memory. The same folder again changes nothing.
+    static EditOutcome ChangeDataFolder(CVModel& model, std::wstring_view folder,
+                                        bool startNewData);
 };

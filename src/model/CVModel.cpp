@@ -18,6 +18,18 @@ std::string FolderPath(const std::wstring& path) {
     return folder;
 }
 
+// What taking a folder's writer's lock answers: 0, kDataFolderInUse or kNoLockPossible.
+int LockOutcome(sys::FolderLock::Result result) {
+    switch (result) {
+        case sys::FolderLock::kAcquired:
+            return 0;
+        case sys::FolderLock::kHeldElsewhere:
+            return CVModel::kDataFolderInUse;
+        default:
+            return CVModel::kNoLockPossible;
+    }
+}
+
 }  // namespace
 
 CVModel* CVModel::GetModel() {
@@ -81,14 +93,11 @@ void CVModel::MakeAccountList() {
 }
 
 int CVModel::LockDataFolder(std::chrono::milliseconds wait) {
-    switch (m_writerLock.Acquire(m_dataFolder, m_lockWait.value_or(wait))) {
-        case sys::FolderLock::kAcquired:
-            return 0;
-        case sys::FolderLock::kHeldElsewhere:
-            return kDataFolderInUse;
-        default:
-            return kNoLockPossible;
-    }
+    return LockOutcome(m_writerLock.Acquire(m_dataFolder, m_lockWait.value_or(wait)));
+}
+
+int CVModel::ReserveDataFolder(const std::wstring& folder) {
+    return LockOutcome(m_formerLock.Acquire(FolderPath(folder), m_lockWait.value_or(kProgramWait)));
 }
 
 int CVModel::InitForCommand(const std::string& folder, AccessMode mode) {
@@ -120,6 +129,11 @@ int CVModel::Init() {
     // The program runs unguarded only where no lock file can be made (a read-only folder, which
     // it cannot save to either).
     sys::CreateFolder(m_dataFolder);
+    // A folder reserved for a change of data folder is opened under the lock taken then; the
+    // folder left stays locked in its place.
+    if (m_formerLock.IsHeld() && m_formerLock.Folder() == m_dataFolder) {
+        m_writerLock.Swap(m_formerLock);
+    }
     if (LockDataFolder(kProgramWait) == kDataFolderInUse) return kDataFolderInUse;
     MakeAccountList();
     m_accountList->SetBackups(true);
@@ -163,6 +177,7 @@ int CVModel::SaveAndRelease() {
     m_accountList.reset();
     m_initialised = false;
     m_writerLock.Release();
+    m_formerLock.Release();
     return rc;
 }
 

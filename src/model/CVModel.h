@@ -72,6 +72,14 @@ class CVModel {
     // How long Init and InitForCommand wait for another writer of the folder (by default a few
     // seconds); tests that try a held folder wait less.
     void SetLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
+    // For a change of data folder: takes the writer's lock of `folder` while the present
+    // folder's stays held, waiting for another writer as Init does. The next Init of that folder
+    // opens it under this lock and keeps the lock of the folder it leaves until
+    // ReleaseFormerDataFolder, so that a change given up goes back to a folder still locked.
+    // 0, kDataFolderInUse or kNoLockPossible.
+    int ReserveDataFolder(const std::wstring& folder);
+    // Lets the lock of the folder left (or of one reserved and not opened) go.
+    void ReleaseFormerDataFolder() { m_formerLock.Release(); }
     // Throws the data away unsaved and loads it again from the files. Init's result; the caller
     // shows IDS_MODEL_INIT_FAIL when it fails (and IDS_MODEL_REINIT_EXCEPTION when memory runs
     // out, which throws).
@@ -163,5 +171,7 @@ class CVModel {
     std::string m_dataFolder;
     std::string m_importFolder;
     sys::FolderLock m_writerLock;
+    // The other folder of a change of data folder (see ReserveDataFolder).
+    sys::FolderLock m_formerLock;
     std::optional<std::chrono::milliseconds> m_lockWait;
 };

@@ -1,10 +1,13 @@
 #include "online/CAccountImport.h"
 
 #include <string>
+#include <utility>
 
 #include "model/CCVAccountList.h"
+#include "model/CImportBackup.h"
 #include "model/ModelText.h"
 #include "platform/sys/Files.h"
+#include "resources/ScreenIds.h"
 #include "storage/RecordKey.h"
 
 namespace {
@@ -18,21 +21,35 @@ CAccountImport::CAccountImport(CCVAccountList& accounts, CCVAccountList& imports
 
 CAccountImport::Outcome CAccountImport::Result(int result, res::StringId message,
                                                Style style) const {
-    return {result, message, style, m_imports.Count() > 0};
+    Outcome outcome;
+    outcome.result = result;
+    outcome.message = message;
+    outcome.style = style;
+    outcome.itemsLeft = m_imports.Count() > 0;
+    return outcome;
 }
 
 CAccountImport::Outcome CAccountImport::ImportNow(std::int64_t sourceIndex, CCVAccount* target,
                                                   const char* newName) {
     const CCVAccount* source = m_imports.At(sourceIndex);
     if (source == nullptr) return Result(1);
-    Outcome outcome = Result(1);
+    std::string name(newName != nullptr ? newName : "");
+    if (name.size() > kMaxNewName) name.resize(kMaxNewName);
     if (target == nullptr) {
-        std::string name(newName != nullptr ? newName : "");
-        if (name.size() > kMaxNewName) name.resize(kMaxNewName);
-        outcome = IntoNewAccount(*source, name.c_str());
-    } else if (m_accounts.FindAccount(target) >= 0) {
-        outcome = IntoAccount(*source, *target);
+        if (const res::StringId refusal = RefuseNewName(name.c_str()); refusal != res::IDS_NONE) {
+            return Result(1, refusal, Style::kExclamation);
+        }
+    } else if (m_accounts.FindAccount(target) < 0) {
+        return Result(1);
     }
+    // An import brings in many transactions at once: the folder as it was is kept first.
+    if (std::string refusal = CImportBackup::Make(m_accounts); !refusal.empty()) {
+        Outcome outcome = Result(1, res::IDS_BACKUP_FAILED, Style::kExclamation);
+        outcome.text = std::move(refusal);
+        return outcome;
+    }
+    const Outcome outcome =
+        target == nullptr ? IntoNewAccount(*source, name.c_str()) : IntoAccount(*source, *target);
     if (outcome.result != 0) return outcome;
     // Written into its target: the pending file goes.
     m_imports.RemoveImport(sourceIndex);
@@ -74,9 +91,6 @@ std::vector<CTransaction*> CAccountImport::MoveTransactions(const CCVAccount& so
 
 CAccountImport::Outcome CAccountImport::IntoNewAccount(const CCVAccount& source,
                                                        const char* newName) {
-    if (const res::StringId refusal = RefuseNewName(newName); refusal != res::IDS_NONE) {
-        return Result(1, refusal, Style::kExclamation);
-    }
     auto account = std::make_unique<CCVAccount>();
     account->SetOwner(&m_accounts);
     CCVAccountRecord& record = account->Record();

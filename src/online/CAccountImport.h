@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "online/MOnlineMessages.h"
@@ -18,7 +19,8 @@ class CTransaction;
 // (awaiting review, without a bank identifier), and is matched automatically against the
 // transactions entered in the target, as a downloaded line is. The target's file is written at
 // once, and only then is the pending file deleted: an import that cannot be written leaves the
-// target and the pending item as they were.
+// target and the pending item as they were. Before anything is written the data folder is kept
+// as a backup, as every import does (CImportBackup); when none can be made nothing is imported.
 //
 // A new account takes the pending account's whole record (type, currency, icon, online fields
 // and the rest) and its colour and register order, but its own name and balances made of the
@@ -32,6 +34,7 @@ class CAccountImport {
     struct Outcome {
         int result = 1;                         // 0 imported; 1 refused or failed
         res::StringId message = res::IDS_NONE;  // IDS_NONE: nothing to show
+        std::string text;  // the message's text (UTF-8) when it names things; else empty
         // The icon and buttons of the message.
         MOnlineMessages::Style style = MOnlineMessages::Style::kInformation;
         bool itemsLeft = false;  // the import list still holds items
@@ -53,6 +56,7 @@ class CAccountImport {
     // copies added.
     static std::vector<CTransaction*> MoveTransactions(const CCVAccount& source,
                                                        CCVAccount& target);
+    // The moves themselves, with the name or the target checked and the backup made.
     Outcome IntoNewAccount(const CCVAccount& source, const char* newName);
     Outcome IntoAccount(const CCVAccount& source, CCVAccount& target);
 

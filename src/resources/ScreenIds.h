@@ -782,4 +782,8 @@ enum SyncCommand : int {
     IDC_SYNC_REFRESH_OK = 10671,
 };
 
+// ---- data safety: the data folder change, screen imports, online set-up ----
+inline constexpr StringId IDS_START_NEW_DATA_FOLDER =
+    static_cast<StringId>(11730);  // %s the folder
+
 }  // namespace res

@@ -683,6 +683,10 @@ constexpr Entry kScreenStringsByArea[] = {
     {IDS_SYNC_NO_EVENT,
      L"Coinvale runs, but no hand-shake with it is possible (no runtime folder); nothing was "
      L"copied."},
+    // ---- data safety: the data folder change, screen imports, online set-up ----
+    {IDS_START_NEW_DATA_FOLDER,
+     L"%s holds no Coinvale data. Start a new set of accounts there? (No keeps the present "
+     L"data folder.)"},
 };
 
 constexpr auto kScreenStrings = SortById(kScreenStringsByArea);

@@ -106,6 +106,15 @@ void CLabelledFormView::FocusField(ui::HWND field) {
     if (field != nullptr) ui::SetFocus(field);
 }
 
+void CLabelledFormView::ShowRow(ui::HWND field, bool shown) {
+    for (const Row& row : m_rows) {
+        if (row.field != field) continue;
+        ui::ShowWindow(row.label, shown ? ui::SW_SHOW : ui::SW_HIDE);
+        ui::ShowWindow(row.field, shown ? ui::SW_SHOW : ui::SW_HIDE);
+    }
+    Repaint();
+}
+
 void CLabelledFormView::Layout(int width, int height) {
     int labelWidth = 0;
     for (const Row& row : m_rows) labelWidth = std::max(labelWidth, row.labelLength + 1);

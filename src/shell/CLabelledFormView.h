@@ -40,6 +40,9 @@ class CLabelledFormView : public CCVView {
     static void SetValue(ui::HWND value, const std::wstring& text);
     // Puts the focus on the field.
     static void FocusField(ui::HWND field);
+    // Shows or hides the row of `field` (its label with it). A hidden field keeps its place and
+    // its value, and Up and Down pass over it.
+    void ShowRow(ui::HWND field, bool shown);
 
     void OnPaint(ui::CDeviceContext& dc, const ui::RECT& client) override;
     void OnSize(int width, int height) override;

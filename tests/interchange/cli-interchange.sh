@@ -50,6 +50,8 @@ expect "QIF import" "Imported into Checking: 3 new (0 matched), 0 skipped." \
     "$(run import "$work/bank.qif" --account Checking)"
 expect "QIF import again" "Imported into Checking: 0 new (0 matched), 3 skipped." \
     "$(run import "$work/bank.qif" --account Checking)"
+# Every import keeps the folder as it was first, not only the day's first save.
+expect "a backup before each import" "2" "$(ls "$data.backups" | wc -l | tr -d ' ')"
 expect "the transfer's twin" "300.00" \
     "$(run accounts --json | awk -F'"' '/"name": "Savings"/ { s = 1 } s && /"balance"/ { print $4; exit }')"
 

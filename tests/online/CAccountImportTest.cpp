@@ -11,10 +11,12 @@
 
 #include "model/AccountListFixture.h"
 #include "model/CCVAccountList.h"
+#include "model/CDataBackups.h"
 #include "model/RegisterFixture.h"
 #include "online/CTransactionReview.h"
 #include "platform/sys/FileFault.h"
 #include "platform/sys/Files.h"
+#include "resources/ScreenIds.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -227,6 +229,51 @@ TEST_F(AccountImportTest, IntoAnAccountWithAMatchWithinSevenDays) {
     ASSERT_EQ(m_accounts->LoadAccountFile(reloaded, m_folder.File("Checking.cvl")), 0);
     EXPECT_EQ(reloaded.Transactions().Count(), 6u);
     EXPECT_FALSE(sys::PathExists(m_imports.File("Visa.cvl")));
+}
+
+// Fault mended: the import screen's move changed the data without the backup that the command
+// line's import makes first.
+TEST_F(AccountImportTest, TheFolderAsItWasIsKeptFirstAndWithoutABackupNothingIsImported) {
+    m_accounts->SetBackups(true);
+    const std::string backups = CDataBackups::FolderFor(m_folder.Path());
+    const auto files = DataFiles();
+
+    // A refused name is refused before any backup is made.
+    EXPECT_EQ(Import().ImportNow(0, nullptr, "Checking").message, res::IDS_IMPORT_NAME_EXISTS);
+    EXPECT_FALSE(sys::PathExists(backups));
+
+    // No backup can be made (a file stands where the backups go): nothing is imported.
+    const std::string blocker = backups.substr(0, backups.size() - 1);
+    testing_support::WriteBytes(blocker, {1});
+    CAccountImport::Outcome outcome = Import().ImportNow(0, Account("Checking"), "");
+    EXPECT_EQ(outcome.result, 1);
+    EXPECT_EQ(outcome.message, res::IDS_BACKUP_FAILED);
+    EXPECT_EQ(outcome.style, MOnlineMessages::Style::kExclamation);
+    EXPECT_NE(outcome.text.find("No backup of " + m_folder.Path() + " could be made"),
+              std::string::npos)
+        << outcome.text;
+    EXPECT_EQ(Account("Checking")->Transactions().Count(), 0u);
+    EXPECT_TRUE(DataFiles() == files);
+    EXPECT_EQ(m_pending.Count(), 1u);
+    EXPECT_TRUE(sys::FileExists(m_imports.File("Visa.cvl")));
+    ASSERT_EQ(sys::RemoveFile(blocker), 0);
+
+    // The backup holds the folder as it was before the import, which then goes in.
+    outcome = Import().ImportNow(0, Account("Checking"), "");
+    ASSERT_EQ(outcome.result, 0);
+    EXPECT_TRUE(outcome.text.empty());
+    const std::vector<CDataBackups::Backup> kept = CDataBackups(m_folder.Path()).List();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(ReadBytes(kept[0].path + "Checking.cvl"), files.at("Checking.cvl"));
+    EXPECT_NE(ReadBytes(m_folder.File("Checking.cvl")), files.at("Checking.cvl"));
+
+    // A list that keeps no backups (one not opened for changing) imports without one.
+    m_accounts->SetBackups(false);
+    WritePending("Visa.cvl");
+    CCVAccountList again;
+    ASSERT_EQ(again.LoadImports(m_imports.Path()), 0);
+    ASSERT_EQ(CAccountImport(*m_accounts, again).ImportNow(0, Account("Savings"), "").result, 0);
+    EXPECT_EQ(CDataBackups(m_folder.Path()).List().size(), 1u);
 }
 
 }  // namespace

@@ -4,11 +4,15 @@
 #include "ScreenFixture.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "Typist.h"
 #include "model/BuiltInKey.h"
 #include "model/CCVAccount.h"
 #include "model/CCVAccountList.h"
+#include "model/CDataBackups.h"
 #include "model/CTransaction.h"
 #include "model/CVModel.h"
 #include "online/BankDirectory.h"
@@ -37,6 +41,10 @@ class ImportScreenTest : public ScreenFixture {
         ASSERT_EQ(Accounts().SaveAccountFile(source, Model().GetImportFolder() + name + ".cvl"), 0);
     }
     std::wstring LastBox() const { return m_screen.TextBeforeLastInput(); }
+    static std::string FileText(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
 };
 
 TEST_F(ImportScreenTest, FromTheStartOfDayQuestionIntoANewAccountThenAnExistingOne) {
@@ -85,6 +93,45 @@ TEST_F(ImportScreenTest, FromTheStartOfDayQuestionIntoANewAccountThenAnExistingO
     ASSERT_EQ(Account("Checking").Transactions().Count(), 1u);
     EXPECT_TRUE(Account("Checking").Transactions().At(0)->IsImported());
     EXPECT_EQ(Model().GetImportList()->Count(), 0u);
+}
+
+// Fault mended: an import on the screen changed the data without the backup that the command
+// line's import makes first.
+TEST_F(ImportScreenTest, ABackupComesFirstAndWithoutOneNothingIsImported) {
+    std::filesystem::create_directories(Model().GetImportFolder());
+    WritePending("Zed", 1500);
+    ASSERT_EQ(Model().GetImportList()->LoadImports(Model().GetImportFolder()), 0);
+    const std::string folder = Model().GetDataFolder();
+    const std::string backups = CDataBackups::FolderFor(folder);
+    const std::string blocker = backups.substr(0, backups.size() - 1);
+    std::filesystem::remove_all(blocker);
+    std::ofstream(blocker) << "x";  // no backup can be made
+    const std::string checking = FileText(folder + "Checking.cvl");
+
+    m_screen.TypeKey(ui::VK_RETURN);  // "Yes" to the pending-items question
+    Start();
+    ASSERT_EQ(CurrentView(), shell::kViewImportAccounts);
+    Key(ui::VK_DOWN);
+    Key(ui::VK_RIGHT);  // American Express, then Checking
+    m_screen.TypeKey(ui::VK_TSOFT1);
+    m_screen.TypeKey(ui::VK_RETURN);
+    Pump();
+    EXPECT_NE(LastBox().find(L"No backup of"), std::wstring::npos);
+    EXPECT_EQ(CurrentView(), shell::kViewImportAccounts);
+    EXPECT_EQ(Account("Checking").Transactions().Count(), 0u);
+    EXPECT_EQ(FileText(folder + "Checking.cvl"), checking);
+    EXPECT_EQ(Model().GetImportList()->Count(), 1u);
+
+    std::filesystem::remove(blocker);
+    m_screen.TypeKey(ui::VK_TSOFT1);
+    m_screen.TypeKey(ui::VK_RETURN);
+    Pump();
+    EXPECT_EQ(CurrentView(), shell::kViewAccountsSummary);
+    EXPECT_EQ(Account("Checking").Transactions().Count(), 1u);
+    EXPECT_NE(FileText(folder + "Checking.cvl"), checking);
+    const std::vector<CDataBackups::Backup> kept = CDataBackups(folder).List();
+    ASSERT_FALSE(kept.empty());
+    EXPECT_EQ(FileText(kept[0].path + "Checking.cvl"), checking) << "the folder before the import";
 }
 
 class PasswordScreenTest : public ScreenFixture {

@@ -82,11 +82,12 @@ TEST_F(OnlineScreensTest, SetUpFromTheAccountEditorThenDownloadReviewAndAccept) 
     Choose({L"Online"});
     ASSERT_EQ(CurrentView(), shell::kViewOnlineSetup);
     EXPECT_TRUE(Shows(L"Enable account access"));
+    Key(ui::VK_SPACE);  // ticks "Enable account access"
     EXPECT_TRUE(Shows(L"--Select--"));
     EXPECT_TRUE(Shows(L"--Will Prompt--"));
-    Key(ui::VK_SPACE);  // ticks "Enable account access"
 
     // "Done" before a bank is chosen is refused with its message.
+    Key(ui::VK_DOWN);  // the bank
     Key(ui::VK_DOWN);
     Type(L"alice");
     m_screen.TypeKey(ui::VK_TSOFT1);
@@ -178,6 +179,7 @@ TEST_F(OnlineScreensTest, ANewAccountSetUpOnlineAndACancelledSetUpLeavesNothing)
     Key(ui::VK_SPACE);
     Choose({L"Select bank"});
     Key(ui::VK_TSOFT1);
+    Key(ui::VK_DOWN);  // the bank
     Key(ui::VK_DOWN);
     Type(L"alice");
     Key(ui::VK_DOWN);  // the password field: "--Will Prompt--" goes, the typed one is kept
@@ -213,6 +215,64 @@ TEST_F(OnlineScreensTest, ANewAccountSetUpOnlineAndACancelledSetUpLeavesNothing)
     Key(ui::VK_TSOFT1);
     EXPECT_FALSE(Checking().Record().GetOnlineEnabled());
     EXPECT_EQ(Checking().Record().GetFiId(), 0u);
+}
+
+// Fault mended: the rows below "Enable account access" were shown and took keys while it was
+// unticked, and the action key on the bank or the account did nothing.
+TEST_F(OnlineScreensTest, TheTickShowsItsRowsAndTheActionKeyChoosesBankAndAccount) {
+    Start();
+    Choose({L"Edit Accounts"});
+    Key(ui::VK_DOWN);  // Checking
+    Choose({L"Edit"});
+    Choose({L"Online"});
+    ASSERT_EQ(CurrentView(), shell::kViewOnlineSetup);
+    EXPECT_TRUE(Shows(L"Enable account access"));
+    for (const wchar_t* hidden : {L"Bank :", L"Customer ID", L"--Select--", L"--Will Prompt--"}) {
+        EXPECT_FALSE(Shows(hidden)) << sys::WideToUtf8(hidden);
+    }
+    Key(ui::VK_DOWN);  // nowhere to go: the tick keeps the focus
+    Type(L"alice");
+    EXPECT_FALSE(Shows(L"alice"));
+
+    Key(ui::VK_SPACE);
+    EXPECT_TRUE(Shows(L"Customer ID"));
+    EXPECT_TRUE(Shows(L"--Will Prompt--"));
+    // The action key on the account before a bank is chosen: the menu item's message.
+    Key(ui::VK_UP);  // round to the account
+    m_screen.TypeKey(ui::VK_RETURN);
+    m_screen.TypeKey(ui::VK_RETURN);
+    Pump();
+    EXPECT_TRUE(Holds(m_screen.TextBeforeLastInput(), L"Please select bank."));
+    ASSERT_EQ(CurrentView(), shell::kViewOnlineSetup);
+
+    Key(ui::VK_DOWN);  // the tick
+    Key(ui::VK_DOWN);  // the bank
+    Key(ui::VK_RETURN);
+    ASSERT_EQ(CurrentView(), shell::kViewSelectBank);
+    Key(ui::VK_TSOFT1);
+    ASSERT_EQ(CurrentView(), shell::kViewOnlineSetup);
+    EXPECT_TRUE(Shows(L"Seven"));
+    Key(ui::VK_DOWN);
+    Type(L"alice");
+    Key(ui::VK_DOWN);
+    Type(L"secret1");
+    Key(ui::VK_DOWN);  // the account
+    Key(ui::VK_RETURN);
+    ASSERT_EQ(CurrentView(), shell::kViewSelectAccount);
+    Key(ui::VK_TSOFT1);  // 1001
+    ASSERT_EQ(CurrentView(), shell::kViewOnlineSetup);
+    EXPECT_TRUE(Shows(L"1001"));
+
+    // Unticked, the rows go and Up and Down pass them; ticked again, they come back as they were.
+    Key(ui::VK_DOWN);  // round to the tick
+    Key(ui::VK_SPACE);
+    EXPECT_FALSE(Shows(L"Seven"));
+    EXPECT_FALSE(Shows(L"1001"));
+    Key(ui::VK_DOWN);
+    Key(ui::VK_SPACE);
+    EXPECT_TRUE(Shows(L"Seven"));
+    EXPECT_TRUE(Shows(L"1001"));
+    EXPECT_TRUE(Shows(L"alice"));
 }
 
 TEST_F(OnlineScreensTest, MatchNoMatchAndAcceptFoldIntoTheEnteredTransaction) {

@@ -3,13 +3,17 @@
 // tells.
 #include "ScreenFixture.h"
 
+#include <chrono>
 #include <filesystem>
 
+#include "model/CCVAccount.h"
 #include "model/CVModel.h"
 #include "platform/sys/CodePage.h"
+#include "platform/sys/FolderLock.h"
 #include "platform/sys/Registry.h"
 #include "shell/CCVApplication.h"
 #include "shell/ViewNumbers.h"
+#include "startup/ModelWiring.h"
 
 namespace views_test {
 namespace {
@@ -89,7 +93,10 @@ TEST_F(SettingsViewTest, ANewDataFolderOpensItsOwnSummary) {
     m_screen.TypeKey(ui::VK_DOWN);
     m_screen.TypeKey(ui::VK_DOWN);
     Retype(sys::Utf8ToWide(folder));
-    Key(ui::VK_TSOFT1);
+    m_screen.TypeKey(ui::VK_TSOFT1);
+    m_screen.TypeKey(ui::VK_RETURN);  // Yes: a new set of accounts there
+    Pump();
+    EXPECT_NE(m_screen.TextBeforeLastInput().find(L"holds no Coinvale data"), std::wstring::npos);
     EXPECT_EQ(CurrentView(), shell::kViewAccountsSummary);
     EXPECT_EQ(shell::CCVApplication::Instance().StackDepth(), 0);
     EXPECT_EQ(Model().GetDataFolder(), folder + "/");
@@ -97,6 +104,60 @@ TEST_F(SettingsViewTest, ANewDataFolderOpensItsOwnSummary) {
     const int checking = LineOf(L"Checking");
     ASSERT_GE(checking, 0);
     EXPECT_NE(Line(checking).find(L"0.00"), std::wstring::npos) << "the new folder's Checking";
+}
+
+// Fault mended: a data folder held by a command was taken without its lock being had (or refused
+// as a folder that cannot be written); a mistyped folder quietly opened an empty set of accounts.
+TEST_F(SettingsViewTest, AHeldOrEmptyFolderIsNotTakenUnasked) {
+    Add("Checking", 1, 2540, "Corner Shop", Type::kTypeWithdrawal);
+    const std::string old = Model().GetDataFolder();
+    const std::string held = m_home.Path() + "Held";
+    {
+        CVModel other;
+        startup::WireModel(other);
+        ASSERT_EQ(other.InitForCommand(held, CVModel::kCreate), 0);
+        other.SaveAndRelease();
+    }
+    Model().SetLockWait(std::chrono::milliseconds(50));
+    OpenPreferences();
+    m_screen.TypeKey(ui::VK_SPACE);  // Show Year off: stored only with the folder
+    m_screen.TypeKey(ui::VK_DOWN);
+    m_screen.TypeKey(ui::VK_DOWN);
+    {
+        sys::FolderLock command;
+        ASSERT_EQ(command.Acquire(held, std::chrono::milliseconds(0)), sys::FolderLock::kAcquired);
+        Retype(sys::Utf8ToWide(held));
+        m_screen.TypeKey(ui::VK_TSOFT1);
+        m_screen.TypeKey(ui::VK_RETURN);
+        Pump();
+        EXPECT_NE(m_screen.TextBeforeLastInput().find(L"Another program (Coinvale or one of"),
+                  std::wstring::npos);
+        EXPECT_EQ(CurrentView(), shell::kViewPreferences);
+        EXPECT_EQ(Model().GetDataFolder(), old);
+        EXPECT_EQ(Account("Checking").Transactions().Count(), 1u) << "the old data stays";
+        EXPECT_TRUE(Model().GetPreferences().GetShowYear()) << "a refusal stores nothing";
+    }
+
+    // A folder without data: No keeps the screen and makes nothing.
+    const std::string typo = m_home.Path() + "Mony";
+    Retype(sys::Utf8ToWide(typo));
+    m_screen.TypeKey(ui::VK_TSOFT1);
+    m_screen.TypeKey(ui::VK_TSOFT2);  // No
+    Pump();
+    EXPECT_NE(m_screen.TextBeforeLastInput().find(L"holds no Coinvale data"), std::wstring::npos);
+    EXPECT_EQ(CurrentView(), shell::kViewPreferences);
+    EXPECT_FALSE(std::filesystem::exists(typo));
+    EXPECT_EQ(Model().GetPreferences().GetUserPath(), sys::Utf8ToWide(old));
+
+    // Once the command is done, the folder it held opens without a question.
+    Retype(sys::Utf8ToWide(held));
+    Key(ui::VK_TSOFT1);
+    EXPECT_EQ(CurrentView(), shell::kViewAccountsSummary);
+    EXPECT_EQ(Model().GetDataFolder(), held + "/");
+    EXPECT_FALSE(Model().GetPreferences().GetShowYear());
+    sys::FolderLock probe;
+    EXPECT_EQ(probe.Acquire(held, std::chrono::milliseconds(0)), sys::FolderLock::kHeldElsewhere);
+    EXPECT_EQ(probe.Acquire(old, std::chrono::milliseconds(0)), sys::FolderLock::kAcquired);
 }
 
 TEST_F(SettingsViewTest, AboutTellsTheVersionAndWhereThingsAre) {

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <string>
+#include <utility>
 
 // The writer's lock of a data folder: a lock file inside the folder (".coinvale.lock") held with
 // flock. Every program that changes the folder's files holds it while it does, wherever its
@@ -28,6 +29,11 @@ class FolderLock {
     // same folder's lock again while held answers kAcquired; another folder's releases the first.
     Result Acquire(const std::string& folder, std::chrono::milliseconds wait);
     void Release();
+    // Exchanges what the two hold (a lock, or none), releasing nothing.
+    void Swap(FolderLock& other) noexcept {
+        std::swap(m_fd, other.m_fd);
+        m_folder.swap(other.m_folder);
+    }
     bool IsHeld() const { return m_fd >= 0; }
     const std::string& Folder() const { return m_folder; }
 

@@ -4,6 +4,7 @@
 #include "model/CCVAccountList.h"
 #include "model/CVModel.h"
 #include "online/CAccountImport.h"
+#include "platform/sys/CodePage.h"
 #include "platform/ui/CSpinner.h"
 #include "platform/ui/WindowApi.h"
 #include "resources/ScreenIds.h"
@@ -87,7 +88,7 @@ void CImportAccountsView::ImportNow() {
     CAccountImport import(accounts, *Model().GetImportList());
     const CAccountImport::Outcome outcome = import.ImportNow(source, target, name.c_str());
     if (outcome.message != res::IDS_NONE) {
-        Ask(outcome.message, OnlineMessageStyle(outcome.style));
+        Ask(outcome.message, OnlineMessageStyle(outcome.style), sys::Utf8ToWide(outcome.text));
     }
     if (outcome.result != 0) {
         if (IntoNewAccount()) FocusField(m_name);

@@ -15,7 +15,11 @@
 namespace views {
 namespace {
 
-enum FieldId : int { kEnabledId = 100, kCustomerIdId, kPasswordId };
+enum FieldId : int { kEnabledId = 100, kBankId, kCustomerIdId, kPasswordId, kAccountId };
+
+// The bank and the account are chosen, not typed: their fields show the choice and open the
+// chooser on the action key.
+constexpr int kChoiceLimit = 255;
 
 using CopyPayload = shell::COnlinePayload<COnlineSetup::WorkingCopy>;
 using CopyHandBack = shell::CHandBackOf<COnlineSetup::WorkingCopy>;
@@ -46,13 +50,17 @@ bool COnlineSetupView::OnCreate(ui::LPARAM) {
     auto payload = TakePayload();
     if (auto* handed = dynamic_cast<CopyPayload*>(payload.get())) m_copy = handed->Value();
     m_enabled = AddCheckRow(L"", kEnabledId, m_copy.enabled, Text(res::IDS_ENABLE_ACCESS));
-    m_bank = AddValueRow(Text(res::IDS_LABEL_SETUP_BANK), L"");
+    m_bank = AddEditRow(Text(res::IDS_LABEL_SETUP_BANK), kBankId, kChoiceLimit, ui::ES_READONLY);
     m_customerId = AddEditRow(Text(res::IDS_LABEL_CUSTOMER_ID), kCustomerIdId,
                               static_cast<int>(COnlineSetup::kMaxCustomerId));
     m_password = AddEditRow(Text(res::IDS_LABEL_SETUP_PASSWORD), kPasswordId,
                             static_cast<int>(COnlineSetup::kMaxPassword));
-    m_account = AddValueRow(Text(res::IDS_LABEL_SETUP_ACCOUNT), L"");
-    if (m_enabled == nullptr || m_customerId == nullptr || m_password == nullptr) return false;
+    m_account =
+        AddEditRow(Text(res::IDS_LABEL_SETUP_ACCOUNT), kAccountId, kChoiceLimit, ui::ES_READONLY);
+    if (m_enabled == nullptr || m_bank == nullptr || m_customerId == nullptr ||
+        m_password == nullptr || m_account == nullptr) {
+        return false;
+    }
     ui::SetWindowText(m_customerId, CCVUIUtility::WideCopy(m_copy.customerId));
     if (m_copy.password.empty()) {
         ui::SetWindowText(m_password, Text(res::IDS_WILL_PROMPT));
@@ -77,9 +85,13 @@ void COnlineSetupView::ShowCopy() {
 }
 
 void COnlineSetupView::UpdateMenu() {
+    const bool enabled = IsChecked(m_enabled);
+    // What the tick enables is shown only while it is ticked.
+    for (const ui::HWND field : {m_bank, m_customerId, m_password, m_account}) {
+        ShowRow(field, enabled);
+    }
     ui::CMenu* menu = Menu();
     if (menu == nullptr) return;
-    const bool enabled = IsChecked(m_enabled);
     menu->EnableItem(res::IDC_SETUP_SELECT_BANK, ui::MF_BYCOMMAND, enabled);
     menu->EnableItem(res::IDC_SETUP_SET_PASSWORD, ui::MF_BYCOMMAND, enabled);
     menu->EnableItem(res::IDC_SETUP_SELECT_ACCOUNT, ui::MF_BYCOMMAND,
@@ -109,8 +121,21 @@ bool COnlineSetupView::OnKey(unsigned vk) {
     return true;
 }
 
-void COnlineSetupView::OnControlCommand(int id, unsigned) {
-    if (id == kEnabledId) UpdateMenu();
+void COnlineSetupView::OnControlCommand(int id, unsigned code) {
+    switch (id) {
+        case kEnabledId:
+            UpdateMenu();
+            return;
+        // The action key on the bank or the account acts as its menu item.
+        case kBankId:
+            if (code == ui::EN_RETURN) OnCommand(res::IDC_SETUP_SELECT_BANK);
+            return;
+        case kAccountId:
+            if (code == ui::EN_RETURN) OnCommand(res::IDC_SETUP_SELECT_ACCOUNT);
+            return;
+        default:
+            return;
+    }
 }
 
 ui::LRESULT COnlineSetupView::OnMessage(ui::UINT message, ui::WPARAM, ui::LPARAM, bool& handled) {
@@ -214,8 +239,8 @@ void COnlineSetupView::RestoreState(const shell::CViewState& state) {
         ClearWillPrompt();
         ui::SetWindowText(m_password, saved->password);
     }
-    SetFocusIndex(saved->focus);
     ShowCopy();
+    SetFocusIndex(saved->focus);
 }
 
 void COnlineSetupView::OnShown() {

@@ -10,7 +10,9 @@
 // bank. It works on the account editor's working copy, which "Done" hands back to the editor
 // (whose save writes it) and "Cancel" drops. "Select bank" updates the bank list and opens it;
 // "Select Account" asks the bank for the customer's accounts and opens their list, or the
-// details screen when the bank listed none. The Back key erases in a field and does not leave.
+// details screen when the bank listed none; the action key on the bank or the account field does
+// the same. The fields below the tick are shown only while it is ticked. The Back key erases in a
+// field and does not leave.
 namespace views {
 
 class COnlineSetupView : public shell::CLabelledFormView {

@@ -118,12 +118,23 @@ void CPreferenceView::Done() {
     const std::wstring directory = ui::GetWindowText(m_directory.field);
     CCVPreferences& preferences = Model().GetPreferences();
     const bool newFolder = !CSettingsChange::SameFolder(userPath, preferences.GetUserPath());
-    // Everything is checked before anything is stored.
+    // Everything is checked, and asked, before anything is stored.
+    bool startNewData = false;
     if (newFolder) {
-        if (const EditOutcome check = CSettingsChange::CheckFolder(userPath); !check.IsDone()) {
+        const EditOutcome check = CSettingsChange::CheckDataFolder(userPath);
+        if (check.result == EditOutcome::kRefused) {
             ui::SetFocus(m_userPath.field);
             Refuse(check.message, userPath);
             return;
+        }
+        if (check.result == EditOutcome::kAsk) {
+            const std::string narrow = sys::WideToUtf8(userPath);
+            if (!Ask(check.message, ui::MB_YESNO | ui::MB_ICONQUESTION,
+                     CCVUIUtility::FormatString(check.message, narrow.c_str()))) {
+                ui::SetFocus(m_userPath.field);
+                return;
+            }
+            startNewData = true;
         }
     }
     if (const EditOutcome check = CSettingsChange::CheckFolder(importPath); !check.IsDone()) {
@@ -137,6 +148,11 @@ void CPreferenceView::Done() {
         Refuse(check.message, directory);
         return;
     }
+    // Put back when the data folder cannot be changed, so that a refusal changes nothing.
+    const bool showYear = preferences.GetShowYear();
+    const bool showDecimal = preferences.GetShowDecimal();
+    const std::wstring oldImportPath = preferences.GetImportPath();
+    const std::wstring oldDirectory = preferences.GetInstitutionDirectory();
     if (!(preferences.SetShowYear(IsChecked(m_showYear)) &&
           preferences.SetShowDecimal(IsChecked(m_showDecimal)) &&
           preferences.SetImportPath(importPath) &&
@@ -148,8 +164,13 @@ void CPreferenceView::Done() {
         PostBack();
         return;
     }
-    const EditOutcome changed = CSettingsChange::ChangeDataFolder(Model(), userPath);
+    const EditOutcome changed = CSettingsChange::ChangeDataFolder(Model(), userPath, startNewData);
     if (!changed.IsDone()) {
+        preferences.SetShowYear(showYear);
+        preferences.SetShowDecimal(showDecimal);
+        preferences.SetImportPath(oldImportPath);
+        preferences.SetInstitutionDirectory(oldDirectory);
+        ui::SetFocus(m_userPath.field);
         Refuse(changed.message, changed.message == res::IDS_DATA_NOT_SAVED_SCREEN
                                     ? sys::Utf8ToWide(Model().GetDataFolder())
                                     : userPath);
