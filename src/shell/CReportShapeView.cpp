@@ -2,6 +2,7 @@
 
 #include "model/CVModel.h"
 #include "reports/CCVReportList.h"
+#include "resources/ScreenIds.h"
 
 namespace shell {
 namespace {
@@ -12,7 +13,33 @@ struct ReportListState : CViewState {
     bool ascending = true;
 };
 
+struct SortItem {
+    int id;
+    int key;
+};
+constexpr SortItem kSortItems[] = {
+    {res::IDC_RPT_SORT_NAME, CCVReportList::kSortName},
+    {res::IDC_RPT_SORT_AMOUNT, CCVReportList::kSortAmount},
+    {res::IDC_RPT_SORT_ICON, CCVReportList::kSortIcon},
+    {res::IDC_RPT_SORT_BUDGET, CCVReportList::kSortBudget},
+    {res::IDC_RPT_SORT_DIFFERENCE, CCVReportList::kSortDifference},
+};
+
 }  // namespace
+
+int CReportShapeView::SortKeyOfItem(int id) {
+    for (const SortItem& item : kSortItems) {
+        if (item.id == id) return item.key;
+    }
+    return CCVReportList::kSortName;
+}
+
+int CReportShapeView::SortItemOfKey(int key) {
+    for (const SortItem& item : kSortItems) {
+        if (item.key == key) return item.id;
+    }
+    return res::IDC_RPT_SORT_NAME;
+}
 
 bool CReportShapeView::CreateReportList() {
     m_report = CCVReportList::FromModel(Model());

@@ -30,6 +30,9 @@ class CReportShapeView : public CListShapeView {
     virtual void Rebuild() = 0;
     // Sorts by the key: the same key again turns the order round.
     void Sort(int key);
+    // The sort key of a "Sort By" item (by name for any other id), and the item of a key.
+    static int SortKeyOfItem(int id);
+    static int SortItemOfKey(int key);
 
     CCVReportList* Report() const { return m_report; }
     report::Screen ReportScreen() const { return m_screen; }

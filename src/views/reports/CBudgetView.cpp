@@ -27,32 +27,6 @@ constexpr res::StringId kColumnTitles[] = {res::IDS_COLUMN_BUDGET, res::IDS_COLU
 constexpr int kSortKeys[] = {CCVReportList::kSortBudget, CCVReportList::kSortAmount,
                              CCVReportList::kSortDifference};
 
-int SortKeyOf(int id) {
-    switch (id) {
-        case res::IDC_RPT_SORT_BUDGET:
-            return CCVReportList::kSortBudget;
-        case res::IDC_RPT_SORT_AMOUNT:
-            return CCVReportList::kSortAmount;
-        case res::IDC_RPT_SORT_DIFFERENCE:
-            return CCVReportList::kSortDifference;
-        default:
-            return CCVReportList::kSortName;
-    }
-}
-
-int SortItemOf(int key) {
-    switch (key) {
-        case CCVReportList::kSortBudget:
-            return res::IDC_RPT_SORT_BUDGET;
-        case CCVReportList::kSortAmount:
-            return res::IDC_RPT_SORT_AMOUNT;
-        case CCVReportList::kSortDifference:
-            return res::IDC_RPT_SORT_DIFFERENCE;
-        default:
-            return res::IDC_RPT_SORT_NAME;
-    }
-}
-
 }  // namespace
 
 shell::CCVView::Frame CBudgetView::Describe(ui::LPARAM) {
@@ -108,7 +82,7 @@ void CBudgetView::Rebuild() {
     ShowTotalLine(std::wstring(res::LoadString(res::IDS_LABEL_TOTAL)), L"",
                   ui::GetSysColor(ui::COLOR_WINDOWTEXT));
     LayoutColumns(ClientRect().right);
-    CheckRadio(res::IDC_RPT_SORT_NAME, res::IDC_RPT_SORT_DIFFERENCE, SortItemOf(SortKey()));
+    CheckRadio(res::IDC_RPT_SORT_NAME, res::IDC_RPT_SORT_DIFFERENCE, SortItemOfKey(SortKey()));
     Repaint();
 }
 
@@ -187,7 +161,7 @@ bool CBudgetView::OnCommand(int id) {
         case res::IDC_RPT_SORT_BUDGET:
         case res::IDC_RPT_SORT_AMOUNT:
         case res::IDC_RPT_SORT_DIFFERENCE:
-            Sort(SortKeyOf(id));
+            Sort(SortKeyOfItem(id));
             return true;
         case res::IDC_RPT_DETAILS:
             OpenDetails(Selection());

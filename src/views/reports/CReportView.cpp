@@ -23,29 +23,6 @@ constexpr int kColumnAmount = 1;
 constexpr std::uint16_t kLastTypeChart = 1;
 constexpr int kIndent = 2;
 
-// The sort key of a "Sort By" item or a column.
-int SortKeyOf(int id) {
-    switch (id) {
-        case res::IDC_RPT_SORT_AMOUNT:
-            return CCVReportList::kSortAmount;
-        case res::IDC_RPT_SORT_ICON:
-            return CCVReportList::kSortIcon;
-        default:
-            return CCVReportList::kSortName;
-    }
-}
-
-int SortItemOf(int key) {
-    switch (key) {
-        case CCVReportList::kSortAmount:
-            return res::IDC_RPT_SORT_AMOUNT;
-        case CCVReportList::kSortIcon:
-            return res::IDC_RPT_SORT_ICON;
-        default:
-            return res::IDC_RPT_SORT_NAME;
-    }
-}
-
 int SideItemOf(int direction) {
     switch (direction) {
         case report::kIncomes:
@@ -111,7 +88,7 @@ void CReportView::Rebuild() {
 }
 
 void CReportView::CheckMenus() {
-    CheckRadio(res::IDC_RPT_SORT_NAME, res::IDC_RPT_SORT_ICON, SortItemOf(SortKey()));
+    CheckRadio(res::IDC_RPT_SORT_NAME, res::IDC_RPT_SORT_ICON, SortItemOfKey(SortKey()));
     CheckRadio(res::IDC_RPT_INCOMES, res::IDC_RPT_ALL_AMOUNTS, SideItemOf(m_settings.direction));
 }
 
@@ -147,7 +124,7 @@ bool CReportView::OnCommand(int id) {
         case res::IDC_RPT_SORT_NAME:
         case res::IDC_RPT_SORT_AMOUNT:
         case res::IDC_RPT_SORT_ICON:
-            Sort(SortKeyOf(id));
+            Sort(SortKeyOfItem(id));
             return true;
         case res::IDC_RPT_INCOMES:
             ChooseSide(report::kIncomes);
