@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/CAccountDownload.h"
 #include "model/CAccountSaveState.h"
 #include "model/CCVAccountRecord.h"
 #include "model/CCVTxnList.h"
@@ -20,8 +21,6 @@
 #include "storage/FixedText.h"
 
 class CCVCategoryText;
-class CDownloadIndex;
-class CDownloadedLine;
 class CClassList;
 class CCVPreferences;
 class CCVPayeeLookUpList;
@@ -29,8 +28,8 @@ class CCVPayeeLookUpList;
 // One account: its 360-byte record, its register (kept sorted by the sort column and direction),
 // the transactions deleted from the register, and the register's view settings. It keeps the
 // current and cleared balances in step with the register, answers the register's filtered views
-// with running balances, finds transactions by text, and takes in the lines of a downloaded bank
-// statement, matching them against the transactions already entered.
+// with running balances, finds transactions by text, and (through CAccountDownload) takes in the
+// lines of a downloaded bank statement, matching them against the transactions already entered.
 //
 // Operations answer 0 for success and 1 for an absent argument, an index out of range or a
 // transaction not found; the register is then left as it was.
@@ -212,55 +211,42 @@ class CCVAccount : public CCVItem {
     // Credit account.
     EditOutcome CheckBeginningBalance(Amount amount) const;
 
-    // ---- statement download ----
-    // Starts taking in a statement: the account counts as new for it when the beginning balance
-    // is 0 and the register empty; the downloaded transactions are also appended to
-    // `downloadList` (which is made a borrowing list; null for none). Until EndDownload the
-    // register is looked up through an index (CDownloadIndex), and nothing but
-    // AddDownloadedLine may change it.
-    // With kOrderAtEnd the new transactions are appended and the register is put in order once,
-    // by EndDownload (as inserting each in turn would order it, but in n log n rather than n x n
-    // time); until then the register is not in order, and nothing but AddDownloadedLine may read
-    // or change it.
-    enum class DownloadOrder { kOrderEachLine, kOrderAtEnd };
+    // ---- statement download (see CAccountDownload) ----
+    using DownloadOrder = CAccountDownload::DownloadOrder;
     void BeginDownload(CCVTxnList* downloadList,
-                       DownloadOrder order = DownloadOrder::kOrderEachLine);
-    // Forgets the download list and the new-for-download state.
-    void EndDownload();
-    // Takes in one statement line; see the algorithm at the definition. 0, or the error of adding.
+                       DownloadOrder order = DownloadOrder::kOrderEachLine) {
+        m_download.Begin(downloadList, order);
+    }
+    void EndDownload() { m_download.End(); }
     int AddDownloadedLine(DateTime date, const char* amountText, const char* typeText,
                           const char* checkNumberText, const char* payeeText, const char* memoText,
-                          const char* transactionIdText);
-    // Pairs a new downloaded or imported transaction with the first entered transaction of the
-    // register that qualifies; true when one did.
-    bool MatchAutomatically(CTransaction& added);
-    // Accepts a transaction awaiting review: alone it becomes an ordinary transaction; with its
-    // partner, the partner takes the bank's amount, date and state and the transaction leaves the
-    // register. 1 when it is not in the register.
-    int AcceptTransaction(CTransaction* transaction);
-    // Accepts every transaction awaiting review that passes the review filter, in register order.
-    void AcceptDownloaded();
-    // Empties the list and fills it, as a borrowing list, with the transactions a downloaded one
-    // can be matched with, by date ascending.
-    void MatchCandidates(CCVTxnList& candidates) const;
-    // The user's choice of partner: transactions of the review filter matched with the candidate
-    // lose that match, and the transaction is matched with it. Its former partner, when that one
-    // still points back at it, is freed for the next download's automatic match.
-    void MatchManually(CTransaction& transaction, const CTransaction& candidate);
-    // Whether an entered transaction may take a downloaded one's figures: not a transfer and not
-    // a split, whose twin or split lines would not follow.
-    static bool CanBeMatched(const CTransaction& entered);
-    // "No Match": the transaction loses its partner, and the partner its link back to it.
-    void Unmatch(CTransaction& transaction);
+                          const char* transactionIdText) {
+        return m_download.AddLine(date, amountText, typeText, checkNumberText, payeeText,
+                                  memoText, transactionIdText);
+    }
+    bool MatchAutomatically(CTransaction& added) { return m_download.MatchAutomatically(added); }
+    int AcceptTransaction(CTransaction* transaction) {
+        return m_download.AcceptTransaction(transaction);
+    }
+    void AcceptDownloaded() { m_download.AcceptDownloaded(); }
+    void MatchCandidates(CCVTxnList& candidates) const { m_download.MatchCandidates(candidates); }
+    void MatchManually(CTransaction& transaction, const CTransaction& candidate) {
+        m_download.MatchManually(transaction, candidate);
+    }
+    static bool CanBeMatched(const CTransaction& entered) {
+        return CAccountDownload::CanBeMatched(entered);
+    }
+    void Unmatch(CTransaction& transaction) { m_download.Unmatch(transaction); }
     // Takes a transaction out of the register as though it had never been added: it is not kept
     // among the deleted transactions, an entered transaction matched with it is freed, and the
     // balances are recomputed. Null when it is not in the register.
     std::unique_ptr<CTransaction> TakeBackTransaction(CTransaction* transaction);
-    // For an account new for this download: the bank's balance becomes the cleared balance.
-    int SetClearedBalanceFromBank(const char* balanceText);
+    int SetClearedBalanceFromBank(const char* balanceText) {
+        return m_download.SetClearedBalanceFromBank(balanceText);
+    }
 
-    bool IsNewForDownload() const { return m_newForDownload; }
-    std::int32_t GetMatchedCount() const { return m_matchedCount; }
+    bool IsNewForDownload() const { return m_download.IsNewForDownload(); }
+    std::int32_t GetMatchedCount() const { return m_download.GetMatchedCount(); }
     bool GetDownloadReviewPending() const { return m_downloadReviewPending != 0; }
     void SetDownloadReviewPending(bool pending) { m_downloadReviewPending = pending ? 1 : 0; }
     bool GetImportReviewPending() const { return m_importReviewPending != 0; }
@@ -269,27 +255,17 @@ class CCVAccount : public CCVItem {
     void SetReviewFilter(std::int32_t filter) { m_reviewFilter = filter; }
 
   private:
+    friend class CAccountDownload;  // appends the lines of a download ordered at its end
+
     // The running balance of filters 0, 1 and 3 starts from the beginning balance.
     Amount FilterStart(int filter) const;
-    // Whether the automatic match may pair the entered transaction with the added one.
-    static bool CanMatch(const CTransaction& entered, const CTransaction& added);
-    // Clears the link of the transaction's partner when it points back at the transaction.
-    void ReleasePartner(const CTransaction& transaction);
-
     // Adds the signed amount to the balances (not when void; the cleared balance only when
     // cleared or reconciled).
     void TakeIntoBalances(const CTransaction& transaction);
     // AddTransaction without the ordering, for a download ordered at its end.
     void AddAtEnd(std::unique_ptr<CTransaction> transaction);
-    // The line's transaction, matched through the index when it is not a duplicate; null for a
-    // duplicate.
-    std::unique_ptr<CTransaction> NewDownloadedTransaction(CDownloadIndex& index,
-                                                           const CDownloadedLine& line,
-                                                           bool& matched);
 
     MOwner* m_owner = nullptr;
-    std::unique_ptr<CDownloadIndex> m_downloadIndex;
-    DownloadOrder m_downloadOrder = DownloadOrder::kOrderEachLine;
     CCVAccountRecord m_record;
     CCVTxnList m_transactions;
     CCVTxnList m_deletedTransactions;
@@ -297,9 +273,6 @@ class CCVAccount : public CCVItem {
     FixedText<kSearchTextSize> m_searchText;
     std::string m_name;
     std::int32_t m_filter = CTransaction::kFilterAll;
-    bool m_newForDownload = true;
-    std::int32_t m_matchedCount = 0;
-    CCVTxnList* m_downloadList = nullptr;
     std::array<std::uint16_t, kReservedWords> m_reservedWords{};
     std::uint32_t m_reservedLong = 0;
     std::uint32_t m_rowColor = kNewRowColor;
@@ -309,4 +282,5 @@ class CCVAccount : public CCVItem {
     std::uint32_t m_importReviewPending = 1;
     std::int32_t m_reviewFilter = CTransaction::kFilterAll;
     CAccountSaveState m_saveState;
+    CAccountDownload m_download{*this};
 };

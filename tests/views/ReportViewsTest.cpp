@@ -165,6 +165,37 @@ TEST_F(ReportViewsTest, ABudgetOf200AMonthShows600ForThisQuarterAndTakesANewAmou
     EXPECT_NE(row.find(L"-700.00"), std::wstring::npos) << sys::WideToUtf8(row);
 }
 
+TEST_F(ReportViewsTest, TheBudgetsKeepTheirSortOrderAndSelectionAcrossAVisitToTheDetails) {
+    Spend("Checking", 3, 10000, "Grocer", "Groceries");
+    Spend("Checking", 1, 30000, "Bistro", "Dining");
+    DefineBudget(report::kByCategory, report::kThisQuarter);
+    Start();
+    Choose({L"Budgets"});
+    ASSERT_EQ(CurrentView(), shell::kViewBudgets);
+    // By name, Dining comes first; the same sort key chosen again turns the order round.
+    ASSERT_LT(LineOf(L"Dining"), LineOf(L"Groceries"));
+    Choose({L"Sort By", L"Actual"});
+    const bool groceriesFirst = LineOf(L"Groceries") < LineOf(L"Dining");
+    Choose({L"Sort By", L"Actual"});
+    ASSERT_NE(LineOf(L"Groceries") < LineOf(L"Dining"), groceriesFirst);
+    if (groceriesFirst) Choose({L"Sort By", L"Actual"});
+    ASSERT_LT(LineOf(L"Groceries"), LineOf(L"Dining"));
+    // The second row (Dining) opens its details; back on the budgets, the order and the
+    // selection are those it had, not the name order and the first row.
+    Key(ui::VK_HOME);
+    Key(ui::VK_DOWN);
+    Key(ui::VK_RETURN);
+    ASSERT_EQ(CurrentView(), shell::kViewBudgetDetails);
+    EXPECT_TRUE(Shows(L"Bistro"));
+    Key(ui::VK_ESCAPE);
+    ASSERT_EQ(CurrentView(), shell::kViewBudgets);
+    EXPECT_LT(LineOf(L"Groceries"), LineOf(L"Dining"));
+    Key(ui::VK_RETURN);
+    ASSERT_EQ(CurrentView(), shell::kViewBudgetDetails);
+    EXPECT_TRUE(Shows(L"Bistro"));
+    EXPECT_FALSE(Shows(L"Grocer"));
+}
+
 TEST_F(ReportViewsTest, ARowWithoutABudgetOfItsOwnSaysSo) {
     Spend("Checking", 10, 25000, "Grocer", "Groceries");
     Spend("Checking", 5, 1000, "", "Groceries");

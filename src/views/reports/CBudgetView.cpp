@@ -27,38 +27,6 @@ constexpr res::StringId kColumnTitles[] = {res::IDS_COLUMN_BUDGET, res::IDS_COLU
 constexpr int kSortKeys[] = {CCVReportList::kSortBudget, CCVReportList::kSortAmount,
                              CCVReportList::kSortDifference};
 
-struct BudgetState : shell::CViewState {
-    int selected = -1;
-    int sortKey = CCVReportList::kSortName;
-    bool ascending = true;
-};
-
-int SortKeyOf(int id) {
-    switch (id) {
-        case res::IDC_RPT_SORT_BUDGET:
-            return CCVReportList::kSortBudget;
-        case res::IDC_RPT_SORT_AMOUNT:
-            return CCVReportList::kSortAmount;
-        case res::IDC_RPT_SORT_DIFFERENCE:
-            return CCVReportList::kSortDifference;
-        default:
-            return CCVReportList::kSortName;
-    }
-}
-
-int SortItemOf(int key) {
-    switch (key) {
-        case CCVReportList::kSortBudget:
-            return res::IDC_RPT_SORT_BUDGET;
-        case CCVReportList::kSortAmount:
-            return res::IDC_RPT_SORT_AMOUNT;
-        case CCVReportList::kSortDifference:
-            return res::IDC_RPT_SORT_DIFFERENCE;
-        default:
-            return res::IDC_RPT_SORT_NAME;
-    }
-}
-
 }  // namespace
 
 shell::CCVView::Frame CBudgetView::Describe(ui::LPARAM) {
@@ -67,8 +35,7 @@ shell::CCVView::Frame CBudgetView::Describe(ui::LPARAM) {
 }
 
 bool CBudgetView::OnCreate(ui::LPARAM) {
-    m_report = CCVReportList::FromModel(Model());
-    if (m_report == nullptr || !CreateList(true)) return false;
+    if (!CreateReportList()) return false;
     const CReportSettings settings =
         report::ReadSettings(report::Screen::kBudget, Model().GetPreferences());
     ui::CListView* list = ListControl();
@@ -78,7 +45,6 @@ bool CBudgetView::OnCreate(ui::LPARAM) {
         list->InsertColumn(i + 1, std::wstring(res::LoadString(kColumnTitles[i])), 10,
                            ui::LVCFMT_RIGHT);
     }
-    m_sortKey = CCVReportList::kSortName;
     Rebuild();
     if (RowCount() > 0) Select(0);
     ui::SetFocus(List());
@@ -86,13 +52,9 @@ bool CBudgetView::OnCreate(ui::LPARAM) {
 }
 
 void CBudgetView::Rebuild() {
-    CCVPreferences& preferences = Model().GetPreferences();
-    const CReportSettings settings = report::ReadSettings(report::Screen::kBudget, preferences);
-    report::BuildFor(*m_report, report::Screen::kBudget, settings);
-    if (m_sortKey != CCVReportList::kSortName || !m_ascending) {
-        m_report->SortRows(m_sortKey, m_ascending ? CCVReportList::kSortAscending : 0);
-    }
-    const bool decimals = preferences.GetShowDecimal();
+    BuildReport();
+    CCVReportList& built = *Report();
+    const bool decimals = Model().GetPreferences().GetShowDecimal();
     m_amountWidth = static_cast<int>(res::LoadString(res::IDS_COLUMN_DIFFERENCE).size()) + 1;
     const auto fill = [&](Amount* amounts, std::wstring* texts, Amount budget, Amount actual) {
         amounts[kBudget] = budget;
@@ -104,23 +66,23 @@ void CBudgetView::Rebuild() {
         }
     };
     m_rows.clear();
-    for (std::uint32_t i = 0; i < m_report->Count(); ++i) {
-        const CCVReportItem& item = *m_report->At(i);
+    for (std::uint32_t i = 0; i < built.Count(); ++i) {
+        const CCVReportItem& item = *built.At(i);
         Row row;
         row.name = CCVUIUtility::WideCopy(item.Name());
-        fill(row.amounts, row.texts, m_report->GetBudget(item, true), item.GetAmount());
-        row.canSetBudget = m_report->CanSetBudget(item);
+        fill(row.amounts, row.texts, built.GetBudget(item, true), item.GetAmount());
+        row.canSetBudget = built.CanSetBudget(item);
         row.ref = CReportRowRef::Of(item);
         m_rows.push_back(std::move(row));
     }
-    fill(m_totals, m_totalTexts, m_report->GetBudgetTotal(), m_report->GetTotal());
-    ui::SetWindowText(Window(), ReportHeading(*m_report, report::Screen::kBudget));
+    fill(m_totals, m_totalTexts, built.GetBudgetTotal(), built.GetTotal());
+    ui::SetWindowText(Window(), ReportHeading(built, report::Screen::kBudget));
     SetRowCount(static_cast<int>(m_rows.size()));
     // The totals stand under their columns: the line shows only its label itself.
     ShowTotalLine(std::wstring(res::LoadString(res::IDS_LABEL_TOTAL)), L"",
                   ui::GetSysColor(ui::COLOR_WINDOWTEXT));
     LayoutColumns(ClientRect().right);
-    CheckRadio(res::IDC_RPT_SORT_NAME, res::IDC_RPT_SORT_DIFFERENCE, SortItemOf(m_sortKey));
+    CheckRadio(res::IDC_RPT_SORT_NAME, res::IDC_RPT_SORT_DIFFERENCE, SortItemOfKey(SortKey()));
     Repaint();
 }
 
@@ -164,12 +126,6 @@ void CBudgetView::OnPaint(ui::CDeviceContext& dc, const ui::RECT& client) {
     DrawAmounts(dc, line, m_totals, m_totalTexts, true);
 }
 
-void CBudgetView::Sort(int key) {
-    m_ascending = key == m_sortKey ? !m_ascending : true;
-    m_sortKey = key;
-    Rebuild();
-}
-
 void CBudgetView::OpenDetails(int row) {
     if (row < 0 || row >= static_cast<int>(m_rows.size())) return;
     Navigate(shell::kEventBudgetDetails, row,
@@ -205,7 +161,7 @@ bool CBudgetView::OnCommand(int id) {
         case res::IDC_RPT_SORT_BUDGET:
         case res::IDC_RPT_SORT_AMOUNT:
         case res::IDC_RPT_SORT_DIFFERENCE:
-            Sort(SortKeyOf(id));
+            Sort(SortKeyOfItem(id));
             return true;
         case res::IDC_RPT_DETAILS:
             OpenDetails(Selection());
@@ -241,25 +197,6 @@ ui::LRESULT CBudgetView::OnNotify(const ui::NMHDR& header) {
         default:
             return 0;
     }
-}
-
-std::unique_ptr<shell::CViewState> CBudgetView::SaveState() const {
-    auto state = std::make_unique<BudgetState>();
-    state->selected = Selection();
-    state->sortKey = m_sortKey;
-    state->ascending = m_ascending;
-    return state;
-}
-
-void CBudgetView::RestoreState(const shell::CViewState& state) {
-    const auto* saved = dynamic_cast<const BudgetState*>(&state);
-    if (saved == nullptr) return;
-    if (saved->sortKey != m_sortKey || saved->ascending != m_ascending) {
-        m_sortKey = saved->sortKey;
-        m_ascending = saved->ascending;
-        Rebuild();
-    }
-    if (saved->selected >= 0 && saved->selected < RowCount()) Select(saved->selected);
 }
 
 }  // namespace views

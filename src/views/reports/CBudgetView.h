@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "reports/CReportRowRef.h"
-#include "shell/CListShapeView.h"
+#include "shell/CReportShapeView.h"
 #include "storage/Amount.h"
 
 class CCVReportList;
@@ -17,10 +17,9 @@ class CCVReportList;
 // and the period. Built afresh whenever the screen is made.
 namespace views {
 
-class CBudgetView : public shell::CListShapeView {
+class CBudgetView : public shell::CReportShapeView {
   public:
-    std::unique_ptr<shell::CViewState> SaveState() const override;
-    void RestoreState(const shell::CViewState& state) override;
+    CBudgetView() : CReportShapeView(report::Screen::kBudget) {}
 
   protected:
     Frame Describe(ui::LPARAM param) override;
@@ -44,20 +43,16 @@ class CBudgetView : public shell::CListShapeView {
         CReportRowRef ref;
     };
 
-    void Rebuild();
-    void Sort(int key);
+    void Rebuild() override;
     void OpenDetails(int row);
     void SetBudgetAmount(int row);
     // The cells of the amount columns on a line of the list's width.
     void DrawAmounts(ui::CDeviceContext& dc, const ui::RECT& rect, const Amount* amounts,
                      const std::wstring* texts, bool colour) const;
 
-    CCVReportList* m_report = nullptr;
     std::vector<Row> m_rows;
     Amount m_totals[kAmountColumns] = {};
     std::wstring m_totalTexts[kAmountColumns];
-    int m_sortKey = 0;
-    bool m_ascending = true;
     int m_amountWidth = 0;
 };
 

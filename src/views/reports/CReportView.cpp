@@ -23,35 +23,6 @@ constexpr int kColumnAmount = 1;
 constexpr std::uint16_t kLastTypeChart = 1;
 constexpr int kIndent = 2;
 
-struct ReportState : shell::CViewState {
-    int selected = -1;
-    int sortKey = CCVReportList::kSortName;
-    bool ascending = true;
-};
-
-// The sort key of a "Sort By" item or a column.
-int SortKeyOf(int id) {
-    switch (id) {
-        case res::IDC_RPT_SORT_AMOUNT:
-            return CCVReportList::kSortAmount;
-        case res::IDC_RPT_SORT_ICON:
-            return CCVReportList::kSortIcon;
-        default:
-            return CCVReportList::kSortName;
-    }
-}
-
-int SortItemOf(int key) {
-    switch (key) {
-        case CCVReportList::kSortAmount:
-            return res::IDC_RPT_SORT_AMOUNT;
-        case CCVReportList::kSortIcon:
-            return res::IDC_RPT_SORT_ICON;
-        default:
-            return res::IDC_RPT_SORT_NAME;
-    }
-}
-
 int SideItemOf(int direction) {
     switch (direction) {
         case report::kIncomes:
@@ -71,8 +42,7 @@ shell::CCVView::Frame CReportView::Describe(ui::LPARAM) {
 }
 
 bool CReportView::OnCreate(ui::LPARAM) {
-    m_report = CCVReportList::FromModel(Model());
-    if (m_report == nullptr || !CreateList(true)) return false;
+    if (!CreateReportList()) return false;
     // The grouping names the first column; it stays while the screen is up.
     m_settings = report::ReadSettings(report::Screen::kList, Model().GetPreferences());
     ui::CListView* list = ListControl();
@@ -80,7 +50,6 @@ bool CReportView::OnCreate(ui::LPARAM) {
                        10);
     list->InsertColumn(kColumnAmount, std::wstring(res::LoadString(res::IDS_COLUMN_AMOUNT)), 10,
                        ui::LVCFMT_RIGHT);
-    m_sortKey = CCVReportList::kSortName;
     Rebuild();
     if (RowCount() > 0) Select(0);
     ui::SetFocus(List());
@@ -88,17 +57,13 @@ bool CReportView::OnCreate(ui::LPARAM) {
 }
 
 void CReportView::Rebuild() {
-    CCVPreferences& preferences = Model().GetPreferences();
-    m_settings = report::ReadSettings(report::Screen::kList, preferences);
-    report::BuildFor(*m_report, report::Screen::kList, m_settings);
-    if (m_sortKey != CCVReportList::kSortName || !m_ascending) {
-        m_report->SortRows(m_sortKey, m_ascending ? CCVReportList::kSortAscending : 0);
-    }
-    const bool decimals = preferences.GetShowDecimal();
+    m_settings = BuildReport();
+    CCVReportList& built = *Report();
+    const bool decimals = Model().GetPreferences().GetShowDecimal();
     m_rows.clear();
     m_amountWidth = static_cast<int>(res::LoadString(res::IDS_COLUMN_AMOUNT).size()) + 2;
-    for (std::uint32_t i = 0; i < m_report->Count(); ++i) {
-        const CCVReportItem& item = *m_report->At(i);
+    for (std::uint32_t i = 0; i < built.Count(); ++i) {
+        const CCVReportItem& item = *built.At(i);
         Row row;
         row.name = CCVUIUtility::WideCopy(item.Name());
         row.amount = item.GetAmount();
@@ -110,20 +75,20 @@ void CReportView::Rebuild() {
         m_amountWidth = std::max(m_amountWidth, static_cast<int>(row.amountText.size()) + 1);
         m_rows.push_back(std::move(row));
     }
-    ui::SetWindowText(Window(), ReportHeading(*m_report, report::Screen::kList));
+    ui::SetWindowText(Window(), ReportHeading(built, report::Screen::kList));
     const int selected = Selection();
     SetRowCount(static_cast<int>(m_rows.size()));
     if (selected >= static_cast<int>(m_rows.size())) Select(static_cast<int>(m_rows.size()) - 1);
     ShowTotalLine(std::wstring(res::LoadString(res::IDS_LABEL_TOTAL)),
-                  CCVUIUtility::AmountText(m_report->GetTotal(), decimals),
-                  AmountColour(m_report->GetTotal()));
+                  CCVUIUtility::AmountText(built.GetTotal(), decimals),
+                  AmountColour(built.GetTotal()));
     LayoutColumns(ClientRect().right);
     CheckMenus();
     Repaint();
 }
 
 void CReportView::CheckMenus() {
-    CheckRadio(res::IDC_RPT_SORT_NAME, res::IDC_RPT_SORT_ICON, SortItemOf(m_sortKey));
+    CheckRadio(res::IDC_RPT_SORT_NAME, res::IDC_RPT_SORT_ICON, SortItemOfKey(SortKey()));
     CheckRadio(res::IDC_RPT_INCOMES, res::IDC_RPT_ALL_AMOUNTS, SideItemOf(m_settings.direction));
 }
 
@@ -133,13 +98,6 @@ void CReportView::LayoutColumns(int width) {
     const int amount = std::min(m_amountWidth, std::max(1, width / 2));
     list->SetColumnWidth(kColumnName, std::max(1, width - amount));
     list->SetColumnWidth(kColumnAmount, amount);
-}
-
-void CReportView::Sort(int key) {
-    // The same key again turns the order round.
-    m_ascending = key == m_sortKey ? !m_ascending : true;
-    m_sortKey = key;
-    Rebuild();
 }
 
 void CReportView::ChooseSide(int direction) {
@@ -166,7 +124,7 @@ bool CReportView::OnCommand(int id) {
         case res::IDC_RPT_SORT_NAME:
         case res::IDC_RPT_SORT_AMOUNT:
         case res::IDC_RPT_SORT_ICON:
-            Sort(SortKeyOf(id));
+            Sort(SortKeyOfItem(id));
             return true;
         case res::IDC_RPT_INCOMES:
             ChooseSide(report::kIncomes);
@@ -224,25 +182,6 @@ void CReportView::DrawRow(ui::CDeviceContext& dc, int row, const ui::RECT& rect,
     if (!(selected && focused)) dc.SetTextColor(AmountColour(shown.amount));
     ui::RECT amount{rect.left + nameWidth, rect.top, rect.right - 1, rect.bottom};
     dc.DrawText(shown.amountText, amount, ui::DT_SINGLELINE | ui::DT_RIGHT);
-}
-
-std::unique_ptr<shell::CViewState> CReportView::SaveState() const {
-    auto state = std::make_unique<ReportState>();
-    state->selected = Selection();
-    state->sortKey = m_sortKey;
-    state->ascending = m_ascending;
-    return state;
-}
-
-void CReportView::RestoreState(const shell::CViewState& state) {
-    const auto* saved = dynamic_cast<const ReportState*>(&state);
-    if (saved == nullptr) return;
-    if (saved->sortKey != m_sortKey || saved->ascending != m_ascending) {
-        m_sortKey = saved->sortKey;
-        m_ascending = saved->ascending;
-        Rebuild();
-    }
-    if (saved->selected >= 0 && saved->selected < RowCount()) Select(saved->selected);
 }
 
 }  // namespace views

@@ -6,7 +6,7 @@
 
 #include "reports/CReportRowRef.h"
 #include "reports/CReportSettings.h"
-#include "shell/CListShapeView.h"
+#include "shell/CReportShapeView.h"
 #include "storage/Amount.h"
 
 class CCVReportList;
@@ -19,10 +19,9 @@ class CCVReportList;
 // whenever the screen is made, so it never shows rows of transactions that changed meanwhile.
 namespace views {
 
-class CReportView : public shell::CListShapeView {
+class CReportView : public shell::CReportShapeView {
   public:
-    std::unique_ptr<shell::CViewState> SaveState() const override;
-    void RestoreState(const shell::CViewState& state) override;
+    CReportView() : CReportShapeView(report::Screen::kList) {}
 
   protected:
     Frame Describe(ui::LPARAM param) override;
@@ -44,17 +43,13 @@ class CReportView : public shell::CListShapeView {
         CReportRowRef ref;
     };
 
-    void Rebuild();
-    void Sort(int key);
+    void Rebuild() override;
     void ChooseSide(int direction);
     void OpenDetails(int row);
     void CheckMenus();
 
-    CCVReportList* m_report = nullptr;
     CReportSettings m_settings;
     std::vector<Row> m_rows;
-    int m_sortKey = 0;
-    bool m_ascending = true;
     int m_amountWidth = 0;
 };
 
