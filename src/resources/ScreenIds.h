@@ -782,4 +782,8 @@ enum SyncCommand : int {
     IDC_SYNC_REFRESH_OK = 10671,
 };
 
+// ---- typed amounts on the screens ----
+inline constexpr StringId IDS_AMOUNT_TOO_PRECISE = static_cast<StringId>(11700);
+inline constexpr StringId IDS_AMOUNT_TOO_LARGE = static_cast<StringId>(11701);
+
 }  // namespace res

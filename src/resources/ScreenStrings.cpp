@@ -683,6 +683,9 @@ constexpr Entry kScreenStringsByArea[] = {
     {IDS_SYNC_NO_EVENT,
      L"Coinvale runs, but no hand-shake with it is possible (no runtime folder); nothing was "
      L"copied."},
+    // ---- typed amounts on the screens ----
+    {IDS_AMOUNT_TOO_PRECISE, L"Enter the amount with at most two decimals."},
+    {IDS_AMOUNT_TOO_LARGE, L"That amount is more than an account can hold."},
 };
 
 constexpr auto kScreenStrings = SortById(kScreenStringsByArea);
