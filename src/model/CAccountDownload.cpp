@@ -84,19 +84,23 @@ std::unique_ptr<CTransaction> CAccountDownload::NewDownloadedTransaction(
     std::unique_ptr<CTransaction> transaction =
         line.MakeTransaction(m_account.Record().GetCurrency(), lookUps);
     if (id.empty() && index.TakeWithoutIdDuplicate(*transaction)) return nullptr;
-    // The first entered transaction in register order that qualifies, as MatchAutomatically
-    // finds it, among those of the same amount.
-    if (std::vector<CTransaction*>* candidates = index.Candidates(transaction->GetAmount())) {
-        for (CTransaction* entered : *candidates) {
-            if (!CanMatch(*entered, *transaction)) continue;
-            entered->SetMatchedTransactionId(transaction->GetTransactionId());
-            transaction->SetMatchedTransactionId(entered->GetTransactionId());
-            index.Matched(entered);
-            matched = true;
-            break;
-        }
-    }
+    matched = MatchAutomatically(*transaction, index);
     return transaction;
+}
+
+// The first entered transaction in register order that qualifies, as MatchAutomatically finds it,
+// among those of the same amount.
+bool CAccountDownload::MatchAutomatically(CTransaction& added, CDownloadIndex& index) {
+    std::vector<CTransaction*>* candidates = index.Candidates(added.GetAmount());
+    if (candidates == nullptr) return false;
+    for (CTransaction* entered : *candidates) {
+        if (entered == &added || !CanMatch(*entered, added)) continue;
+        entered->SetMatchedTransactionId(added.GetTransactionId());
+        added.SetMatchedTransactionId(entered->GetTransactionId());
+        index.Matched(entered);
+        return true;
+    }
+    return false;
 }
 
 bool CAccountDownload::CanBeMatched(const CTransaction& entered) {

@@ -49,6 +49,9 @@ class CAccountDownload {
     // Pairs a new downloaded or imported transaction with the first entered transaction of the
     // register that qualifies; true when one did.
     bool MatchAutomatically(CTransaction& added);
+    // The same through an index of the register (CDownloadIndex::Candidates), for many additions
+    // in a row; the index learns of the match.
+    bool MatchAutomatically(CTransaction& added, CDownloadIndex& index);
     // Accepts a transaction awaiting review: alone it becomes an ordinary transaction; with its
     // partner, the partner takes the bank's amount, date and state and the transaction leaves the
     // register. 1 when it is not in the register.

@@ -9,6 +9,7 @@
 #include "model/CScheduledItem.h"
 #include "model/CScheduledList.h"
 #include "model/CTransaction.h"
+#include "model/TypedAmount.h"
 #include "platform/sys/CodePage.h"
 #include "preferences/CCVPreferences.h"
 #include "resources/ScreenIds.h"
@@ -71,13 +72,24 @@ CAccountEditing::Check CAccountEditing::CheckFields(const Fields& fields, const 
         return {EditOutcome::Refused(res::IDS_ACCOUNT_NUMBER_TOO_LONG), Field::kAccountNumber};
     }
     // An unreadable balance is said, not passed over in silence.
-    if (!IsValidAmountText(fields.balanceText, false)) {
-        return {EditOutcome::Refused(res::IDS_ENTER_VALID_AMOUNT), Field::kBalance};
+    Amount beginning = 0;
+    if (const EditOutcome read =
+            ReadEnteredAmount(fields.balanceText, AmountEntry::kOptional, beginning);
+        !read.IsDone()) {
+        return {read, Field::kBalance};
+    }
+    // The balances move by the change of the beginning balance: never past what they can hold.
+    if (edited != nullptr) {
+        Amount change = 0;
+        if (__builtin_sub_overflow(beginning, edited->Record().GetBeginningBalance(), &change) ||
+            !edited->CanTake(change)) {
+            return {EditOutcome::Refused(res::IDS_BALANCE_LIMIT), Field::kBalance};
+        }
     }
     if (!balanceConfirmed) {
         CCVAccount probe;
         probe.Record().SetAccountType(fields.type);
-        const EditOutcome balance = probe.CheckBeginningBalance(ParseAmount(fields.balanceText));
+        const EditOutcome balance = probe.CheckBeginningBalance(beginning);
         if (!balance.IsDone()) return {balance, Field::kBalance};
     }
     return {EditOutcome::Done(), Field::kName};
@@ -102,7 +114,9 @@ int CAccountEditing::Save(const Fields& fields, CCVAccount* edited, CCVAccount**
     record.SetAccountType(fields.type);
     record.SetBankName(fields.bank.c_str());
     record.SetAccountNumber(fields.accountNumber.c_str());
-    record.SetBeginningBalance(fields.balanceText.empty() ? 0 : ParseAmount(fields.balanceText));
+    Amount beginning = 0;
+    ReadEnteredAmount(fields.balanceText, AmountEntry::kOptional, beginning);
+    record.SetBeginningBalance(beginning);
     record.SetCurrency(fields.currency);
     record.SetIcon(fields.icon);
     record.SetIncludeInTotal(fields.includeInTotal);

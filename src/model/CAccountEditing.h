@@ -53,9 +53,11 @@ class CAccountEditing {
 
     // The checks of "Done", in order: the name (empty, a forbidden character, another account's
     // name in any letter case; `edited` may keep its own name in any case), an account number
-    // longer than the record holds, a beginning balance text that is not an amount ("Enter a
-    // valid amount."), and, unless `balanceConfirmed`, the question about a positive beginning
-    // balance of a Credit, Liability or Line Of Credit account.
+    // longer than the record holds, a beginning balance text that is not an amount
+    // (ReadEnteredAmount's message), a beginning balance that would take an edited account's
+    // balances past what they can hold (IDS_BALANCE_LIMIT), and, unless `balanceConfirmed`, the
+    // question about a positive beginning balance of a Credit, Liability or Line Of Credit
+    // account.
     Check CheckFields(const Fields& fields, const CCVAccount* edited, bool balanceConfirmed) const;
 
     // Writes checked fields into a new account (edited null: it is added and its file written)

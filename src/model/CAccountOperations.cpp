@@ -154,6 +154,27 @@ int CAccountOperations::AddTransactionWithTwins(CCVAccount& account,
     return account.AddTransaction(std::move(transaction));
 }
 
+EditOutcome CAccountOperations::CheckTwinBalances(const CCVAccount& source,
+                                                 const CTransaction& transaction) const {
+    if (transaction.IsVoid()) return EditOutcome::Done();
+    // A twin has the opposite type: it takes the converted amount with the other sign.
+    const auto fits = [&](int line) {
+        const CCVAccount* target = AccountOf(CategoryOf(transaction, line));
+        if (target == nullptr || target == &source) return true;
+        const Amount amount =
+            IsWhole(line) ? transaction.GetAmount() : transaction.GetSplit(line).GetAmount();
+        const Amount converted = ConvertBetweenAccounts(source, *target, amount);
+        return target->CanTake(transaction.IsDebit() ? converted : NegateAmount(converted));
+    };
+    bool fit = fits(kWholeTransaction);
+    if (transaction.IsSplit()) {
+        for (int line = 0; line < CTransaction::kSplitLines; ++line) {
+            if (transaction.SplitLineInUse(line) && !fits(line)) fit = false;
+        }
+    }
+    return fit ? EditOutcome::Done() : EditOutcome::Refused(res::IDS_BALANCE_LIMIT);
+}
+
 int CAccountOperations::CreateSplitTwins(CCVAccount& account, CTransaction& transaction) {
     if (!transaction.IsSplit()) return 0;
     for (int line = 0; line < CTransaction::kSplitLines; ++line) {
@@ -170,6 +191,20 @@ EditOutcome CAccountOperations::CheckTransfer(const CCVAccount* from, const CCVA
     if (amount == 0) return EditOutcome::Refused(res::IDS_ENTER_VALID_AMOUNT);
     if (from != nullptr && from == to) return EditOutcome::Refused(res::IDS_TRANSFER_SAME_ACCOUNT);
     if (from != nullptr && !from->CanTake(NegateAmount(amount))) {
+        return EditOutcome::Refused(res::IDS_BALANCE_LIMIT);
+    }
+    return EditOutcome::Done();
+}
+
+EditOutcome CAccountOperations::CheckSetBalance(const CCVAccount& account, int kind,
+                                               Amount amount) {
+    // As SetBalanceTo measures it: from the balance the record holds.
+    const CCVAccountRecord& record = account.Record();
+    const Amount before = kind == CCVAccount::kBalanceCleared ? record.GetClearedBalance()
+                                                              : record.GetCurrentBalance();
+    Amount difference = 0;
+    if (__builtin_sub_overflow(amount, before, &difference) ||
+        !account.CanTake(difference)) {
         return EditOutcome::Refused(res::IDS_BALANCE_LIMIT);
     }
     return EditOutcome::Done();

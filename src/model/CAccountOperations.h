@@ -67,13 +67,23 @@ class CAccountOperations {
     // Creates the twins of a transfer and of split lines naming accounts, then adds the
     // transaction (now carrying the links) to the account.
     int AddTransactionWithTwins(CCVAccount& account, std::unique_ptr<CTransaction> transaction);
+    // Whether the twins a new transaction of `source` would make (of a transfer, or of split lines
+    // naming accounts) fit the balances of their accounts: IDS_BALANCE_LIMIT when one would take
+    // its account's balance past what it can hold.
+    EditOutcome CheckTwinBalances(const CCVAccount& source, const CTransaction& transaction) const;
 
     // The checks of the transfer screen: an amount of 0 is refused with "Enter a valid amount.",
     // the same account on both sides with IDS_TRANSFER_SAME_ACCOUNT. (A text that is not an amount
     // at all is refused by the screen's amount check before this.)
     static EditOutcome CheckTransfer(const CCVAccount* from, const CCVAccount* to, Amount amount);
+
+    // The check of the balance adjustment (CCVAccount::SetBalanceTo): the other balance moves by
+    // the same difference, which is refused with IDS_BALANCE_LIMIT when that would take it past
+    // what it can hold.
+    static EditOutcome CheckSetBalance(const CCVAccount& account, int kind, Amount amount);
     // A withdrawal "Transfer" in `from` and its twin deposit, converted, in `to`, on the date's day
-    // at the current time of day, cleared when `cleared`. 1 for a missing account.
+    // at the current time of day, cleared when `cleared`. 1 for a missing account;
+    // CCVAccount::kBalanceLimit, changing nothing, when either balance would go past its limit.
     int TransferFunds(CCVAccount* from, CCVAccount* to, DateTime date, Amount amount, bool cleared);
 
     // The question the register asks before deleting (keepBalance false) or purging (true) one

@@ -225,6 +225,9 @@ class CCVAccount : public CCVItem {
                                   memoText, transactionIdText);
     }
     bool MatchAutomatically(CTransaction& added) { return m_download.MatchAutomatically(added); }
+    bool MatchAutomatically(CTransaction& added, CDownloadIndex& index) {
+        return m_download.MatchAutomatically(added, index);
+    }
     int AcceptTransaction(CTransaction* transaction) {
         return m_download.AcceptTransaction(transaction);
     }

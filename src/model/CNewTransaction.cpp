@@ -44,6 +44,11 @@ EditOutcome CNewTransaction::Enter(CCVAccount& account, const Request& request) 
         !check.IsDone()) {
         return check;
     }
+    if (const EditOutcome twins =
+            CAccountOperations(m_accounts).CheckTwinBalances(account, *transaction);
+        !twins.IsDone()) {
+        return twins;
+    }
 
     const CTransaction& added = *transaction;
     const std::uint32_t checkNumber = added.GetCheckNumber();

@@ -1,5 +1,6 @@
 #include "model/CSplitEditing.h"
 
+#include "model/TypedAmount.h"
 #include "resources/ScreenIds.h"
 
 Amount CSplitEditing::Total(const Lines& lines) {
@@ -27,10 +28,11 @@ EditOutcome CSplitEditing::ReadLine(const std::string& amountText, const RecordK
                                     const RecordKey& classId, const std::string& memo,
                                     const RecordKey& ownAccountId, std::size_t memoCapacity,
                                     CSplitLine& line) {
-    if (!IsValidAmountText(amountText, false)) {
-        return EditOutcome::Refused(res::IDS_ENTER_VALID_AMOUNT);
+    Amount amount = 0;
+    if (const EditOutcome read = ReadEnteredAmount(amountText, AmountEntry::kOptional, amount);
+        !read.IsDone()) {
+        return read;
     }
-    const Amount amount = ParseAmount(amountText);
     if (amount < 0) return EditOutcome::Refused(res::IDS_EDITOR_NEGATIVE_AMOUNT);
     if (categoryId == CTransaction::SplitCategoryId()) {
         return EditOutcome::Refused(res::IDS_SPLIT_LINE_SPLIT);

@@ -26,9 +26,10 @@ class CSplitEditing {
     static void Clear(Lines& lines);
     static bool AnyInUse(const Lines& lines);
 
-    // One line as the line editor gives it: the amount text (empty for 0; a negative amount is
-    // refused, since the transaction's type gives the direction), the category (never the split
-    // value, nor the transaction's own account: IDS_SPLIT_LINE_SPLIT, IDS_SPLIT_LINE_OWN_ACCOUNT),
+    // One line as the line editor gives it: the amount text (empty for 0, otherwise read by
+    // ReadEnteredAmount; a negative amount is refused, since the transaction's type gives the
+    // direction), the category (never the split value, nor the transaction's own account:
+    // IDS_SPLIT_LINE_SPLIT, IDS_SPLIT_LINE_OWN_ACCOUNT),
     // the class and the memo, cut to `memoCapacity`. The line keeps its link to a twin.
     static EditOutcome ReadLine(const std::string& amountText, const RecordKey& categoryId,
                                 const RecordKey& classId, const std::string& memo,

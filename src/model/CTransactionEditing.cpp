@@ -6,6 +6,7 @@
 #include "model/CAccountOperations.h"
 #include "model/CCVAccountList.h"
 #include "model/CNewTransaction.h"
+#include "model/TypedAmount.h"
 #include "resources/ScreenIds.h"
 
 namespace {
@@ -33,8 +34,11 @@ std::uint32_t ReadCheckNumber(const std::string& text) {
 }  // namespace
 
 EditOutcome CTransactionEditing::ReadAmount(const std::string& text, Amount& amount) {
-    if (!IsValidAmountText(text, true)) return EditOutcome::Refused(res::IDS_ENTER_VALID_AMOUNT);
-    const Amount value = ParseAmount(text);
+    Amount value = 0;
+    if (const EditOutcome read = ReadEnteredAmount(text, AmountEntry::kRequired, value);
+        !read.IsDone()) {
+        return read;
+    }
     if (value < 0) return EditOutcome::Refused(res::IDS_EDITOR_NEGATIVE_AMOUNT);
     amount = value;
     return EditOutcome::Done();

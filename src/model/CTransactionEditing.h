@@ -18,9 +18,9 @@ class CCVAccountList;
 // the account until a save below answers Done.
 //
 // Fields are read in this order, and the first that is wrong stops the reading with its message:
-//   amount    the amount check (not empty, not "-", "." or "-.", fewer than 20 characters beside a
-//             sign and a point, at most 72,057,594,037,927,936.99); a negative amount is refused
-//             with IDS_EDITOR_NEGATIVE_AMOUNT, since the type gives the direction
+//   amount    the typed-amount rule (ReadEnteredAmount: not empty, "," only between groups of
+//             three, at most two decimals, at most 72,057,594,037,927,936.99); a negative amount
+//             is refused with IDS_EDITOR_NEGATIVE_AMOUNT, since the type gives the direction
 //   date      the day of the date field; the working copy keeps its time of day
 //   payee     the text as typed; a payee new to the payee list is made only when the transaction
 //             is saved

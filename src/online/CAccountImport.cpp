@@ -5,6 +5,7 @@
 
 #include "model/CCVAccountList.h"
 #include "model/CImportBackup.h"
+#include "model/CDownloadIndex.h"
 #include "model/ModelText.h"
 #include "platform/sys/Files.h"
 #include "resources/ScreenIds.h"
@@ -69,6 +70,10 @@ res::StringId CAccountImport::RefuseNewName(const char* name) const {
 std::vector<CTransaction*> CAccountImport::MoveTransactions(const CCVAccount& source,
                                                             CCVAccount& target) {
     std::vector<CTransaction*> added;
+    // The target's register as the copies look up their partners: built once, so that a copy
+    // costs a few look-ups however long the register is. The copies themselves await review and
+    // are no one's partner, so they need not be told to it.
+    CDownloadIndex index(target.Transactions());
     const CCVTxnList& transactions = source.Transactions();
     for (std::uint32_t i = 0; i < transactions.Count(); ++i) {
         auto copy = std::make_unique<CTransaction>(*transactions.At(i));
@@ -81,7 +86,7 @@ std::vector<CTransaction*> CAccountImport::MoveTransactions(const CCVAccount& so
         copy->SetOnlineId("");
         // A match made where the file came from names a transaction of another register.
         copy->SetMatchedTransactionId(RecordKey{});
-        if (!isVoid) target.MatchAutomatically(*copy);
+        if (!isVoid) target.MatchAutomatically(*copy, index);
         added.push_back(copy.get());
         target.AddTransaction(std::move(copy));
     }

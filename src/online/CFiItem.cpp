@@ -93,6 +93,7 @@ int CFiItem::GetStatement(CCVProgress* progress, CCVAccount& account, const char
     m_currentAccount = &account;
     m_progress = progress;
     m_statement.Clear();
+    m_changedLines = 0;
     const int rc = DownloadStatement(account, password, downloadList);
     // Nothing of this download stays with the bank, which outlives the call.
     m_currentAccount = nullptr;
@@ -118,11 +119,13 @@ int CFiItem::DownloadStatement(CCVAccount& account, const char* password,
                              record.GetDownloadMarker().c_str(), *this)) {
         return Failed(client);
     }
-    if (const int rc = m_statement.ApplyTo(account, downloadList); rc != 0) {
+    std::uint32_t changed = 0;
+    if (const int rc = m_statement.ApplyTo(account, downloadList, &changed); rc != 0) {
         m_errorCode = rc;
         m_errorMessage.clear();
         return kFailed;
     }
+    m_changedLines = changed;
     return 0;
 }
 
@@ -178,6 +181,11 @@ int CFiItem::OnTransaction(const char* datePosted, const char* amount, const cha
     if (m_currentAccount == nullptr) return kFailed;
     m_statement.AddLine(COfxClient::OfxDateTimeToPalmDateTime(datePosted), amount, type,
                         checkNumber, payee, memo, transactionId);
+    return 0;
+}
+
+int CFiItem::OnTextChanged() {
+    if (m_currentAccount != nullptr) m_statement.NoteTextChanged();
     return 0;
 }
 

@@ -75,6 +75,9 @@ class CFiItem : public CCVItem,
     // bank's progress indicator.
     int GetStatement(CCVProgress* progress, CCVAccount& account, const char* password,
                      CCVTxnList* downloadList);
+    // The lines of the last statement taken in whose texts were changed to be stored (see
+    // CDownloadedStatement::ApplyTo); 0 after a failed download.
+    std::uint32_t ChangedLineCount() const { return m_changedLines; }
 
     // Changes the customer's password at the bank, without refreshing first. 0 or -1.
     int ChangePassword(const char* customerId, const char* oldPassword, const char* newPassword);
@@ -97,6 +100,8 @@ class CFiItem : public CCVItem,
                       const char* checkNumber, const char* payee, const char* memo,
                       const char* transactionId) override;
     int OnDownloadMarker(const char* marker) override;
+    // Notes that the next line's texts were changed; nothing outside GetStatement.
+    int OnTextChanged() override;
     int OnLedgerBalance(const char* amount) override;
     // 1 once copied; 0 when no target waits for them.
     int OnPasswordCriteria(const std::uint8_t* criteria) override;
@@ -127,6 +132,7 @@ class CFiItem : public CCVItem,
     std::string m_profile;
     CCVAccount* m_currentAccount = nullptr;  // set during GetStatement only
     CDownloadedStatement m_statement;        // what the bank sent during GetStatement
+    std::uint32_t m_changedLines = 0;        // of the last statement taken
     CCVProgress* m_progress = nullptr;
     std::uint8_t* m_criteriaTarget = nullptr;
 };

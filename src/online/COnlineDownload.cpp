@@ -3,6 +3,7 @@
 #include "model/CCVAccountList.h"
 #include "ofx/CFidbClient.h"
 #include "ofx/OfxStatus.h"
+#include "online/CDownloadedStatement.h"
 #include "online/CFiList.h"
 #include "online/MOnlineProgress.h"
 #include "online/MPasswordPrompt.h"
@@ -91,7 +92,10 @@ COnlineDownload::Step COnlineDownload::DownloadStatement(CCVAccount& account,
     bank->SetProgress(&m_progress);
     const int rc = bank->GetStatement(&m_progress, account, password.Text().c_str(), &downloaded);
     bank->SetProgress(nullptr);
-    if (rc == 0) return Step::kDownloaded;
+    if (rc == 0) {
+        m_changedLines += bank->ChangedLineCount();
+        return Step::kDownloaded;
+    }
     failure = {bank->GetErrorCode(), bank->GetErrorMessage()};
     return Step::kStatementFailed;
 }
@@ -108,6 +112,7 @@ int COnlineDownload::DownloadAccount(CCVAccount& account) {
                                MOnlineMessages::Style::kExclamation);
         return 0;
     }
+    m_changedLines = 0;
     ProgressShown progress(m_progress);
     CCVTxnList downloaded;
     downloaded.SetBorrowing();
@@ -133,15 +138,23 @@ int COnlineDownload::DownloadAccount(CCVAccount& account) {
     }
     progress.End();
     if (downloaded.Count() == 0) {
-        m_messages.ShowMessage(
-            MOnlineMessages::kOwnerCaller, OnlineText(res::IDS_NO_NEW_TRANSACTIONS),
-            res::IDS_ONLINE_SUMMARY_CAPTION, MOnlineMessages::Style::kInformation);
+        m_messages.ShowMessage(MOnlineMessages::kOwnerCaller,
+                               WithChangedNote(OnlineText(res::IDS_NO_NEW_TRANSACTIONS)),
+                               res::IDS_ONLINE_SUMMARY_CAPTION,
+                               MOnlineMessages::Style::kInformation);
         return 0;
+    }
+    if (m_changedLines > 0) {
+        m_messages.ShowMessage(MOnlineMessages::kOwnerCaller,
+                               CDownloadedStatement::ChangedLinesNote(m_changedLines),
+                               res::IDS_ONLINE_SUMMARY_CAPTION,
+                               MOnlineMessages::Style::kInformation);
     }
     return 1;
 }
 
 int COnlineDownload::DownloadAll() {
+    m_changedLines = 0;
     CCVTxnList downloaded;
     downloaded.SetBorrowing();
     ProgressShown progress(m_progress);
@@ -171,7 +184,7 @@ int COnlineDownload::DownloadAll() {
 
 void COnlineDownload::ShowSummary(std::uint32_t transactions, int attempted, int notOnline) {
     const auto show = [this](const std::wstring& text, res::StringId caption) {
-        m_messages.ShowMessage(MOnlineMessages::kOwnerCaller, text, caption,
+        m_messages.ShowMessage(MOnlineMessages::kOwnerCaller, WithChangedNote(text), caption,
                                MOnlineMessages::Style::kInformation);
     };
     if (static_cast<std::uint32_t>(notOnline) == m_accounts.Count()) {
@@ -187,4 +200,10 @@ void COnlineDownload::ShowSummary(std::uint32_t transactions, int attempted, int
             OnlineText(res::IDS_TRANSACTIONS_DOWNLOADED, static_cast<int>(transactions), attempted),
             res::IDS_ONLINE_SUMMARY_CAPTION);
     }
+}
+
+std::wstring COnlineDownload::WithChangedNote(std::wstring text) const {
+    const std::wstring note = CDownloadedStatement::ChangedLinesNote(m_changedLines);
+    if (!note.empty()) text += L"\n\n" + note;
+    return text;
 }

@@ -30,13 +30,16 @@ class COnlineDownload {
     // 1 when transactions were downloaded (the register then opens the online summary); else 0,
     // after the message that says why, if any: the account is not set up for online access, its
     // bank is not in the bank list any more, the download failed, or no transaction was new. A
-    // cancelled prompt or download ends quietly.
+    // cancelled prompt or download ends quietly. Lines whose texts were changed to be stored are
+    // reported as the statement-file import reports them: in the no-new-transactions message, or
+    // in a message of their own before the review.
     int DownloadAccount(CCVAccount& account);
 
     // Every account set up for online access, in list order. A failure shows its message and the
     // run goes on with the next account; a cancel, or no usable connection (20000), stops the run
     // with 0 and no summary. Otherwise 1, and one summary: none of the accounts is set up, no
-    // transaction was new, or how many transactions came from how many accounts tried.
+    // transaction was new, or how many transactions came from how many accounts tried; followed by
+    // the note on lines whose texts were changed to be stored, when there are such lines.
     int DownloadAll();
 
   private:
@@ -53,9 +56,12 @@ class COnlineDownload {
     Step DownloadStatement(CCVAccount& account, CCVTxnList& downloaded, Failure& failure);
     void ShowBankNotListed(MOnlineMessages::Owner owner, const CCVAccount& account);
     void ShowSummary(std::uint32_t transactions, int attempted, int notOnline);
+    // The summary's text with the note on changed lines of this run, if any.
+    std::wstring WithChangedNote(std::wstring text) const;
 
     CCVAccountList& m_accounts;
     MOnlineProgress& m_progress;
     MPasswordPrompt& m_prompt;
     MOnlineMessages& m_messages;
+    std::uint32_t m_changedLines = 0;  // of the statements taken in this run
 };

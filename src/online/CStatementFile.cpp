@@ -18,16 +18,16 @@ class StatementCollector : public COfxClient::MGetStatementEventHandler {
     struct Statement {
         std::string accountNumber;
         CDownloadedStatement lines;
-        std::uint32_t changed = 0;  // lines whose texts could not be stored as written
     };
 
     bool OnProgress(std::uint32_t /*value*/) override { return true; }
     int OnStatementInfo(const char* /*currency*/, const char* accountNumber) override {
-        m_statements.push_back({accountNumber != nullptr ? accountNumber : "", {}, 0});
+        m_statements.push_back({accountNumber != nullptr ? accountNumber : "", {}});
         return 0;
     }
     int OnTextChanged() override {
-        m_textChanged = true;
+        // Without a statement the line that follows is refused anyway.
+        if (!m_statements.empty()) m_statements.back().lines.NoteTextChanged();
         return 0;
     }
     int OnTransaction(const char* datePosted, const char* amount, const char* type,
@@ -37,11 +37,6 @@ class StatementCollector : public COfxClient::MGetStatementEventHandler {
         Statement& statement = m_statements.back();
         statement.lines.AddLine(COfxClient::OfxDateTimeToPalmDateTime(datePosted), amount, type,
                                 checkNumber, payee, memo, transactionId);
-        if (m_textChanged || TooLong(payee, CTransaction::kPayeeCapacity) ||
-            TooLong(memo, CTransaction::kMemoCapacity)) {
-            ++statement.changed;
-        }
-        m_textChanged = false;
         return 0;
     }
     // The marker belongs to the account's online access, which a file does not advance.
@@ -55,12 +50,7 @@ class StatementCollector : public COfxClient::MGetStatementEventHandler {
     std::vector<Statement>& Statements() { return m_statements; }
 
   private:
-    static bool TooLong(const char* text, std::size_t capacity) {
-        return text != nullptr && std::string_view(text).size() > capacity;
-    }
-
     std::vector<Statement> m_statements;
-    bool m_textChanged = false;
 };
 
 using Statements = std::vector<StatementCollector::Statement>;
@@ -178,7 +168,8 @@ int CStatementFile::ImportStatementFile(CCVAccount& account, const std::string& 
     result.statement = chosen->accountNumber;
     CCVTxnList added;
     added.SetBorrowing();
-    const int rc = chosen->lines.ApplyTo(account, &added);
+    std::uint32_t changed = 0;
+    const int rc = chosen->lines.ApplyTo(account, &added, &changed);
     result.added = added.Count();
     result.matched = static_cast<std::uint32_t>(account.GetMatchedCount());
     if (rc == CCVAccount::kBalanceLimit) {
@@ -188,12 +179,13 @@ int CStatementFile::ImportStatementFile(CCVAccount& account, const std::string& 
         return Fail(result, kNotAdded, res::IDS_STATEMENT_FILE_NOT_ADDED, file.c_str(), rc);
     }
     result.skipped = static_cast<std::uint32_t>(chosen->lines.LineCount()) - result.added;
-    result.changed = chosen->changed;
+    result.changed = changed;
     result.message = res::IDS_STATEMENT_FILE_IMPORTED;
     result.text = OnlineText(result.message, result.added, result.matched, result.skipped);
     if (!note.empty()) result.notes.push_back(note);
-    if (result.changed > 0) {
-        result.notes.push_back(OnlineText(res::IDS_STATEMENT_FILE_TEXT_CHANGED, result.changed));
+    if (const std::wstring changed = CDownloadedStatement::ChangedLinesNote(result.changed);
+        !changed.empty()) {
+        result.notes.push_back(changed);
     }
     for (const std::wstring& line : result.notes) result.text += L"\n" + line;
     return kImported;

@@ -785,5 +785,8 @@ enum SyncCommand : int {
 // ---- data safety: the data folder change, screen imports, online set-up ----
 inline constexpr StringId IDS_START_NEW_DATA_FOLDER =
     static_cast<StringId>(11730);  // %s the folder
+// ---- typed amounts on the screens ----
+inline constexpr StringId IDS_AMOUNT_TOO_PRECISE = static_cast<StringId>(11700);
+inline constexpr StringId IDS_AMOUNT_TOO_LARGE = static_cast<StringId>(11701);
 
 }  // namespace res

@@ -687,6 +687,9 @@ constexpr Entry kScreenStringsByArea[] = {
     {IDS_START_NEW_DATA_FOLDER,
      L"%s holds no Coinvale data. Start a new set of accounts there? (No keeps the present "
      L"data folder.)"},
+    // ---- typed amounts on the screens ----
+    {IDS_AMOUNT_TOO_PRECISE, L"Enter the amount with at most two decimals."},
+    {IDS_AMOUNT_TOO_LARGE, L"That amount is more than an account can hold."},
 };
 
 constexpr auto kScreenStrings = SortById(kScreenStringsByArea);

@@ -6,6 +6,7 @@
 
 #include "model/CVModel.h"
 #include "model/DataFolderText.h"
+#include "model/TypedAmount.h"
 #include "platform/sys/CodePage.h"
 #include "platform/ui/CSoftKeyBar.h"
 #include "platform/ui/SysColors.h"
@@ -22,7 +23,6 @@ constexpr wchar_t kHeadingFace[] = L"Times New Roman";
 constexpr int kDotsPerInch = 96;
 
 constexpr char kDecimalSeparator = '.';
-constexpr char kGroupSeparator = ',';
 
 std::wstring Cut(std::wstring_view text, std::size_t limit) {
     return std::wstring(text.substr(0, std::min(text.size(), limit)));
@@ -173,14 +173,15 @@ std::wstring CCVUIUtility::FitText(ui::CDeviceContext& dc, std::wstring_view tex
 
 bool CCVUIUtility::IsValidAmountText(std::wstring_view text, bool required) {
     // A character the stored code page lacks becomes '?', which no amount holds.
-    return ::IsValidAmountText(NarrowCopy(text), required, kDecimalSeparator, kGroupSeparator);
+    return ::IsValidAmountText(NarrowCopy(text), required);
 }
 
 bool CCVUIUtility::AmountCheck(std::wstring_view text, bool required) {
-    if (IsValidAmountText(text, required)) return true;
-    if (required) {
-        MessageBox(ui::GetActiveWindow(), res::IDS_ENTER_VALID_AMOUNT, ui::MB_OK | ui::MB_ICONWARNING);
-    }
+    Amount amount = 0;
+    const EditOutcome read = ReadEnteredAmount(
+        NarrowCopy(text), required ? AmountEntry::kRequired : AmountEntry::kOptional, amount);
+    if (read.IsDone()) return true;
+    if (required) MessageBox(ui::GetActiveWindow(), read.message, ui::MB_OK | ui::MB_ICONWARNING);
     return false;
 }
 

@@ -90,8 +90,9 @@ class CCVUIUtility {
     // The text cut to `width` cells with "..." (see ui::FitTextToWidth).
     static std::wstring FitText(ui::CDeviceContext& dc, std::wstring_view text, int width);
 
-    // Whether the text is an amount the data model can hold; an empty text is valid only when not
-    // required. A required text that is not valid shows "Enter a valid amount.".
+    // Whether the text is an amount the data model can hold (the typed-amount rule of
+    // ReadEnteredAmount); an empty text is valid only when not required. A required text that is
+    // not valid shows why: "Enter a valid amount.", too many decimals, or too large.
     bool AmountCheck(std::wstring_view text, bool required);
     static bool IsValidAmountText(std::wstring_view text, bool required);
 

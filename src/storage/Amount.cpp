@@ -2,37 +2,16 @@
 
 #include <limits>
 
+#include "storage/AmountText.h"
+
 namespace {
 constexpr int kMaxFractionDigits = 2;
 }  // namespace
 
-bool IsValidAmountText(std::string_view text, bool required, char decimalSeparator,
-                       char groupSeparator) {
+bool IsValidAmountText(std::string_view text, bool required) {
     if (text.empty()) return !required;
-    // Only a number: a sign in front, digits, group separators and one decimal point. Anything
-    // else would quietly read as a part of the text or as 0.
-    std::size_t digits = 0;
-    std::size_t points = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch >= '0' && ch <= '9')
-            ++digits;
-        else if (ch == decimalSeparator)
-            ++points;
-        else if (ch == groupSeparator)
-            continue;
-        else if ((ch == '-' || ch == '+') && i == 0)
-            continue;
-        else
-            return false;
-    }
-    if (digits == 0 || points > 1) return false;
-    std::size_t length = text.size();
-    if (text.front() == '-') --length;
-    if (points == 1) --length;
-    if (length >= kMaxAmountDigits) return false;
-    const Amount value = ParseAmount(text, decimalSeparator, groupSeparator);
-    return value >= -kMaxAmountMagnitude && value <= kMaxAmountMagnitude;
+    Amount amount = 0;
+    return ReadAmountText(text, AmountRounding::kRefuse, amount) == AmountTextResult::kRead;
 }
 
 Amount ParseAmount(std::string_view text, char decimalSeparator, char groupSeparator) {

@@ -20,17 +20,16 @@ enum AmountFormatMode {
 // "1.2.3" 123. A value beyond the range of Amount saturates at its limit.
 Amount ParseAmount(std::string_view text, char decimalSeparator = '.', char groupSeparator = ',');
 
-// The largest magnitude, and the most characters (not counting a leading "-" and the point), of
-// an amount typed by a person: 0x6400000000000063 hundredths and 19.
+// The largest magnitude of an amount an account holds: 0x6400000000000063 hundredths; and the
+// most characters (not counting a leading "-" and the point) an amount field needs: 19.
 constexpr Amount kMaxAmountMagnitude = 7205759403792793699;
 constexpr std::size_t kMaxAmountDigits = 20;
 
-// Whether a typed text is an amount the data model can hold: a sign in front, digits, group
-// separators and one decimal separator, with at least one digit, fewer than kMaxAmountDigits
-// characters and a magnitude of at most kMaxAmountMagnitude. An empty text is valid only when not
-// required.
-bool IsValidAmountText(std::string_view text, bool required, char decimalSeparator = '.',
-                       char groupSeparator = ',');
+// Whether a typed text is an amount the data model can hold, by the rule of ReadAmountText: an
+// optional sign, digits with "," only between groups of three, at most two decimals, and a
+// magnitude of at most kMaxAmountMagnitude ("1,234.56", "-5" and ".5" are amounts; "1,50",
+// "12.345" and "12." are not). An empty text is valid only when not required.
+bool IsValidAmountText(std::string_view text, bool required);
 
 // Writes an amount without group separators or currency symbol; see AmountFormatMode. Amounts
 // between -9 and 9 other than 0 have no leading zero (-.05, .05).

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "AccountListFixture.h"
+#include "RegisterFixture.h"
 #include "model/CScheduledItem.h"
 #include "model/CScheduledList.h"
 #include "model/CTransaction.h"
@@ -85,6 +86,41 @@ TEST_F(AccountEditing, ChecksComeInTheirOrderAndPointAtTheirField) {
     EXPECT_EQ(badBalance.outcome, EditOutcome::Refused(res::IDS_ENTER_VALID_AMOUNT));
     EXPECT_EQ(badBalance.field, CAccountEditing::Field::kBalance);
     EXPECT_TRUE(check(FieldsNamed("Cash box", 0, "")).outcome.IsDone());
+}
+
+// Fault: a beginning balance of "1,50" was stored as 150.00 and "0.125" as 0.12; one that took
+// the account's balances past their limit left them at the limit.
+TEST_F(AccountEditing, TheBeginningBalanceIsATypedAmountWithinTheLimit) {
+    const auto check = [&](const char* balance, const CCVAccount* edited) {
+        Fields fields = edited != nullptr ? editing().FieldsOf(edited) : FieldsNamed("Cash box");
+        fields.balanceText = balance;
+        return editing().CheckFields(fields, edited, true);
+    };
+    EXPECT_EQ(check("1,50", nullptr).outcome, EditOutcome::Refused(res::IDS_ENTER_VALID_AMOUNT));
+    EXPECT_EQ(check("0.125", nullptr).outcome, EditOutcome::Refused(res::IDS_AMOUNT_TOO_PRECISE));
+    EXPECT_EQ(check("72057594037927937", nullptr).outcome,
+              EditOutcome::Refused(res::IDS_AMOUNT_TOO_LARGE));
+    EXPECT_EQ(check("0.125", nullptr).field, CAccountEditing::Field::kBalance);
+    EXPECT_TRUE(check("1,234.50", nullptr).outcome.IsDone());
+
+    // Checking holds a deposit of kMax - 100: its balances may rise by 100 at most.
+    CCVAccount& checking = Named("Checking");
+    checking.AddTransaction(register_fixture::Txn(1000 * kSecondsPerDay, kMaxAmountMagnitude - 100,
+                                                  register_fixture::Type::kTypeDeposit, "Pay",
+                                                  CTransaction::kCleared));
+    EXPECT_TRUE(check("1.00", &checking).outcome.IsDone());
+    const CAccountEditing::Check past = check("1.01", &checking);
+    EXPECT_EQ(past.outcome, EditOutcome::Refused(res::IDS_BALANCE_LIMIT));
+    EXPECT_EQ(past.field, CAccountEditing::Field::kBalance);
+    // Going down is fine; a new account has no balances to push.
+    EXPECT_TRUE(check("-72057594037927936.99", &checking).outcome.IsDone());
+    EXPECT_TRUE(check("72057594037927936.99", nullptr).outcome.IsDone());
+
+    // Saved, the typed value is what the record holds.
+    Fields fields = editing().FieldsOf(&checking);
+    fields.balanceText = "1,000.25";
+    ASSERT_EQ(editing().Save(fields, &checking, nullptr), 0);
+    EXPECT_EQ(checking.Record().GetBeginningBalance(), 100025);
 }
 
 TEST_F(AccountEditing, APositiveBeginningBalanceOfADebtAccountIsQuestioned) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "AccountListFixture.h"
 #include "RegisterFixture.h"
 #include "ScheduleDay.h"
@@ -136,6 +138,31 @@ TEST_F(AccountOperations, TransferFundsMakesLinkedTwinsInBothCurrencies) {
               EditOutcome::Refused(res::IDS_TRANSFER_SAME_ACCOUNT));
     EXPECT_TRUE(CAccountOperations::CheckNewTransaction(*savings, own).IsDone());
     EXPECT_TRUE(CAccountOperations::CheckNewTransaction(*checking, CTransaction()).IsDone());
+}
+
+// Fault: adjusting one balance moved the other past what it can hold, which then stood at the
+// limit instead of the sum.
+TEST_F(AccountOperations, AdjustingABalanceNeverTakesTheOtherPastItsLimit) {
+    // Current -kMax (an uncleared withdrawal), cleared 0.
+    checking->AddTransaction(register_fixture::Txn(Day(2027, 3, 1), kMaxAmountMagnitude,
+                                                   register_fixture::Type::kTypeWithdrawal));
+    ASSERT_EQ(checking->GetBalance(CCVAccount::kBalanceCurrent), -kMaxAmountMagnitude);
+    const auto check = [&](int kind, Amount amount) {
+        return CAccountOperations::CheckSetBalance(*checking, kind, amount);
+    };
+    // Current to +1: the cleared balance would move by kMax + 1.
+    EXPECT_EQ(check(CCVAccount::kBalanceCurrent, 1), EditOutcome::Refused(res::IDS_BALANCE_LIMIT));
+    EXPECT_TRUE(check(CCVAccount::kBalanceCurrent, 0).IsDone());
+    // Cleared to -1: the current balance would go to -kMax - 1.
+    EXPECT_EQ(check(CCVAccount::kBalanceCleared, -1), EditOutcome::Refused(res::IDS_BALANCE_LIMIT));
+    EXPECT_TRUE(check(CCVAccount::kBalanceCleared, 1).IsDone());
+    EXPECT_TRUE(check(CCVAccount::kBalanceCleared, kMaxAmountMagnitude).IsDone());
+    // A difference beyond the range of an amount is refused too.
+    EXPECT_EQ(check(CCVAccount::kBalanceCurrent, std::numeric_limits<Amount>::max()),
+              EditOutcome::Refused(res::IDS_BALANCE_LIMIT));
+    // The checks answer; the balances are as they were.
+    EXPECT_EQ(checking->GetBalance(CCVAccount::kBalanceCurrent), -kMaxAmountMagnitude);
+    EXPECT_EQ(checking->GetBalance(CCVAccount::kBalanceCleared), 0);
 }
 
 TEST_F(AccountOperations, AddingMakesTwinsOfTransfersAndSplitLinesNamingAccounts) {

@@ -52,6 +52,11 @@ TEST(SplitEditing, ALineIsNeverSplitNorItsOwnAccount) {
               res::IDS_EDITOR_NEGATIVE_AMOUNT);
     EXPECT_EQ(CSplitEditing::ReadLine("1..0", other, {}, "", own, 255, line).message,
               res::IDS_ENTER_VALID_AMOUNT);
+    // Fault: a line of "1,2,3" was stored as 123.00, and "0.125" as 0.12.
+    EXPECT_EQ(CSplitEditing::ReadLine("1,2,3", other, {}, "", own, 255, line).message,
+              res::IDS_ENTER_VALID_AMOUNT);
+    EXPECT_EQ(CSplitEditing::ReadLine("0.125", other, {}, "", own, 255, line).message,
+              res::IDS_AMOUNT_TOO_PRECISE);
     EXPECT_EQ(line.GetAmount(), 0);  // the refusals changed nothing
 
     ASSERT_TRUE(CSplitEditing::ReadLine("12.34", other, {}, std::string(300, 'm'), own, 161, line)

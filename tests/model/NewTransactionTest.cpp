@@ -120,6 +120,36 @@ TEST_F(NewTransaction, ATransferGetsItsTwin) {
     EXPECT_EQ(checking->GetBalance(CCVAccount::kBalanceCurrent), -25000);
 }
 
+// Fault: only the account's own balance was checked, so the twin of a transfer (or of a split
+// line) took the other account's balance past its limit, where it stayed at the limit.
+TEST_F(NewTransaction, ATwinThatWouldTakeItsBalancePastTheLimitIsRefused) {
+    savings->AddTransaction(register_fixture::Txn(Day(2027, 2, 1), kMaxAmountMagnitude - 100));
+    CNewTransaction entry(*list);
+    Request request = Spend(101, "To savings");
+    request.categoryId = savings->GetAccountId();
+    EXPECT_EQ(entry.Enter(*checking, request), EditOutcome::Refused(res::IDS_BALANCE_LIMIT));
+    EXPECT_EQ(checking->Transactions().Count(), 0u);
+    EXPECT_EQ(savings->Transactions().Count(), 1u);
+    EXPECT_EQ(list->GetPayees().FindPayee("To savings"), nullptr);
+    // A deposit from savings takes money out of it: fine; and 100 still fits.
+    Request from = request;
+    from.typeId = BuiltInKey(Type::kTypeDeposit);
+    ASSERT_EQ(entry.Enter(*checking, from), EditOutcome::Done());
+    request.amount = 201;  // 101 came out: 201 fits exactly
+    ASSERT_EQ(entry.Enter(*checking, request), EditOutcome::Done());
+    EXPECT_EQ(savings->GetBalance(CCVAccount::kBalanceCurrent), kMaxAmountMagnitude);
+
+    // A split line naming savings is checked the same way.
+    Request split = Spend(1, "Split");
+    split.categoryId = CTransaction::SplitCategoryId();
+    split.splits[0].SetCategoryId(groceries);
+    split.splits[0].SetAmount(0);
+    split.splits[1].SetCategoryId(savings->GetAccountId());
+    split.splits[1].SetAmount(1);
+    EXPECT_EQ(entry.Enter(*checking, split), EditOutcome::Refused(res::IDS_BALANCE_LIMIT));
+    EXPECT_EQ(savings->Transactions().Count(), 3u);
+}
+
 TEST_F(NewTransaction, AKnownPayeeFillsInTheFieldsLeftEmpty) {
     Remember("Corner Shop", groceries, personal, "weekly");
     CNewTransaction entry(*list);

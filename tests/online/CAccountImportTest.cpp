@@ -276,4 +276,36 @@ TEST_F(AccountImportTest, TheFolderAsItWasIsKeptFirstAndWithoutABackupNothingIsI
     EXPECT_EQ(CDataBackups(m_folder.Path()).List().size(), 1u);
 }
 
+// The look-up through the register's index keeps the rule of a search through the register: each
+// imported transaction takes the first entered one in register order that qualifies, and an
+// entered transaction is the partner of one imported transaction at most.
+TEST_F(AccountImportTest, MatchesGoToTheFirstQualifyingEnteredTransactionsInRegisterOrder) {
+    CCVAccount* checking = Account("Checking");
+    std::vector<const CTransaction*> entered;
+    for (const auto& [day, state] : std::initializer_list<std::pair<int, std::uint8_t>>{
+             {-3, CTransaction::kReconciled}, {-2, CTransaction::kUncleared},
+             {-1, CTransaction::kUncleared}, {2, CTransaction::kUncleared}}) {
+        auto t = Txn(kDay + day * kSecondsPerDay, 2500, Type::kTypeWithdrawal, "Entered", state);
+        entered.push_back(t.get());
+        checking->AddTransaction(std::move(t));
+    }
+    CCVAccount card;
+    card.Record().SetAccountType(CCVAccount::kCredit);
+    for (int i = 0; i < 2; ++i) {
+        card.AddTransaction(Txn(kDay, 2500, Type::kTypeWithdrawal, "Bank line"));
+    }
+    ASSERT_EQ(m_accounts->SaveAccountFile(card, m_imports.File("Card.cvl")), 0);
+    ASSERT_EQ(m_pending.LoadImports(m_imports.Path()), 0);
+    std::int64_t index = 0;
+    while (std::string(m_pending.At(index)->GetName()) != "Card") ++index;
+
+    ASSERT_EQ(Import().ImportNow(index, checking, nullptr).result, 0);
+    ASSERT_EQ(checking->Transactions().Count(), 6u);
+    EXPECT_TRUE(entered[0]->GetMatchedTransactionId().IsNull());  // reconciled
+    EXPECT_FALSE(entered[1]->GetMatchedTransactionId().IsNull());
+    EXPECT_FALSE(entered[2]->GetMatchedTransactionId().IsNull());
+    EXPECT_NE(entered[1]->GetMatchedTransactionId(), entered[2]->GetMatchedTransactionId());
+    EXPECT_TRUE(entered[3]->GetMatchedTransactionId().IsNull());  // both lines were taken before
+}
+
 }  // namespace

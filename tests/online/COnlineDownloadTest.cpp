@@ -203,6 +203,35 @@ TEST_F(OnlineDownloadTest, FailuresOfOneAccount) {
     EXPECT_TRUE(banks->FindById(kBankId)->OnProgress(0));
 }
 
+// Fault: a download said nothing of lines whose texts were changed to be stored (a payee cut to
+// 32 characters, a memo to 160), which the statement-file import reports.
+TEST_F(OnlineDownloadTest, LinesWhoseTextsWereChangedAreReportedAsTheFileImportReportsThem) {
+    const std::string note =
+        "Transactions whose texts were changed to be stored (characters the data files cannot "
+        "hold, control characters, texts too long for their field): ";
+    m_bank.AddLine({"1001", "20240229", "-1.00", "DEBIT", std::string(40, 'P'), "", "F2", ""});
+    m_bank.AddLine({"1001", "20240229", "-2.00", "DEBIT", "Shop", std::string(161, 'm'), "F3", ""});
+    m_bank.AddLine({"1001", "20240229", "-3.00", "DEBIT", std::string(32, 'P'), "", "F4", ""});
+    m_ui.passwords = {"secret1"};
+    EXPECT_EQ(Run().DownloadAccount(Checking()), 1);
+    EXPECT_EQ(m_ui.events, (Events{"start", "prompt Seven Bank / 1001", "end",
+                                   "caller information Online Summary: " + note + "2."}));
+    EXPECT_EQ(Checking().Transactions().Count(), 4u);
+
+    // Nothing changed: no note, also after a run that had one.
+    m_ui.events.clear();
+    m_ui.passwords = {"secret1"};
+    EXPECT_EQ(Run().DownloadAccount(Checking()), 0);
+    EXPECT_EQ(m_ui.events.back(), kNothingNew);
+
+    // Over all accounts the note follows the summary.
+    m_bank.AddLine({"2002", "20240305", "12.00", "CREDIT", std::string(33, 'I'), "", "S1", ""});
+    EXPECT_EQ(DownloadAll(1, {"secret1"}).back(),
+              "caller information Online Summary: 1 transaction was downloaded from 2 banks.\n\n"
+              "Select an online banking account to review the downloaded transactions\n\n" +
+                  note + "1.");
+}
+
 TEST_F(OnlineDownloadTest, APasswordTypedAtThePromptIsNeverStored) {
     const TempFolder home;
     const testing_support::ScopedEnvironment registry("COINVALE_HOME", home.Path());

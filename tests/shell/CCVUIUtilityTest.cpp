@@ -92,12 +92,30 @@ TEST_F(UIUtilityTest, AmountCheckLimitsAndMessage) {
     for (const wchar_t* bad : {L"abc", L"12abc", L"1.2.3", L"1-2", L"--5", L","}) {
         EXPECT_FALSE(CCVUIUtility::IsValidAmountText(bad, false)) << bad;
     }
+    // Fault: "1,50" was 150.00, "1,2,3" 123.00 and "12.345" 12.34 on every screen; the screens
+    // now read typed amounts as the command line does.
+    for (const wchar_t* bad : {L"1,50", L"1,2,3", L"12,34", L"12.345", L"12."}) {
+        EXPECT_FALSE(CCVUIUtility::IsValidAmountText(bad, false)) << bad;
+    }
+    for (const wchar_t* good : {L"1,234.56", L"-5", L".5", L"72,057,594,037,927,936.99"}) {
+        EXPECT_TRUE(CCVUIUtility::IsValidAmountText(good, true)) << good;
+    }
 
     const HWND view = CreateView();
     m_screen.TypeKey(VK_RETURN);
     EXPECT_FALSE(m_utility.AmountCheck(L"-", true));
     EXPECT_NE(m_screen.TextBeforeLastInput().find(L"Enter a valid amount."), std::wstring::npos);
     EXPECT_FALSE(m_utility.AmountCheck(L"-", false));  // not required: no message
+    EXPECT_FALSE(m_screen.HasHeldInput());
+    // The message says what is wrong with a text that looks like an amount.
+    m_screen.TypeKey(VK_RETURN);
+    EXPECT_FALSE(m_utility.AmountCheck(L"12.345", true));
+    EXPECT_NE(m_screen.TextBeforeLastInput().find(L"Enter the amount with at most two"),
+              std::wstring::npos);
+    m_screen.TypeKey(VK_RETURN);
+    EXPECT_FALSE(m_utility.AmountCheck(L"99,999,999,999,999,999", true));
+    EXPECT_NE(m_screen.TextBeforeLastInput().find(L"That amount is more than an"),
+              std::wstring::npos);
     EXPECT_FALSE(m_screen.HasHeldInput());
     (void)view;
 }

@@ -52,6 +52,19 @@ TEST(ReadAmountText, GroupsOfThreeAndTwoDecimals) {
     for (const Case& c : cases) Expect(c, AmountRounding::kRefuse);
 }
 
+// Fault: the screens' check took "1,50" (then stored as 150.00) and "12.345" (12.34); it follows
+// the rule above now, keeping what it accepted before.
+TEST(IsValidAmountText, TheTypedAmountRule) {
+    for (const char* good : {"0", "-5", "+5", ".5", "1,234.56", "72057594037927936.99"}) {
+        EXPECT_TRUE(IsValidAmountText(good, true)) << good;
+    }
+    for (const char* bad : {"1,50", "1,2,3", "12.345", "12.", "-", "72057594037927937", "1 2"}) {
+        EXPECT_FALSE(IsValidAmountText(bad, false)) << bad;
+    }
+    EXPECT_TRUE(IsValidAmountText("", false));
+    EXPECT_FALSE(IsValidAmountText("", true));
+}
+
 // Fault: money-market and dividend amounts were cut (-995.41 for -995.4190396554627).
 TEST(ReadAmountText, BanksAmountsRoundHalfAwayFromZero) {
     const Case cases[] = {

@@ -8,6 +8,7 @@
 #include "model/CCVAccountList.h"
 #include "model/CTransaction.h"
 #include "model/CVModel.h"
+#include "platform/sys/CodePage.h"
 #include "platform/ui/WindowApi.h"
 #include "shell/CCVApplication.h"
 #include "shell/ViewNumbers.h"
@@ -158,6 +159,37 @@ TEST_F(EditorViewTest, RefusalsKeepTheScreenAndTheEntries) {
     EXPECT_EQ(CurrentView(), shell::kViewNewTransaction);
     EXPECT_EQ(Account("Checking").Transactions().Count(), 0u);
     EXPECT_EQ(Accounts().GetPayees().FindPayee("Someone New"), nullptr);
+}
+
+// Fault: the editor took "1,50" as 150.00 and "12.345" as 12.34 without a word.
+TEST_F(EditorViewTest, AnAmountTheCommandLineWouldRefuseIsRefusedWithItsMessage) {
+    OpenChecking();
+    NewTransaction();
+    Fill(Field::kPayee, L"Baker");
+    struct Case {
+        const wchar_t* typed;
+        const wchar_t* message;
+    };
+    for (const Case& c : {Case{L"1,50", L"Enter a valid amount."},
+                          Case{L"12.345", L"Enter the amount with at most two"}}) {
+        Fill(Field::kAmount, c.typed);
+        m_screen.TypeKey(ui::VK_TSOFT1);
+        m_screen.TypeKey(ui::VK_RETURN);  // OK of the message box
+        Pump();
+        EXPECT_NE(m_screen.TextBeforeLastInput().find(c.message), std::wstring::npos)
+            << c.typed << "\n"
+            << sys::WideToUtf8(m_screen.TextBeforeLastInput());
+        EXPECT_EQ(CurrentView(), shell::kViewNewTransaction);
+        EXPECT_EQ(FieldText(Field::kAmount), c.typed);
+        EXPECT_EQ(Account("Checking").Transactions().Count(), 0u);
+    }
+    // Grouped in threes it is an amount.
+    Fill(Field::kAmount, L"1,234.50");
+    Key(ui::VK_TSOFT1);
+    EXPECT_EQ(CurrentView(), shell::kViewRegister);
+    CTransaction* entered = Only("Checking");
+    ASSERT_NE(entered, nullptr);
+    EXPECT_EQ(entered->GetAmount(), 123450);
 }
 
 TEST_F(EditorViewTest, ErasingTheLastCharacterWithTheBackKeyKeepsTheScreen) {

@@ -99,6 +99,54 @@ TEST_F(OperationScreensTest, TransferFundsChecksItsFieldsAndMakesBothSides) {
     EXPECT_NE(FileOf("Checking"), before);
 }
 
+// Fault: a transfer whose receiving account could not take it left the screen silently as it
+// was; "1,50" was a transfer of 150.00.
+TEST_F(OperationScreensTest, ATransferTheReceivingAccountCannotHoldIsRefusedWithItsMessage) {
+    Add("Checking", 3, kMaxAmountMagnitude, "Windfall", Type::kTypeDeposit);
+    Start();
+    Choose({L"Transfer"});
+    ASSERT_EQ(CurrentView(), shell::kViewTransfer);
+    Type(L"1,50");
+    LeftKey({ui::VK_RETURN});
+    EXPECT_NE(LastBox().find(L"Enter a valid amount."), std::wstring::npos);
+    Erase(4);
+    Type(L".01");
+    Key(ui::VK_UP);
+    while (Line(LineOf(L"To :")).find(L"Checking") == std::wstring::npos) Key(ui::VK_RIGHT);
+    LeftKey({ui::VK_RETURN});
+    EXPECT_NE(LastBox().find(L"That would take the account's balance past what it can hold."),
+              std::wstring::npos);
+    EXPECT_EQ(CurrentView(), shell::kViewTransfer);
+    EXPECT_EQ(Account("American Express").Transactions().Count(), 0u);
+    EXPECT_EQ(Account("Checking").GetBalance(CCVAccount::kBalanceCurrent), kMaxAmountMagnitude);
+}
+
+// Fault: setting the current balance moved the cleared one past its limit without a word.
+TEST_F(OperationScreensTest, AnAdjustmentThatWouldTakeTheOtherBalancePastItsLimitIsRefused) {
+    // Cleared at the limit, current 0.
+    Add("Checking", 3, kMaxAmountMagnitude, "Windfall", Type::kTypeDeposit, CTransaction::kCleared);
+    Add("Checking", 2, kMaxAmountMagnitude, "Spent", Type::kTypeWithdrawal);
+    OpenChecking();
+    Choose({L"Account", L"Adjust Ending Balance"});
+    ASSERT_EQ(CurrentView(), shell::kViewAdjustBalance);
+    ASSERT_NE(Line(LineOf(L"Enter new balance :")).find(L"0"), std::wstring::npos);
+    Erase(1);
+    Type(L"1");  // the cleared balance would rise by 1.00 past its limit
+    LeftKey({ui::VK_RETURN});
+    EXPECT_NE(LastBox().find(L"That would take the account's balance past what it can hold."),
+              std::wstring::npos);
+    EXPECT_EQ(CurrentView(), shell::kViewAdjustBalance);
+    CCVAccount& checking = Account("Checking");
+    EXPECT_EQ(checking.GetBalance(CCVAccount::kBalanceCleared), kMaxAmountMagnitude);
+    EXPECT_EQ(checking.Record().GetBeginningBalance(), 0);
+    Erase(1);
+    Type(L"-1");
+    LeftKey();
+    EXPECT_EQ(CurrentView(), shell::kViewRegister);
+    EXPECT_EQ(checking.GetBalance(CCVAccount::kBalanceCurrent), -100);
+    EXPECT_EQ(checking.GetBalance(CCVAccount::kBalanceCleared), kMaxAmountMagnitude - 100);
+}
+
 TEST_F(OperationScreensTest, ReconcileWithADifferenceAcceptsTheAdjustment) {
     FillChecking();
     StartReconcile(L"200");

@@ -1,5 +1,6 @@
 #include "views/operations/CAdjustBalanceView.h"
 
+#include "model/CAccountOperations.h"
 #include "model/CCVAccount.h"
 #include "model/CVModel.h"
 #include "platform/ui/WindowApi.h"
@@ -60,10 +61,15 @@ void CAdjustBalanceView::Done() {
         FocusField(m_amount);
         return;
     }
-    if (account->SetBalanceTo(SpinnerIndex(m_kind), ParseAmount(CCVUIUtility::NarrowCopy(text))) !=
-        0) {
+    const Amount amount = ParseAmount(CCVUIUtility::NarrowCopy(text));
+    if (const EditOutcome check =
+            CAccountOperations::CheckSetBalance(*account, SpinnerIndex(m_kind), amount);
+        !check.IsDone()) {
+        Ask(check.message, ui::MB_OK | ui::MB_ICONWARNING);
+        FocusField(m_amount);
         return;
     }
+    if (account->SetBalanceTo(SpinnerIndex(m_kind), amount) != 0) return;
     shell::SaveModelChanges(Window());
     PostBack(0);
 }

@@ -74,9 +74,14 @@ void CTransferFundsView::Done() {
         return;
     }
     CAccountOperations operations(*Model().GetAccountList());
-    if (operations.TransferFunds(from, to, DateOf(m_date), amount, IsChecked(m_cleared)) != 0) {
+    const int rc = operations.TransferFunds(from, to, DateOf(m_date), amount, IsChecked(m_cleared));
+    if (rc == CCVAccount::kBalanceLimit) {
+        // The receiving account's balance would go past its limit: said, and the form kept.
+        Ask(res::IDS_BALANCE_LIMIT, ui::MB_OK | ui::MB_ICONWARNING);
+        FocusField(m_amount);
         return;
     }
+    if (rc != 0) return;
     shell::SaveModelChanges(Window());
     PostBack(0);
 }
