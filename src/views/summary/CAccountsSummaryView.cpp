@@ -48,9 +48,9 @@ std::wstring Wide(const char* narrow) {
 
 }  // namespace
 
-void CAccountsSummaryView::ArmStartOfDayChecks() {
-    g_askScheduled = true;
-    g_askImports = true;
+void CAccountsSummaryView::ArmStartOfDayChecks(bool armed) {
+    g_askScheduled = armed;
+    g_askImports = armed;
     g_selectedThisRun = false;
 }
 

@@ -20,8 +20,9 @@ class CAccountsSummaryView : public shell::CListShapeView {
     void RestoreState(const shell::CViewState& state) override;
     void OnShown() override;
 
-    // The start-of-day questions are asked once per run: a new run (or a test) arms them again.
-    static void ArmStartOfDayChecks();
+    // The start-of-day questions are asked once per run: a new run (or a test) arms them again;
+    // disarmed, the summary opens without them (the screen benchmarks).
+    static void ArmStartOfDayChecks(bool armed = true);
 
   protected:
     Frame Describe(ui::LPARAM param) override;
