@@ -1,7 +1,6 @@
 #include "platform/sys/CSignalWatcher.h"
 
 #include <errno.h>
-#include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
 #include <sys/signalfd.h>
@@ -14,7 +13,6 @@ namespace sys {
 namespace {
 
 constexpr std::array<int, 3> kEndingSignals{SIGTERM, SIGHUP, SIGINT};
-constexpr char kStopByte = 1;
 
 }  // namespace
 
@@ -23,43 +21,37 @@ CSignalWatcher::CSignalWatcher(Callback callback) : m_callback(std::move(callbac
     sigemptyset(&signals);
     for (const int signal : kEndingSignals) sigaddset(&signals, signal);
     if (pthread_sigmask(SIG_BLOCK, &signals, &m_previousMask) != 0) return;
-    std::array<int, 2> stop{-1, -1};
     m_signalFd = signalfd(-1, &signals, SFD_CLOEXEC);
-    if (m_signalFd >= 0 && pipe2(stop.data(), O_CLOEXEC) == 0) {
-        m_stopRead = stop[0];
-        m_stopWrite = stop[1];
+    if (m_signalFd >= 0 && m_stop.IsOpen()) {
         try {
             m_thread = std::thread(&CSignalWatcher::Watch, this);
         } catch (const std::system_error&) {
         }
     }
     if (!IsWatching()) {
-        CloseDescriptors();
+        CloseSignalFd();
         pthread_sigmask(SIG_SETMASK, &m_previousMask, nullptr);
     }
 }
 
 CSignalWatcher::~CSignalWatcher() {
     if (!IsWatching()) return;
-    while (write(m_stopWrite, &kStopByte, sizeof kStopByte) < 0 && errno == EINTR) {
-    }
+    m_stop.Wake();
     m_thread.join();
-    CloseDescriptors();
+    CloseSignalFd();
     pthread_sigmask(SIG_SETMASK, &m_previousMask, nullptr);
 }
 
-void CSignalWatcher::CloseDescriptors() {
-    for (int* fd : {&m_signalFd, &m_stopRead, &m_stopWrite}) {
-        if (*fd >= 0) close(*fd);
-        *fd = -1;
-    }
+void CSignalWatcher::CloseSignalFd() {
+    if (m_signalFd >= 0) close(m_signalFd);
+    m_signalFd = -1;
 }
 
 void CSignalWatcher::Watch() {
     enum : std::size_t { kSignals, kStop, kWatched };
     std::array<pollfd, kWatched> watched{};
     watched[kSignals] = {m_signalFd, POLLIN, 0};
-    watched[kStop] = {m_stopRead, POLLIN, 0};
+    watched[kStop] = {m_stop.ReadFd(), POLLIN, 0};
     for (;;) {
         if (poll(watched.data(), watched.size(), -1) < 0) {
             if (errno == EINTR) continue;

@@ -5,6 +5,8 @@
 #include <functional>
 #include <thread>
 
+#include "platform/sys/CWakePipe.h"
+
 // The signals that ask the program to end (SIGTERM, SIGHUP, SIGINT), turned into calls on a
 // thread of their own, so that the program can end in order (save, then close) instead of being
 // cut off wherever it is.
@@ -36,13 +38,12 @@ class CSignalWatcher {
 
   private:
     void Watch();
-    void CloseDescriptors();
+    void CloseSignalFd();
 
     Callback m_callback;
     sigset_t m_previousMask{};
     int m_signalFd = -1;
-    int m_stopRead = -1;
-    int m_stopWrite = -1;
+    CWakePipe m_stop;  // tells the thread to end
     std::thread m_thread;
 };
 

@@ -1,8 +1,6 @@
 #include "platform/ui/CBroadcastChannel.h"
 
-#include <fcntl.h>
 #include <poll.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -20,7 +18,7 @@ constexpr char kSeparator = ' ';
 }  // namespace
 
 CBroadcastChannel::CBroadcastChannel(bool receive) {
-    if (receive && m_socket.Open() == 0 && pipe2(m_stopPipe, O_CLOEXEC) == 0) {
+    if (receive && m_socket.Open() == 0 && m_stop.IsOpen()) {
         m_thread = std::thread([this] { Run(); });
     } else if (receive) {
         m_socket.Close();
@@ -35,19 +33,13 @@ CBroadcastChannel::CBroadcastChannel(bool receive) {
 CBroadcastChannel::~CBroadcastChannel() {
     CWindowManager::Instance().SetRemoteBroadcast({});
     if (m_thread.joinable()) {
-        const char stop = 1;
-        if (write(m_stopPipe[1], &stop, 1) != 1) {
-            m_socket.Close();  // the thread then sees the socket fail and ends
-        }
+        m_stop.Wake();
         m_thread.join();
-    }
-    for (int fd : m_stopPipe) {
-        if (fd >= 0) close(fd);
     }
 }
 
 void CBroadcastChannel::Run() {
-    pollfd fds[2] = {{m_socket.Fd(), POLLIN, 0}, {m_stopPipe[0], POLLIN, 0}};
+    pollfd fds[2] = {{m_socket.Fd(), POLLIN, 0}, {m_stop.ReadFd(), POLLIN, 0}};
     while (true) {
         if (poll(fds, 2, -1) < 0) continue;  // interrupted by a signal
         if (fds[1].revents != 0 || (fds[0].revents & (POLLERR | POLLNVAL)) != 0) return;

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "platform/sys/BroadcastSocket.h"
+#include "platform/sys/CWakePipe.h"
 #include "platform/ui/WinTypes.h"
 
 // Connects HWND_BROADCAST with the other programs of the user. While a channel exists, a
@@ -33,7 +34,7 @@ private:
     void Run();
 
     sys::BroadcastSocket m_socket;
-    int m_stopPipe[2] = {-1, -1};
+    sys::CWakePipe m_stop;  // tells the receiving thread to end
     std::thread m_thread;
 };
 
